@@ -1,0 +1,34 @@
+# Compiler options shared by every target of the project.
+option(Z718_WERROR "Treat warnings as errors" OFF)
+option(Z718_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(Z718_TSAN "Build with ThreadSanitizer" OFF)
+
+add_compile_options(-Wall -Wextra)
+if(Z718_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(Z718_SANITIZE AND Z718_TSAN)
+  message(FATAL_ERROR "Z718_SANITIZE and Z718_TSAN cannot be combined")
+endif()
+if(Z718_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()
+if(Z718_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
+# Every executable lands in one folder, so the shipped ./modules files sit beside all of them.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# z718_add_test(NAME SOURCES ... LIBS ...): a Qt Test executable registered with CTest,
+# run from the output folder with the offscreen platform.
+function(z718_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLockFile>
+#include <QStringList>
+#include <memory>
+
+#include "sim/virtual_mouse.h"
+
+namespace z718 {
+
+// Holds the lock that keeps a second copy of the program from starting.
+class SingleInstance {
+public:
+    SingleInstance();
+    // True when another copy holds the lock. A lock left by a crashed copy does not count.
+    bool isRunning() const { return !locked_; }
+
+private:
+    QLockFile lock_;
+    bool locked_;
+};
+
+// Makes the executable's folder the current directory, so ./modules is found however the
+// program was started.
+void enterExecutableDir();
+
+// The virtual mouse, installed as the hid backend, when --virtual-mouse or
+// Z718_VIRTUAL_MOUSE=1 asks for it; otherwise null and the real hidapi stays.
+std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(const QStringList& arguments);
+
+}  // namespace z718

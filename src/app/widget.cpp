@@ -1,0 +1,121 @@
+#include "app/widget.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+#include "link/catalogue.h"
+#include "link/user_event.h"
+#include "platform/device_watcher.h"
+#include "platform/timing.h"
+#include "ui/Ui_Controler.h"
+#include "ui/myQQuickView.h"
+
+namespace {
+
+const char* const kTrayMenuStyle =
+    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, "
+    "40); } QMenu::separator { height: 1px; background: rgb(100, 100, 100); }";
+
+}  // namespace
+
+Widget::Widget(QWidget* parent) : QWidget(parent), hid_(this) {
+    controller_ = new Ui_Controler;
+    controller_->setupWindow(this, &hid_);
+    controller_->view()->setHid(&hid_);
+
+    pollTimer_.setInterval(z718::durations().pollMs);
+    pollTimer_.setSingleShot(true);
+    connect(&pollTimer_, &QTimer::timeout, this, &Widget::checkDevice);
+    // Where no WM_DEVICECHANGE exists, the system's device events restart the poll instead.
+    z718::DeviceWatcher::instance().startSystemWatch();
+    connect(&z718::DeviceWatcher::instance(), &z718::DeviceWatcher::deviceChanged, this,
+            [this] { pollTimer_.start(); });
+
+    setUpTrayIcon();
+}
+
+Widget::~Widget() {
+    hid_.stopWorker();
+    controller_->deleteLater();
+}
+
+myQQuickView* Widget::view() const { return controller_->view(); }
+
+void Widget::setUpTrayIcon() {
+    trayIcon_ = new QSystemTrayIcon(this);
+    auto* quit = new QAction(tr("Quit (&Q)"), this);
+    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
+    auto* menu = new QMenu(this);
+    menu->addAction(quit);
+    menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
+    trayIcon_->setContextMenu(menu);
+    trayIcon_->setToolTip(QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
+    trayIcon_->setIcon(QIcon(QStringLiteral("./modules/img/trayIcon.ico")));
+    connect(trayIcon_, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    // Without a system tray (a bare X server) the icon is simply not shown.
+    trayIcon_->setVisible(true);
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::DoubleClick && z718::connectedFlag()) {
+        restoreWindow();
+    }
+}
+
+void Widget::checkDevice() {
+    const QStringList names =
+        view()->settings().appConfig().value(QStringLiteral("common/product_name")).toStringList();
+    hid_.detection().scan(z718::loadCatalogue(z718::kCataloguePath, names));
+}
+
+void Widget::exitSYS() {
+    hid_.stopWorker();
+    QCoreApplication::exit(0);
+}
+
+void Widget::customEvent(QEvent* event) {
+    if (event->type() == z718::UserEvent::kType &&
+        static_cast<z718::UserEvent*>(event)->code() == z718::UserEvent::kRunScene) {
+        view()->runUI();
+    }
+}
+
+void Widget::startScene() {
+    view()->initUI();
+    QCoreApplication::postEvent(this, new z718::UserEvent(z718::UserEvent::kRunScene));
+}
+
+void Widget::setViewEnabled(bool enabled) {
+    // The worker disables the view as it ends; widgets are only touched on the GUI thread.
+    QMetaObject::invokeMethod(
+        view(), [view = view(), enabled] { view->setEnabled(enabled); },
+        thread() == QThread::currentThread() ? Qt::DirectConnection : Qt::QueuedConnection);
+}
+
+void Widget::showTrayMessage(const QString& title, const QString& text) {
+    trayIcon_->showMessage(title, text, QSystemTrayIcon::Information, 10000);
+}
+
+QString Widget::appConfigString(const QString& key, const QString& fallback) {
+    return view()->settings().appConfig().value(key, fallback).toString();
+}
+
+void Widget::hideWindow() { setVisible(false); }
+
+#ifndef Q_OS_WIN
+// What SC_RESTORE does on Windows: show the window and bring it out of the minimised state.
+void Widget::restoreWindow() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            setVisible(true);
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+        },
+        Qt::QueuedConnection);
+}
+#endif

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include "link/Hid_Thread.h"
+
+class Ui_Controler;
+class myQQuickView;
+
+// The main object: the frameless window around the scene, the device link, the device poll
+// timer and the tray icon.
+class Widget : public QWidget, public z718::ConnectionHost {
+    Q_OBJECT
+public:
+    explicit Widget(QWidget* parent = nullptr);
+    ~Widget() override;
+
+    Hid_Thread& hid() { return hid_; }
+    myQQuickView* view() const;
+    Ui_Controler* controller() const { return controller_; }
+    QTimer& pollTimer() { return pollTimer_; }
+    QSystemTrayIcon* trayIcon() const { return trayIcon_; }
+
+    // ConnectionHost
+    void startScene() override;
+    void setViewEnabled(bool enabled) override;
+    void showTrayMessage(const QString& title, const QString& text) override;
+    QString appConfigString(const QString& key, const QString& fallback) override;
+    void hideWindow() override;
+
+public slots:
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void checkDevice();
+    void exitSYS();
+
+protected:
+    void customEvent(QEvent* event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+private:
+    void setUpTrayIcon();
+    void restoreWindow();
+
+    QTimer pollTimer_;
+    Ui_Controler* controller_ = nullptr;
+    Hid_Thread hid_;
+    QSystemTrayIcon* trayIcon_ = nullptr;
+};

@@ -1,0 +1,44 @@
+#include "link/Hid_Thread.h"
+
+#include <QCoreApplication>
+#include <QtConcurrent/QtConcurrentRun>
+
+Hid_Thread::Hid_Thread(z718::ConnectionHost* owner, QObject* parent)
+    : QObject(parent),
+      owner_(owner),
+      link_(z718::hidBackend(), [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }),
+      detection_(z718::hidBackend(), link_, *this, *owner) {}
+
+Hid_Thread::~Hid_Thread() { stopWorker(); }
+
+void Hid_Thread::startWorker(uint32_t deviceIndex) {
+    workerRunning_.store(true);
+    worker_ = QtConcurrent::run(&Hid_Thread::keyActionLoop, this, deviceIndex);
+}
+
+void Hid_Thread::stopWorker() {
+    if (workerRunning_.exchange(false)) {
+        worker_.waitForFinished();
+    }
+}
+
+void Hid_Thread::keyActionLoop(uint did) {
+    engine_.run(workerRunning_);
+    qDebug("Device removed");
+    owner_->setViewEnabled(false);
+    link_.clearInterface2Path(did);
+}
+
+uchar Hid_Thread::hidCS(uchar* cmd) { return z718::frameChecksum(cmd); }
+
+void Hid_Thread::USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]) {
+    z718::scrambleBlock(FIFOBuf, SecrecyCode);
+}
+
+void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]) {
+    z718::unscrambleBlock(FIFOBuf, SecrecyCode);
+}
+
+void Hid_Thread::swichCurDevice(uint did) { detection_.swichCurDevice(did); }
+
+void Hid_Thread::chkDeviceIsEnCode() { detection_.chkDeviceIsEnCode(); }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+namespace z718 {
+
+// Watches udev for hidraw nodes appearing and going away.
+class UdevWatcher {
+public:
+    // Returns an object (child of parent) that calls onChange for every hidraw event,
+    // or nullptr when udev cannot be monitored.
+    static QObject* create(QObject* parent, std::function<void()> onChange);
+};
+
+}  // namespace z718

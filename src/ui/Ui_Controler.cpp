@@ -1,0 +1,66 @@
+#include "ui/Ui_Controler.h"
+
+#include <QQmlContext>
+#include <QWidget>
+
+#include "ui/myQQuickView.h"
+
+Ui_Controler::Ui_Controler(QObject* parent) : QObject(parent) {}
+
+void Ui_Controler::setupWindow(QWidget* window, QObject* hid) {
+    if (window->objectName().isEmpty()) {
+        window->setObjectName(QStringLiteral("Widget"));
+    }
+    window_ = window;
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    window->setWindowOpacity(1.0);
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setStyleSheet(QStringLiteral("background:transparent;"));
+
+    view_ = new myQQuickView(window);
+    view_->setObjectName(QStringLiteral("ui_View"));
+    view_->setResizeMode(QQuickWidget::SizeViewToRootObject);
+    view_->setClearColor(Qt::transparent);
+    view_->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    // Registered only after loading, so scene code that runs while loading sees them undefined.
+    QQmlContext* context = view_->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), view_);
+    context->setContextProperty(QStringLiteral("hid"), hid);
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+
+    window->resize(view_->size());
+    window->setWindowTitle(
+        view_->settings().appConfig().value(QStringLiteral("common/name")).toString());
+}
+
+void Ui_Controler::onMinimize() {
+    if (window_) {
+        window_->showMinimized();
+    }
+}
+
+void Ui_Controler::onClose() {
+    if (window_) {
+        window_->setVisible(false);
+    }
+}
+
+void Ui_Controler::onXChanged(int x) {
+    if (window_) {
+        window_->move(window_->x() + x, window_->y());
+    }
+}
+
+void Ui_Controler::onYChanged(int y) {
+    if (window_) {
+        window_->move(window_->x(), window_->y() + y);
+    }
+}
+
+void Ui_Controler::setBusy(int busyTime) {
+    if (view_) {
+        view_->callScene("setProtectUI", Qt::DirectConnection, {QVariant(busyTime)});
+    }
+}
+
+void Ui_Controler::setBusy() { setBusy(0); }

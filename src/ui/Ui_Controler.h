@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class myQQuickView;
+class QWidget;
+
+// Builds the frameless window around the scene and gives the scene ("ui_Ctl") the window
+// operations a frameless window needs.
+class Ui_Controler : public QObject {
+    Q_OBJECT
+public:
+    explicit Ui_Controler(QObject* parent = nullptr);
+
+    // Sets up the main window and creates the view inside it; the scene sees hid as "hid".
+    void setupWindow(QWidget* window, QObject* hid);
+    myQQuickView* view() const { return view_; }
+
+public slots:
+    void onMinimize();
+    void onClose();
+    void onXChanged(int x);
+    void onYChanged(int y);
+    void setBusy(int busyTime);
+    void setBusy();
+
+private:
+    QPointer<QWidget> window_;
+    myQQuickView* view_ = nullptr;
+};

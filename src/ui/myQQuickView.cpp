@@ -1,0 +1,42 @@
+#include "ui/myQQuickView.h"
+
+#include <QFocusEvent>
+#include <QGenericArgument>
+#include <QQuickItem>
+
+#include "link/Hid_Thread.h"
+
+myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {}
+
+myQQuickView::~myQQuickView() = default;
+
+bool myQQuickView::callScene(const char* function, Qt::ConnectionType type,
+                             const QList<QVariant>& arguments) {
+    QObject* root = rootObject();
+    if (!root) {
+        return false;
+    }
+    // QML functions take QVariant parameters; at most four are ever passed.
+    QGenericArgument args[4];
+    for (int i = 0; i < arguments.size() && i < 4; ++i) {
+        args[i] = Q_ARG(QVariant, arguments[i]);
+    }
+    return QMetaObject::invokeMethod(root, function, type, args[0], args[1], args[2], args[3]);
+}
+
+void myQQuickView::initUI() { callScene("initUI", Qt::QueuedConnection); }
+
+void myQQuickView::runUI() { callScene("run", Qt::QueuedConnection); }
+
+void myQQuickView::setEnableAudio(bool isEnable) { audioEnabled_ = isEnable; }
+
+void myQQuickView::clearHidBusy() {
+    if (hid_) {
+        hid_->link().setIdle();
+    }
+}
+
+void myQQuickView::focusInEvent(QFocusEvent* event) {
+    repaint();
+    event->accept();
+}
