@@ -70,6 +70,12 @@ void VirtualMouse::setKeyboardPresent(bool present) {
 
 void VirtualMouse::announceChange() { emit DeviceWatcher::instance().deviceChanged(); }
 
+void VirtualMouse::setScrambling(const std::array<uchar, 8>& code) {
+    std::lock_guard lock(mutex_);
+    scrambling_ = true;
+    code_ = code;
+}
+
 void VirtualMouse::setFault(Fault fault, bool on) {
     {
         std::lock_guard lock(mutex_);
@@ -177,12 +183,16 @@ int VirtualMouse::sendFeatureReport(Device* handle, const unsigned char* data, s
         return -1;
     }
     record("feature-out", data, length);
-    const uchar checksum = frameChecksum(data + 1);
-    if (checksum != data[8]) {
+    Frame frame{};
+    std::memcpy(frame.data(), data, kFrameSize);
+    if (scrambling_) {
+        unscrambleBlock(&frame[1], code_.data());
+    }
+    if (frameChecksum(&frame[1]) != frame[8]) {
         log_.append(QStringLiteral("bad-checksum"));
         return -1;
     }
-    device->firmware.receiveFrame(data);
+    device->firmware.receiveFrame(frame.data());
     return static_cast<int>(length);
 }
 
@@ -193,7 +203,10 @@ int VirtualMouse::getFeatureReport(Device* handle, unsigned char* data, size_t l
     if (!device || failing(GetFeatureFails)) {
         return -1;
     }
-    const Frame reply = device->firmware.reply();
+    Frame reply = device->firmware.reply();
+    if (scrambling_) {
+        scrambleBlock(&reply[1], code_.data());
+    }
     const size_t count = std::min(length, reply.size());
     std::memcpy(data, reply.data(), count);
     record("feature-in", data, count);

@@ -36,6 +36,10 @@ public:
     // The keyboard entry's interfaces show up too while this is on.
     void setKeyboardPresent(bool present);
 
+    // Expect scrambled frames and scramble replies with this code, as firmware with the
+    // secrecy code switched on does.
+    void setScrambling(const std::array<uchar, 8>& code);
+
     void setFault(Fault fault, bool on = true);
     void clearFaults();
 
@@ -79,6 +83,8 @@ private:
     bool plugged_ = true;
     bool keyboardPresent_ = false;
     unsigned faults_ = 0;
+    bool scrambling_ = false;
+    std::array<uchar, 8> code_{};
     QStringList log_;
     int calls_ = 0;
     int openHandles_ = 0;

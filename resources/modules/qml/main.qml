@@ -12,10 +12,12 @@ Rectangle {
     property string lastKey: "-"
     property string lastMouse: "-"
     property int busyTime: 0
+    property var calls: []  // names of the functions the program called, oldest first
 
-    function initUI() { root.connected = true; status.text = "Device connected" }
-    function run() { runState.text = "Running" }
-    function setProtectUI(busy) { root.busyTime = busy }
+    function note(name) { root.calls = root.calls.concat([name]) }
+    function initUI() { note("initUI"); root.connected = true; status.text = "Device connected" }
+    function run() { note("run"); runState.text = "Running" }
+    function setProtectUI(busy) { note("setProtectUI"); root.busyTime = busy }
     function detectKeyboard(released, usage) {
         root.lastKey = "usage " + usage + (released ? " up" : " down")
     }

@@ -1,0 +1,82 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/startup.h"
+
+// The program as a process: single instance and its working directory.
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void secondInstanceExitsWithOne();
+    void staleLockDoesNotBlock();
+    void entersTheExecutablesFolder();
+
+private:
+    QProcess* start(QObject* parent, const QString& workingDir);
+    static bool waitForOutput(QProcess* process, const QByteArray& text);
+
+    QTemporaryDir tmp_;  // the lock lives in the temp folder: keep it apart from other runs
+};
+
+QProcess* StartupTest::start(QObject* parent, const QString& workingDir) {
+    auto* process = new QProcess(parent);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", tmp_.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process->setProcessEnvironment(env);
+    process->setWorkingDirectory(workingDir);
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->start(QStringLiteral(Z718_PROGRAM), {"--virtual-mouse"});
+    return process;
+}
+
+bool StartupTest::waitForOutput(QProcess* process, const QByteArray& text) {
+    QByteArray seen;
+    QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired() && process->state() != QProcess::NotRunning) {
+        process->waitForReadyRead(200);
+        seen += process->readAll();
+        if (seen.contains(text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void StartupTest::secondInstanceExitsWithOne() {
+    QObject owner;
+    QProcess* first = start(&owner, tmp_.path());
+    QVERIFY(waitForOutput(first, "Device Connect"));
+    QProcess* second = start(&owner, tmp_.path());
+    QVERIFY(second->waitForFinished(30000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 1);
+    QVERIFY(!second->readAll().contains("Device Connect"));
+    QCOMPARE(first->state(), QProcess::Running);
+    first->kill();
+    first->waitForFinished(10000);
+}
+
+void StartupTest::staleLockDoesNotBlock() {
+    QObject owner;
+    QProcess* crashed = start(&owner, tmp_.path());
+    QVERIFY(waitForOutput(crashed, "Device Connect"));
+    crashed->kill();  // leaves its lock file behind
+    QVERIFY(crashed->waitForFinished(10000));
+    QProcess* next = start(&owner, tmp_.path());
+    QVERIFY(waitForOutput(next, "Device Connect"));
+    next->kill();
+    next->waitForFinished(10000);
+}
+
+void StartupTest::entersTheExecutablesFolder() {
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    z718::enterExecutableDir();
+    QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    QVERIFY(QFileInfo::exists("./modules/setting/apConfig.bin"));
+}
+
+QTEST_GUILESS_MAIN(StartupTest)
+#include "tst_startup.moc"

@@ -1,0 +1,145 @@
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "app/widget.h"
+#include "platform/device_watcher.h"
+#include "platform/timing.h"
+#include "sim/virtual_mouse.h"
+#include "support/debug_capture.h"
+#include "ui/Ui_Controler.h"
+#include "ui/myQQuickView.h"
+
+using namespace z718;
+
+// The main object with the virtual mouse: connection, removal, device-change bursts, tray.
+class WidgetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void deviceAtStartConnectsBeforeTheLoopRuns();
+    void unplugHidesAndReplugReconnects();
+    void burstOfDeviceChangesGivesOneScan();
+    void trayDoubleClickRestoresOnlyWhileConnected();
+    void windowControllerSlots();
+    void quitStopsTheWorkerAndExitsWithZero();
+
+private:
+    QStringList sceneCalls() const {
+        return widget_->view()->rootObject()->property("calls").toStringList();
+    }
+
+    std::unique_ptr<sim::VirtualMouse> mouse_;
+    std::unique_ptr<Widget> widget_;
+};
+
+void WidgetTest::init() {
+    durations() = Durations{};
+    durations().pollMs = 150;
+    mouse_ = std::make_unique<sim::VirtualMouse>();
+    setHidBackend(mouse_.get());
+    connectedFlag() = false;
+    widget_ = std::make_unique<Widget>();
+    widget_->showNormal();
+}
+
+void WidgetTest::cleanup() {
+    widget_.reset();
+    setHidBackend(nullptr);
+    mouse_.reset();
+}
+
+void WidgetTest::deviceAtStartConnectsBeforeTheLoopRuns() {
+    test::DebugCapture debug;
+    widget_->checkDevice();
+    QVERIFY(widget_->hid().workerRunning());
+    QVERIFY(connectedFlag());
+    QVERIFY(widget_->view()->isEnabled());
+    QVERIFY(sceneCalls().isEmpty());  // queued: the scene hears of it once the loop runs
+    QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run"}));
+    QCOMPARE(debug.captured(), QStringList{"Device Connect"});
+}
+
+void WidgetTest::unplugHidesAndReplugReconnects() {
+    widget_->checkDevice();
+    QTRY_COMPARE(sceneCalls().size(), 2);
+    test::DebugCapture debug;
+    mouse_->unplug();
+    QTRY_VERIFY(!widget_->isVisible());
+    QCOMPARE(debug.captured(), (QStringList{"Device Error", "Device removed"}));
+    QVERIFY(!widget_->hid().workerRunning());
+    QVERIFY(!connectedFlag());
+    QTRY_VERIFY(!widget_->view()->isEnabled());
+    QVERIFY(widget_->hid().link().device(1).interface2Path.isEmpty());
+
+    mouse_->plug();
+    QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run", "initUI", "run"}));
+    QVERIFY(widget_->hid().workerRunning());
+    QVERIFY(widget_->view()->isEnabled());
+    QVERIFY(widget_->isHidden());  // only the tray brings the window back
+}
+
+void WidgetTest::burstOfDeviceChangesGivesOneScan() {
+    widget_->checkDevice();
+    test::DebugCapture debug;
+    QElapsedTimer sinceLast;
+    for (int i = 0; i < 5; ++i) {
+        emit DeviceWatcher::instance().deviceChanged();
+        sinceLast.start();
+        QTest::qWait(50);
+        QCOMPARE(debug.count("Device Connect"), 0);
+    }
+    QTRY_COMPARE(debug.count("Device Connect"), 1);
+    QVERIFY(sinceLast.elapsed() >= durations().pollMs);
+    QTest::qWait(3 * durations().pollMs);
+    QCOMPARE(debug.count("Device Connect"), 1);
+    QCOMPARE(sceneCalls().size(), 2);  // a poll while connected changes nothing
+}
+
+void WidgetTest::trayDoubleClickRestoresOnlyWhileConnected() {
+    mouse_->unplug();
+    widget_->checkDevice();
+    QVERIFY(widget_->isHidden());
+    widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);
+    QTest::qWait(50);
+    QVERIFY(widget_->isHidden());
+
+    mouse_->plug();
+    widget_->checkDevice();
+    widget_->trayIconActivated(QSystemTrayIcon::Trigger);
+    QTest::qWait(50);
+    QVERIFY(widget_->isHidden());
+    widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);
+    QTRY_VERIFY(widget_->isVisible());
+}
+
+void WidgetTest::windowControllerSlots() {
+    Ui_Controler* controller = widget_->controller();
+    QCOMPARE(widget_->objectName(), QStringLiteral("Widget"));
+    QCOMPARE(widget_->view()->objectName(), QStringLiteral("ui_View"));
+    QCOMPARE(widget_->size(), QSize(1000, 640));
+    const QPoint start = widget_->pos();
+    controller->onXChanged(10);
+    controller->onYChanged(5);
+    QCOMPARE(widget_->pos(), start + QPoint(10, 5));
+    controller->setBusy();
+    QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});  // direct, not queued
+    QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 0);
+    controller->setBusy(300);
+    QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 300);
+    controller->onClose();
+    QVERIFY(widget_->isHidden());
+}
+
+void WidgetTest::quitStopsTheWorkerAndExitsWithZero() {
+    widget_->checkDevice();
+    QVERIFY(widget_->hid().workerRunning());
+    QEventLoop loop;
+    QTimer::singleShot(50, widget_.get(), &Widget::exitSYS);
+    QCOMPARE(loop.exec(), 0);
+    QVERIFY(!widget_->hid().workerRunning());
+}
+
+QTEST_MAIN(WidgetTest)
+#include "tst_widget.moc"

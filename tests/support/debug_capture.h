@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStringList>
+#include <QtGlobal>
+
+namespace z718::test {
+
+// Collects the program's debug lines while it lives.
+class DebugCapture {
+public:
+    DebugCapture() {
+        lines().clear();
+        previous_ = qInstallMessageHandler(&DebugCapture::handler);
+    }
+    ~DebugCapture() { qInstallMessageHandler(previous_); }
+
+    QStringList captured() const { return lines(); }
+    int count(const QString& line) const { return static_cast<int>(lines().count(line)); }
+    void clear() { lines().clear(); }
+
+private:
+    static QStringList& lines() {
+        static QStringList all;
+        return all;
+    }
+    static void handler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtDebugMsg) {
+            lines().append(message);
+        }
+    }
+    QtMessageHandler previous_ = nullptr;
+};
+
+}  // namespace z718::test
