@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QVariantList>
+
+namespace z718::sim {
+class VirtualMouse;
+}
+
+// "virtualMouse": drives and observes the simulated device. See README.md beside this file.
+class VirtualMouseObject : public QObject {
+    Q_OBJECT
+public:
+    explicit VirtualMouseObject(z718::sim::VirtualMouse& mouse, QObject* parent = nullptr);
+
+    Q_INVOKABLE void plug();
+    Q_INVOKABLE void unplug();
+    Q_INVOKABLE bool isPlugged() const;
+    Q_INVOKABLE void setKeyboardPresent(bool present);
+    Q_INVOKABLE bool setFault(const QString& name, bool on = true);
+    Q_INVOKABLE void clearFaults();
+    Q_INVOKABLE QStringList log() const;
+    Q_INVOKABLE void clearLog();
+    Q_INVOKABLE int openHandles() const;
+
+private:
+    z718::sim::VirtualMouse& mouse_;
+};
+
+// "virtualInput": the in-process stand-in for the system's input and pointer settings.
+class VirtualInputObject : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    Q_INVOKABLE bool feedKey(int vk, int scanCode, bool up, int time = 0);
+    Q_INVOKABLE bool feedMouse(int message, int x, int y, int mouseData = 0, int time = 0);
+    Q_INVOKABLE QVariantList delivered() const;
+    Q_INVOKABLE void clearDelivered();
+
+    Q_INVOKABLE int mouseSpeed() const;
+    Q_INVOKABLE bool setMouseSpeed(int speed);
+    Q_INVOKABLE int wheelScrollLines() const;
+    Q_INVOKABLE bool setWheelScrollLines(int lines);
+    Q_INVOKABLE int doubleClickTime() const;
+    Q_INVOKABLE bool setDoubleClickTime(int milliseconds);
+    Q_INVOKABLE QVariantList mouseParams() const;
+    Q_INVOKABLE bool setMouseParams(const QVariantList& thresholdsAndAcceleration);
+    Q_INVOKABLE void resetPointerSettings();
+};
