@@ -1,12 +1,79 @@
 #include "settings/settings_store.h"
 
-namespace z718 {
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 
-SettingsStore::SettingsStore()
-    : appConfig_(std::make_unique<QSettings>(kAppConfigPath, QSettings::IniFormat)) {
-    for (int i = 1; i <= 10; ++i) {
-        profiles_.push_back(std::make_unique<QSettings>(
-            QStringLiteral("./modules/setting/p%1.bin").arg(i), QSettings::IniFormat));
+#include "settings/file_replace.h"
+
+namespace z718 {
+namespace {
+
+QStringList defaultMessages() {
+    return {
+        QStringLiteral("Macro Too Long"),
+        QStringLiteral("This macro is too long for the mouse. Only its beginning is stored."),
+        QStringLiteral("Image Not Readable"),
+        QStringLiteral("This image cannot be read: "),
+        QStringLiteral("Please Confirm"),
+        QStringLiteral("Do you want to continue?"),
+    };
+}
+
+std::unique_ptr<QSettings> reopen(std::unique_ptr<QSettings> old, const QString& sourcePath) {
+    old->sync();
+    const QString path = old->fileName();
+    old.reset();
+    replaceWithCopy(path, sourcePath);
+    return openIni(path);
+}
+
+}  // namespace
+
+std::unique_ptr<QSettings> openIni(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > kMaxSettingsFileBytes) {
+        QFile::remove(path + QStringLiteral(".bad"));
+        QFile::rename(path, path + QStringLiteral(".bad"));
+    }
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+SettingsStore::SettingsStore() : appConfig_(openIni(kAppConfigPath)), messages_(defaultMessages()) {
+    for (int i = 0; i < kProfileCount; ++i) {
+        profiles_.push_back(openIni(profilePath(i)));
+    }
+}
+
+QString SettingsStore::profilePath(int index) {
+    return QStringLiteral("./modules/setting/p%1.bin").arg(index + 1);
+}
+
+QSettings& SettingsStore::profile(int index) {
+    return *profiles_[static_cast<size_t>(std::clamp(index, 0, kProfileCount - 1))];
+}
+
+void SettingsStore::setCurrentProfileIndex(int index) {
+    if (isProfileIndex(index)) {
+        currentProfile_ = index;
+    }
+}
+
+void SettingsStore::replaceProfile(int index, const QString& sourcePath) {
+    if (!isProfileIndex(index)) {
+        return;
+    }
+    auto& slot = profiles_[static_cast<size_t>(index)];
+    slot = reopen(std::move(slot), sourcePath);
+}
+
+void SettingsStore::replaceAppConfig(const QString& sourcePath) {
+    appConfig_ = reopen(std::move(appConfig_), sourcePath);
+}
+
+void SettingsStore::flushProfile(int index) {
+    if (isProfileIndex(index)) {
+        profile(index).sync();
     }
 }
 

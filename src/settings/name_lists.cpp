@@ -1,0 +1,54 @@
+#include "settings/name_lists.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <array>
+
+#include "settings/file_replace.h"
+#include "settings/ini_values.h"
+
+namespace z718::namelists {
+namespace {
+
+constexpr std::array<const char*, 4> kKeys = {
+    "macro/macroName",
+    "gun/gunName",
+    "profile/profileName",
+    "gun/selectGun",
+};
+
+QString keyOf(int type) {
+    if (type < 0 || type >= static_cast<int>(kKeys.size())) {
+        return {};
+    }
+    return QString::fromLatin1(kKeys[static_cast<size_t>(type)]);
+}
+
+}  // namespace
+
+void store(int type, QStringList names, const QString& path) {
+    const QString key = keyOf(type);
+    // An oversized file is no name list; leave it alone rather than load it.
+    if (key.isEmpty() || (QFileInfo::exists(path) && !isReadableSettingsFile(path))) {
+        return;
+    }
+    if (names.size() == 1) {
+        names.append(kPadGuard);
+    }
+    QSettings file(path, QSettings::IniFormat);
+    if (names.isEmpty()) {
+        file.remove(key);
+    } else {
+        file.setValue(key, names);
+    }
+}
+
+QVariantList read(int type, const QString& path) {
+    const QString key = keyOf(type);
+    if (key.isEmpty() || !isReadableSettingsFile(path)) {
+        return {};
+    }
+    return listValue(QSettings(path, QSettings::IniFormat).value(key, 0));
+}
+
+}  // namespace z718::namelists

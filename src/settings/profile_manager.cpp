@@ -1,0 +1,82 @@
+#include "settings/profile_manager.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace z718 {
+namespace {
+
+// Dialog texts are translated in the view's context.
+QString tr(const char* text) {
+    return QCoreApplication::translate("myQQuickView", text);
+}
+
+QString desktopDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString picturesDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+}  // namespace
+
+ProfileManager::ProfileManager(SettingsStore& store, Prompts& prompts, QWidget* dialogParent)
+    : store_(store), prompts_(prompts), dialogParent_(dialogParent) {}
+
+bool ProfileManager::loadProfile(int profile) {
+    const QString chosen =
+        prompts_.openFileName(dialogParent_, tr("Open File"), desktopDir(), tr("Profile(*.pf)"));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    store_.replaceProfile(profile, chosen);
+    return true;
+}
+
+void ProfileManager::saveProfile(int profile) {
+    if (!SettingsStore::isProfileIndex(profile)) {
+        return;
+    }
+    const QString chosen =
+        prompts_.saveFileName(dialogParent_, tr("Save File"), desktopDir(), tr("Profile(*.pf)"));
+    if (chosen.isEmpty()) {
+        return;
+    }
+    // The export copies the file, so it must hold what the profile holds now.
+    store_.flushProfile(profile);
+    if (QFile::exists(chosen)) {
+        QFile::remove(chosen);
+    }
+    QFile::copy(SettingsStore::profilePath(profile), chosen);
+}
+
+void ProfileManager::resetProfile(int profile, const QString& defaultPath) {
+    store_.replaceProfile(profile, defaultPath);
+}
+
+void ProfileManager::copyProfile(int destprofile, int srcprofile) {
+    if (!SettingsStore::isProfileIndex(srcprofile)) {
+        return;
+    }
+    store_.flushProfile(srcprofile);
+    store_.replaceProfile(destprofile, store_.profile(srcprofile).fileName());
+}
+
+QString ProfileManager::getCustomFilePath() {
+    const QString chosen = prompts_.openFileName(dialogParent_, tr("Open File"), picturesDir(),
+                                                 tr("Image Files(*.png)"));
+    if (chosen.isEmpty()) {
+        return {};
+    }
+    QFile image(chosen);
+    if (image.open(QIODevice::ReadOnly)) {
+        return chosen;
+    }
+    const QStringList& messages = store_.messageStrings();
+    prompts_.warning(tr("%1").arg(messages.value(2)), messages.value(3) + chosen);
+    return {};
+}
+
+}  // namespace z718

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace z718::test {
+
+// A fresh working directory holding an empty ./modules tree, current for the guard's life,
+// so tests never touch the files shipped beside the test programs.
+class ScratchDir {
+public:
+    ScratchDir() : previous_(QDir::currentPath()) {
+        for (const char* sub :
+             {"modules/setting", "modules/i18n", "modules/img", "modules/gun", "modules/macro"}) {
+            QDir(dir_.path()).mkpath(QString::fromLatin1(sub));
+        }
+        QDir::setCurrent(dir_.path());
+    }
+    ~ScratchDir() { QDir::setCurrent(previous_); }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    QString path() const { return dir_.path(); }
+    bool isValid() const { return dir_.isValid(); }
+
+    // Writes `content` byte for byte: these tests write files in the old program's exact form.
+    static void write(const QString& path, const QByteArray& content) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            file.write(content);
+        }
+    }
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QString previous_;
+    QTemporaryDir dir_;
+};
+
+}  // namespace z718::test

@@ -1,0 +1,90 @@
+// A process replacing a profile over and over is killed at many points; the profile file must
+// always hold one complete version, never a mix, a truncation or nothing.
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+#include <cstdio>
+
+#include "scratch_dir.h"
+#include "settings/settings_store.h"
+
+using z718::test::ScratchDir;
+
+namespace {
+
+const char* const kChildFlag = "--replace-forever";
+
+QByteArray versionA() {
+    return "[keydefine_Q7]\n0=1, 0, 240, 0\n[sensor]\nstage_Q7=1\n";
+}
+
+// Large enough that a kill often lands inside the copy.
+QByteArray versionB() {
+    QByteArray text = "[keydefine_Q7]\n0=9, 0, 3, 0\n[padding]\n";
+    for (int i = 0; i < 20000; ++i) {
+        text += "k" + QByteArray::number(i) + "=" + QByteArray(16, 'b') + "\n";
+    }
+    return text;
+}
+
+// The child: replace p1.bin alternately by a.pf and b.pf until killed.
+int replaceForever(const QString& dir) {
+    QDir::setCurrent(dir);
+    z718::SettingsStore store;
+    for (long round = 0;; ++round) {
+        store.replaceProfile(0, round % 2 ? QStringLiteral("b.pf") : QStringLiteral("a.pf"));
+        if (round == 1) {
+            std::puts("ready");
+            std::fflush(stdout);
+        }
+    }
+}
+
+}  // namespace
+
+class ProfileCrashTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void killedReplacementLeavesACompleteVersion();
+};
+
+void ProfileCrashTest::killedReplacementLeavesACompleteVersion() {
+    ScratchDir scratch;
+    ScratchDir::write(QStringLiteral("a.pf"), versionA());
+    ScratchDir::write(QStringLiteral("b.pf"), versionB());
+    ScratchDir::write(z718::SettingsStore::profilePath(0), versionA());
+
+    int sawA = 0;
+    int sawB = 0;
+    for (int kill = 0; kill < 40; ++kill) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(kChildFlag), scratch.path()});
+        QVERIFY(child.waitForStarted(10000));
+        QVERIFY2(child.waitForReadyRead(30000), "child never started replacing");
+        QTest::qSleep(QRandomGenerator::global()->bounded(25));
+        child.kill();
+        QVERIFY(child.waitForFinished(10000));
+
+        const QByteArray content = ScratchDir::read(z718::SettingsStore::profilePath(0));
+        QVERIFY2(content == versionA() || content == versionB(),
+                 qPrintable(QStringLiteral("kill %1 left %2 bytes").arg(kill).arg(content.size())));
+        (content == versionA() ? sawA : sawB)++;
+    }
+    qInfo("complete old/new versions seen: %d / %d", sawA, sawB);
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], kChildFlag) == 0) {
+        QCoreApplication app(argc, argv);
+        return replaceForever(QString::fromLocal8Bit(argv[2]));
+    }
+    QCoreApplication app(argc, argv);
+    ProfileCrashTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_profile_crash.moc"

@@ -1,0 +1,192 @@
+// Import, export, reset and copy of whole profiles, and the image picker, with scripted dialogs.
+#include <QSettings>
+#include <QTest>
+
+#include "scratch_dir.h"
+#include "settings/ini_values.h"
+#include "settings/profile_manager.h"
+#include "settings/settings_store.h"
+#include "ui/prompts.h"
+
+using z718::test::ScratchDir;
+
+namespace {
+
+QByteArray profileText(int firstKeyCode) {
+    return "[keydefine_Q7]\n0=1, 0, " + QByteArray::number(firstKeyCode) +
+           ", 0\n[sensor]\ncursorSpeed_Q7=7\n";
+}
+
+int firstKeyCode(QSettings& profile) {
+    return z718::listValue(profile.value("keydefine_Q7/0")).value(2).toInt();
+}
+
+}  // namespace
+
+class ProfilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void cancelledImportChangesNothing();
+    void importReplacesTheProfileAndItsObject();
+    void importKeepsNothingTheOldObjectBuffered();
+    void importOfAMissingFileLeavesAnEmptyProfile();
+    void exportCopiesTheFileAndReplacesTheTarget();
+    void exportIncludesUnsavedChanges();
+    void copyProfileCopiesSourceFileOntoDestination();
+    void resetProfileRestoresTheDefaults();
+    void resetWithoutDefaultProfileEmptiesIt();
+    void replacingWithTheSameSizeIsNotMistakenForTheOldFile();
+    void customFilePath();
+
+private:
+    std::unique_ptr<ScratchDir> scratch_;
+    std::unique_ptr<z718::SettingsStore> store_;
+    z718::ScriptedPrompts prompts_;
+    std::unique_ptr<z718::ProfileManager> manager_;
+};
+
+void ProfilesTest::init() {
+    scratch_ = std::make_unique<ScratchDir>();
+    for (int i = 0; i < z718::kProfileCount; ++i) {
+        ScratchDir::write(z718::SettingsStore::profilePath(i), profileText(100 + i));
+    }
+    store_ = std::make_unique<z718::SettingsStore>();
+    prompts_ = z718::ScriptedPrompts();
+    manager_ = std::make_unique<z718::ProfileManager>(*store_, prompts_);
+}
+
+void ProfilesTest::cleanup() {
+    manager_.reset();
+    store_.reset();
+    scratch_.reset();
+}
+
+void ProfilesTest::cancelledImportChangesNothing() {
+    QSettings* before = &store_->profile(3);
+    QVERIFY(!manager_->loadProfile(3));
+    QCOMPARE(&store_->profile(3), before);
+    QCOMPARE(ScratchDir::read(z718::SettingsStore::profilePath(3)), profileText(103));
+    QCOMPARE(prompts_.asked.size(), size_t(1));
+    QCOMPARE(prompts_.asked[0].kind, QStringLiteral("open"));
+    QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Open File"));
+    QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Profile(*.pf)"));
+}
+
+void ProfilesTest::importReplacesTheProfileAndItsObject() {
+    ScratchDir::write(QStringLiteral("mine.pf"), profileText(4));
+    prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
+    store_->setCurrentProfileIndex(3);
+    QVERIFY(manager_->loadProfile(3));
+    QCOMPARE(ScratchDir::read(QStringLiteral("modules/setting/p4.bin")), profileText(4));
+    QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
+    QCOMPARE(firstKeyCode(store_->profile(2)), 102);
+    QCOMPARE(store_->currentProfileIndex(), 3);
+    QVERIFY(store_->profile(3).fileName().endsWith(QStringLiteral("p4.bin")));
+}
+
+void ProfilesTest::importKeepsNothingTheOldObjectBuffered() {
+    store_->profile(5).setValue("keydefine_Q7/0", QVariantList{9, 9, 9, 9});
+    store_->profile(5).setValue("sensor/extra", 1);
+    ScratchDir::write(QStringLiteral("mine.pf"), profileText(6));
+    prompts_.fileNames.push_back(QStringLiteral("mine.pf"));
+    QVERIFY(manager_->loadProfile(5));
+    QCoreApplication::processEvents();  // where buffered writes would normally land
+    QCOMPARE(ScratchDir::read(z718::SettingsStore::profilePath(5)), profileText(6));
+    QVERIFY(!store_->profile(5).contains("sensor/extra"));
+}
+
+void ProfilesTest::importOfAMissingFileLeavesAnEmptyProfile() {
+    prompts_.fileNames.push_back(QStringLiteral("nowhere.pf"));
+    QVERIFY(manager_->loadProfile(1));
+    QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(1)));
+    QVERIFY(store_->profile(1).allKeys().isEmpty());
+    store_->profile(1).setValue("sensor/stage_Q7", 2);  // the next write creates it again
+    store_->profile(1).sync();
+    QVERIFY(QFile::exists(z718::SettingsStore::profilePath(1)));
+}
+
+void ProfilesTest::exportCopiesTheFileAndReplacesTheTarget() {
+    ScratchDir::write(QStringLiteral("out.pf"), QByteArray(10000, 'z'));
+    prompts_.fileNames.push_back(QStringLiteral("out.pf"));
+    manager_->saveProfile(2);
+    QCOMPARE(ScratchDir::read(QStringLiteral("out.pf")), profileText(102));
+    QCOMPARE(prompts_.asked[0].kind, QStringLiteral("save"));
+    QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Save File"));
+
+    manager_->saveProfile(2);  // cancelled: nothing happens
+    QCOMPARE(ScratchDir::read(QStringLiteral("out.pf")), profileText(102));
+}
+
+void ProfilesTest::exportIncludesUnsavedChanges() {
+    store_->profile(0).setValue("sensor/stage_Q7", 3);
+    prompts_.fileNames.push_back(QStringLiteral("out.pf"));
+    manager_->saveProfile(0);
+    QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
+    QCOMPARE(exported.value("sensor/stage_Q7").toInt(), 3);
+    QCOMPARE(firstKeyCode(exported), 100);
+}
+
+void ProfilesTest::copyProfileCopiesSourceFileOntoDestination() {
+    manager_->copyProfile(1, 2);
+    QCOMPARE(ScratchDir::read(QStringLiteral("modules/setting/p2.bin")),
+             ScratchDir::read(QStringLiteral("modules/setting/p3.bin")));
+    QCOMPARE(firstKeyCode(store_->profile(1)), 102);
+
+    store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
+    manager_->copyProfile(3, 0);
+    QCOMPARE(firstKeyCode(store_->profile(3)), 100);
+    QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
+    QCOMPARE(firstKeyCode(store_->profile(0)), 100);
+
+    manager_->copyProfile(4, 4);  // onto itself: nothing lost
+    QCOMPARE(firstKeyCode(store_->profile(4)), 104);
+}
+
+void ProfilesTest::resetProfileRestoresTheDefaults() {
+    ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
+    store_->setCurrentProfileIndex(6);
+    store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
+    manager_->resetProfile(6);
+    QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
+    QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
+    QCOMPARE(ScratchDir::read(z718::SettingsStore::profilePath(6)), profileText(240));
+}
+
+void ProfilesTest::resetWithoutDefaultProfileEmptiesIt() {
+    manager_->resetProfile(7);
+    QVERIFY(store_->profile(7).allKeys().isEmpty());
+    QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
+    QCOMPARE(firstKeyCode(store_->profile(8)), 108);
+}
+
+void ProfilesTest::replacingWithTheSameSizeIsNotMistakenForTheOldFile() {
+    // Same length, written straight after the old one: must still read as the new content.
+    for (int round = 0; round < 20; ++round) {
+        ScratchDir::write(z718::kDefaultProfilePath, profileText(200 + round % 2));
+        manager_->resetProfile(0);
+        QCOMPARE(firstKeyCode(store_->profile(0)), 200 + round % 2);
+    }
+}
+
+void ProfilesTest::customFilePath() {
+    QCOMPARE(manager_->getCustomFilePath(), QString());
+    QCOMPARE(prompts_.asked.size(), size_t(1));  // the dialog only, no warning
+    QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Image Files(*.png)"));
+
+    ScratchDir::write(QStringLiteral("logo.png"), "png");
+    prompts_.fileNames.push_back(QStringLiteral("logo.png"));
+    QCOMPARE(manager_->getCustomFilePath(), QStringLiteral("logo.png"));
+
+    prompts_.fileNames.push_back(QStringLiteral("gone.png"));
+    QCOMPARE(manager_->getCustomFilePath(), QString());
+    const auto& warning = prompts_.asked.back();
+    QCOMPARE(warning.kind, QStringLiteral("warning"));
+    QCOMPARE(warning.caption, store_->messageStrings().at(2));
+    QCOMPARE(warning.text, store_->messageStrings().at(3) + QStringLiteral("gone.png"));
+}
+
+QTEST_GUILESS_MAIN(ProfilesTest)
+#include "tst_profiles.moc"
