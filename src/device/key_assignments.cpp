@@ -1,0 +1,146 @@
+#include "device/key_assignments.h"
+
+#include <array>
+
+#include "link/Hid_Thread.h"
+#include "settings/ini_values.h"
+
+namespace z718 {
+
+namespace {
+
+constexpr int kKeyEntries = 16;
+constexpr int kKeyMatrixBytes = kKeyEntries * 4;
+constexpr int kWideMatrixBytes = 512;
+constexpr int kWideMatrixGroups = 126;  // the last 8 values of the wide matrix are not stored
+constexpr int kMaintainedProfiles = 5;
+constexpr int kMaintainedKeys = 7;
+constexpr uchar kMacroEntry = 0x09;
+
+// What a key whose macro is removed goes back to.
+constexpr uchar kDefaultEntries[kMaintainedKeys][4] = {
+    {0x01, 0x00, 0xF0, 0x00}, {0x01, 0x00, 0xF1, 0x00}, {0x01, 0x00, 0xF2, 0x00},
+    {0x01, 0x00, 0xF4, 0x00}, {0x01, 0x00, 0xF3, 0x00}, {0x07, 0x00, 0x01, 0x00},
+    {0x07, 0x00, 0x02, 0x00},
+};
+
+QString keyOf(const char* group, int index) {
+    return QLatin1String(group) + QString::number(index);
+}
+
+QVariantList paddedTo(QVariantList values, int count) {
+    while (values.size() < count) {
+        values.append(0);
+    }
+    return values;
+}
+
+template <typename Range>
+QVariantList asInts(const Range& bytes) {
+    QVariantList values;
+    for (uchar byte : bytes) {
+        values.append(int(byte));
+    }
+    return values;
+}
+
+}  // namespace
+
+QVariantList KeyAssignments::getKeydefine(const QVariant& matrixId) {
+    return listValue(settings_.currentProfile().value(keyOf("keydefine_Q7/", matrixId.toInt())));
+}
+
+void KeyAssignments::ui_12H_SetKeyMatrix(const QVariantList& src64) {
+    const QVariantList values = paddedTo(src64, kKeyMatrixBytes);
+    std::array<uchar, kKeyMatrixBytes> matrix{};
+    for (int k = 0; k < kKeyEntries; ++k) {
+        const QVariantList entry = values.mid(4 * k, 4);
+        for (int j = 0; j < 4; ++j) {
+            matrix[static_cast<size_t>(4 * k + j)] = static_cast<uchar>(entry[j].toUInt());
+        }
+        settings_.currentProfile().setValue(keyOf("keydefine_Q7/", k), storedForm(entry));
+    }
+    if (hid_) {
+        hid_->hidSetKeyMatrix(matrix.data());
+    }
+}
+
+void KeyAssignments::ui_0DH_SetKeyMatrix(const QVariantList& src512) {
+    const QVariantList values = paddedTo(src512, kWideMatrixBytes);
+    for (int k = 0; k < kWideMatrixGroups; ++k) {
+        settings_.currentProfile().setValue(keyOf("keydefine/", k),
+                                            storedForm(values.mid(4 * k, 4)));
+    }
+    std::array<uchar, kWideMatrixBytes> matrix{};
+    for (int i = 0; i < kWideMatrixBytes; ++i) {
+        matrix[static_cast<size_t>(i)] = static_cast<uchar>(values[i].toInt());
+    }
+    if (hid_) {
+        hid_->hid_0DH_SetKeyMatrix(matrix.data());
+    }
+}
+
+QVariantList KeyAssignments::ui_92H_GetKeyMatrix() {
+    std::array<uchar, kKeyMatrixBytes> matrix{};
+    if (hid_) {
+        hid_->hid_92H_GetKeyMatrix(matrix.data());
+    }
+    return asInts(matrix);
+}
+
+QVariantList KeyAssignments::ui_8DH_GetKeyMatrix() {
+    std::array<uchar, kWideMatrixBytes> matrix{};
+    if (hid_) {
+        hid_->hid_8DH_GetKeyMatrix(matrix.data());
+    }
+    return asInts(matrix);
+}
+
+template <typename Change>
+void KeyAssignments::changeMacroEntries(Change change) {
+    for (int p = 0; p < kMaintainedProfiles; ++p) {
+        if (p == settings_.currentProfileIndex()) {
+            continue;  // the scene rewrites the current profile itself
+        }
+        for (int k = 0; k < kMaintainedKeys; ++k) {
+            const QString key = keyOf("keydefine_Q7/", k);
+            const QVariantList stored = listValue(settings_.profile(p).value(key, 0));
+            if (stored.size() < 4) {
+                continue;
+            }
+            std::array<uchar, 4> entry;
+            for (int j = 0; j < 4; ++j) {
+                entry[static_cast<size_t>(j)] = static_cast<uchar>(stored[j].toInt());
+            }
+            if (entry[0] != kMacroEntry) {
+                continue;
+            }
+            change(k, entry);
+            settings_.profile(p).setValue(key, asInts(entry));
+        }
+    }
+}
+
+void KeyAssignments::changeMacroFileType(const QVariant& macroIndex, const QVariant& macroType) {
+    const uint slot = macroIndex.toUInt();
+    const uchar mode = macroType.toInt() == 1 ? 2 : 0;
+    changeMacroEntries([&](int, std::array<uchar, 4>& entry) {
+        if (entry[2] == slot) {
+            entry[1] = mode;
+        }
+    });
+}
+
+void KeyAssignments::changeMacroFileIndex(const QVariant& macroIndex) {
+    const uint slot = macroIndex.toUInt();
+    changeMacroEntries([&](int key, std::array<uchar, 4>& entry) {
+        if (entry[2] == slot) {
+            std::copy(std::begin(kDefaultEntries[key]), std::end(kDefaultEntries[key]),
+                      entry.begin());
+        } else if (entry[2] > slot) {
+            --entry[2];
+        }
+    });
+}
+
+}  // namespace z718

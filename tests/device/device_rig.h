@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <memory>
+
+#include "link/Hid_Thread.h"
+#include "link/catalogue.h"
+#include "link/scanner.h"
+#include "platform/timing.h"
+#include "sim/virtual_mouse.h"
+
+namespace z718::test {
+
+// Connection side effects are not what these tests look at.
+class QuietHost : public ConnectionHost {
+public:
+    void startScene() override {}
+    void setViewEnabled(bool) override {}
+    void showTrayMessage(const QString&, const QString&) override {}
+    QString appConfigString(const QString&, const QString& fallback) override { return fallback; }
+    void hideWindow() override {}
+};
+
+// The virtual mouse and its keyboard sibling, scanned into a Hid_Thread, with waits cut to
+// nothing. Catalogue entry 0 is the keyboard, entry 1 the mouse.
+class DeviceRig {
+public:
+    enum Family { Keyboard = 0, Mouse = 1 };
+
+    DeviceRig() {
+        durations() = Durations{};
+        durations().acquireRoundMs = 0;
+        durations().settleSleepMs = 0;
+        durations().reportPauseMs = 0;
+        durations().commandPauseMs = 0;
+        durations().updaterDelayMs = 0;
+        mouse.setKeyboardPresent(true);
+        useBackend(mouse);
+    }
+    ~DeviceRig() {
+        hid.reset();
+        setHidBackend(nullptr);
+    }
+
+    // Rebuilds the link on `backend`, which may wrap the virtual mouse.
+    void useBackend(HidApi& backend) {
+        hid.reset();
+        setHidBackend(&backend);
+        hid = std::make_unique<Hid_Thread>(&host);
+        ScanResult scan = scanDevices(mouse, loadCatalogue(kCataloguePath, {}), 0);
+        hid->link().setDevices(scan.devices);
+        use(Mouse);
+    }
+
+    void use(Family family) {
+        hid->link().setCurrentIndex(static_cast<uint32_t>(family));
+        mouse.clearLog();
+    }
+    sim::FirmwareState& firmware(Family family) {
+        return family == Mouse ? mouse.mouseFirmware().state() : mouse.keyboardFirmware().state();
+    }
+    QStringList wire(const QString& kind) const {
+        QStringList lines;
+        for (const QString& line : mouse.log()) {
+            if (line.startsWith(kind + QLatin1Char(' '))) {
+                lines.append(line.mid(kind.size() + 1));
+            }
+        }
+        return lines;
+    }
+
+    sim::VirtualMouse mouse;
+    QuietHost host;
+    std::unique_ptr<Hid_Thread> hid;
+};
+
+inline uchar* bytes(QByteArray& block) {
+    return reinterpret_cast<uchar*>(block.data());
+}
+
+// A block whose every byte differs from its neighbours, so a shifted or cut copy shows.
+inline QByteArray pattern(int length, int seed = 1) {
+    QByteArray block(length, '\0');
+    for (int i = 0; i < length; ++i) {
+        block[i] = static_cast<char>((seed + i * 7) & 0xFF);
+    }
+    return block;
+}
+
+inline QString hex(const QByteArray& block) {
+    return QString::fromLatin1(block.toHex(' ').toUpper());
+}
+
+}  // namespace z718::test
