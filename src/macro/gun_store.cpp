@@ -1,0 +1,92 @@
+#include "macro/gun_store.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace z718 {
+
+namespace {
+
+constexpr int kEntryValues = 5;
+const QString kGunGroup = QStringLiteral("gunData");
+
+QString gunKey(const QString& name) {
+    return kGunGroup + QLatin1Char('/') + name;
+}
+QString selectGunKey(int index) {
+    return QStringLiteral("selectGun/%1").arg(index);
+}
+QString xySensitiveKey(int index) {
+    return QStringLiteral("XYSensitive/%1").arg(index);
+}
+
+}  // namespace
+
+bool GunStore::gunFileExists() {
+    return QFile::exists(kGunDataPath);
+}
+
+void GunStore::saveGundata(const QVariantList& src6) {
+    if (!gunFileExists() || src6.size() < 1 + kEntryValues) {
+        return;
+    }
+    QSettings(kGunDataPath, QSettings::IniFormat)
+        .setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
+}
+
+void GunStore::modifyGundata(int modifyType, const QVariantList& src6) {
+    if (!gunFileExists() || src6.isEmpty()) {
+        return;
+    }
+    QSettings file(kGunDataPath, QSettings::IniFormat);
+    if (modifyType == 0) {
+        file.remove(gunKey(src6.at(0).toString()));
+    } else if (modifyType == 1 && src6.size() >= 2 + kEntryValues) {
+        file.remove(gunKey(src6.at(1 + kEntryValues).toString()));
+        file.setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
+    }
+}
+
+QVariantList GunStore::getGunData(const QString& name) const {
+    if (!gunFileExists()) {
+        return {};
+    }
+    return QSettings(kGunDataPath, QSettings::IniFormat).value(gunKey(name)).toList();
+}
+
+QStringList GunStore::getGunDataKey() const {
+    if (!gunFileExists()) {
+        return {};
+    }
+    QSettings file(kGunDataPath, QSettings::IniFormat);
+    file.beginGroup(kGunGroup);
+    return file.allKeys();
+}
+
+QVariant GunStore::getselectGun(int index) {
+    if (!gunFileExists()) {
+        return QString();
+    }
+    return settings_.currentProfile().value(selectGunKey(index), QString());
+}
+
+void GunStore::setSelectGun(int index, const QVariant& gunName) {
+    if (gunFileExists()) {
+        settings_.currentProfile().setValue(selectGunKey(index), gunName);
+    }
+}
+
+QVariant GunStore::getXYSensitive(int index) {
+    if (!gunFileExists()) {
+        return {};
+    }
+    return settings_.currentProfile().value(xySensitiveKey(index), 4);
+}
+
+void GunStore::setXYSensitive(int index, const QVariant& value) {
+    if (gunFileExists()) {
+        settings_.currentProfile().setValue(xySensitiveKey(index), value);
+    }
+}
+
+}  // namespace z718

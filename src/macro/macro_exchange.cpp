@@ -1,0 +1,69 @@
+#include "macro/macro_exchange.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "macro/macro_name.h"
+#include "macro/macro_store.h"
+
+namespace z718 {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Macro(*.mc)");
+
+QString desktopFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+// Copies source over target without losing target when the copy fails, also when both are
+// the same file.
+bool replaceFile(const QString& source, const QString& target) {
+    const QString staging = target + QStringLiteral(".part");
+    QFile::remove(staging);
+    if (!QFile::copy(source, staging)) {
+        return false;
+    }
+    if (QFile::exists(target) && !QFile::remove(target)) {
+        QFile::remove(staging);
+        return false;
+    }
+    return QFile::rename(staging, target);
+}
+
+}  // namespace
+
+void MacroExchange::saveMacroFile(const QString& name) {
+    const QString target =
+        prompts_.saveFileName(parent_, QStringLiteral("Save File"), desktopFolder(), kFilter);
+    const QString source = MacroStore::existingFile(name);
+    if (target.isEmpty() || source.isEmpty()) {
+        return;
+    }
+    replaceFile(source, target);
+}
+
+void MacroExchange::saveMacroIniToFile(const QString& name) {
+    if (!MacroStore::existingFile(name).isEmpty()) {
+        saveMacroFile(name);
+    }
+}
+
+QString MacroExchange::loadMacroIniFromFile() {
+    const QString source =
+        prompts_.openFileName(parent_, QStringLiteral("Open File"), desktopFolder(), kFilter);
+    if (source.isEmpty()) {
+        return {};
+    }
+    // "attack.fast.mc" gives "attack".
+    const QString name = QFileInfo(source).baseName();
+    const auto target = macroFilePath(name);
+    if (!target) {
+        return {};
+    }
+    ensureMacroDir();
+    return replaceFile(source, *target) ? name : QString();
+}
+
+}  // namespace z718

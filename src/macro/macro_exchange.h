@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/prompts.h"
+
+class QWidget;
+
+namespace z718 {
+
+// Export of macro files to, and import from, files the user picks ("Macro(*.mc)").
+class MacroExchange {
+public:
+    MacroExchange(Prompts& prompts, QWidget* dialogParent)
+        : prompts_(prompts), parent_(dialogParent) {}
+
+    // Asks for a target, then copies the macro file there (replacing what was there).
+    void saveMacroFile(const QString& name);
+    // The same, but only when the macro file exists.
+    void saveMacroIniToFile(const QString& name);
+    // Asks for a file and copies it over the macro named by its base name; that name, or ""
+    // when cancelled or when the file cannot become a macro.
+    QString loadMacroIniFromFile();
+
+private:
+    Prompts& prompts_;
+    QWidget* parent_;
+};
+
+}  // namespace z718

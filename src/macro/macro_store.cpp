@@ -1,0 +1,181 @@
+#include "macro/macro_store.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include "macro/macro_name.h"
+
+namespace z718 {
+
+namespace {
+
+// Only the profiles the profile page offers carry macro assignments that follow renames.
+constexpr int kMacroProfiles = 6;
+// A damaged line count must not make a reader build a list without end.
+constexpr int kMaxReadLines = 100000;
+
+const QString kIndex = QStringLiteral("config/index");
+const QString kTotal = QStringLiteral("config/total");
+const QString kRepeat = QStringLiteral("config/repeat");
+const QString kDid = QStringLiteral("config/did");
+const QString kMacroGroup = QStringLiteral("macro");
+
+QString macroKey(int index) {
+    return kMacroGroup + QLatin1Char('/') + QString::number(index);
+}
+
+}  // namespace
+
+QString MacroStore::existingFile(const QString& name) {
+    const auto path = macroFilePath(name);
+    return path && QFile::exists(*path) ? *path : QString();
+}
+
+bool MacroStore::createMacroIni(const QString& name, uint macroIndex) {
+    const auto path = macroFilePath(name);
+    if (!path) {
+        return false;
+    }
+    ensureMacroDir();
+    QSettings file(*path, QSettings::IniFormat);
+    file.setValue(kIndex, macroIndex);
+    file.setValue(kTotal, 0);
+    file.setValue(kRepeat, 1);
+    file.setValue(kDid, -1);
+    file.sync();
+    return true;
+}
+
+bool MacroStore::saveMacroIni(const QString& name, const QStringList& macros,
+                              const QVariant& repeat) {
+    const QString path = existingFile(name);
+    if (path.isEmpty()) {
+        return false;
+    }
+    QSettings file(path, QSettings::IniFormat);
+    file.remove(kMacroGroup);
+    file.setValue(kTotal, macros.size());
+    file.setValue(kRepeat, repeat);
+    for (int i = 0; i < macros.size(); ++i) {
+        file.setValue(macroKey(i), macros.at(i));
+    }
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+QStringList MacroStore::loadMacroIni(const QString& name) const {
+    const QString path = existingFile(name);
+    if (path.isEmpty()) {
+        return {};
+    }
+    QSettings file(path, QSettings::IniFormat);
+    const int total = qMin(file.value(kTotal, 0).toInt(), kMaxReadLines);
+    QStringList lines;
+    for (int i = 0; i < total; ++i) {
+        lines << file.value(macroKey(i), QStringLiteral("0")).toString();
+    }
+    lines << file.value(kRepeat, QStringLiteral("0")).toString();
+    return lines;
+}
+
+QVariant MacroStore::loadMacroIndex(const QString& name) const {
+    const QString path = existingFile(name);
+    return path.isEmpty() ? QVariant(0) : QSettings(path, QSettings::IniFormat).value(kIndex, 0);
+}
+
+QVariant MacroStore::loadMacroType(const QString& name) const {
+    const QString path = existingFile(name);
+    return path.isEmpty() ? QVariant(0) : QSettings(path, QSettings::IniFormat).value(kDid, 0);
+}
+
+QVariantList MacroStore::loadMacroIniConfig(const QString& name, int deviceId) const {
+    const QString path = existingFile(name);
+    if (path.isEmpty()) {
+        return {};
+    }
+    QSettings file(path, QSettings::IniFormat);
+    const int index = file.value(kIndex, -1).toInt();
+    const int did = file.value(kDid, -1).toInt();
+    return {did == deviceId ? index : -1, file.value(kRepeat, 1).toInt()};
+}
+
+void MacroStore::setMacroIniConfig(const QString& name, const QVariantList& config, uint deviceId) {
+    const QString path = existingFile(name);
+    if (path.isEmpty() || config.size() < 2) {
+        return;
+    }
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(kIndex, config.at(0));
+    file.setValue(kRepeat, config.at(1));
+    file.setValue(kDid, deviceId);
+}
+
+void MacroStore::setMacroIndex(const QString& name, const QVariant& macroIndex) {
+    const QString path = existingFile(name);
+    if (!path.isEmpty()) {
+        QSettings(path, QSettings::IniFormat).setValue(kIndex, macroIndex);
+    }
+}
+
+void MacroStore::setMacroType(const QString& name, const QVariant& macroType) {
+    const QString path = existingFile(name);
+    if (!path.isEmpty()) {
+        QSettings(path, QSettings::IniFormat).setValue(kDid, macroType);
+    }
+}
+
+bool MacroStore::modifyMacroName(const QString& oldName, const QString& newName) {
+    const QString oldPath = existingFile(oldName);
+    const auto newPath = macroFilePath(newName);
+    if (oldPath.isEmpty() || !newPath) {
+        return false;
+    }
+    // The assignments follow the new name even when the rename below fails.
+    for (int p = 0; p < kMacroProfiles; ++p) {
+        QSettings& profile = settings_.profile(p);
+        profile.beginGroup(kMacroGroup);
+        for (const QString& key : profile.childKeys()) {
+            if (profile.value(key).toString() == oldName) {
+                profile.setValue(key, newName);
+            }
+        }
+        profile.endGroup();
+    }
+    return QFile::rename(oldPath, *newPath);
+}
+
+bool MacroStore::deleteMacroIni(const QString& name) {
+    const QString path = existingFile(name);
+    return !path.isEmpty() && QFile::remove(path);
+}
+
+bool MacroStore::renameMacroIniFile(const QString& oldName, const QString& newName) {
+    const QString oldPath = existingFile(oldName);
+    const auto newPath = macroFilePath(newName);
+    return !oldPath.isEmpty() && newPath && QFile::rename(oldPath, *newPath);
+}
+
+QStringList MacroStore::isMacroUse(const QString& name) {
+    QStringList users{QStringLiteral("Name")};
+    for (int p = 0; p < kMacroProfiles; ++p) {
+        QSettings& profile = settings_.profile(p);
+        profile.beginGroup(kMacroGroup);
+        for (const QString& key : profile.childKeys()) {
+            if (profile.value(key, QString()).toString() == name) {
+                users << key;
+            }
+        }
+        profile.endGroup();
+    }
+    return users;
+}
+
+void MacroStore::setMacroKey(int index, const QString& name) {
+    settings_.currentProfile().setValue(macroKey(index), name);
+}
+
+QVariant MacroStore::getMacroKey(int index) {
+    return settings_.currentProfile().value(macroKey(index), 0);
+}
+
+}  // namespace z718

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QStringList>
+#include <QVariant>
+
+#include "settings/settings_store.h"
+
+namespace z718 {
+
+// The macro files under ./modules/macro and the macro assignments of the profiles. Every
+// call opens the file it needs and closes it before returning, so writes are on disk at once.
+// A name that cannot be a file of the macro folder behaves like a macro whose file is missing.
+class MacroStore {
+public:
+    explicit MacroStore(SettingsStore& settings) : settings_(settings) {}
+
+    bool createMacroIni(const QString& name, uint macroIndex);
+    bool saveMacroIni(const QString& name, const QStringList& macros, const QVariant& repeat);
+    // The lines followed by the repeat count as text; empty when the file is missing.
+    QStringList loadMacroIni(const QString& name) const;
+    QVariant loadMacroIndex(const QString& name) const;
+    QVariant loadMacroType(const QString& name) const;
+    // [index or -1 when recorded for another device, repeat]; empty when the file is missing.
+    QVariantList loadMacroIniConfig(const QString& name, int deviceId) const;
+    void setMacroIniConfig(const QString& name, const QVariantList& config, uint deviceId);
+    void setMacroIndex(const QString& name, const QVariant& macroIndex);
+    void setMacroType(const QString& name, const QVariant& macroType);
+
+    // Points the assignments of the first six profiles at the new name, then renames the file.
+    bool modifyMacroName(const QString& oldName, const QString& newName);
+    bool deleteMacroIni(const QString& name);
+    bool renameMacroIniFile(const QString& oldName, const QString& newName);
+    // "Name", then every button of the first six profiles assigned the macro.
+    QStringList isMacroUse(const QString& name);
+
+    void setMacroKey(int index, const QString& name);
+    QVariant getMacroKey(int index);
+
+    // The existing macro file of a name, or an empty string.
+    static QString existingFile(const QString& name);
+
+private:
+    SettingsStore& settings_;
+};
+
+}  // namespace z718

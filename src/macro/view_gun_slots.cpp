@@ -1,0 +1,35 @@
+// The view's gun-data slots: thin forwards to the gun store.
+#include "macro/gun_store.h"
+#include "ui/myQQuickView.h"
+
+void myQQuickView::saveGundata(QVariantList src6) {
+    z718::GunStore(settings()).saveGundata(src6);
+}
+
+void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6) {
+    z718::GunStore(settings()).modifyGundata(modifyType.toInt(), src6);
+}
+
+QVariantList myQQuickView::getGunData(QVariant name) {
+    return z718::GunStore(settings()).getGunData(name.toString());
+}
+
+QStringList myQQuickView::getGunDataKey() {
+    return z718::GunStore(settings()).getGunDataKey();
+}
+
+QVariant myQQuickView::getselectGun(QVariant index) {
+    return z718::GunStore(settings()).getselectGun(index.toInt());
+}
+
+void myQQuickView::setSelectGun(QVariant index, QVariant xyData) {
+    z718::GunStore(settings()).setSelectGun(index.toInt(), xyData);
+}
+
+QVariant myQQuickView::getXYSensitive(QVariant index) {
+    return z718::GunStore(settings()).getXYSensitive(index.toInt());
+}
+
+void myQQuickView::setXYSensitive(QVariant index, QVariant xyData) {
+    z718::GunStore(settings()).setXYSensitive(index.toInt(), xyData);
+}

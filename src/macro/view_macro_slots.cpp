@@ -1,0 +1,145 @@
+// The view's macro slots: thin forwards to the macro store, exchange and encoder.
+#include <array>
+
+#include "i18n/key_names.h"
+#include "link/Hid_Thread.h"
+#include "macro/macro_encoder.h"
+#include "macro/macro_exchange.h"
+#include "macro/macro_store.h"
+#include "ui/myQQuickView.h"
+#include "ui/prompts.h"
+
+namespace {
+
+constexpr int kMacroReadback91 = 192;
+constexpr int kMacroReadback93 = 128;
+
+// The device now selected; -1 while the view has no link.
+int selectedDeviceId(Hid_Thread* hid) {
+    return hid ? static_cast<int>(hid->link().currentIndex()) : -1;
+}
+
+template <size_t N>
+QVariantList toIntegers(const std::array<uchar, N>& bytes) {
+    QVariantList values;
+    values.reserve(static_cast<qsizetype>(N));
+    for (uchar b : bytes) {
+        values << static_cast<int>(b);
+    }
+    return values;
+}
+
+}  // namespace
+
+QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex) {
+    return z718::MacroStore(settings()).createMacroIni(name.toString(), macroIndex.toUInt());
+}
+
+QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat) {
+    return z718::MacroStore(settings()).saveMacroIni(name.toString(), macros, repeat);
+}
+
+QStringList myQQuickView::loadMacroIni(QVariant name) {
+    return z718::MacroStore(settings()).loadMacroIni(name.toString());
+}
+
+QVariant myQQuickView::loadMacroIndex(QVariant name) {
+    return z718::MacroStore(settings()).loadMacroIndex(name.toString());
+}
+
+QVariant myQQuickView::loadMacroType(QVariant name) {
+    return z718::MacroStore(settings()).loadMacroType(name.toString());
+}
+
+QVariantList myQQuickView::loadMacroIniConfig(QVariant name) {
+    return z718::MacroStore(settings()).loadMacroIniConfig(name.toString(), selectedDeviceId(hid_));
+}
+
+void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config) {
+    z718::MacroStore(settings())
+        .setMacroIniConfig(name.toString(), config, static_cast<uint>(selectedDeviceId(hid_)));
+}
+
+void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex) {
+    z718::MacroStore(settings()).setMacroIndex(name.toString(), macroIndex.toInt());
+}
+
+void myQQuickView::setMacroType(QVariant name, QVariant macroType) {
+    z718::MacroStore(settings()).setMacroType(name.toString(), macroType.toInt());
+}
+
+QVariant myQQuickView::modifyMacroName(QVariant oldname, QVariant newname) {
+    return z718::MacroStore(settings()).modifyMacroName(oldname.toString(), newname.toString());
+}
+
+QVariant myQQuickView::deleteMacroIni(QVariant name) {
+    return z718::MacroStore(settings()).deleteMacroIni(name.toString());
+}
+
+void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName) {
+    z718::MacroStore(settings()).renameMacroIniFile(oldName.toString(), newName.toString());
+}
+
+QStringList myQQuickView::isMacroUse(QVariant macroName) {
+    return z718::MacroStore(settings()).isMacroUse(macroName.toString());
+}
+
+void myQQuickView::setMacroKey(QVariant index, QVariant macroName) {
+    z718::MacroStore(settings()).setMacroKey(index.toInt(), macroName.toString());
+}
+
+QVariant myQQuickView::getMacroKey(QVariant index) {
+    return z718::MacroStore(settings()).getMacroKey(index.toInt());
+}
+
+void myQQuickView::saveMacroFile(QVariant macroFileName) {
+    z718::MacroExchange(z718::prompts(), this).saveMacroFile(macroFileName.toString());
+}
+
+void myQQuickView::saveMacroIniToFile(QVariant name) {
+    z718::MacroExchange(z718::prompts(), this).saveMacroIniToFile(name.toString());
+}
+
+QVariant myQQuickView::loadMacroIniFromFile() {
+    return z718::MacroExchange(z718::prompts(), this).loadMacroIniFromFile();
+}
+
+QList<uchar> myQQuickView::macroIncode(QStringList macros) {
+    return z718::macroIncode(macros, selectedDeviceId(hid_), z718::keyCode);
+}
+
+void myQQuickView::ui_11H_SetMacroKey(QVariant macroId, QVariant name) {
+    const QList<uchar> stream = macroIncode(loadMacroIni(name));
+    if (stream.size() > z718::kDeviceMacroBytes) {
+        // The device keeps the first 192 bytes only; the user is told, then it is sent cut.
+        const QStringList& texts = settings().messageStrings();
+        z718::prompts().warning(texts.value(0), texts.value(1));
+    }
+    z718::DeviceMacroBuffer buffer = z718::deviceMacroBuffer(stream);
+    if (hid_) {
+        hid_->hid_11H_SetMacroKey(static_cast<uchar>(macroId.toUInt() & 0xFF), buffer.data());
+    }
+}
+
+void myQQuickView::ui_13H_SetMacroKey(QVariant, QVariant) {}
+
+QVariantList myQQuickView::ui_91H_GetMacroKey(uchar macroId) {
+    // Zero-filled first: a read that does not happen leaves zeros.
+    std::array<uchar, kMacroReadback91> buffer{};
+    if (hid_) {
+        hid_->hid_91H_GetMacroKey(macroId, buffer.data());
+    }
+    return toIntegers(buffer);
+}
+
+QVariantList myQQuickView::ui_93H_GetMacroKey(uchar macroId) {
+    std::array<uchar, kMacroReadback93> buffer{};
+    if (hid_) {
+        hid_->hid_93H_GetMacroKey(macroId, buffer.data());
+    }
+    return toIntegers(buffer);
+}
+
+QVariant myQQuickView::sendMacroData(QVariantList, QVariant) {
+    return true;
+}
