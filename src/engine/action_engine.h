@@ -1,14 +1,81 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
+
+#include "engine/queues.h"
+#include "engine/shared_tables.h"
+#include "platform/input_platform.h"
 
 namespace z718 {
 
-// The button-action engine's worker loop.
+// Button event: bits 0..6 the button index (0 left, 1 right, 2 middle, 3 forward, 4 back,
+// 5 the sixth button), bit 7 set for a release.
+constexpr int kButtonReleased = 0x80;
+
+// Action word: bit 31 set = a delay of the low bits in ticks; otherwise bit 8 = release and
+// the rest the code: 0xE8..0xEA the left, right and middle buttons, else a virtual key.
+constexpr uint32_t kDelayWord = 0x80000000u;
+constexpr uint32_t kReleaseWord = 0x100u;
+constexpr uint32_t kLeftButtonCode = 0xE8;
+constexpr uint32_t kRightButtonCode = 0xE9;
+constexpr uint32_t kMiddleButtonCode = 0xEA;
+
+// Function types of a key entry.
+enum KeyFunction : uint8_t {
+    kKeysFunction = 0,
+    kMouseFunction = 1,
+    kMediaFunction = 3,
+    kMacroFunction = 9,
+    kTripleClickFunction = 10,
+};
+
+// Macro repeat modes (b1 of a macro entry).
+enum RepeatMode : int32_t {
+    kRepeatCounted = 0,
+    kRepeatUntilNextPress = 1,
+    kRepeatWhileHeld = 2,
+};
+
+// The button-action engine: every 10 ms tick it takes one button event from the hooks, turns
+// it into action words by the key-matrix table, and plays at most one word of the action
+// queue and one of the macro queue through the injector.
 class ActionEngine {
 public:
-    // Ticks until running turns false.
+    ActionEngine(MySafeQueue& events, MyQueue& macroQueue, MyQueue& actionQueue,
+                 platform::InputInjector& injector, const KeyMatrixTable& matrix = keyMatrix(),
+                 const MacroSlots& macros = macroSlots());
+
+    // Ticks on steady 10 ms deadlines until running turns false.
     void run(const std::atomic<bool>& running);
+    // One tick's work, without the sleep.
+    void tick();
+
+    int32_t repeatMode() const { return repeatMode_; }
+    bool stopping() const { return stop_; }
+    uint64_t ticks() const { return ticks_.load(); }
+
+private:
+    void dispatch(int event);
+    void dispatchMacro(int event, int index, const KeyEntry& entry, bool release);
+    void loadMacro(int slot, int32_t repeatMode);
+    void stopMacro();
+    void step(MyQueue& queue, int& remaining);
+    void perform(uint32_t word, MyQueue& queue, int& remaining);
+
+    MySafeQueue& events_;
+    MyQueue& macroQueue_;
+    MyQueue& actionQueue_;
+    platform::InputInjector& injector_;
+    const KeyMatrixTable& matrix_;
+    const MacroSlots& slots_;
+
+    // Kept between workers: a new worker continues where the last one stopped.
+    int actionRemaining_ = 0;
+    int macroRemaining_ = 0;
+    int32_t repeatMode_ = kRepeatCounted;
+    bool stop_ = false;
+    std::atomic<uint64_t> ticks_{0};
 };
 
 }  // namespace z718

@@ -1,0 +1,6 @@
+#include "engine/shared_tables.h"
+#include "link/Hid_Thread.h"
+
+void Hid_Thread::hidSetKeyMatrix(uchar* src64) {
+    z718::keyMatrix().write(src64);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+
+// The event queue between the hooks and the worker: a ring of 12 button events (so at most 11
+// wait) and the countdown of a held-back Windows-key press. Push and pop take the ring's lock;
+// the countdown is atomic because the hooks set it while the worker counts it down.
+class MySafeQueue : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRingSize = 12;
+
+    explicit MySafeQueue(QObject* parent = nullptr) : QObject(parent) {}
+
+    // False when the ring is full and the event is dropped.
+    bool push(int event);
+    std::optional<int> pop();
+
+    void setCountdown(int ticks) { countdown_.store(ticks); }
+    int countdown() const { return countdown_.load(); }
+    // Counts a running countdown down by one; true when this call brought it to zero.
+    bool countDown();
+
+private:
+    std::atomic<int> countdown_{0};
+    std::mutex mutex_;
+    std::array<int32_t, kRingSize> ring_{};
+    int head_ = 0;
+    int tail_ = 0;
+};
+
+// An action queue: up to 199 action words played one per tick, a delay flag and the number of
+// passes left. Used by the worker alone.
+class MyQueue : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWords = 256;
+    static constexpr int kLimit = 199;
+
+    explicit MyQueue(QObject* parent = nullptr) : QObject(parent) {}
+
+    // False when the queue holds 199 words and the word is dropped.
+    bool append(uint32_t word);
+    // Words left in the current pass.
+    bool playing() const { return read != write; }
+    // No pass under way: nothing loaded, or the last pass is over.
+    bool idle() const { return read == 0 && write == 0; }
+    // Empty, ready for a new run of words.
+    void restart() { read = write = 0; }
+
+    int32_t wait = 0;  // 1 while a delay runs
+    std::array<uint32_t, kWords> words{};
+    int read = 0;
+    int write = 0;
+    int32_t repeat = 1;  // passes left
+};

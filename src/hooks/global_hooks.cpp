@@ -1,0 +1,67 @@
+#include "hooks/global_hooks.h"
+
+#include "link/Hid_Thread.h"
+#ifndef _WIN32
+#include "hooks/window_input_feeder.h"
+#endif
+#include "ui/myQQuickView.h"
+
+namespace z718 {
+
+namespace {
+
+HookTargets sceneTargets(myQQuickView* view, Hid_Thread& hid) {
+    HookTargets targets;
+    if (view) {
+        targets.keyboardCallback = [view](uint8_t usage, uint8_t keyUp) {
+            view->reportKey(keyUp != 0, usage);
+        };
+        targets.mouseCallback = [view](uint8_t code, uint8_t down, int x, int y) {
+            view->reportMouse(down != 0, code, static_cast<uint>(x), static_cast<uint>(y));
+        };
+    }
+    targets.workerRunning = &hid.workerRunningFlag();
+    targets.events = &hid.eventQueue();
+    return targets;
+}
+
+}  // namespace
+
+GlobalHooks::GlobalHooks(myQQuickView* view, Hid_Thread& hid, platform::InputHooks& backend)
+    : backend_(backend), procedures_(std::make_unique<HookProcedures>(sceneTargets(view, hid))) {}
+
+GlobalHooks::~GlobalHooks() {
+    uninstall();
+}
+
+bool GlobalHooks::install() {
+    if (installed_) {
+        return true;
+    }
+    HookProcedures* procedures = procedures_.get();
+    installed_ = backend_.install(
+        [procedures](int nCode, const platform::KeyboardHookEvent& event) {
+            return procedures->keyboard(nCode, event);
+        },
+        [procedures](int nCode, const platform::MouseHookEvent& event) {
+            return procedures->mouse(nCode, event);
+        });
+    return installed_;
+}
+
+void GlobalHooks::uninstall() {
+    if (installed_) {
+        backend_.uninstall();
+        installed_ = false;
+    }
+}
+
+std::unique_ptr<QObject> feedHooksFromWindow() {
+#ifdef _WIN32
+    return nullptr;
+#else
+    return std::make_unique<WindowInputFeeder>(platform::portableInput());
+#endif
+}
+
+}  // namespace z718

@@ -1,0 +1,241 @@
+// The Windows input layer against the real user32 (run under wine by scripts/test-win32).
+// Every wait is bounded; the process exits non-zero when a check fails.
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <future>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/win32/precise_sleep.h"
+#include "platform/win32/win32_input.h"
+
+using namespace z718;
+using namespace z718::platform;
+
+namespace {
+
+int failures = 0;
+
+void check(bool ok, const char* what) {
+    std::printf("%s: %s\n", ok ? "PASS" : "FAIL", what);
+    std::fflush(stdout);
+    if (!ok) {
+        ++failures;
+    }
+}
+
+// Polls without pumping messages: the hooks must be answered by their own thread.
+bool waitFor(const std::function<bool()>& done, int ms = 3000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        Sleep(5);
+    }
+    return true;
+}
+
+// Keys nothing on a test desktop reacts to.
+constexpr uint8_t kVkF13 = 0x7C, kVkF14 = 0x7D, kVkF15 = 0x7E, kVkF16 = 0x7F;
+
+struct KeyLog {
+    std::mutex mutex;
+    std::vector<KeyboardHookEvent> keys;
+    std::vector<MouseHookEvent> buttons;
+
+    void add(const KeyboardHookEvent& e) {
+        std::lock_guard lock(mutex);
+        keys.push_back(e);
+    }
+    void add(const MouseHookEvent& e) {
+        std::lock_guard lock(mutex);
+        buttons.push_back(e);
+    }
+    bool sawKey(uint32_t vk, uint32_t flags) {
+        std::lock_guard lock(mutex);
+        return std::any_of(keys.begin(), keys.end(),
+                           [&](const auto& e) { return e.vkCode == vk && e.flags == flags; });
+    }
+    bool sawKey(uint32_t vk) {
+        std::lock_guard lock(mutex);
+        return std::any_of(keys.begin(), keys.end(), [&](const auto& e) { return e.vkCode == vk; });
+    }
+    bool sawButton(uint32_t message, uint32_t flags) {
+        std::lock_guard lock(mutex);
+        return std::any_of(buttons.begin(), buttons.end(), [&](const auto& e) {
+            return e.message == message && (e.flags & flags) == flags;
+        });
+    }
+};
+
+// A plain keyboard hook installed before the layer's, so Windows calls it after the layer's
+// procedure: it sees only what the layer passed on.
+KeyLog* g_observed = nullptr;
+
+LRESULT CALLBACK observerProc(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode >= 0) {
+        const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        g_observed->add(KeyboardHookEvent{static_cast<uint32_t>(wParam), info->vkCode,
+                                          info->scanCode, info->flags, info->time});
+    }
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+class ObserverHook {
+public:
+    explicit ObserverHook(KeyLog& log) {
+        g_observed = &log;
+        std::promise<DWORD> started;
+        auto id = started.get_future();
+        thread_ = std::thread([&started] {
+            MSG msg;
+            PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+            HHOOK hook =
+                SetWindowsHookExW(WH_KEYBOARD_LL, observerProc, GetModuleHandleW(nullptr), 0);
+            started.set_value(hook ? GetCurrentThreadId() : 0);
+            while (hook && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+                DispatchMessageW(&msg);
+            }
+            if (hook) {
+                UnhookWindowsHookEx(hook);
+            }
+        });
+        threadId_ = id.get();
+    }
+    ~ObserverHook() {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    bool installed() const { return threadId_ != 0; }
+
+private:
+    std::thread thread_;
+    DWORD threadId_ = 0;
+};
+
+void tap(InputInjector& injector, uint8_t vk) {
+    injector.keybdEvent(vk, 0, 0);
+    injector.keybdEvent(vk, 0, win::kKeyEventKeyUp);
+}
+
+void testHooks() {
+    KeyLog seen, observed;
+    ObserverHook observer(observed);
+    check(observer.installed(), "observer hook installed");
+
+    Win32Hooks hooks;
+    const bool installed = hooks.install(
+        [&](int, const KeyboardHookEvent& e) {
+            seen.add(e);
+            return e.vkCode == kVkF14;  // swallowed
+        },
+        [&](int, const MouseHookEvent& e) {
+            if (e.message != win::kWmMouseMove) {
+                seen.add(e);
+            }
+            return false;
+        });
+    check(installed, "keyboard and mouse hooks installed");
+    check(!hooks.install(nullptr, nullptr), "a second install is refused");
+
+    Win32Injector injector;
+    injector.mouseEvent(win::kMouseEventLeftDown);
+    injector.mouseEvent(win::kMouseEventLeftUp);
+    check(waitFor([&] {
+              return seen.sawButton(win::kWmLButtonDown, win::kLlmhfInjected) &&
+                     seen.sawButton(win::kWmLButtonUp, win::kLlmhfInjected);
+          }),
+          "mouse hook sees an injected left click flagged as injected");
+
+    tap(injector, kVkF13);
+    check(waitFor([&] {
+              return seen.sawKey(kVkF13, win::kLlkhfInjected) &&
+                     seen.sawKey(kVkF13, win::kLlkhfInjected | win::kLlkhfUp);
+          }),
+          "keyboard hook sees an injected key press and release flagged as injected");
+
+    tap(injector, kVkF14);
+    tap(injector, kVkF15);
+    check(waitFor([&] { return observed.sawKey(kVkF15); }), "a passed key reaches the next hook");
+    check(seen.sawKey(kVkF14), "the swallowed key reached the layer's hook");
+    check(!observed.sawKey(kVkF14), "a swallowed key does not reach the next hook");
+
+    hooks.uninstall();
+    tap(injector, kVkF16);
+    check(waitFor([&] { return observed.sawKey(kVkF16); }), "keys pass after uninstall");
+    check(!seen.sawKey(kVkF16), "an uninstalled hook sees nothing");
+    check(hooks.install([](int, const KeyboardHookEvent&) { return false; },
+                        [](int, const MouseHookEvent&) { return false; }),
+          "hooks can be installed again after uninstall");
+    hooks.uninstall();
+}
+
+void testPointerSettings() {
+    Win32PointerSettings settings;
+    int speed = 0;
+    check(settings.systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0), "get mouse speed");
+    int changed = 0;
+    // Windows reads the new speed from pvParam; wine 8 reads it from uiParam. Both get it.
+    check(settings.systemParametersInfo(win::kSpiSetMouseSpeed, 14,
+                                        reinterpret_cast<void*>(intptr_t{14}), 0) &&
+              settings.systemParametersInfo(win::kSpiGetMouseSpeed, 0, &changed, 0) &&
+              changed == 14,
+          "mouse speed 14 round-trips, passed in the pointer parameter");
+    settings.systemParametersInfo(win::kSpiSetMouseSpeed, speed,
+                                  reinterpret_cast<void*>(intptr_t{speed}), 0);
+
+    uint32_t lines = 0;
+    check(settings.systemParametersInfo(win::kSpiSetWheelScrollLines, 7, nullptr, 0) &&
+              settings.systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0) &&
+              lines == 7,
+          "wheel scroll lines round-trip");
+
+    check(settings.systemParametersInfo(win::kSpiSetDoubleClickTime, 350, nullptr, 0) &&
+              settings.doubleClickTime() == 350,
+          "double-click time round-trips");
+
+    int mouse[3] = {};
+    check(settings.systemParametersInfo(win::kSpiGetMouse, 0, mouse, 0), "get mouse thresholds");
+    int toggled[3] = {mouse[0], mouse[1], mouse[2] ? 0 : 1};
+    int readBack[3] = {};
+    check(settings.systemParametersInfo(win::kSpiSetMouse, 0, toggled, 0) &&
+              settings.systemParametersInfo(win::kSpiGetMouse, 0, readBack, 0) &&
+              readBack[0] == mouse[0] && readBack[1] == mouse[1] && readBack[2] == toggled[2],
+          "acceleration round-trips and the thresholds stay");
+    settings.systemParametersInfo(win::kSpiSetMouse, 0, mouse, 0);
+}
+
+void testPreciseSleep() {
+    using namespace std::chrono;
+    constexpr int kTicks = 100;
+    const auto start = steady_clock::now();
+    auto deadline = start;
+    for (int i = 0; i < kTicks; ++i) {
+        deadline += milliseconds(10);
+        win32SleepUntil(deadline);
+    }
+    const double meanMs =
+        duration<double, std::milli>(steady_clock::now() - start).count() / kTicks;
+    std::printf("mean tick %.3f ms\n", meanMs);
+    check(meanMs > 9.8 && meanMs < 10.2, "100 deadline sleeps of 10 ms average 10 ms within 2%");
+}
+
+}  // namespace
+
+int main() {
+    testHooks();
+    testPointerSettings();
+    testPreciseSleep();
+    std::printf("%d failure(s)\n", failures);
+    return failures == 0 ? 0 : 1;
+}
