@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "app/widget.h"
+#include "hooks/global_hooks.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,10 +16,16 @@ int main(int argc, char* argv[]) {
     int exitCode = 0;
     {
         Widget widget;
+        z718::GlobalHooks hooks(widget.view(), widget.hid());
+        hooks.install();
+        const auto windowFeed = z718::feedHooksFromWindow();
         widget.showNormal();
         widget.checkDevice();
         exitCode = app.exec();
+        hooks.uninstall();
     }
+    // The window controller went with deleteLater after the loop ended; let it go now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     z718::setHidBackend(nullptr);
     return exitCode;
 }

@@ -7,9 +7,15 @@ Hid_Thread::Hid_Thread(z718::ConnectionHost* owner, QObject* parent)
     : QObject(parent),
       owner_(owner),
       link_(z718::hidBackend(), [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }),
-      detection_(z718::hidBackend(), link_, *this, *owner) {}
+      detection_(z718::hidBackend(), link_, *this, *owner),
+      engine_(*eventQueue_, *macroQueue_, *actionQueue_, z718::platform::inputInjector()) {}
 
-Hid_Thread::~Hid_Thread() { stopWorker(); }
+Hid_Thread::~Hid_Thread() {
+    stopWorker();
+    eventQueue_->deleteLater();
+    macroQueue_->deleteLater();
+    actionQueue_->deleteLater();
+}
 
 void Hid_Thread::startWorker(uint32_t deviceIndex) {
     workerRunning_.store(true);

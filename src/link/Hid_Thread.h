@@ -2,6 +2,7 @@
 
 #include <QFuture>
 #include <QObject>
+#include <QVariant>
 #include <atomic>
 
 #include "engine/action_engine.h"
@@ -27,6 +28,9 @@ public:
     // The worker: runs the engine until stopped, then performs the removal steps.
     void keyActionLoop(uint did);
 
+    // The event queue the hooks feed.
+    MySafeQueue& eventQueue() { return *eventQueue_; }
+
 public slots:
     uchar hidCS(uchar* cmd);
     void USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]);
@@ -35,17 +39,69 @@ public slots:
     void chkDeviceIsEnCode();
 
     // --- engine ---
+    // Replaces the shared key-matrix table with 64 bytes (16 entries of 4); nothing is sent.
+    void hidSetKeyMatrix(uchar* src64);
 
     // --- set commands ---
+    void hid_01H_SetReportRate(uchar rate);
+    void hid_02H_SetCurrentProfile(uchar profile);
+    void hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4);
+    void hid_07H_SetControlIndicatorLight(uchar effect, uchar frequenty);
+    void hid_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
+                            uchar direction);
+    void hid_09H_SetKeyboardMode(uchar mode);
+    void hid_0DH_SetKeyMatrix(uchar* src512);
+    void hid_0EH_SetKeyOnOff(uchar* src21);
+    void hid_0EH_SetXYSensitive(uchar par0, uchar par1);
+    void hid_11H_SetMacroKey(uchar macroId, uchar* src192);
+    void hid_12H_SetUserPicture(uchar index, uchar option, uchar* src512);
+    void hid_13H_SetRecoveryData();
+    void hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
+    void hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2);
+    void hid_07H_SetLEDInstructFunction(uchar type, uchar option1, uchar option2, uchar option3);
+    void hid_0BH_SetCurrentDPIStage(uchar dpiStage);
+    void hid_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
+    void hid_10H_SetLED8StageColor(uchar type, uchar* src24);
+    void hid_11H_SetDPISet(uchar dpiStage, uchar* src8);
 
     // --- get commands ---
+    void hid_00H_GetSecrecyCode(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4);
+    void hid_80H_GetFWVersion(QString& version);
+    void hid_81H_GetReportRate(uchar& rate);
+    void hid_82H_GetCurrentProfile(uchar& profile);
+    void hid_83H_GetKeyboardoption(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4);
+    void hid_84H_GetButtonSensitivity(uchar& sens1, uchar& sens2, uchar& sens3, uchar& sens4);
+    void hid_88H_GetLEDType(uchar& effect, uchar& speed, uchar& light, uchar& color,
+                            uchar& direction);
+    void hid_89H_GetKeyboardMode(uchar& mode);
+    void hid_8DH_GetKeyMatrix(uchar* src512);
+    void hid_8EH_GetKeyOnOff(uchar* src21);
+    void hid_91H_GetMacroKey(uchar macroId, uchar* src192);
+    void hid_92H_GetUserPicture(uchar index, uchar* src512);
+    void hid_94H_GetColor(uchar index, uchar& rValue, uchar& gValue, uchar& bValue);
+    void hid_83H_GetFunctionOption(uchar& type, uchar& option1, uchar& option2);
+    bool hid_87H_GetLEDInstructFunction(uchar type, uchar& option1, uchar& option2,
+                                        uchar& option3);
+    void hid_8BH_GetCurrentDPIStage(uchar& dpiStage);
+    void hid_8DH_GetRGBLedEffect(uchar& effect, uchar& option1, uchar& option2);
+    void hid_90H_GetLED8StageColor(uchar type, uchar* src24);
+    bool hid_91H_GetDPISet(uchar& dpiMAXStage, uchar* src8);
+    void hid_92H_GetKeyMatrix(uchar* src64);
+    void hid_93H_GetMacroKey(uchar macroId, uchar* src128);
 
     // --- macros ---
+    // Fills macro slot `index` from (type, value) pairs followed by the repeat count.
+    void hidSetMacro(int index, QVariantList tempData);
 
 private:
     z718::ConnectionHost* owner_;
     z718::Link link_;
     z718::Detection detection_;
+    // Created here, released with deleteLater; declared before the engine that uses them.
+    MySafeQueue* eventQueue_ = new MySafeQueue;
+    MyQueue* macroQueue_ = new MyQueue;
+    MyQueue* actionQueue_ = new MyQueue;
     z718::ActionEngine engine_;
     std::atomic<bool> workerRunning_{false};
     QFuture<void> worker_;

@@ -4,9 +4,12 @@
 #include <QGenericArgument>
 #include <QQuickItem>
 
+#include "i18n/key_names.h"
 #include "link/Hid_Thread.h"
 
-myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {}
+myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
+    z718::buildKeyNameTable();
+}
 
 myQQuickView::~myQQuickView() = default;
 
@@ -27,6 +30,15 @@ bool myQQuickView::callScene(const char* function, Qt::ConnectionType type,
 void myQQuickView::initUI() { callScene("initUI", Qt::QueuedConnection); }
 
 void myQQuickView::runUI() { callScene("run", Qt::QueuedConnection); }
+
+void myQQuickView::reportKey(bool released, int usage) {
+    callScene("detectKeyboard", Qt::QueuedConnection, {QVariant(released), QVariant(usage)});
+}
+
+void myQQuickView::reportMouse(bool pressed, uint code, uint x, uint y) {
+    callScene("detectMouse", Qt::QueuedConnection,
+              {QVariant(pressed), QVariant(code), QVariant(x), QVariant(y)});
+}
 
 void myQQuickView::setEnableAudio(bool isEnable) { audioEnabled_ = isEnable; }
 

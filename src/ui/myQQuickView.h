@@ -24,6 +24,10 @@ public:
     bool callScene(const char* function, Qt::ConnectionType type,
                    const QList<QVariant>& arguments = {});
 
+    // The hooks' reports to the scene, queued; callable from the hook thread.
+    void reportKey(bool released, int usage);
+    void reportMouse(bool pressed, uint code, uint x, uint y);
+
 public slots:
     // --- scene start-up and window ---
     void initUI();
@@ -32,16 +36,123 @@ public slots:
     void clearHidBusy();
 
     // --- configuration, profiles, name lists, languages ---
+    QVariant getLang();
+    QVariant getProfile();
+    void setProfile(QVariant profileNo);
+    QVariantList loadApConfig();
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadDeviceApConfig();
+    void resetApconfig();
+    bool getIsSkinShow();
+    QVariantList loadDefaultProfile(uchar uiPageId);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    QVariantList getNameList(QVariant type);
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
+    QString getCustomFilePath();
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(QVariant type, QString langCode);
+    QStringList getProductLayoutStrings_Q7(QString langCode);
 
     // --- device-settings bridge ---
+    void ui_01H_SetReportRate(uchar rate);
+    void ui_02H_SetCurrentProfile(int profile);
+    void ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4);
+    void ui_0BH_SetCurrentDPIStage(uchar dpiStage);
+    void ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, QVariantList configs);
+    void ui_10H_SetLED8StageColor(uchar type, QVariantList src24);
+    void ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantList valueForIndex);
+    void ui_11H_SetDPISelect(QVariantList valueForIndex);
+    QVariant ui_81H_GetReportRate();
+    QVariant ui_8BH_GetCurrentDPIStage();
+    QVariantList ui_8DH_GetRGBLedEffect();
+    QVariantList ui_90H_GetLED8StageColor(uchar type);
+    QVariantList ui_91H_GetDPISet();
+    QVariantList ui_91H_GetDPISelect();
+    uchar ui_91H_SyncDPI();
+    QVariant getSensorType();
+    bool chkIsLogoLedWork();
+    bool getMsgAns_FoolProofing();
+    void openUpdateExe();
+    void ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty);
+    void ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
+                           uchar direction);
+    void ui_09H_SetKeyboardMode(uchar mode);
+    void ui_0EH_SetKeyOnOff(QVariantList src21);
+    void ui_0EH_SetXYSensitive(QVariant par0, QVariant par1);
+    void ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src512);
+    void ui_13H_SetRecoveryData();
+    void ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
+    QString ui_80H_GetFWVersion();
+    QVariant ui_82H_GetCurrentProfile();
+    QVariantList ui_83H_GetKeyboardoption();
+    QVariantList ui_84H_GetButtonSensitivity();
+    QVariantList ui_88H_GetLEDType();
+    QVariant ui_89H_GetKeyboardMode();
+    QVariantList ui_8EH_GetKeyOnOff();
+    QVariantList ui_92H_GetUserPicture(uchar index);
+    QVariantList ui_94H_GetColor(uchar index);
 
     // --- key assignments ---
+    QVariantList getKeydefine(QVariant matrixId);
+    void ui_12H_SetKeyMatrix(QVariantList src64);
+    void ui_12H_SetGunKeyMatrix(QVariantList src64);
+    void ui_0DH_SetKeyMatrix(QVariantList src512);
+    QVariantList ui_92H_GetKeyMatrix();
+    QVariantList ui_8DH_GetKeyMatrix();
+    void changeMacroFileType(QVariant macroIndex, QVariant macroType);
+    void changeMacroFileIndex(QVariant macroIndex);
 
     // --- macros ---
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QStringList loadMacroIni(QVariant name);
+    QVariant loadMacroIndex(QVariant name);
+    QVariant loadMacroType(QVariant name);
+    QVariantList loadMacroIniConfig(QVariant name);
+    void setMacroIniConfig(QVariant name, QVariantList config);
+    void setMacroIndex(QVariant name, QVariant macroIndex);
+    void setMacroType(QVariant name, QVariant macroType);
+    QVariant modifyMacroName(QVariant oldname, QVariant newname);
+    QVariant deleteMacroIni(QVariant name);
+    void renameMacroIniFile(QVariant oldName, QVariant newName);
+    QStringList isMacroUse(QVariant macroName);
+    void setMacroKey(QVariant index, QVariant macroName);
+    QVariant getMacroKey(QVariant index);
+    void saveMacroFile(QVariant macroFileName);
+    void saveMacroIniToFile(QVariant name);
+    QVariant loadMacroIniFromFile();
+    QList<uchar> macroIncode(QStringList macros);
+    void ui_11H_SetMacroKey(QVariant macroId, QVariant name);
+    void ui_13H_SetMacroKey(QVariant macroId, QVariant name);
+    QVariantList ui_91H_GetMacroKey(uchar macroId);
+    QVariantList ui_93H_GetMacroKey(uchar macroId);
+    QVariant sendMacroData(QVariantList macroData, QVariant macroIndex);
 
     // --- gun data ---
+    void saveGundata(QVariantList src6);
+    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariantList getGunData(QVariant name);
+    QStringList getGunDataKey();
+    QVariant getselectGun(QVariant index);
+    void setSelectGun(QVariant index, QVariant xyData);
+    QVariant getXYSensitive(QVariant index);
+    void setXYSensitive(QVariant index, QVariant xyData);
 
     // --- pointer settings ---
+    void setCursorSpeed(uint cursorSpeed);
+    void setVerticalScrollLines(uint lines);
+    void setDoubleClickSpeed(uint speed);
+    void setAcceleration(bool acceleration);
+    bool getAcceleration();
+    uint getCursorSpeed();
+    uint getVerticalScrollLines();
+    uint getDoubleClickSpeed();
+    void setScrollPinSwap(bool isSwap);
+    bool getScrollPinSwap();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
