@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace z718 {
@@ -46,10 +47,15 @@ void ProfileManager::saveProfile(int profile) {
     }
     // The export copies the file, so it must hold what the profile holds now.
     store_.flushProfile(profile);
+    const QString source = SettingsStore::profilePath(profile);
+    // Exporting onto the profile's own file would delete it before copying it.
+    if (QFileInfo(chosen) == QFileInfo(source)) {
+        return;
+    }
     if (QFile::exists(chosen)) {
         QFile::remove(chosen);
     }
-    QFile::copy(SettingsStore::profilePath(profile), chosen);
+    QFile::copy(source, chosen);
 }
 
 void ProfileManager::resetProfile(int profile, const QString& defaultPath) {

@@ -2,10 +2,10 @@
 #include <QSettings>
 #include <QTest>
 
-#include "scratch_dir.h"
 #include "settings/ini_values.h"
 #include "settings/profile_manager.h"
 #include "settings/settings_store.h"
+#include "support/scratch_dir.h"
 #include "ui/prompts.h"
 
 using z718::test::ScratchDir;
@@ -21,6 +21,10 @@ int firstKeyCode(QSettings& profile) {
     return z718::listValue(profile.value("keydefine_Q7/0")).value(2).toInt();
 }
 
+QByteArray fileOf(int profile) {
+    return ScratchDir::read(z718::SettingsStore::profilePath(profile));
+}
+
 }  // namespace
 
 class ProfilesTest : public QObject {
@@ -29,15 +33,9 @@ class ProfilesTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void cancelledImportChangesNothing();
-    void importReplacesTheProfileAndItsObject();
-    void importKeepsNothingTheOldObjectBuffered();
-    void importOfAMissingFileLeavesAnEmptyProfile();
-    void exportCopiesTheFileAndReplacesTheTarget();
-    void exportIncludesUnsavedChanges();
-    void copyProfileCopiesSourceFileOntoDestination();
-    void resetProfileRestoresTheDefaults();
-    void resetWithoutDefaultProfileEmptiesIt();
+    void importReplacesTheFileAndItsObject();
+    void exportCopiesTheCurrentContent();
+    void copyAndReset();
     void replacingWithTheSameSizeIsNotMistakenForTheOldFile();
     void customFilePath();
 
@@ -64,98 +62,71 @@ void ProfilesTest::cleanup() {
     scratch_.reset();
 }
 
-void ProfilesTest::cancelledImportChangesNothing() {
+void ProfilesTest::importReplacesTheFileAndItsObject() {
     QSettings* before = &store_->profile(3);
-    QVERIFY(!manager_->loadProfile(3));
+    QVERIFY(!manager_->loadProfile(3));  // cancelled
     QCOMPARE(&store_->profile(3), before);
-    QCOMPARE(ScratchDir::read(z718::SettingsStore::profilePath(3)), profileText(103));
+    QCOMPARE(fileOf(3), profileText(103));
     QCOMPARE(prompts_.asked.size(), size_t(1));
     QCOMPARE(prompts_.asked[0].kind, QStringLiteral("open"));
     QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Open File"));
     QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Profile(*.pf)"));
-}
 
-void ProfilesTest::importReplacesTheProfileAndItsObject() {
-    ScratchDir::write(QStringLiteral("mine.pf"), profileText(4));
-    prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
+    // What the old object still buffers must not end up in the imported copy.
     store_->setCurrentProfileIndex(3);
+    store_->currentProfile().setValue("sensor/extra", 1);
+    ScratchDir::write("mine.pf", profileText(4));
+    prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
     QVERIFY(manager_->loadProfile(3));
-    QCOMPARE(ScratchDir::read(QStringLiteral("modules/setting/p4.bin")), profileText(4));
+    QCoreApplication::processEvents();  // where buffered writes would normally land
+    QCOMPARE(fileOf(3), profileText(4));
     QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
+    QVERIFY(!store_->currentProfile().contains("sensor/extra"));
     QCOMPARE(firstKeyCode(store_->profile(2)), 102);
     QCOMPARE(store_->currentProfileIndex(), 3);
-    QVERIFY(store_->profile(3).fileName().endsWith(QStringLiteral("p4.bin")));
 }
 
-void ProfilesTest::importKeepsNothingTheOldObjectBuffered() {
-    store_->profile(5).setValue("keydefine_Q7/0", QVariantList{9, 9, 9, 9});
-    store_->profile(5).setValue("sensor/extra", 1);
-    ScratchDir::write(QStringLiteral("mine.pf"), profileText(6));
-    prompts_.fileNames.push_back(QStringLiteral("mine.pf"));
-    QVERIFY(manager_->loadProfile(5));
-    QCoreApplication::processEvents();  // where buffered writes would normally land
-    QCOMPARE(ScratchDir::read(z718::SettingsStore::profilePath(5)), profileText(6));
-    QVERIFY(!store_->profile(5).contains("sensor/extra"));
-}
-
-void ProfilesTest::importOfAMissingFileLeavesAnEmptyProfile() {
-    prompts_.fileNames.push_back(QStringLiteral("nowhere.pf"));
-    QVERIFY(manager_->loadProfile(1));
-    QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(1)));
-    QVERIFY(store_->profile(1).allKeys().isEmpty());
-    store_->profile(1).setValue("sensor/stage_Q7", 2);  // the next write creates it again
-    store_->profile(1).sync();
-    QVERIFY(QFile::exists(z718::SettingsStore::profilePath(1)));
-}
-
-void ProfilesTest::exportCopiesTheFileAndReplacesTheTarget() {
-    ScratchDir::write(QStringLiteral("out.pf"), QByteArray(10000, 'z'));
+void ProfilesTest::exportCopiesTheCurrentContent() {
+    ScratchDir::write("out.pf", QByteArray(10000, 'z'));
+    store_->profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
     prompts_.fileNames.push_back(QStringLiteral("out.pf"));
     manager_->saveProfile(2);
-    QCOMPARE(ScratchDir::read(QStringLiteral("out.pf")), profileText(102));
     QCOMPARE(prompts_.asked[0].kind, QStringLiteral("save"));
     QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Save File"));
-
-    manager_->saveProfile(2);  // cancelled: nothing happens
-    QCOMPARE(ScratchDir::read(QStringLiteral("out.pf")), profileText(102));
-}
-
-void ProfilesTest::exportIncludesUnsavedChanges() {
-    store_->profile(0).setValue("sensor/stage_Q7", 3);
-    prompts_.fileNames.push_back(QStringLiteral("out.pf"));
-    manager_->saveProfile(0);
     QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
     QCOMPARE(exported.value("sensor/stage_Q7").toInt(), 3);
-    QCOMPARE(firstKeyCode(exported), 100);
+    QCOMPARE(firstKeyCode(exported), 102);
+
+    const QByteArray before = ScratchDir::read("out.pf");
+    manager_->saveProfile(1);  // cancelled: nothing happens
+    QCOMPARE(ScratchDir::read("out.pf"), before);
+
+    // Choosing the profile's own file must not delete it.
+    prompts_.fileNames.push_back(z718::SettingsStore::profilePath(4));
+    manager_->saveProfile(4);
+    QCOMPARE(fileOf(4), profileText(104));
 }
 
-void ProfilesTest::copyProfileCopiesSourceFileOntoDestination() {
+void ProfilesTest::copyAndReset() {
     manager_->copyProfile(1, 2);
-    QCOMPARE(ScratchDir::read(QStringLiteral("modules/setting/p2.bin")),
-             ScratchDir::read(QStringLiteral("modules/setting/p3.bin")));
+    QCOMPARE(fileOf(1), fileOf(2));
     QCOMPARE(firstKeyCode(store_->profile(1)), 102);
-
     store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
     manager_->copyProfile(3, 0);
     QCOMPARE(firstKeyCode(store_->profile(3)), 100);
     QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
-    QCOMPARE(firstKeyCode(store_->profile(0)), 100);
-
     manager_->copyProfile(4, 4);  // onto itself: nothing lost
     QCOMPARE(firstKeyCode(store_->profile(4)), 104);
-}
 
-void ProfilesTest::resetProfileRestoresTheDefaults() {
     ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
     store_->setCurrentProfileIndex(6);
     store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
     manager_->resetProfile(6);
     QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
     QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
-    QCOMPARE(ScratchDir::read(z718::SettingsStore::profilePath(6)), profileText(240));
-}
+    QCOMPARE(fileOf(6), profileText(240));
 
-void ProfilesTest::resetWithoutDefaultProfileEmptiesIt() {
+    QFile::remove(z718::kDefaultProfilePath);
     manager_->resetProfile(7);
     QVERIFY(store_->profile(7).allKeys().isEmpty());
     QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
@@ -176,11 +147,9 @@ void ProfilesTest::customFilePath() {
     QCOMPARE(prompts_.asked.size(), size_t(1));  // the dialog only, no warning
     QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Image Files(*.png)"));
 
-    ScratchDir::write(QStringLiteral("logo.png"), "png");
-    prompts_.fileNames.push_back(QStringLiteral("logo.png"));
+    ScratchDir::write("logo.png", "png");
+    prompts_.fileNames = {QStringLiteral("logo.png"), QStringLiteral("gone.png")};
     QCOMPARE(manager_->getCustomFilePath(), QStringLiteral("logo.png"));
-
-    prompts_.fileNames.push_back(QStringLiteral("gone.png"));
     QCOMPARE(manager_->getCustomFilePath(), QString());
     const auto& warning = prompts_.asked.back();
     QCOMPARE(warning.kind, QStringLiteral("warning"));

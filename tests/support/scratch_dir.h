@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace z718::test {
@@ -26,7 +28,19 @@ public:
     QString path() const { return dir_.path(); }
     bool isValid() const { return dir_.isValid(); }
 
-    // Writes `content` byte for byte: these tests write files in the old program's exact form.
+    // Every file below the scratch directory, relative to it, sorted: what a call left behind.
+    QStringList files() const {
+        QStringList found;
+        QDirIterator it(dir_.path(), QDir::Files | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            found << QDir(dir_.path()).relativeFilePath(it.next());
+        }
+        found.sort();
+        return found;
+    }
+
+    // Writes `content` byte for byte: tests write files in the old program's exact form.
     static void write(const QString& path, const QByteArray& content) {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
