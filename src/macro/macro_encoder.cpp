@@ -65,7 +65,8 @@ void appendMouseDelay(QList<uchar>& out, qint64 ms, bool followsEvent) {
 
 }  // namespace
 
-QList<uchar> macroIncode(const QStringList& lines, int deviceId, const KeyCodeLookup& keyCode) {
+QList<uchar> macroIncode(const QStringList& lines, uint32_t deviceId,
+                         const KeyCodeLookup& keyCode) {
     QList<uchar> out{0x00, 0x01};
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);

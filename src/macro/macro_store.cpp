@@ -88,18 +88,20 @@ QVariant MacroStore::loadMacroType(const QString& name) const {
     return path.isEmpty() ? QVariant(0) : QSettings(path, QSettings::IniFormat).value(kDid, 0);
 }
 
-QVariantList MacroStore::loadMacroIniConfig(const QString& name, int deviceId) const {
+QVariantList MacroStore::loadMacroIniConfig(const QString& name, uint32_t deviceId) const {
     const QString path = existingFile(name);
     if (path.isEmpty()) {
         return {};
     }
     QSettings file(path, QSettings::IniFormat);
     const int index = file.value(kIndex, -1).toInt();
-    const int did = file.value(kDid, -1).toInt();
+    // -1 (no device yet) matches no device; the id is stored unsigned.
+    const qint64 did = file.value(kDid, -1).toLongLong();
     return {did == deviceId ? index : -1, file.value(kRepeat, 1).toInt()};
 }
 
-void MacroStore::setMacroIniConfig(const QString& name, const QVariantList& config, uint deviceId) {
+void MacroStore::setMacroIniConfig(const QString& name, const QVariantList& config,
+                                   uint32_t deviceId) {
     const QString path = existingFile(name);
     if (path.isEmpty() || config.size() < 2) {
         return;

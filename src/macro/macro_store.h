@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QVariant>
+#include <cstdint>
 
 #include "settings/settings_store.h"
 
@@ -21,8 +22,8 @@ public:
     QVariant loadMacroIndex(const QString& name) const;
     QVariant loadMacroType(const QString& name) const;
     // [index or -1 when recorded for another device, repeat]; empty when the file is missing.
-    QVariantList loadMacroIniConfig(const QString& name, int deviceId) const;
-    void setMacroIniConfig(const QString& name, const QVariantList& config, uint deviceId);
+    QVariantList loadMacroIniConfig(const QString& name, uint32_t deviceId) const;
+    void setMacroIniConfig(const QString& name, const QVariantList& config, uint32_t deviceId);
     void setMacroIndex(const QString& name, const QVariant& macroIndex);
     void setMacroType(const QString& name, const QVariant& macroType);
 

@@ -14,9 +14,9 @@ namespace {
 constexpr int kMacroReadback91 = 192;
 constexpr int kMacroReadback93 = 128;
 
-// The device now selected; -1 while the view has no link.
-int selectedDeviceId(Hid_Thread* hid) {
-    return hid ? static_cast<int>(hid->link().currentIndex()) : -1;
+// The device now selected; before the view has a link, the index the link starts with.
+uint32_t selectedDeviceId(Hid_Thread* hid) {
+    return hid ? hid->link().currentIndex() : 0;
 }
 
 template <size_t N>
@@ -56,8 +56,7 @@ QVariantList myQQuickView::loadMacroIniConfig(QVariant name) {
 }
 
 void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config) {
-    z718::MacroStore(settings())
-        .setMacroIniConfig(name.toString(), config, static_cast<uint>(selectedDeviceId(hid_)));
+    z718::MacroStore(settings()).setMacroIniConfig(name.toString(), config, selectedDeviceId(hid_));
 }
 
 void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex) {

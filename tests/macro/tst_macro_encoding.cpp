@@ -4,16 +4,17 @@
 #include "macro/macro_slot_image.h"
 
 using Bytes = QList<uchar>;
+using Words = QList<uint32_t>;
 
 namespace {
 
 uchar testKeyCode(const QString& name) {
-    static const QHash<QString, uchar> table{{"A", 0x04}, {"B", 0x05}, {"L Ctrl", 0xE0}};
+    static const QHash<QString, uchar> table{{"A", 0x04}, {"L Ctrl", 0xE0}};
     return table.value(name, 0);
 }
 
 int testVk(int usage) {
-    static const QHash<int, int> map{{4, 0x41}, {5, 0x42}, {224, 0xA2}, {240, 0xE8}};
+    static const QHash<int, int> map{{4, 0x41}, {5, 0x42}, {240, 0xE8}};
     return map.value(usage, 0);
 }
 
@@ -27,7 +28,7 @@ QString delay(int ms) {
     return QString::number(ms) + "   [Delay]";
 }
 
-Bytes encode(const QStringList& lines, int did) {
+Bytes encode(const QStringList& lines, uint32_t did) {
     return z718::macroIncode(lines, did, testKeyCode);
 }
 
@@ -42,168 +43,106 @@ class TestMacroEncoding : public QObject {
     Q_OBJECT
 
 private slots:
-    void slotFromPairs() {
-        const auto slot = z718::macroSlotImage({1, 4, 0, 50, 2, 4, 3}, testVk);
-        QVERIFY(slot);
-        QCOMPARE((*slot)[0], 0u);
-        QCOMPARE((*slot)[1], 3u);
-        QCOMPARE((*slot)[2], 0x41u);
-        QCOMPARE((*slot)[3], 0x80000005u);
-        QCOMPARE((*slot)[4], 0x141u);
-        QCOMPARE((*slot)[5], 0u);
+    // Words 0 and 1 hold the repeat count, then one word per pair and the end marker.
+    void slotImage_data() {
+        QTest::addColumn<QVariantList>("list");
+        QTest::addColumn<Words>("words");
+        QTest::newRow("press, delay, release")
+            << QVariantList{1, 4, 0, 50, 2, 4, 3} << Words{0, 3, 0x41, 0x80000005, 0x141, 0};
+        QTest::newRow("repeat only") << QVariantList{5} << Words{0, 5, 0};
+        QTest::newRow("repeat 300") << QVariantList{0, 20, 300} << Words{1, 44, 0x80000002, 0};
+        QTest::newRow("mouse, sub-tick delay, unmapped, other type")
+            << QVariantList{3, 240, 0, 9, 4, 240, 1, 99, 2, 99, 5, 25, 1}
+            << Words{0, 1, 0xE8, 0x80000000, 0x1E8, 0, 0x100, 0x80000002, 0};
     }
-
-    void slotWordRules() {
-        // mouse codes, a delay below one tick, unmapped usages, other types as delays
-        const auto slot =
-            z718::macroSlotImage({3, 240, 0, 9, 4, 240, 1, 99, 2, 99, 5, 25, 300}, testVk);
-        QVERIFY(slot);
-        QCOMPARE((*slot)[0], 1u);
-        QCOMPARE((*slot)[1], 44u);
-        const uint32_t expected[] = {0xE8, 0x80000000, 0x1E8, 0, 0x100, 0x80000002, 0};
-        for (int k = 0; k < 7; ++k) {
-            QCOMPARE((*slot)[2 + k], expected[k]);
-        }
-    }
-
-    void slotEmptyAndEvenLists() {
-        const auto empty = z718::macroSlotImage({5}, testVk);
-        QVERIFY(empty);
-        QCOMPARE((*empty)[1], 5u);
-        QCOMPARE((*empty)[2], 0u);
-        QVERIFY(!z718::macroSlotImage({}, testVk));
-        QVERIFY(!z718::macroSlotImage({1, 4}, testVk));
-        QVERIFY(!z718::macroSlotImage({1, 4, 2, 4}, testVk));
-    }
-
-    void slotCutsOversizeLists_data() {
-        QTest::addColumn<int>("pairs");
-        QTest::newRow("fits") << 253;
-        QTest::newRow("one over") << 254;
-        QTest::newRow("far over") << 1000;
-    }
-    void slotCutsOversizeLists() {
-        QFETCH(int, pairs);
-        QVariantList list;
-        for (int k = 0; k < pairs; ++k) {
-            list << 1 << 5;
-        }
-        list << 7;
+    void slotImage() {
+        QFETCH(QVariantList, list);
+        QFETCH(Words, words);
         const auto slot = z718::macroSlotImage(list, testVk);
         QVERIFY(slot);
-        QCOMPARE((*slot)[1], 7u);
-        QCOMPARE((*slot)[254], 0x42u);
-        QCOMPARE((*slot)[255], 0u);
+        QCOMPARE(Words(slot->begin(), slot->begin() + words.size()), words);
     }
 
-    void keyEvents() {
-        QCOMPARE(encode({down("A"), up("L Ctrl")}, 0), stream({0x01, 0x04, 0x81, 0xE0}));
-        QCOMPARE(encode({down("A"), up("L Ctrl")}, 1), stream({0x01, 0x04, 0x81, 0xE0}));
+    void slotRefusesEvenAndCutsOversizeLists() {
+        for (const QVariantList& even : {QVariantList{}, {1, 4}, {1, 4, 2, 4}}) {
+            QVERIFY(!z718::macroSlotImage(even, testVk));
+        }
+        for (int pairs : {253, 254, 1000}) {
+            QVariantList list;
+            for (int k = 0; k < pairs; ++k) {
+                list << 1 << 5;
+            }
+            const auto slot = z718::macroSlotImage(list << 7, testVk);
+            QVERIFY(slot);
+            QCOMPARE((*slot)[1], 7u);
+            QCOMPARE((*slot)[254], 0x42u);
+            QCOMPARE((*slot)[255], 0u);
+        }
     }
 
-    void skippedLines() {
-        // unknown key, zero or unreadable delay, untagged text, the trailing repeat count,
-        // a tag with one blank too few
-        const QStringList lines{down("Nope"), delay(0),   "x   [Delay]", "1,A",
-                                "A   [Down]", down("A "), "12"};
-        QCOMPARE(encode(lines, 0), stream({}));
-        QCOMPARE(encode(lines, 1), stream({}));
-        QCOMPARE(encode({}, 1), stream({}));
+    void keyEventsAndSkippedLines() {
+        for (uint32_t did : {0u, 1u}) {
+            QCOMPARE(encode({down("A"), up("L Ctrl")}, did), stream({0x01, 0x04, 0x81, 0xE0}));
+            // unknown key, zero, unreadable or overflowing delay, untagged text, a tag one
+            // blank short, the trailing repeat count
+            QCOMPARE(encode({down("Nope"), delay(0), "x   [Delay]", "99999999999   [Delay]", "1,A",
+                             "A   [Down]", "12"},
+                            did),
+                     stream({}));
+        }
         // a device with neither format keeps its events and drops its delays
         QCOMPARE(encode({down("A"), delay(50), up("A")}, 2), stream({0x01, 0x04, 0x81, 0x04}));
     }
 
-    void keyboardDeviceDelays_data() {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<Bytes>("record");
-        QTest::newRow("9") << 9 << Bytes{0x7F, 0x00, 0x00, 0x00};
-        QTest::newRow("10") << 10 << Bytes{0x7F, 0x00, 0x00, 0x01};
-        QTest::newRow("1270") << 1270 << Bytes{0x7F, 0x00, 0x00, 0x7F};
-        QTest::newRow("1271") << 1271 << Bytes{0x7F, 0x00, 0x00, 0x7F};
-        QTest::newRow("2000") << 2000 << Bytes{0x7F, 0x00, 0x00, 0xC8};
-        QTest::newRow("5101") << 5101 << Bytes{0x7F, 0x00, 0x01, 0xFE};
-    }
+    // The keyboard-type device: a record of whole 10 ms units wherever the delay stands.
     void keyboardDeviceDelays() {
-        QFETCH(int, ms);
-        QFETCH(Bytes, record);
-        QCOMPARE(encode({down("A"), delay(ms)}, 0), stream(Bytes{0x01, 0x04} + record));
-        QCOMPARE(encode({delay(ms)}, 0), stream(record));
+        QCOMPARE(encode({delay(9), down("A"), delay(2000), delay(5101)}, 0),
+                 stream({0x7F, 0, 0, 0, 0x01, 0x04, 0x7F, 0, 0, 0xC8, 0x7F, 0, 0x01, 0xFE}));
     }
 
-    // after a key event: folded into its flag, a 20 ms pair, or a long record
-    void mouseDeviceDelaysAfterEvent_data() {
+    // The mouse-type device. After a key event: folded into its flag byte (rounded, at least
+    // one unit) up to 1270 ms, then a 20 ms pair, then a long record in 20 ms units. On the
+    // first line or right after another delay there is no fold: a long record instead.
+    void mouseDeviceDelays_data() {
         QTest::addColumn<int>("ms");
-        QTest::addColumn<Bytes>("body");
-        QTest::newRow("5") << 5 << Bytes{0x01, 0x04};
-        QTest::newRow("10") << 10 << Bytes{0x01, 0x04};
-        QTest::newRow("14") << 14 << Bytes{0x01, 0x04};
-        QTest::newRow("15") << 15 << Bytes{0x02, 0x04};
-        QTest::newRow("30") << 30 << Bytes{0x03, 0x04};
-        QTest::newRow("1270") << 1270 << Bytes{0x7F, 0x04};
-        QTest::newRow("1271") << 1271 << Bytes{0x01, 0x04, 0x40, 0x01};
-        QTest::newRow("2000") << 2000 << Bytes{0x01, 0x04, 0x64, 0x01};
-        QTest::newRow("5100") << 5100 << Bytes{0x01, 0x04, 0xFF, 0x01};
-        QTest::newRow("5101") << 5101 << Bytes{0x01, 0x04, 0x00, 0x01, 0x00, 0xFF};
-        QTest::newRow("6000") << 6000 << Bytes{0x01, 0x04, 0x00, 0x01, 0x01, 0x2C};
+        QTest::addColumn<Bytes>("afterEvent");
+        QTest::addColumn<Bytes>("alone");
+        QTest::newRow("5") << 5 << Bytes{0x01, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
+        QTest::newRow("10") << 10 << Bytes{0x01, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
+        QTest::newRow("15") << 15 << Bytes{0x02, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
+        QTest::newRow("29") << 29 << Bytes{0x03, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
+        QTest::newRow("30") << 30 << Bytes{0x03, 0x04} << Bytes{0x00, 0x01, 0x00, 0x02};
+        QTest::newRow("500") << 500 << Bytes{0x32, 0x04} << Bytes{0x00, 0x01, 0x00, 0x19};
+        QTest::newRow("1270") << 1270 << Bytes{0x7F, 0x04} << Bytes{0x00, 0x01, 0x00, 0x40};
+        QTest::newRow("1271") << 1271 << Bytes{0x01, 0x04, 0x40, 0x01} << Bytes{0x40, 0x01};
+        QTest::newRow("2000") << 2000 << Bytes{0x01, 0x04, 0x64, 0x01} << Bytes{0x64, 0x01};
+        QTest::newRow("5100") << 5100 << Bytes{0x01, 0x04, 0xFF, 0x01} << Bytes{0xFF, 0x01};
+        QTest::newRow("5101") << 5101 << Bytes{0x01, 0x04, 0x00, 0x01, 0x00, 0xFF}
+                              << Bytes{0x00, 0x01, 0x00, 0xFF};
+        QTest::newRow("6000") << 6000 << Bytes{0x01, 0x04, 0x00, 0x01, 0x01, 0x2C}
+                              << Bytes{0x00, 0x01, 0x01, 0x2C};
+        // (2147483647 + 10) / 20 = 107374182 = 0x6666666: the low 16 bits
+        QTest::newRow("max") << 2147483647 << Bytes{0x01, 0x04, 0x00, 0x01, 0x66, 0x66}
+                             << Bytes{0x00, 0x01, 0x66, 0x66};
+        QTest::newRow("-50") << -50 << Bytes{0x01, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
     }
-    void mouseDeviceDelaysAfterEvent() {
+    void mouseDeviceDelays() {
         QFETCH(int, ms);
-        QFETCH(Bytes, body);
-        QCOMPARE(encode({down("A"), delay(ms)}, 1), stream(body));
+        QFETCH(Bytes, afterEvent);
+        QFETCH(Bytes, alone);
+        QCOMPARE(encode({down("A"), delay(ms)}, 1), stream(afterEvent));
+        QCOMPARE(encode({delay(ms)}, 1), stream(alone));
+        QCOMPARE(encode({down("A"), delay(40), delay(ms)}, 1), stream(Bytes{0x04, 0x04} + alone));
     }
 
-    void mouseDeviceFoldKeepsReleaseBit() {
+    void mouseDeviceFoldCases() {
         QCOMPARE(encode({down("A"), delay(30), up("A")}, 1), stream({0x03, 0x04, 0x81, 0x04}));
         QCOMPARE(encode({up("A"), delay(1270)}, 1), stream({0xFF, 0x04}));
-    }
-
-    // first line, or right after another delay: always a long record
-    void mouseDeviceDelaysWithoutEvent_data() {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<Bytes>("record");
-        QTest::newRow("10") << 10 << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("29") << 29 << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("30") << 30 << Bytes{0x00, 0x01, 0x00, 0x02};
-        QTest::newRow("500") << 500 << Bytes{0x00, 0x01, 0x00, 0x19};
-        QTest::newRow("1270") << 1270 << Bytes{0x00, 0x01, 0x00, 0x40};
-        QTest::newRow("1271") << 1271 << Bytes{0x40, 0x01};
-        QTest::newRow("5100") << 5100 << Bytes{0xFF, 0x01};
-        QTest::newRow("5101") << 5101 << Bytes{0x00, 0x01, 0x00, 0xFF};
-    }
-    void mouseDeviceDelaysWithoutEvent() {
-        QFETCH(int, ms);
-        QFETCH(Bytes, record);
-        QCOMPARE(encode({delay(ms)}, 1), stream(record));
-        QCOMPARE(encode({down("A"), delay(40), delay(ms)}, 1), stream(Bytes{0x04, 0x04} + record));
-    }
-
-    // The line before decides, even when it produced nothing: the fold then lands on
-    // whatever byte sits two places before the end.
-    void mouseDeviceFoldAfterSkippedLine() {
+        // The line before decides, even when it produced nothing: the fold then lands on
+        // whatever byte sits two places before the end.
         QCOMPARE(encode({down("Nope"), delay(30)}, 1), (Bytes{0x03, 0x01, 0x00, 0x00}));
         QCOMPARE(encode({down("A"), delay(0), delay(30)}, 1),
                  stream({0x01, 0x04, 0x00, 0x01, 0x00, 0x02}));
-    }
-
-    void extremeDelays() {
-        // (2147483647 + 10) / 20 = 107374182 = 0x6666666
-        QCOMPARE(encode({delay(2147483647)}, 1), stream({0x00, 0x01, 0x66, 0x66}));
-        QCOMPARE(encode({down("A"), delay(-50)}, 1), stream({0x01, 0x04}));
-        QCOMPARE(encode({delay(-50)}, 1), stream({0x00, 0x01, 0x00, 0x01}));
-        QCOMPARE(encode({"99999999999   [Delay]"}, 1), stream({}));
-    }
-
-    void deviceBufferIsPaddedOrCut() {
-        const auto shortBuffer = z718::deviceMacroBuffer(stream({0x01, 0x04}));
-        QCOMPARE(shortBuffer[2], uchar(0x01));
-        QCOMPARE(shortBuffer[191], uchar(0));
-        Bytes longStream;
-        for (int i = 0; i < 250; ++i) {
-            longStream << static_cast<uchar>(i + 1);
-        }
-        const auto cut = z718::deviceMacroBuffer(longStream);
-        QCOMPARE(cut[0], uchar(1));
-        QCOMPARE(cut[191], uchar(192));
     }
 };
 

@@ -1,12 +1,15 @@
+// The macro files, their export and import, the assignments the profiles keep, gun data.
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtTest>
 #include <memory>
 
-#include "macro/macro_name.h"
+#include "macro/gun_store.h"
+#include "macro/macro_exchange.h"
 #include "macro/macro_store.h"
-#include "scratch_dir.h"
+#include "support/scratch_dir.h"
 
-using z718::MacroStore;
+using z718::test::ScratchDir;
 
 class TestMacroStore : public QObject {
     Q_OBJECT
@@ -14,7 +17,15 @@ class TestMacroStore : public QObject {
 private:
     std::unique_ptr<ScratchDir> scratch_;
     std::unique_ptr<z718::SettingsStore> settings_;
-    std::unique_ptr<MacroStore> store_;
+    std::unique_ptr<z718::MacroStore> store_;
+    std::unique_ptr<z718::GunStore> guns_;
+    z718::ScriptedPrompts prompts_;
+    z718::MacroExchange exchange_{prompts_, nullptr};
+
+    // A macro file as the first release of the program wrote it.
+    const QByteArray legacyMacro_ =
+        "[config]\r\nindex=0\r\ntotal=2\r\nrepeat=1\r\ndid=-1\r\n\r\n"
+        "[macro]\r\n0=\"1,\\x25ba\"\r\n1=\"2,\\x25ba\"\r\n";
 
     static QSettings macroFile(const QString& name) {
         return QSettings(QStringLiteral("./modules/macro/%1.bin").arg(name), QSettings::IniFormat);
@@ -25,97 +36,95 @@ private:
     QString assigned(int profile, int button) {
         return settings_->profile(profile).value(QStringLiteral("macro/%1").arg(button)).toString();
     }
+    static QVariantList gunValues(int x) {
+        return {"L-Click", "10", QString::number(x), "-3", "0"};
+    }
+    void saveGun(const QString& name, int x) {
+        guns_->saveGundata(QVariantList{name} + QVariantList{"L-Click", 10, x, -3, 0});
+    }
+
+    QString outside(const QString& fileName) const { return scratch_->path() + "/" + fileName; }
+
+    // kind|caption|start folder|filter of the last dialog asked for
+    QString lastAsked() const {
+        const auto& asked = prompts_.asked.back();
+        return QStringList{asked.kind, asked.caption, asked.text, asked.filter}.join('|');
+    }
+    static QString dialog(const QString& kind, const QString& caption) {
+        return kind + '|' + caption + '|' +
+               QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "|Macro(*.mc)";
+    }
 
 private slots:
     void init() {
         scratch_ = std::make_unique<ScratchDir>();
         QVERIFY(scratch_->isValid());
+        ScratchDir::write(z718::kGunDataPath, "");
         settings_ = std::make_unique<z718::SettingsStore>();
-        store_ = std::make_unique<MacroStore>(*settings_);
+        store_ = std::make_unique<z718::MacroStore>(*settings_);
+        guns_ = std::make_unique<z718::GunStore>(*settings_);
+        prompts_ = z718::ScriptedPrompts();
+        ScratchDir::write("./modules/macro/m.bin", legacyMacro_);
     }
     void cleanup() {
+        guns_.reset();
         store_.reset();
         settings_.reset();
         scratch_.reset();
     }
 
-    void createWritesConfigAndNoLines() {
-        QVERIFY(store_->createMacroIni(QStringLiteral("Macro_0"), 3));
-        QSettings file = macroFile(QStringLiteral("Macro_0"));
-        QCOMPARE(file.value("config/index").toInt(), 3);
-        QCOMPARE(file.value("config/total").toInt(), 0);
-        QCOMPARE(file.value("config/repeat").toInt(), 1);
-        QCOMPARE(file.value("config/did").toInt(), -1);
-        QVERIFY(!file.childGroups().contains("macro"));
+    void createMakesFolderAndConfigOnly() {
+        QVERIFY(QDir("./modules/macro").removeRecursively());
+        QVERIFY(store_->createMacroIni("Macro_0", 3));
+        QCOMPARE(ScratchDir::read("./modules/macro/Macro_0.bin"),
+                 QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
+        QCOMPARE(store_->loadMacroIni("Macro_0"), QStringList{"1"});
+        // A second create resets the counts but keeps the lines.
+        QVERIFY(store_->saveMacroIni("Macro_0", {"1,A", "2,A"}, 4));
+        store_->createMacroIni("Macro_0", 7);
+        QCOMPARE(macroFile("Macro_0").value("macro/1").toString(), QString("2,A"));
         QCOMPARE(store_->loadMacroIni("Macro_0"), QStringList{"1"});
     }
 
-    void createKeepsExistingLines() {
-        store_->createMacroIni("m", 0);
-        QVERIFY(store_->saveMacroIni("m", {"1,A", "2,A"}, 4));
-        store_->createMacroIni("m", 7);
-        QCOMPARE(macroFile("m").value("macro/1").toString(), QString("2,A"));
-        QCOMPARE(store_->loadMacroIni("m"), QStringList{"1"});
-    }
-
-    void createMakesMissingMacroFolder() {
-        QVERIFY(QDir("./modules/macro").removeRecursively());
-        QVERIFY(store_->createMacroIni("m", 0));
-        QVERIFY(QFile::exists("./modules/macro/m.bin"));
-    }
-
     void saveRewritesWholeGroup() {
+        QVERIFY(!store_->saveMacroIni("never", {"1,A"}, 1));
+        QVERIFY(!QFile::exists("./modules/macro/never.bin"));
         store_->createMacroIni("m", 0);
         QVERIFY(store_->saveMacroIni("m", {"1,A", "0,50", "2,A"}, 2));
         QVERIFY(store_->saveMacroIni("m", {"1,B"}, 65535));
-        QSettings file = macroFile("m");
-        file.beginGroup("macro");
-        QCOMPARE(file.childKeys(), QStringList{"0"});
-        file.endGroup();
-        QCOMPARE(file.value("config/total").toInt(), 1);
+        QCOMPARE(macroFile("m").allKeys().filter("macro/"), QStringList{"macro/0"});
         QCOMPARE(store_->loadMacroIni("m"), (QStringList{"1,B", "65535"}));
-    }
-
-    void saveWithoutFileCreatesNothing() {
-        QVERIFY(!store_->saveMacroIni("never", {"1,A"}, 1));
-        QVERIFY(!QFile::exists("./modules/macro/never.bin"));
-        QCOMPARE(store_->loadMacroIni("never"), QStringList{});
-    }
-
-    void linesRoundTripUnsplit() {
-        const QStringList lines{"1,A",    "1,, <",   "3,MS-L",      "1,\u25ba",
-                                "2,\\ |", "1,\"q\"", "A    [Down]", "0,@Variant"};
-        store_->createMacroIni("m", 0);
+        // Lines come back whole, whatever they hold.
+        const QStringList lines{"1,, <", "1,\u25ba", "2,\\ |", "1,\"q\"", "A    [Down]", "0,@V"};
         QVERIFY(store_->saveMacroIni("m", lines, 1));
         QCOMPARE(store_->loadMacroIni("m"), lines + QStringList{"1"});
     }
 
-    // A file as the first release of the program wrote it: quoted lines holding commas,
+    // Files as the first release of the program wrote them: quoted lines holding commas,
     // non-ASCII as escape sequences, blanks of the tagged form kept inside quotes.
-    void readsLegacyFile() {
-        ScratchDir::writeText("./modules/macro/old.bin",
-                              "[config]\r\nindex=2\r\ntotal=5\r\nrepeat=3\r\ndid=1\r\n\r\n"
-                              "[macro]\r\n0=\"1,A\"\r\n1=\"0,120\"\r\n2=\"1,\\x25ba\"\r\n"
-                              "3=\"2,, <\"\r\n4=A      [Up]\r\n");
+    void readsLegacyFiles() {
+        ScratchDir::write("./modules/macro/old.bin",
+                          "[config]\r\nindex=2\r\ntotal=5\r\nrepeat=3\r\ndid=1\r\n\r\n"
+                          "[macro]\r\n0=\"1,A\"\r\n1=\"0,120\"\r\n2=\"1,\\x25ba\"\r\n"
+                          "3=\"2,, <\"\r\n4=A      [Up]\r\n");
         QCOMPARE(store_->loadMacroIni("old"),
                  (QStringList{"1,A", "0,120", "1,\u25ba", "2,, <", "A      [Up]", "3"}));
         QCOMPARE(store_->loadMacroIniConfig("old", 1), (QVariantList{2, 3}));
         QCOMPARE(store_->loadMacroIndex("old").toInt(), 2);
         QCOMPARE(store_->loadMacroType("old").toInt(), 1);
-    }
-
-    void missingLinesAndCountsReadAsDefaults() {
-        ScratchDir::writeText("./modules/macro/gap.bin", "[config]\ntotal=3\n[macro]\n1=\"1,A\"\n");
+        ScratchDir::write("./modules/macro/gap.bin", "[config]\ntotal=3\n[macro]\n1=\"1,A\"\n");
         QCOMPARE(store_->loadMacroIni("gap"), (QStringList{"0", "1,A", "0", "0"}));
-        ScratchDir::writeText("./modules/macro/bad.bin", "[config]\ntotal=-4\n");
+        ScratchDir::write("./modules/macro/bad.bin", "[config]\ntotal=-4\n");
         QCOMPARE(store_->loadMacroIni("bad"), QStringList{"0"});
-        QCOMPARE(store_->loadMacroIniConfig("bad", -1), (QVariantList{-1, 1}));
+        ScratchDir::write(z718::kGunDataPath, "[gunData]\nAK=L-Click, 10, 2, -3, 0\n");
+        QCOMPARE(guns_->getGunData("AK"), gunValues(2));
     }
 
     void configFollowsSelectedDevice() {
         store_->createMacroIni("m", 5);
-        QCOMPARE(store_->loadMacroIniConfig("m", 0), (QVariantList{-1, 1}));
-        QCOMPARE(store_->loadMacroIniConfig("m", 1), (QVariantList{-1, 1}));
+        for (uint32_t did : {0u, 1u, 0xFFFFFFFFu}) {
+            QCOMPARE(store_->loadMacroIniConfig("m", did), (QVariantList{-1, 1}));
+        }
         store_->setMacroIniConfig("m", {9, 12}, 1);
         QCOMPARE(store_->loadMacroIniConfig("m", 1), (QVariantList{9, 12}));
         QCOMPARE(store_->loadMacroIniConfig("m", 0), (QVariantList{-1, 12}));
@@ -123,10 +132,8 @@ private slots:
         store_->setMacroIndex("m", 4);
         QCOMPARE(store_->loadMacroIniConfig("m", 0), (QVariantList{4, 12}));
         QCOMPARE(store_->loadMacroIniConfig("absent", 0), QVariantList{});
-        QCOMPARE(store_->loadMacroIndex("absent"), QVariant(0));
-        QCOMPARE(store_->loadMacroType("absent"), QVariant(0));
-        store_->setMacroIndex("absent", 1);
-        QVERIFY(!QFile::exists("./modules/macro/absent.bin"));
+        QCOMPARE((QVariantList{store_->loadMacroIndex("absent"), store_->loadMacroType("absent")}),
+                 (QVariantList{0, 0}));
     }
 
     void renameRewritesFirstSixProfiles() {
@@ -134,115 +141,169 @@ private slots:
         assign(0, 3, "M1");
         assign(5, 9, "M1");
         assign(6, 3, "M1");
-        assign(1, 2, "Other");
         QVERIFY(store_->modifyMacroName("M1", "M2"));
         QCOMPARE(assigned(0, 3), QString("M2"));
         QCOMPARE(assigned(5, 9), QString("M2"));
         QCOMPARE(assigned(6, 3), QString("M1"));
-        QCOMPARE(assigned(1, 2), QString("Other"));
-        QVERIFY(QFile::exists("./modules/macro/M2.bin"));
         QVERIFY(!QFile::exists("./modules/macro/M1.bin"));
+        // Onto an existing file: the rename fails, the assignments have moved all the same.
+        store_->createMacroIni("M3", 1);
+        QVERIFY(!store_->modifyMacroName("M2", "M3"));
+        QCOMPARE(assigned(0, 3), QString("M3"));
+        QVERIFY(QFile::exists("./modules/macro/M2.bin"));
+        QVERIFY(!store_->modifyMacroName("gone", "M4"));
     }
 
-    void renameOntoExistingFailsAfterRewriting() {
-        store_->createMacroIni("M1", 0);
-        store_->createMacroIni("M2", 1);
-        assign(2, 4, "M1");
-        QVERIFY(!store_->modifyMacroName("M1", "M2"));
-        QCOMPARE(assigned(2, 4), QString("M2"));
-        QVERIFY(QFile::exists("./modules/macro/M1.bin"));
-        QCOMPARE(macroFile("M2").value("config/index").toInt(), 1);
-        QVERIFY(!store_->modifyMacroName("gone", "M3"));
-    }
-
-    // Nothing of a renamed or deleted file comes back under its old name.
+    // Nothing of a renamed or deleted file comes back under its old name; plain renames and
+    // deletions leave the assignments alone.
     void oldNameStartsAfresh() {
         store_->createMacroIni("a", 0);
         store_->saveMacroIni("a", {"1,A", "2,A"}, 5);
-        QVERIFY(store_->modifyMacroName("a", "b"));
-        store_->createMacroIni("a", 1);
-        QCOMPARE(store_->loadMacroIni("a"), QStringList{"1"});
-        QVERIFY(!macroFile("a").childGroups().contains("macro"));
-        QVERIFY(store_->deleteMacroIni("b"));
-        store_->createMacroIni("b", 2);
-        QCOMPARE(store_->loadMacroIni("b"), QStringList{"1"});
-    }
-
-    void renameFileLeavesAssignments() {
-        store_->createMacroIni("a", 0);
         assign(0, 1, "a");
         QVERIFY(store_->renameMacroIniFile("a", "b"));
-        QVERIFY(QFile::exists("./modules/macro/b.bin"));
-        QCOMPARE(assigned(0, 1), QString("a"));
         QVERIFY(!store_->renameMacroIniFile("a", "c"));
+        store_->createMacroIni("a", 1);
+        QCOMPARE(store_->loadMacroIni("a"), QStringList{"1"});
+        QVERIFY(store_->deleteMacroIni("b"));
+        QVERIFY(!store_->deleteMacroIni("b"));
+        store_->createMacroIni("b", 2);
+        QCOMPARE(store_->loadMacroIni("b"), QStringList{"1"});
+        QCOMPARE(assigned(0, 1), QString("a"));
     }
 
-    void deleteOnlyExisting() {
-        store_->createMacroIni("d", 0);
-        assign(0, 1, "d");
-        QVERIFY(store_->deleteMacroIni("d"));
-        QVERIFY(!QFile::exists("./modules/macro/d.bin"));
-        QVERIFY(!store_->deleteMacroIni("d"));
-        QCOMPARE(assigned(0, 1), QString("d"));
-    }
-
-    void usersListedPerProfile() {
+    void usersAndKeysOfProfiles() {
         assign(0, 3, "M");
         assign(1, 3, "M");
         assign(1, 4, "N");
         assign(6, 5, "M");
         QCOMPARE(store_->isMacroUse("M"), (QStringList{"Name", "3", "3"}));
-        QCOMPARE(store_->isMacroUse("none"), QStringList{"Name"});
-    }
-
-    void macroKeyOfCurrentProfile() {
         QCOMPARE(store_->getMacroKey(2), QVariant(0));
-        store_->setMacroKey(2, "M");
-        QCOMPARE(store_->getMacroKey(2).toString(), QString("M"));
         settings_->setCurrentProfileIndex(4);
-        QCOMPARE(store_->getMacroKey(2), QVariant(0));
         store_->setMacroKey(12, "N");
         QCOMPARE(assigned(4, 12), QString("N"));
+        QCOMPARE(store_->getMacroKey(12).toString(), QString("N"));
     }
 
-    void hostileNamesTouchNothing_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"",        "../escape", "a/b",  "a\\b", "/abs",      "C:x",    "c:",  "CON",
-              "con.txt", "Nul",       "LPT1", "COM9", "com\u00b9", "aux .x", "a.",  "a ",
-              ".",       "..",        "a\tb", "a?b",  "a*b",       "a|b",    "a<b", "a\"b"}) {
-            QTest::newRow(name) << QString::fromUtf8(name);
-        }
-        QTest::newRow("too long") << QString(245, QLatin1Char('x'));
-    }
     void hostileNamesTouchNothing() {
-        QFETCH(QString, name);
         store_->createMacroIni("ok", 0);
         assign(0, 1, "ok");
         const QStringList before = scratch_->files();
-        QVERIFY(!store_->createMacroIni(name, 0));
-        QVERIFY(!store_->saveMacroIni(name, {"1,A"}, 1));
-        QVERIFY(!store_->modifyMacroName("ok", name));
-        QVERIFY(!store_->renameMacroIniFile("ok", name));
-        QVERIFY(!store_->deleteMacroIni(name));
-        store_->setMacroIniConfig(name, {1, 1}, 0);
-        QCOMPARE(store_->loadMacroIni(name), QStringList{});
+        for (const QString name :
+             {"",        "../escape", "a/b",       "a\\b",   "/abs", "C:x", "CON",
+              "con.txt", "LPT1",      "com\u00b9", "aux .x", "a.",   "a ",  "..",
+              "a\tb",    "a?b",       "a*b",       "a|b",    "a<b",  "a\"b"}) {
+            QVERIFY2(!store_->createMacroIni(name, 0), qPrintable(name));
+            QVERIFY(!store_->saveMacroIni(name, {"1,A"}, 1));
+            QVERIFY(!store_->modifyMacroName("ok", name));
+            QVERIFY(!store_->renameMacroIniFile("ok", name));
+            QVERIFY(!store_->deleteMacroIni(name));
+            store_->setMacroIniConfig(name, {1, 1}, 0);
+            QCOMPARE(store_->loadMacroIni(name), QStringList{});
+        }
+        QVERIFY(!store_->createMacroIni(QString(245, QLatin1Char('x')), 0));
         QCOMPARE(assigned(0, 1), QString("ok"));
         QCOMPARE(scratch_->files(), before);
+        for (const char* name : {" lead", "a.b", ".hidden", "CONSOLE", "COM10", "\u5b8f"}) {
+            QVERIFY2(store_->createMacroIni(QString::fromUtf8(name), 0), name);
+        }
+        QVERIFY(store_->createMacroIni(QString(244, QLatin1Char('x')), 0));
+        QCOMPARE(scratch_->files().size(), before.size() + 7);
     }
 
-    void ordinaryNamesAccepted_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"Macro_0", "my macro", " lead", "attack.fast", ".hidden",
-                                 "CONSOLE", "COM10", "\u5b8f"}) {
-            QTest::newRow(name) << QString::fromUtf8(name);
-        }
-        QTest::newRow("longest") << QString(244, QLatin1Char('x'));
+    void exportAsksThenReplacesTarget() {
+        ScratchDir::write(outside("out.mc"), "older export");
+        prompts_.fileNames.push_back(outside("out.mc"));
+        exchange_.saveMacroFile("m");
+        QCOMPARE(lastAsked(), dialog("save", "Save File"));
+        QCOMPARE(ScratchDir::read(outside("out.mc")), legacyMacro_);
+        exchange_.saveMacroFile("m");  // cancelled
+        // A missing source leaves the target alone; the checking export does not even ask.
+        ScratchDir::write(outside("keep.mc"), "keep");
+        prompts_.fileNames.push_back(outside("keep.mc"));
+        exchange_.saveMacroFile("missing");
+        exchange_.saveMacroIniToFile("missing");
+        exchange_.saveMacroIniToFile("../modules/macro/m");
+        QCOMPARE(prompts_.asked.size(), size_t(3));
+        QCOMPARE(ScratchDir::read(outside("keep.mc")), QByteArray("keep"));
+        prompts_.fileNames.push_back(outside("checked.mc"));
+        exchange_.saveMacroIniToFile("m");
+        QCOMPARE(lastAsked(), dialog("save", "Save File"));
+        QCOMPARE(ScratchDir::read(outside("checked.mc")), legacyMacro_);
     }
-    void ordinaryNamesAccepted() {
-        QFETCH(QString, name);
-        QVERIFY(store_->createMacroIni(name, 0));
-        QVERIFY(QFile::exists("./modules/macro/" + name + ".bin"));
+
+    void importNamesMacroByFirstDot() {
+        QVERIFY(QDir("./modules/macro").removeRecursively());
+        ScratchDir::write(outside("m.fast.mc"), "[config]\ntotal=0\n");
+        prompts_.fileNames.push_back(outside("m.fast.mc"));
+        QCOMPARE(exchange_.loadMacroIniFromFile(), QString("m"));
+        QCOMPARE(lastAsked(), dialog("open", "Open File"));
+        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
+        QCOMPARE(exchange_.loadMacroIniFromFile(), QString());  // cancelled
+        // picking the macro file itself keeps it
+        prompts_.fileNames.push_back(QDir::current().absoluteFilePath("modules/macro/m.bin"));
+        QCOMPARE(exchange_.loadMacroIniFromFile(), QString("m"));
+        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
+    }
+
+    void importRefusesUnusableFiles() {
+        for (const char* fileName : {"CON.mc", ".mc", "m .mc"}) {
+            ScratchDir::write(outside(fileName), legacyMacro_);
+            const QStringList before = scratch_->files();
+            prompts_.fileNames.push_back(outside(fileName));
+            QCOMPARE(exchange_.loadMacroIniFromFile(), QString());
+            QCOMPARE(scratch_->files(), before);
+        }
+        // a file gone before the copy leaves the macro of its name as it was
+        prompts_.fileNames.push_back(outside("m.mc"));
+        QCOMPARE(exchange_.loadMacroIniFromFile(), QString());
+        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), legacyMacro_);
+        QVERIFY(!QFile::exists("./modules/macro/m.bin.part"));
+    }
+
+    void gunFileMissingMakesEverythingANoOp() {
+        QVERIFY(QFile::remove(z718::kGunDataPath));
+        saveGun("AK", 1);
+        guns_->modifyGundata(1, {"AK", "L-Click", 10, 1, -3, 0, "old"});
+        guns_->setSelectGun(0, "AK");
+        guns_->setXYSensitive(0, 7);
+        QCOMPARE(guns_->getGunDataKey(), QStringList{});
+        QCOMPARE(guns_->getselectGun(0).toString(), QString());
+        QVERIFY(!guns_->getXYSensitive(0).isValid());
+        QVERIFY(scratch_->files().filter("gun").isEmpty());
+        QVERIFY(settings_->currentProfile().childGroups().isEmpty());
+    }
+
+    // A name holding the INI's group separator stays one key.
+    void gunEntries() {
+        saveGun("AK", 1);
+        saveGun("a/b", 2);
+        guns_->saveGundata({"short", "L-Click", 10});
+        QStringList keys = guns_->getGunDataKey();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{"AK", "a/b"}));
+        QCOMPARE(guns_->getGunData("a/b"), gunValues(2));
+        QCOMPARE(guns_->getGunData("none"), QVariantList{});
+        guns_->modifyGundata(1, QVariantList{"AK"} + gunValues(7) + QVariantList{"AK"});
+        QCOMPARE(guns_->getGunData("AK"), gunValues(7));
+        guns_->modifyGundata(2, {"AK"});
+        guns_->modifyGundata(1, {"AK"});
+        guns_->modifyGundata(1, QVariantList{"a/b"} + gunValues(8) + QVariantList{"AK"});
+        QCOMPARE(guns_->getGunDataKey(), QStringList{"a/b"});
+        QCOMPARE(guns_->getGunData("a/b"), gunValues(8));
+        guns_->modifyGundata(0, {"a/b"});
+        QCOMPARE(guns_->getGunDataKey(), QStringList{});
+    }
+
+    void gunSelectionAndSensitivityPerProfile() {
+        QCOMPARE(guns_->getXYSensitive(0), QVariant(4));
+        QCOMPARE(guns_->getselectGun(0).toString(), QString(""));
+        guns_->setSelectGun(0, "AK");
+        guns_->setXYSensitive(1, 9);
+        QCOMPARE(guns_->getselectGun(0).toString(), QString("AK"));
+        QCOMPARE(guns_->getXYSensitive(1).toInt(), 9);
+        settings_->setCurrentProfileIndex(3);
+        QCOMPARE(guns_->getselectGun(0).toString(), QString(""));
+        QCOMPARE(guns_->getXYSensitive(1), QVariant(4));
     }
 };
 
