@@ -51,7 +51,6 @@ public:
     // One tick's work, without the sleep.
     void tick();
 
-    int32_t repeatMode() const { return repeatMode_; }
     bool stopping() const { return stop_; }
     uint64_t ticks() const { return ticks_.load(); }
 

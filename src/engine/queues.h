@@ -22,7 +22,6 @@ public:
     std::optional<int> pop();
 
     void setCountdown(int ticks) { countdown_.store(ticks); }
-    int countdown() const { return countdown_.load(); }
     // Counts a running countdown down by one; true when this call brought it to zero.
     bool countDown();
 

@@ -25,8 +25,6 @@ constexpr uint32_t kWmXButtonUp = 0x020C;
 // Keyboard messages as a WH_KEYBOARD_LL hook sees them (wParam).
 constexpr uint32_t kWmKeyDown = 0x0100;
 constexpr uint32_t kWmKeyUp = 0x0101;
-constexpr uint32_t kWmSysKeyDown = 0x0104;
-constexpr uint32_t kWmSysKeyUp = 0x0105;
 
 // MSLLHOOKSTRUCT.mouseData of the X buttons (high word).
 constexpr uint32_t kXButton1Data = 0x10000;

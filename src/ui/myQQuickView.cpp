@@ -27,9 +27,13 @@ bool myQQuickView::callScene(const char* function, Qt::ConnectionType type,
     return QMetaObject::invokeMethod(root, function, type, args[0], args[1], args[2], args[3]);
 }
 
-void myQQuickView::initUI() { callScene("initUI", Qt::QueuedConnection); }
+void myQQuickView::initUI() {
+    callScene("initUI", Qt::QueuedConnection);
+}
 
-void myQQuickView::runUI() { callScene("run", Qt::QueuedConnection); }
+void myQQuickView::runUI() {
+    callScene("run", Qt::QueuedConnection);
+}
 
 void myQQuickView::reportKey(bool released, int usage) {
     callScene("detectKeyboard", Qt::QueuedConnection, {QVariant(released), QVariant(usage)});
@@ -40,7 +44,9 @@ void myQQuickView::reportMouse(bool pressed, uint code, uint x, uint y) {
               {QVariant(pressed), QVariant(code), QVariant(x), QVariant(y)});
 }
 
-void myQQuickView::setEnableAudio(bool isEnable) { audioEnabled_ = isEnable; }
+void myQQuickView::setEnableAudio(bool isEnable) {
+    audioEnabled_ = isEnable;
+}
 
 void myQQuickView::clearHidBusy() {
     if (hid_) {
@@ -49,6 +55,9 @@ void myQQuickView::clearHidBusy() {
 }
 
 void myQQuickView::focusInEvent(QFocusEvent* event) {
+    // The widget hands its focus on to the scene's window; without this no scene item ever
+    // gets active focus, and text fields take no keys.
+    QQuickWidget::focusInEvent(event);
     repaint();
     event->accept();
 }

@@ -1,79 +1,110 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
-#include <array>
+#include <atomic>
+#include <vector>
 
 #include "engine/action_engine.h"
+#include "hooks/hook_procedures.h"
+#include "platform/portable/portable_input.h"
 
 namespace z718::test {
 
-// Writes what the engine injects as "<tick> <action>": "3 key A2 down", "4 left up".
-class RecordingInjector : public platform::InputInjector {
-public:
-    void mouseEvent(uint32_t flags) override {
-        static const std::pair<uint32_t, const char*> names[] = {
-            {win::kMouseEventLeftDown, "left down"},     {win::kMouseEventLeftUp, "left up"},
-            {win::kMouseEventRightDown, "right down"},   {win::kMouseEventRightUp, "right up"},
-            {win::kMouseEventMiddleDown, "middle down"}, {win::kMouseEventMiddleUp, "middle up"},
-        };
-        for (const auto& [flag, name] : names) {
-            if (flags == flag) {
-                log.append(QStringLiteral("%1 %2").arg(tick).arg(QLatin1String(name)));
-            }
-        }
-    }
-    void keybdEvent(uint8_t vk, uint8_t, uint32_t flags) override {
-        const QString code = QString::number(vk, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        log.append(QStringLiteral("%1 key %2 %3")
-                       .arg(tick)
-                       .arg(code, QLatin1String(flags & win::kKeyEventKeyUp ? "up" : "down")));
-    }
-
-    int tick = 0;
-    QStringList log;
-};
-
-// An engine with tables of its own, stepped tick by tick.
-struct EngineFixture {
+// The portable input system, the hooks and an engine with tables of its own, stepped tick by
+// tick; the worker-running flag is in the test's hand.
+struct EngineRig {
+    platform::PortableInput input;
     MySafeQueue events;
     MyQueue macroQueue;
     MyQueue actionQueue;
-    RecordingInjector out;
     KeyMatrixTable matrix;
     MacroSlots macros;
-    ActionEngine engine{events, macroQueue, actionQueue, out, matrix, macros};
+    ActionEngine engine{events, macroQueue, actionQueue, input, matrix, macros};
+    std::atomic<bool> running{true};
+    QStringList reports;  // what the scene was told: "key 1 4", "mouse 1 f0 10,20"
+    HookProcedures hooks{{[this](uint8_t usage, uint8_t up) {
+                              reports.append(QString::asprintf("key %d %d", up, usage));
+                          },
+                          [this](uint8_t code, uint8_t down, int x, int y) {
+                              reports.append(
+                                  QString::asprintf("mouse %d %x %d,%d", down, code, x, y));
+                          },
+                          &running, &events}};
+    int tick = 0;
+
+    EngineRig() {
+        input.install([this](int n, const auto& e) { return hooks.keyboard(n, e); },
+                      [this](int n, const auto& e) { return hooks.mouse(n, e); });
+    }
 
     void assign(int button, KeyEntry entry) {
-        std::array<uint8_t, KeyMatrixTable::kBytes> bytes{};
+        uint8_t bytes[KeyMatrixTable::kBytes];
         for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
             const KeyEntry e = i == button ? entry : matrix.entry(i);
-            bytes[i * 4] = e.type;
-            bytes[i * 4 + 1] = e.b1;
-            bytes[i * 4 + 2] = e.b2;
-            bytes[i * 4 + 3] = e.b3;
+            const uint8_t row[] = {e.type, e.b1, e.b2, e.b3};
+            std::copy(std::begin(row), std::end(row), bytes + i * 4);
         }
-        matrix.write(bytes.data());
+        matrix.write(bytes);
     }
-    void press(int button) { events.push(button); }
-    void release(int button) { events.push(button | kButtonReleased); }
-    // Runs n ticks and returns what they injected.
+
+    // The real button's press or release; true when it reached the system. The sixth button
+    // comes as the device sends it: the Windows key, then D 5 ms later.
+    bool press(int button) { return feedButton(button, false); }
+    bool release(int button) { return feedButton(button, true); }
+
+    // Runs n ticks; returns what reached the system meanwhile: "3 key A2 down", "4 left up".
     QStringList ticks(int n) {
-        const qsizetype before = out.log.size();
+        QStringList log;
         for (int i = 0; i < n; ++i) {
-            ++out.tick;
+            ++tick;
+            input.clearDelivered();
             engine.tick();
+            for (const auto& d : input.delivered()) {
+                log.append(QString::asprintf("%d %s", tick, d.injected ? "" : "real ") +
+                           describe(d));
+            }
         }
-        return out.log.mid(before);
+        return log;
     }
-    // Ticks until the engine has nothing left to play (bounded).
-    QStringList untilIdle(int limit = 2000) {
-        QStringList all;
-        for (int i = 0; i < limit && !(macroQueue.idle() && actionQueue.idle()); ++i) {
-            all += ticks(1);
+    std::vector<int> drainEvents() {
+        std::vector<int> all;
+        while (const auto e = events.pop()) {
+            all.push_back(*e);
         }
         return all;
     }
+
+private:
+    bool feedButton(int button, bool up) {
+        static constexpr uint32_t kMessages[][3] = {
+            {win::kWmLButtonDown, win::kWmLButtonUp, 0},
+            {win::kWmRButtonDown, win::kWmRButtonUp, 0},
+            {win::kWmMButtonDown, win::kWmMButtonUp, 0},
+            {win::kWmXButtonDown, win::kWmXButtonUp, win::kXButton2Data},
+            {win::kWmXButtonDown, win::kWmXButtonUp, win::kXButton1Data},
+        };
+        clock_ += 100;
+        if (button == 5) {
+            const bool windows = input.feedKey(0x5B, 0x5B, up, clock_);
+            return up ? windows : input.feedKey(0x44, 0x20, false, clock_ + 5) || windows;
+        }
+        return input.feedMouse(kMessages[button][up ? 1 : 0], 0, 0, kMessages[button][2], clock_);
+    }
+    static QString describe(const platform::PortableInput::Delivered& d) {
+        static const std::pair<uint32_t, const char*> kButtons[] = {
+            {win::kWmLButtonDown, "left down"},   {win::kWmLButtonUp, "left up"},
+            {win::kWmRButtonDown, "right down"},  {win::kWmRButtonUp, "right up"},
+            {win::kWmMButtonDown, "middle down"}, {win::kWmMButtonUp, "middle up"},
+        };
+        for (const auto& [message, name] : kButtons) {
+            if (d.mouse && d.message == message) {
+                return QLatin1String(name);
+            }
+        }
+        return QString::asprintf("key %02X %s", d.code, d.message == win::kWmKeyUp ? "up" : "down");
+    }
+
+    uint32_t clock_ = 1000;
 };
 
 }  // namespace z718::test
