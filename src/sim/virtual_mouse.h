@@ -13,7 +13,8 @@ namespace z718::sim {
 
 // A mouse (and, when asked, its keyboard sibling) behind the hidapi seam: the interfaces
 // the catalogue names, a firmware model per device, a log of every report and injectable
-// faults. Plugging and unplugging announce a device change like the system would.
+// faults. Plugging and unplugging announce a device change like the system would. A frame
+// with a wrong checksum is refused; a read with nothing pending gets a report of zeros.
 class VirtualMouse : public HidApi {
 public:
     enum Fault : unsigned {
