@@ -1,7 +1,6 @@
 #include "device/device_bridge.h"
 
-#include <algorithm>
-
+#include "device/scene_values.h"
 #include "link/Hid_Thread.h"
 #include "settings/ini_values.h"
 
@@ -12,36 +11,8 @@ namespace {
 constexpr uint32_t kMouseEntry = 1;  // the catalogue's mouse; the keyboard is entry 0
 constexpr uchar kDisabledStage = 0x80;
 
-uchar intByte(const QVariant& value) {
-    return static_cast<uchar>(value.toInt());
-}
 uchar uintByte(const QVariant& value) {
     return static_cast<uchar>(value.toUInt());
-}
-
-// The first N elements by integer conversion; positions the list does not reach get `pad`.
-template <size_t N>
-std::array<uchar, N> intBlock(const QVariantList& list, uchar pad = 0) {
-    std::array<uchar, N> block;
-    block.fill(pad);
-    const size_t count = std::min(N, static_cast<size_t>(list.size()));
-    for (size_t i = 0; i < count; ++i) {
-        block[i] = intByte(list[static_cast<qsizetype>(i)]);
-    }
-    return block;
-}
-
-template <typename Range>
-QVariantList intList(const Range& values) {
-    QVariantList list;
-    for (uchar value : values) {
-        list.append(int(value));
-    }
-    return list;
-}
-
-QString indexed(const char* group, uchar index) {
-    return QLatin1String(group) + QString::number(index);
 }
 
 }  // namespace
@@ -66,6 +37,14 @@ void DeviceBridge::store(const QString& key, const QVariant& value) {
 
 QVariantList DeviceBridge::storedList(const QString& key) {
     return listValue(profile().value(key));
+}
+
+QVariantList DeviceBridge::storedUIntList(const QString& key) {
+    QVariantList values;
+    for (const QVariant& value : storedList(key)) {
+        values.append(value.toUInt());
+    }
+    return values;
 }
 
 // --- mouse family and shared commands ---
@@ -110,7 +89,7 @@ void DeviceBridge::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar opt
 }
 
 void DeviceBridge::ui_10H_SetLED8StageColor(uchar type, const QVariantList& src24) {
-    store(indexed("color_Q7/type", type), src24);
+    store(numberedKey("color_Q7/type", type), src24);
     std::array<uchar, 24> block = stageColourBlock(type, src24);
     if (hid_) {
         hid_->hid_10H_SetLED8StageColor(type, block.data());
@@ -151,19 +130,11 @@ QVariant DeviceBridge::ui_8BH_GetCurrentDPIStage(bool viewVisible) {
 }
 
 QVariantList DeviceBridge::ui_8DH_GetRGBLedEffect() {
-    QVariantList values;
-    for (const QVariant& value : storedList(QStringLiteral("color_Q7/ledEffect"))) {
-        values.append(value.toUInt());
-    }
-    return values;
+    return storedUIntList(QStringLiteral("color_Q7/ledEffect"));
 }
 
 QVariantList DeviceBridge::ui_90H_GetLED8StageColor(uchar type) {
-    QVariantList values;
-    for (const QVariant& value : storedList(indexed("color_Q7/type", type))) {
-        values.append(value.toUInt());
-    }
-    return values;
+    return storedUIntList(numberedKey("color_Q7/type", type));
 }
 
 QVariantList DeviceBridge::ui_91H_GetDPISet() {
@@ -240,7 +211,7 @@ void DeviceBridge::ui_0EH_SetXYSensitive(const QVariant& par0, const QVariant& p
 }
 
 void DeviceBridge::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList& src512) {
-    store(indexed("userPicture/", index), src512);
+    store(numberedKey("userPicture/", index), src512);
     if (option == 255 || !hid_) {
         return;  // 255 records the picture without sending it
     }
@@ -255,7 +226,7 @@ void DeviceBridge::ui_13H_SetRecoveryData() {
 }
 
 void DeviceBridge::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue) {
-    store(indexed("color/", index), intList(std::array{rValue, gValue, bValue}));
+    store(numberedKey("color/", index), intList(std::array{rValue, gValue, bValue}));
     if (hid_) {
         hid_->hid_14H_SetColor(index, rValue, gValue, bValue);
     }
@@ -314,11 +285,11 @@ QVariantList DeviceBridge::ui_8EH_GetKeyOnOff() {
 }
 
 QVariantList DeviceBridge::ui_92H_GetUserPicture(uchar index) {
-    return storedList(indexed("userPicture/", index));
+    return storedList(numberedKey("userPicture/", index));
 }
 
 QVariantList DeviceBridge::ui_94H_GetColor(uchar index) {
-    return storedList(indexed("color/", index));
+    return storedList(numberedKey("color/", index));
 }
 
 }  // namespace z718

@@ -73,6 +73,7 @@ private:
     QSettings& profile() { return settings_.currentProfile(); }
     void store(const QString& key, const QVariant& value);
     QVariantList storedList(const QString& key);
+    QVariantList storedUIntList(const QString& key);
 
     SettingsStore& settings_;
     Hid_Thread* hid_;

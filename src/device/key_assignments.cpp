@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "device/scene_values.h"
 #include "link/Hid_Thread.h"
 #include "settings/ini_values.h"
 
@@ -24,10 +25,6 @@ constexpr uchar kDefaultEntries[kMaintainedKeys][4] = {
     {0x07, 0x00, 0x02, 0x00},
 };
 
-QString keyOf(const char* group, int index) {
-    return QLatin1String(group) + QString::number(index);
-}
-
 QVariantList paddedTo(QVariantList values, int count) {
     while (values.size() < count) {
         values.append(0);
@@ -35,19 +32,11 @@ QVariantList paddedTo(QVariantList values, int count) {
     return values;
 }
 
-template <typename Range>
-QVariantList asInts(const Range& bytes) {
-    QVariantList values;
-    for (uchar byte : bytes) {
-        values.append(int(byte));
-    }
-    return values;
-}
-
 }  // namespace
 
 QVariantList KeyAssignments::getKeydefine(const QVariant& matrixId) {
-    return listValue(settings_.currentProfile().value(keyOf("keydefine_Q7/", matrixId.toInt())));
+    return listValue(
+        settings_.currentProfile().value(numberedKey("keydefine_Q7/", matrixId.toInt())));
 }
 
 void KeyAssignments::ui_12H_SetKeyMatrix(const QVariantList& src64) {
@@ -58,7 +47,7 @@ void KeyAssignments::ui_12H_SetKeyMatrix(const QVariantList& src64) {
         for (int j = 0; j < 4; ++j) {
             matrix[static_cast<size_t>(4 * k + j)] = static_cast<uchar>(entry[j].toUInt());
         }
-        settings_.currentProfile().setValue(keyOf("keydefine_Q7/", k), storedForm(entry));
+        settings_.currentProfile().setValue(numberedKey("keydefine_Q7/", k), storedForm(entry));
     }
     if (hid_) {
         hid_->hidSetKeyMatrix(matrix.data());
@@ -68,13 +57,10 @@ void KeyAssignments::ui_12H_SetKeyMatrix(const QVariantList& src64) {
 void KeyAssignments::ui_0DH_SetKeyMatrix(const QVariantList& src512) {
     const QVariantList values = paddedTo(src512, kWideMatrixBytes);
     for (int k = 0; k < kWideMatrixGroups; ++k) {
-        settings_.currentProfile().setValue(keyOf("keydefine/", k),
+        settings_.currentProfile().setValue(numberedKey("keydefine/", k),
                                             storedForm(values.mid(4 * k, 4)));
     }
-    std::array<uchar, kWideMatrixBytes> matrix{};
-    for (int i = 0; i < kWideMatrixBytes; ++i) {
-        matrix[static_cast<size_t>(i)] = static_cast<uchar>(values[i].toInt());
-    }
+    std::array<uchar, kWideMatrixBytes> matrix = intBlock<kWideMatrixBytes>(values);
     if (hid_) {
         hid_->hid_0DH_SetKeyMatrix(matrix.data());
     }
@@ -85,7 +71,7 @@ QVariantList KeyAssignments::ui_92H_GetKeyMatrix() {
     if (hid_) {
         hid_->hid_92H_GetKeyMatrix(matrix.data());
     }
-    return asInts(matrix);
+    return intList(matrix);
 }
 
 QVariantList KeyAssignments::ui_8DH_GetKeyMatrix() {
@@ -93,7 +79,7 @@ QVariantList KeyAssignments::ui_8DH_GetKeyMatrix() {
     if (hid_) {
         hid_->hid_8DH_GetKeyMatrix(matrix.data());
     }
-    return asInts(matrix);
+    return intList(matrix);
 }
 
 template <typename Change>
@@ -103,20 +89,17 @@ void KeyAssignments::changeMacroEntries(Change change) {
             continue;  // the scene rewrites the current profile itself
         }
         for (int k = 0; k < kMaintainedKeys; ++k) {
-            const QString key = keyOf("keydefine_Q7/", k);
+            const QString key = numberedKey("keydefine_Q7/", k);
             const QVariantList stored = listValue(settings_.profile(p).value(key, 0));
             if (stored.size() < 4) {
                 continue;
             }
-            std::array<uchar, 4> entry;
-            for (int j = 0; j < 4; ++j) {
-                entry[static_cast<size_t>(j)] = static_cast<uchar>(stored[j].toInt());
-            }
+            std::array<uchar, 4> entry = intBlock<4>(stored);
             if (entry[0] != kMacroEntry) {
                 continue;
             }
             change(k, entry);
-            settings_.profile(p).setValue(key, asInts(entry));
+            settings_.profile(p).setValue(key, intList(entry));
         }
     }
 }

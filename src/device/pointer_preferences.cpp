@@ -70,15 +70,12 @@ void PointerPreferences::setScrollPinSwap(bool isSwap) {
     if (!hid_) {
         return;
     }
-    // The other bits go back as the mouse reported them; when either read fails nothing is
-    // written, so no guessed value reaches the mouse.
+    // The function option goes back as its read left it (zeros when that read failed), but no
+    // report rate is guessed: when it cannot be read, nothing is written.
     uchar type = 0, option1 = 0, option2 = 0, rate = 0;
-    CommandSet commands(hid_->link());
-    const bool known =
-        commands.fetch(getRow("hid_83H_GetFunctionOption"), {}, {&type, &option1, &option2}) ==
-            CommandSet::Exchange::Done &&
-        commands.fetch(getRow("hid_81H_GetReportRate"), {}, {&rate}) == CommandSet::Exchange::Done;
-    if (!known) {
+    hid_->hid_83H_GetFunctionOption(type, option1, option2);
+    if (CommandSet(hid_->link()).fetch(getRow("hid_81H_GetReportRate"), {}, {&rate}) !=
+        CommandSet::Exchange::Done) {
         return;
     }
     option1 = static_cast<uchar>((option1 & ~kWheelSwapBit) | (isSwap ? kWheelSwapBit : 0));

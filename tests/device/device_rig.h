@@ -8,7 +8,9 @@
 #include "link/catalogue.h"
 #include "link/scanner.h"
 #include "platform/timing.h"
+#include "settings/settings_store.h"
 #include "sim/virtual_mouse.h"
+#include "support/scratch_dir.h"
 
 namespace z718::test {
 
@@ -22,6 +24,22 @@ public:
     void hideWindow() override {}
 };
 
+// The virtual mouse, able to lose the reply to one command code only.
+class RigMouse : public sim::VirtualMouse {
+public:
+    int replyFailsFor = -1;
+    int sendFeatureReport(Device* d, const unsigned char* data, size_t length) override {
+        lastCode_ = data[1];
+        return VirtualMouse::sendFeatureReport(d, data, length);
+    }
+    int getFeatureReport(Device* d, unsigned char* data, size_t length) override {
+        return lastCode_ == replyFailsFor ? -1 : VirtualMouse::getFeatureReport(d, data, length);
+    }
+
+private:
+    int lastCode_ = -1;
+};
+
 // The virtual mouse and its keyboard sibling, scanned into a Hid_Thread, with waits cut to
 // nothing. Catalogue entry 0 is the keyboard, entry 1 the mouse.
 class DeviceRig {
@@ -29,28 +47,20 @@ public:
     enum Family { Keyboard = 0, Mouse = 1 };
 
     DeviceRig() {
-        durations() = Durations{};
-        durations().acquireRoundMs = 0;
-        durations().settleSleepMs = 0;
-        durations().reportPauseMs = 0;
-        durations().commandPauseMs = 0;
-        durations().updaterDelayMs = 0;
+        durations() = Durations{.acquireRoundMs = 0,
+                                .settleSleepMs = 0,
+                                .reportPauseMs = 0,
+                                .commandPauseMs = 0,
+                                .updaterDelayMs = 0};
         mouse.setKeyboardPresent(true);
-        useBackend(mouse);
+        setHidBackend(&mouse);
+        hid = std::make_unique<Hid_Thread>(&host);
+        hid->link().setDevices(scanDevices(mouse, loadCatalogue(kCataloguePath, {}), 0).devices);
+        use(Mouse);
     }
     ~DeviceRig() {
         hid.reset();
         setHidBackend(nullptr);
-    }
-
-    // Rebuilds the link on `backend`, which may wrap the virtual mouse.
-    void useBackend(HidApi& backend) {
-        hid.reset();
-        setHidBackend(&backend);
-        hid = std::make_unique<Hid_Thread>(&host);
-        ScanResult scan = scanDevices(mouse, loadCatalogue(kCataloguePath, {}), 0);
-        hid->link().setDevices(scan.devices);
-        use(Mouse);
     }
 
     void use(Family family) {
@@ -70,9 +80,16 @@ public:
         return lines;
     }
 
-    sim::VirtualMouse mouse;
+    RigMouse mouse;
     QuietHost host;
     std::unique_ptr<Hid_Thread> hid;
+};
+
+// A scratch ./modules, the settings store over it and the rig, torn down in reverse.
+struct StoreRig {
+    ScratchDir scratch;
+    SettingsStore store;
+    DeviceRig rig;
 };
 
 inline uchar* bytes(QByteArray& block) {
