@@ -35,12 +35,26 @@ void myQQuickView::runUI() {
     callScene("run", Qt::QueuedConnection);
 }
 
+// The hooks report from their own thread (and, off Windows, from the worker that injects):
+// the view and the scene are only looked at on the view's thread, after the hook returned.
+// Queued by name: the view's meta-object is static, so this is safe from any thread.
 void myQQuickView::reportKey(bool released, int usage) {
-    callScene("detectKeyboard", Qt::QueuedConnection, {QVariant(released), QVariant(usage)});
+    QMetaObject::invokeMethod(this, "deliverKeyReport", Qt::QueuedConnection, Q_ARG(bool, released),
+                              Q_ARG(int, usage));
 }
 
 void myQQuickView::reportMouse(bool pressed, uint code, uint x, uint y) {
-    callScene("detectMouse", Qt::QueuedConnection,
+    QMetaObject::invokeMethod(this, "deliverMouseReport", Qt::QueuedConnection,
+                              Q_ARG(bool, pressed), Q_ARG(uint, code), Q_ARG(uint, x),
+                              Q_ARG(uint, y));
+}
+
+void myQQuickView::deliverKeyReport(bool released, int usage) {
+    callScene("detectKeyboard", Qt::DirectConnection, {QVariant(released), QVariant(usage)});
+}
+
+void myQQuickView::deliverMouseReport(bool pressed, uint code, uint x, uint y) {
+    callScene("detectMouse", Qt::DirectConnection,
               {QVariant(pressed), QVariant(code), QVariant(x), QVariant(y)});
 }
 

@@ -24,7 +24,7 @@ public:
     bool callScene(const char* function, Qt::ConnectionType type,
                    const QList<QVariant>& arguments = {});
 
-    // The hooks' reports to the scene, queued; callable from the hook thread.
+    // The hooks' reports to the scene, queued; callable from any thread.
     void reportKey(bool released, int usage);
     void reportMouse(bool pressed, uint code, uint x, uint y);
 
@@ -158,6 +158,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    Q_INVOKABLE void deliverKeyReport(bool released, int usage);
+    Q_INVOKABLE void deliverMouseReport(bool pressed, uint code, uint x, uint y);
+
     z718::SettingsStore settings_;
     bool audioEnabled_ = true;
     Hid_Thread* hid_ = nullptr;
