@@ -44,7 +44,9 @@ Widget::~Widget() {
     controller_->deleteLater();
 }
 
-myQQuickView* Widget::view() const { return controller_->view(); }
+myQQuickView* Widget::view() const {
+    return controller_->view();
+}
 
 void Widget::setUpTrayIcon() {
     trayIcon_ = new QSystemTrayIcon(this);
@@ -79,8 +81,9 @@ void Widget::exitSYS() {
 }
 
 void Widget::customEvent(QEvent* event) {
-    if (event->type() == z718::UserEvent::kType &&
-        static_cast<z718::UserEvent*>(event)->code() == z718::UserEvent::kRunScene) {
+    // Type 1000 is QEvent::User, which is not ours alone.
+    const auto* userEvent = dynamic_cast<const z718::UserEvent*>(event);
+    if (userEvent && userEvent->code() == z718::UserEvent::kRunScene) {
         view()->runUI();
     }
 }
@@ -105,7 +108,9 @@ QString Widget::appConfigString(const QString& key, const QString& fallback) {
     return view()->settings().appConfig().value(key, fallback).toString();
 }
 
-void Widget::hideWindow() { setVisible(false); }
+void Widget::hideWindow() {
+    setVisible(false);
+}
 
 #ifndef Q_OS_WIN
 // What SC_RESTORE does on Windows: show the window and bring it out of the minimised state.

@@ -9,11 +9,14 @@ void Widget::restoreWindow() {
 
 bool Widget::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
     Q_UNUSED(eventType);
+    Q_UNUSED(result);
     const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && msg->wParam == SC_RESTORE) {
+    // Windows uses the low four bits of a system command's wParam itself.
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == SC_RESTORE) {
         setVisible(true);
     } else if (msg->message == WM_DEVICECHANGE) {
         pollTimer_.start();
     }
-    return *result != 0;
+    // Nothing is consumed: Qt and Windows still handle every message (restoring, for one).
+    return false;
 }

@@ -1,5 +1,6 @@
 #include <QRandomGenerator>
 #include <QtTest>
+#include <cstring>
 
 #include "link/frame.h"
 
@@ -20,28 +21,17 @@ static QByteArray hex(const uchar* bytes, int count) {
 }
 
 void FrameTest::checksums_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QList<int>>("data");
+    QTest::addColumn<Frame>("frame");
     QTest::addColumn<QByteArray>("wire");
-    QTest::newRow("sum 3") << 0x01 << QList<int>{0x02} << QByteArray("00 01 02 00 00 00 00 00 FC");
-    QTest::newRow("report rate 4") << 0x01 << QList<int>{0x04} << QByteArray("00 01 04 00 00 00 00 00 FA");
-    QTest::newRow("recovery") << 0x13 << QList<int>{0xFF} << QByteArray("00 13 FF 00 00 00 00 00 ED");
-    QTest::newRow("dpi stage read") << 0x8B << QList<int>{} << QByteArray("00 8B 00 00 00 00 00 00 74");
-    QTest::newRow("key matrix read") << 0x92 << QList<int>{0x01} << QByteArray("00 92 01 00 00 00 00 00 6C");
-    QTest::newRow("sum wraps") << 0xFF << QList<int>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}
+    QTest::newRow("sum 3") << makeFrame(0x01, {0x02}) << QByteArray("00 01 02 00 00 00 00 00 FC");
+    QTest::newRow("read") << makeFrame(0x8B) << QByteArray("00 8B 00 00 00 00 00 00 74");
+    QTest::newRow("sum wraps") << makeFrame(0xFF, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF})
                                << QByteArray("00 FF FF FF FF FF FF FF 06");
 }
 
 void FrameTest::checksums() {
-    QFETCH(int, code);
-    QFETCH(QList<int>, data);
+    QFETCH(Frame, frame);
     QFETCH(QByteArray, wire);
-    Frame frame{};
-    frame[1] = static_cast<uchar>(code);
-    for (int i = 0; i < data.size(); ++i) {
-        frame[2 + i] = static_cast<uchar>(data[i]);
-    }
-    frame[8] = frameChecksum(&frame[1]);
     QCOMPARE(hex(frame.data(), kFrameSize), wire);
 }
 
@@ -53,14 +43,13 @@ void FrameTest::scrambleKnownAnswers_data() {
     QTest::addColumn<QByteArray>("scrambled");
     const QByteArray zeros(8, '\0');
     QTest::newRow("zeros") << zeros << zeros << QByteArray("84 16 05 67 57 B4 F6 C6");
-    QTest::newRow("swap then rotate") << QByteArray::fromHex("8000000000000000") << zeros
-                                      << QByteArray("84 16 05 67 5B B4 F6 C6");
-    QTest::newRow("rotate wraps into last byte")
-        << QByteArray::fromHex("00000000 00E00000") << zeros << QByteArray("84 16 05 67 57 B4 F6 CD");
+    QTest::newRow("swap, rotate wraps into last byte")
+        << QByteArray::fromHex("00000000 00E00000") << zeros
+        << QByteArray("84 16 05 67 57 B4 F6 CD");
     QTest::newRow("code byte 1 used") << zeros << QByteArray::fromHex("00FF000000000000")
                                       << QByteArray("8B 0E 05 67 57 B4 F6 C6");
-    QTest::newRow("code bytes 0 and 7 unused")
-        << zeros << QByteArray::fromHex("FF000000000000FF") << QByteArray("84 16 05 67 57 B4 F6 C6");
+    QTest::newRow("code bytes 0 and 7 unused") << zeros << QByteArray::fromHex("FF000000000000FF")
+                                               << QByteArray("84 16 05 67 57 B4 F6 C6");
 }
 
 void FrameTest::scrambleKnownAnswers() {
@@ -77,10 +66,10 @@ void FrameTest::scrambleRoundTrips() {
     for (int round = 0; round < 5000; ++round) {
         uchar block[8];
         uchar code[8];
-        for (int i = 0; i < 8; ++i) {
-            block[i] = static_cast<uchar>(random.bounded(256));
-            code[i] = static_cast<uchar>(random.bounded(256));
-        }
+        const quint64 blockBits = random.generate64();
+        const quint64 codeBits = random.generate64();
+        std::memcpy(block, &blockBits, 8);
+        std::memcpy(code, &codeBits, 8);
         uchar copy[8];
         std::copy(block, block + 8, copy);
         scrambleBlock(copy, code);
