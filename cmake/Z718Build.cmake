@@ -3,6 +3,12 @@ option(Z718_WERROR "Treat warnings as errors" OFF)
 option(Z718_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(Z718_TSAN "Build with ThreadSanitizer" OFF)
 
+# Rebuilds after a branch switch or in a second checkout reuse earlier compiles.
+find_program(Z718_CCACHE ccache)
+if(Z718_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${Z718_CCACHE})
+endif()
+
 add_compile_options(-Wall -Wextra)
 if(Z718_WERROR)
   add_compile_options(-Werror)
