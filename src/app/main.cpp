@@ -4,6 +4,7 @@
 #include "app/system_input.h"
 #include "app/widget.h"
 #include "hooks/global_hooks.h"
+#include "ui/myQQuickView.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

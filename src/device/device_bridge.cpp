@@ -1,8 +1,8 @@
 #include "device/device_bridge.h"
 
 #include "device/scene_values.h"
-#include "link/Hid_Thread.h"
 #include "settings/ini_values.h"
+#include "ui/Hid_Thread.h"
 
 namespace z718 {
 

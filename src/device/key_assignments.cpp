@@ -3,8 +3,8 @@
 #include <array>
 
 #include "device/scene_values.h"
-#include "link/Hid_Thread.h"
 #include "settings/ini_values.h"
+#include "ui/Hid_Thread.h"
 
 namespace z718 {
 

@@ -4,7 +4,7 @@
 
 #include "device/command_set.h"
 #include "device/pointer_apply.h"
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 namespace z718 {
 

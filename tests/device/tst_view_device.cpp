@@ -3,6 +3,7 @@
 
 #include "device_rig.h"
 #include "platform/portable/portable_input.h"
+#include "support/scripted_prompts.h"
 #include "ui/myQQuickView.h"
 #include "ui/prompts.h"
 

@@ -1,4 +1,4 @@
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 #include <QCoreApplication>
 #include <QtConcurrent/QtConcurrentRun>

@@ -5,8 +5,8 @@
 #include "device/device_bridge.h"
 #include "device/key_assignments.h"
 #include "device/pointer_preferences.h"
-#include "link/Hid_Thread.h"
 #include "platform/timing.h"
+#include "ui/Hid_Thread.h"
 #include "ui/myQQuickView.h"
 #include "ui/prompts.h"
 

@@ -6,12 +6,13 @@
 #include <atomic>
 
 #include "engine/action_engine.h"
+#include "hooks/global_hooks.h"
 #include "link/detection.h"
 #include "link/transport.h"
 
 // The device link as the scene sees it ("hid"): transfers, detection, the worker, and the
 // command slots. Each slot forwards to the plain class that owns the behaviour.
-class Hid_Thread : public QObject, public z718::WorkerControl {
+class Hid_Thread : public QObject, public z718::WorkerControl, public z718::EngineInput {
     Q_OBJECT
 public:
     explicit Hid_Thread(z718::ConnectionHost* owner, QObject* parent = nullptr);
@@ -23,13 +24,13 @@ public:
     void startWorker(uint32_t deviceIndex) override;
     void stopWorker() override;
     bool workerRunning() const override { return workerRunning_.load(); }
-    const std::atomic<bool>& workerRunningFlag() const { return workerRunning_; }
+    const std::atomic<bool>& workerRunningFlag() const override { return workerRunning_; }
 
     // The worker: runs the engine until stopped, then performs the removal steps.
     void keyActionLoop(uint did);
 
     // The event queue the hooks feed.
-    MySafeQueue& eventQueue() { return *eventQueue_; }
+    MySafeQueue& eventQueue() override { return *eventQueue_; }
 
 public slots:
     uchar hidCS(uchar* cmd);

@@ -1,7 +1,7 @@
 // The command slots of Hid_Thread: each names its row of the command tables and hands its
 // arguments to the one send path or the one read path.
 #include "device/command_set.h"
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 using z718::CommandSet;
 using z718::getRow;
