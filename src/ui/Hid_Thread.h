@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <atomic>
 
+#include "device/command_set.h"
 #include "engine/action_engine.h"
 #include "hooks/global_hooks.h"
 #include "link/detection.h"
@@ -19,6 +20,9 @@ public:
     ~Hid_Thread() override;
 
     z718::Link& link() { return link_; }
+    z718::DeviceCommands& commands() { return commands_; }
+    // Frees the link for the next command, whatever holds it now.
+    void freeLink() { link_.setIdle(); }
     z718::Detection& detection() { return detection_; }
 
     void startWorker(uint32_t deviceIndex) override;
@@ -98,6 +102,7 @@ public slots:
 private:
     z718::ConnectionHost* owner_;
     z718::Link link_;
+    z718::CommandSet commands_{link_};
     z718::Detection detection_;
     // Created here, released with deleteLater; declared before the engine that uses them.
     MySafeQueue* eventQueue_ = new MySafeQueue;

@@ -64,7 +64,7 @@ void myQQuickView::setEnableAudio(bool isEnable) {
 
 void myQQuickView::clearHidBusy() {
     if (hid_) {
-        hid_->link().setIdle();
+        hid_->freeLink();
     }
 }
 

@@ -47,6 +47,12 @@ private slots:
                                           Q_ARG(QVariant, 2)));
         QCOMPARE(key.value(0).toInt(), 1);  // the gun matrix is not kept
 
+        t_->rig.use(DeviceRig::Keyboard);  // the scene's numbers and texts cut to bytes
+        QVERIFY(QMetaObject::invokeMethod(view, "ui_0EH_SetXYSensitive",
+                                          Q_ARG(QVariant, QVariant(300u)),
+                                          Q_ARG(QVariant, QVariant(QStringLiteral("7")))));
+        QCOMPARE(t_->rig.firmware(DeviceRig::Keyboard).xySensitive, (std::array<uchar, 2>{44, 7}));
+
         QVERIFY(QMetaObject::invokeMethod(view, "setCursorSpeed", Q_ARG(uint, 4)));
         QCOMPARE(view->getCursorSpeed(), 4u);
         int systemSpeed = 0;
