@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QVariantList>
 
+#include "support/scripted_prompts.h"
 #include "ui/prompts.h"
 
 // "prompts": the program's file dialogs and message boxes, answered from queues while the
