@@ -1,13 +1,16 @@
 #include "engine/queues.h"
 
 bool MySafeQueue::push(int event) {
-    std::lock_guard lock(mutex_);
-    const int next = (tail_ + 1) % kRingSize;
-    if (next == head_) {
-        return false;
+    {
+        std::lock_guard lock(mutex_);
+        const int next = (tail_ + 1) % kRingSize;
+        if (next == head_) {
+            return false;
+        }
+        ring_[tail_] = event;
+        tail_ = next;
     }
-    ring_[tail_] = event;
-    tail_ = next;
+    wakeUp_.notify_one();
     return true;
 }
 
@@ -21,12 +24,39 @@ std::optional<int> MySafeQueue::pop() {
     return event;
 }
 
+void MySafeQueue::setCountdown(int ticks) {
+    {
+        // Under the lock, so a worker between its last look and its wait cannot miss it.
+        std::lock_guard lock(mutex_);
+        countdown_.store(ticks);
+    }
+    if (ticks != 0) {
+        wakeUp_.notify_one();
+    }
+}
+
 bool MySafeQueue::countDown() {
     int current = countdown_.load();
     // The hooks may reset it to 0 meanwhile (the D of the chord came): never count below 0.
     while (current != 0 && !countdown_.compare_exchange_weak(current, current - 1)) {
     }
     return current == 1;
+}
+
+bool MySafeQueue::parkWhileEmpty(const std::atomic<bool>& running) {
+    std::unique_lock lock(mutex_);
+    if (!empty()) {
+        return false;
+    }
+    wakeUp_.wait(lock, [&] { return !empty() || !running.load(); });
+    return true;
+}
+
+void MySafeQueue::wake() {
+    // Taking the lock orders this after a worker's last look at `running`: it is either
+    // before that look or already waiting, and the notification reaches it.
+    { std::lock_guard lock(mutex_); }
+    wakeUp_.notify_all();
 }
 
 bool MyQueue::append(uint32_t word) {

@@ -3,13 +3,15 @@
 #include <QObject>
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
 
 // The event queue between the hooks and the worker: a ring of 12 button events (so at most 11
 // wait) and the countdown of a held-back Windows-key press. Push and pop take the ring's lock;
-// the countdown is atomic because the hooks set it while the worker counts it down.
+// the countdown is atomic because the hooks set it while the worker counts it down. A worker
+// with nothing to do parks here until an event, a countdown or a wake() comes.
 class MySafeQueue : public QObject {
     Q_OBJECT
 public:
@@ -21,13 +23,22 @@ public:
     bool push(int event);
     std::optional<int> pop();
 
-    void setCountdown(int ticks) { countdown_.store(ticks); }
+    void setCountdown(int ticks);
     // Counts a running countdown down by one; true when this call brought it to zero.
     bool countDown();
 
+    // Worker side: returns false at once when an event waits or a countdown runs; otherwise
+    // blocks until one does or `running` turns false, and returns true.
+    bool parkWhileEmpty(const std::atomic<bool>& running);
+    // Wakes a parked worker, so that it sees a `running` flag cleared before this call.
+    void wake();
+
 private:
+    bool empty() const { return head_ == tail_ && countdown_.load() == 0; }
+
     std::atomic<int> countdown_{0};
     std::mutex mutex_;
+    std::condition_variable wakeUp_;
     std::array<int32_t, kRingSize> ring_{};
     int head_ = 0;
     int tail_ = 0;
