@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "app/widget.h"
 #include "hooks/global_hooks.h"
+#include "ui/myQQuickView.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -17,6 +17,18 @@ struct Durations {
 // Process-wide; change it only while no worker runs.
 Durations& durations();
 
+// Where the link's and the bridges' waits go. Tests install one that records the requested
+// waits instead of sleeping, as setHidBackend installs the device.
+class Sleeper {
+public:
+    virtual ~Sleeper() = default;
+    virtual void sleep(int ms) = 0;
+};
+
+// Installs `sleeper` (not owned); nullptr goes back to really sleeping.
+void setSleeper(Sleeper* sleeper);
+
+// Waits `ms` through the installed sleeper; a wait of 0 or less is no wait at all.
 void sleepMs(int ms);
 
 }  // namespace z718

@@ -94,15 +94,13 @@ void WidgetTest::unplugHidesAndReplugReconnects() {
 void WidgetTest::burstOfDeviceChangesGivesOneScan() {
     widget_->checkDevice();
     test::DebugCapture debug;
-    QElapsedTimer sinceLast;
+    // The burst outlasts one poll interval: only a poll restarted by every change waits it out.
     for (int i = 0; i < 5; ++i) {
         emit DeviceWatcher::instance().deviceChanged();
-        sinceLast.start();
         QTest::qWait(50);
         QCOMPARE(debug.count("Device Connect"), 0);
     }
     QTRY_COMPARE(debug.count("Device Connect"), 1);
-    QVERIFY(sinceLast.elapsed() >= durations().pollMs);
     QTest::qWait(3 * durations().pollMs);
     QCOMPARE(debug.count("Device Connect"), 1);
     QCOMPARE(sceneCalls().size(), 2);  // a poll while connected changes nothing

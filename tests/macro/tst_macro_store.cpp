@@ -8,6 +8,7 @@
 #include "macro/macro_exchange.h"
 #include "macro/macro_store.h"
 #include "support/scratch_dir.h"
+#include "support/scripted_prompts.h"
 
 using z718::test::ScratchDir;
 

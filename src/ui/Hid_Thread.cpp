@@ -1,4 +1,4 @@
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 #include <QCoreApplication>
 
@@ -55,9 +55,9 @@ void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]) {
 }
 
 void Hid_Thread::swichCurDevice(uint did) {
-    detection_.swichCurDevice(did);
+    detection_.selectDevice(did);
 }
 
 void Hid_Thread::chkDeviceIsEnCode() {
-    detection_.chkDeviceIsEnCode();
+    detection_.connectCurrent();
 }
