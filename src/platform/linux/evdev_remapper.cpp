@@ -42,9 +42,10 @@ void UinputOutput::writeFrame(EventSink& sink, std::span<const InputEvent> event
             key(*home, event);
         } else if (event.type == kEvMsc && event.code == kMscScan && i + 1 < events.size() &&
                    isKey(events[i + 1])) {
-            // The scan code goes with its key.
-            if (Device* target = targetOf(*home, events[i + 1])) {
-                write(*target, event);
+            // The scan code goes with its key, but only to the key's own device: the injector
+            // has no scan codes.
+            if (targetOf(*home, events[i + 1]) == home) {
+                write(*home, event);
             }
         } else {
             write(*home, event);
