@@ -9,6 +9,7 @@ struct Durations {
     int acquireRoundMs = 8;    // one round of waiting for the link
     int settleSleepMs = 64;    // half of a settle wait
     int reportPauseMs = 8;     // between payload output reports
+    int inputReportMs = 1000;  // the longest wait for one input report
     int commandPauseMs = 8;    // after commands that ask for a pause
     int tickMs = 10;           // one engine tick
     int updaterDelayMs = 500;  // between stopping the worker and starting the updater

@@ -21,6 +21,7 @@ private slots:
     void deviceAtStartConnectsBeforeTheLoopRuns();
     void unplugHidesAndReplugReconnects();  // with the tray's double-click
     void burstOfDeviceChangesGivesOneScan();
+    void refusedOpenComesBackWithoutAReplug();
     void windowControllerSlots();
     void quitStopsTheWorkerAndExitsWithZero();
 
@@ -104,6 +105,16 @@ void WidgetTest::burstOfDeviceChangesGivesOneScan() {
     QTest::qWait(3 * durations().pollMs);
     QCOMPARE(debug.count("Device Connect"), 1);
     QCOMPARE(sceneCalls().size(), 2);  // a poll while connected changes nothing
+}
+
+void WidgetTest::refusedOpenComesBackWithoutAReplug() {
+    widget_->checkDevice();
+    mouse_->mouseFirmware().state().reportRate = 4;
+    mouse_->setFault(sim::VirtualMouse::OpenRefused);
+    uchar rate = 0;
+    widget_->hid().hid_81H_GetReportRate(rate);
+    mouse_->clearFaults();
+    QTRY_VERIFY((widget_->hid().hid_81H_GetReportRate(rate), rate == 4));
 }
 
 void WidgetTest::windowControllerSlots() {
