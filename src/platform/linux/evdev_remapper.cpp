@@ -38,7 +38,7 @@ void UinputOutput::writeFrame(EventSink& sink, std::span<const InputEvent> event
     }
     for (size_t i = 0; i < events.size(); ++i) {
         const InputEvent& event = events[i];
-        if (event.type == kEvKey && event.code < kKeyCount) {
+        if (isKey(event)) {
             key(*home, event);
         } else if (event.type == kEvMsc && event.code == kMscScan && i + 1 < events.size() &&
                    isKey(events[i + 1])) {
