@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QPointingDevice>
 #include <QWindow>
 
 #include "platform/portable/portable_input.h"
@@ -38,7 +39,9 @@ private:
     bool feedMouse(QWindow* window, QMouseEvent* event);
     void replayButton(uint32_t message);
     bool isSecondClick(Qt::MouseButton button);
+    void sendDoubleClick(QMouseEvent& press);
     void keepGrabOverSwallowedRelease(QMouseEvent* event);
+    void restoreKeptGrab();
 
     platform::PortableInput& input_;
     QPointer<QWindow> window_;  // where the pointer was last seen
@@ -48,7 +51,10 @@ private:
     Qt::MouseButton lastClickButton_ = Qt::NoButton;
     QPoint lastClickPos_;
     QElapsedTimer lastClick_;
+    QPointer<QObject> keptGrabber_;
+    QPointingDevice* keptDevice_ = nullptr;
     bool replaying_ = false;
+    bool hidePressFromWidgets_ = false;
 };
 
 }  // namespace z718
