@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QHash>
 #include <QMouseEvent>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QSettings>
 #include <QtTest>
@@ -94,8 +95,17 @@ QQuickItem* SceneDriver::rootItem() const {
     return host_.program()->view()->rootObject();
 }
 
+// The scene's items stay the scene's: without this, the test engine would take a parentless
+// item it is handed (the root) as its own and delete it when it collects garbage.
+static QObject* handedToTests(QObject* item) {
+    if (item) {
+        QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
+    }
+    return item;
+}
+
 QObject* SceneDriver::root() const {
-    return rootItem();
+    return handedToTests(rootItem());
 }
 
 QObject* SceneDriver::find(const QString& objectName) const {
@@ -105,7 +115,7 @@ QObject* SceneDriver::find(const QString& objectName) const {
     }
     for (QQuickItem* item : items) {
         if (item->objectName() == objectName) {
-            return item;
+            return handedToTests(item);
         }
     }
     return nullptr;
