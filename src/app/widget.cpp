@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
+#include <QThread>
 
 #include "link/catalogue.h"
 #include "link/user_event.h"
