@@ -8,6 +8,7 @@
 #include "sim/virtual_mouse.h"
 #include "support/debug_capture.h"
 #include "support/hostile_files.h"
+#include "support/probe_scene.h"
 #include "support/scratch_dir.h"
 #include "ui/Ui_Controler.h"
 #include "ui/myQQuickView.h"
@@ -38,6 +39,7 @@ private:
 };
 
 void WidgetTest::init() {
+    test::useProbeScene();
     durations() = Durations{};
     durations().pollMs = 150;
     mouse_ = std::make_unique<sim::VirtualMouse>();
