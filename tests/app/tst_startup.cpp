@@ -12,10 +12,12 @@ private slots:
     void secondInstanceExitsWithOne();
     void staleLockDoesNotBlock();
     void entersTheExecutablesFolder();
+    void withoutATrayItRunsAndSaysSoOnce();
 
 private:
     QProcess* start(QObject* parent, const QString& workingDir);
-    static bool waitForOutput(QProcess* process, const QByteArray& text);
+    static bool waitForOutput(QProcess* process, const QByteArray& text,
+                              QByteArray* seen = nullptr);
 
     QTemporaryDir tmp_;  // the lock lives in the temp folder: keep it apart from other runs
 };
@@ -32,8 +34,9 @@ QProcess* StartupTest::start(QObject* parent, const QString& workingDir) {
     return process;
 }
 
-bool StartupTest::waitForOutput(QProcess* process, const QByteArray& text) {
-    QByteArray seen;
+bool StartupTest::waitForOutput(QProcess* process, const QByteArray& text, QByteArray* seenOut) {
+    QByteArray scratch;
+    QByteArray& seen = seenOut ? *seenOut : scratch;
     QDeadlineTimer deadline(30000);
     while (!deadline.hasExpired() && process->state() != QProcess::NotRunning) {
         process->waitForReadyRead(200);
@@ -77,6 +80,19 @@ void StartupTest::entersTheExecutablesFolder() {
     z718::enterWorkingFolder();  // a build tree: its modules folder is writable
     QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
     QVERIFY(QFileInfo::exists("./modules/setting/apConfig.bin"));
+}
+
+void StartupTest::withoutATrayItRunsAndSaysSoOnce() {
+    QObject owner;
+    QProcess* process = start(&owner, tmp_.path());  // the offscreen platform has no tray
+    QByteArray seen;
+    QVERIFY(waitForOutput(process, "Device Connect", &seen));  // after the connection balloon
+    QTest::qWait(500);
+    seen += process->readAll();
+    QCOMPARE(seen.count("No system tray"), 1);
+    QCOMPARE(process->state(), QProcess::Running);
+    process->kill();
+    process->waitForFinished(10000);
 }
 
 QTEST_GUILESS_MAIN(StartupTest)
