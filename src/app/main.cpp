@@ -1,9 +1,11 @@
 #include <QApplication>
 
 #include "app/startup.h"
+#include "app/system_input.h"
 #include "app/widget.h"
 #include "app/working_folder.h"
 #include "hooks/global_hooks.h"
+#include "ui/myQQuickView.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,6 +22,10 @@ int main(int argc, char* argv[]) {
     int exitCode = 0;
     {
         Widget widget;
+        // The virtual mouse has no input devices of its own: only the window's events then.
+        if (!virtualMouse) {
+            z718::startSystemWideInput(widget);
+        }
         z718::GlobalHooks hooks(widget.view(), widget.hid());
         hooks.install();
         const auto windowFeed = z718::feedHooksFromWindow();

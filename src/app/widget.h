@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 class Ui_Controler;
 class myQQuickView;

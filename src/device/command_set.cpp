@@ -108,4 +108,19 @@ QString firmwareVersionText(uchar major, uchar minor) {
            QStringLiteral("%1").arg(minor, 2, 16, QLatin1Char('0')).toUpper();
 }
 
+void readFirmwareVersion(DeviceCommands& commands, QString& version) {
+    uchar major = 0;
+    uchar minor = 0;
+    switch (commands.fetch(getRow("hid_80H_GetFWVersion"), {}, {&major, &minor})) {
+        case DeviceCommands::Exchange::NoLink:
+            break;
+        case DeviceCommands::Exchange::Failed:
+            version = QStringLiteral("unknown");
+            break;
+        case DeviceCommands::Exchange::Done:
+            version = firmwareVersionText(major, minor);
+            break;
+    }
+}
+
 }  // namespace z718

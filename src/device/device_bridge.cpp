@@ -1,7 +1,6 @@
 #include "device/device_bridge.h"
 
 #include "device/scene_values.h"
-#include "link/Hid_Thread.h"
 #include "settings/ini_values.h"
 
 namespace z718 {
@@ -47,19 +46,33 @@ QVariantList DeviceBridge::storedUIntList(const QString& key) {
     return values;
 }
 
-// --- mouse family and shared commands ---
-
-void DeviceBridge::ui_01H_SetReportRate(uchar rate) {
-    if (!hid_) {
-        return;
+void DeviceBridge::send(const SetCommand& command, std::initializer_list<uchar> args,
+                        const uchar* block) {
+    if (commands_) {
+        commands_->send(command, args, block);
     }
-    if (hid_->link().currentIndex() == kMouseEntry) {
-        store(QStringLiteral("sensor/reportRate_Q7"), int(rate));
-    }
-    hid_->hid_01H_SetReportRate(rate);
 }
 
-void DeviceBridge::ui_02H_SetCurrentProfile(int profile) {
+void DeviceBridge::fetch(const GetCommand& command, std::initializer_list<uchar> args,
+                         std::initializer_list<uchar*> outs, uchar* block) {
+    if (commands_) {
+        commands_->fetch(command, args, outs, block);
+    }
+}
+
+// --- mouse family and shared commands ---
+
+void DeviceBridge::setReportRate(uchar rate) {
+    if (!commands_) {
+        return;
+    }
+    if (commands_->currentDevice() == kMouseEntry) {
+        store(QStringLiteral("sensor/reportRate_Q7"), int(rate));
+    }
+    send(setRow("hid_01H_SetReportRate"), {rate});
+}
+
+void DeviceBridge::selectProfile(int profile) {
     if (profile == settings_.currentProfileIndex() || !SettingsStore::isProfileIndex(profile)) {
         return;
     }
@@ -67,228 +80,190 @@ void DeviceBridge::ui_02H_SetCurrentProfile(int profile) {
     settings_.appConfig().setValue(QStringLiteral("Q7/profileNo"), profile);
 }
 
-void DeviceBridge::ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4) {
-    if (hid_) {
-        hid_->hid_04H_SetGunData(par0, par1, par2, par3, par4);
-    }
+void DeviceBridge::sendGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4) {
+    send(setRow("hid_04H_SetGunData"), {par0, par1, par2, par3, par4});
 }
 
-void DeviceBridge::ui_0BH_SetCurrentDPIStage(uchar dpiStage) {
-    store(QStringLiteral("sensor/stage_Q7"), int(dpiStage));
-    if (hid_) {
-        hid_->hid_0BH_SetCurrentDPIStage(dpiStage);
-    }
+void DeviceBridge::setDpiStage(uchar stage) {
+    store(QStringLiteral("sensor/stage_Q7"), int(stage));
+    send(setRow("hid_0BH_SetCurrentDPIStage"), {stage});
 }
 
-void DeviceBridge::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2,
-                                          const QVariantList& configs) {
-    store(QStringLiteral("color_Q7/ledEffect"), configs);
-    if (hid_) {
-        hid_->hid_0DH_SetRGBLedEffect(effect, option1, option2);
-    }
+void DeviceBridge::setLightingEffect(uchar effect, uchar option1, uchar option2,
+                                     const QVariantList& pageValues) {
+    store(QStringLiteral("color_Q7/ledEffect"), pageValues);
+    send(setRow("hid_0DH_SetRGBLedEffect"), {effect, option1, option2});
 }
 
-void DeviceBridge::ui_10H_SetLED8StageColor(uchar type, const QVariantList& src24) {
-    store(numberedKey("color_Q7/type", type), src24);
-    std::array<uchar, 24> block = stageColourBlock(type, src24);
-    if (hid_) {
-        hid_->hid_10H_SetLED8StageColor(type, block.data());
-    }
+void DeviceBridge::setStageColours(uchar type, const QVariantList& colours) {
+    store(numberedKey("color_Q7/type", type), colours);
+    const std::array<uchar, 24> block = stageColourBlock(type, colours);
+    send(setRow("hid_10H_SetLED8StageColor"), {type}, block.data());
 }
 
-void DeviceBridge::ui_11H_SetDPISet(uchar dpiStage, const QVariantList& src8,
-                                    const QVariantList& valueForIndex) {
-    store(QStringLiteral("sensor/dpi_Q7"), valueForIndex);
-    std::array<uchar, 8> block = dpiCodeBlock(src8);
-    if (hid_) {
-        hid_->hid_11H_SetDPISet(dpiStage, block.data());
-    }
+void DeviceBridge::setDpiStages(uchar stageCount, const QVariantList& codes,
+                                const QVariantList& shown) {
+    store(QStringLiteral("sensor/dpi_Q7"), shown);
+    const std::array<uchar, 8> block = dpiCodeBlock(codes);
+    send(setRow("hid_11H_SetDPISet"), {stageCount}, block.data());
 }
 
-void DeviceBridge::ui_11H_SetDPISelect(const QVariantList& valueForIndex) {
-    store(QStringLiteral("sensor/dpi_Select"), valueForIndex);
+void DeviceBridge::setDpiSelection(const QVariantList& selection) {
+    store(QStringLiteral("sensor/dpi_Select"), selection);
 }
 
-QVariant DeviceBridge::ui_81H_GetReportRate() {
-    const uint32_t device = hid_ ? hid_->link().currentIndex() : kMouseEntry;
+int DeviceBridge::reportRate() {
+    const uint32_t device = commands_ ? commands_->currentDevice() : kMouseEntry;
     if (device == kMouseEntry) {
-        return int(uintByte(profile().value(QStringLiteral("sensor/reportRate_Q7"), 0)));
+        return uintByte(profile().value(QStringLiteral("sensor/reportRate_Q7"), 0));
     }
     uchar rate = 0;
-    if (hid_ && device == 0) {
-        hid_->hid_81H_GetReportRate(rate);
+    if (device == 0) {
+        fetch(getRow("hid_81H_GetReportRate"), {}, {&rate});
     }
-    return int(rate);
+    return rate;
 }
 
-QVariant DeviceBridge::ui_8BH_GetCurrentDPIStage(bool viewVisible) {
+int DeviceBridge::dpiStage(bool viewVisible) {
     uchar stage = 0;
-    if (hid_ && viewVisible) {
-        hid_->hid_8BH_GetCurrentDPIStage(stage);
+    if (viewVisible) {
+        fetch(getRow("hid_8BH_GetCurrentDPIStage"), {}, {&stage});
     }
-    return int(stage);
+    return stage;
 }
 
-QVariantList DeviceBridge::ui_8DH_GetRGBLedEffect() {
+QVariantList DeviceBridge::lightingEffect() {
     return storedUIntList(QStringLiteral("color_Q7/ledEffect"));
 }
 
-QVariantList DeviceBridge::ui_90H_GetLED8StageColor(uchar type) {
+QVariantList DeviceBridge::stageColours(uchar type) {
     return storedUIntList(numberedKey("color_Q7/type", type));
 }
 
-QVariantList DeviceBridge::ui_91H_GetDPISet() {
+QVariantList DeviceBridge::dpiStages() {
     return storedList(QStringLiteral("sensor/dpi_Q7"));
 }
 
-QVariantList DeviceBridge::ui_91H_GetDPISelect() {
+QVariantList DeviceBridge::dpiSelection() {
     return storedList(QStringLiteral("sensor/dpi_Select"));
 }
 
-uchar DeviceBridge::ui_91H_SyncDPI() {
+uchar DeviceBridge::deviceDpiStageCount() {
     uchar stages = 0;
     std::array<uchar, 8> codes{};
-    if (hid_ && hid_->hid_91H_GetDPISet(stages, codes.data())) {
+    if (commands_ && commands_->fetch(getRow("hid_91H_GetDPISet"), {}, {&stages}, codes.data()) ==
+                         DeviceCommands::Exchange::Done) {
         return stages;
     }
     return 8;
 }
 
-QVariant DeviceBridge::getSensorType() {
+int DeviceBridge::sensorType() {
     uchar type = 0, option1 = 0, option2 = 0;
-    if (hid_) {
-        hid_->hid_83H_GetFunctionOption(type, option1, option2);
-    }
-    return int(type);
+    fetch(getRow("hid_83H_GetFunctionOption"), {}, {&type, &option1, &option2});
+    return type;
 }
 
-bool DeviceBridge::chkIsLogoLedWork() {
+bool DeviceBridge::logoLedWorks() {
     uchar option1 = 0, option2 = 0, option3 = 0;
-    return hid_ && hid_->hid_87H_GetLEDInstructFunction(0, option1, option2, option3) &&
+    return commands_ &&
+           commands_->fetch(getRow("hid_87H_GetLEDInstructFunction"), {0},
+                            {&option1, &option2, &option3}) == DeviceCommands::Exchange::Done &&
            option1 == 0;
 }
 
 // --- keyboard family ---
 
-void DeviceBridge::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4) {
-    if (hid_) {
-        hid_->hid_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
-    }
+void DeviceBridge::setKeyboardOptions(const std::array<uchar, 4>& options) {
+    send(setRow("hid_03H_SetKeyboardoption"), {options[0], options[1], options[2], options[3]});
 }
 
-void DeviceBridge::ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty) {
-    if (hid_) {
-        hid_->hid_07H_SetControlIndicatorLight(effect, frequenty);
-    }
+void DeviceBridge::setIndicatorLight(uchar effect, uchar frequency) {
+    send(setRow("hid_07H_SetControlIndicatorLight"), {effect, frequency});
 }
 
-void DeviceBridge::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light,
-                                     uchar color, uchar direction) {
-    store(QStringLiteral("color/ledType"),
-          intList(std::array{effect, speed, light, color, direction}));
-    if (hid_) {
-        hid_->hid_08H_SetLEDType(option, effect, speed, light, color, direction);
-    }
+void DeviceBridge::setLedType(uchar option, const std::array<uchar, 5>& look) {
+    store(QStringLiteral("color/ledType"), intList(look));
+    send(setRow("hid_08H_SetLEDType"), {option, look[0], look[1], look[2], look[3], look[4]});
 }
 
-void DeviceBridge::ui_09H_SetKeyboardMode(uchar mode) {
-    if (hid_) {
-        hid_->hid_09H_SetKeyboardMode(mode);
-    }
+void DeviceBridge::setKeyboardMode(uchar mode) {
+    send(setRow("hid_09H_SetKeyboardMode"), {mode});
 }
 
-void DeviceBridge::ui_0EH_SetKeyOnOff(const QVariantList& src21) {
-    std::array<uchar, 21> block = intBlock<21>(src21);
-    if (hid_) {
-        hid_->hid_0EH_SetKeyOnOff(block.data());
-    }
+void DeviceBridge::setKeysEnabled(const std::array<uchar, 21>& keys) {
+    send(setRow("hid_0EH_SetKeyOnOff"), {}, keys.data());
 }
 
-void DeviceBridge::ui_0EH_SetXYSensitive(const QVariant& par0, const QVariant& par1) {
-    if (hid_) {
-        hid_->hid_0EH_SetXYSensitive(uintByte(par0), uintByte(par1));
-    }
+void DeviceBridge::setXYSensitivity(uchar x, uchar y) {
+    send(setRow("hid_0EH_SetXYSensitive"), {x, y});
 }
 
-void DeviceBridge::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList& src512) {
-    store(numberedKey("userPicture/", index), src512);
-    if (option == 255 || !hid_) {
+void DeviceBridge::setUserPicture(uchar index, uchar option, const QVariantList& picture) {
+    store(numberedKey("userPicture/", index), picture);
+    if (option == 255) {
         return;  // 255 records the picture without sending it
     }
-    std::array<uchar, 512> block = intBlock<512>(src512);
-    hid_->hid_12H_SetUserPicture(index, option, block.data());
+    const std::array<uchar, 512> block = intBlock<512>(picture);
+    send(setRow("hid_12H_SetUserPicture"), {index, option}, block.data());
 }
 
-void DeviceBridge::ui_13H_SetRecoveryData() {
-    if (hid_) {
-        hid_->hid_13H_SetRecoveryData();
-    }
+void DeviceBridge::restoreFactoryData() {
+    send(setRow("hid_13H_SetRecoveryData"), {});
 }
 
-void DeviceBridge::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue) {
-    store(numberedKey("color/", index), intList(std::array{rValue, gValue, bValue}));
-    if (hid_) {
-        hid_->hid_14H_SetColor(index, rValue, gValue, bValue);
-    }
+void DeviceBridge::setColour(uchar index, const std::array<uchar, 3>& rgb) {
+    store(numberedKey("color/", index), intList(rgb));
+    send(setRow("hid_14H_SetColor"), {index, rgb[0], rgb[1], rgb[2]});
 }
 
-QString DeviceBridge::ui_80H_GetFWVersion() {
+QString DeviceBridge::firmwareVersion() {
     QString version;
-    if (hid_) {
-        hid_->hid_80H_GetFWVersion(version);
+    if (commands_) {
+        readFirmwareVersion(*commands_, version);
     }
     return version;
 }
 
-QVariant DeviceBridge::ui_82H_GetCurrentProfile() {
+int DeviceBridge::deviceProfile() {
     uchar profile = 0;
-    if (hid_) {
-        hid_->hid_82H_GetCurrentProfile(profile);
-    }
-    return int(profile);
+    fetch(getRow("hid_82H_GetCurrentProfile"), {}, {&profile});
+    return profile;
 }
 
-QVariantList DeviceBridge::ui_83H_GetKeyboardoption() {
-    uchar b[4] = {};
-    if (hid_) {
-        hid_->hid_83H_GetKeyboardoption(b[0], b[1], b[2], b[3]);
-    }
-    return intList(b);
+std::array<uchar, 4> DeviceBridge::keyboardOptions() {
+    std::array<uchar, 4> b{};
+    fetch(getRow("hid_83H_GetKeyboardoption"), {}, {&b[0], &b[1], &b[2], &b[3]});
+    return b;
 }
 
-QVariantList DeviceBridge::ui_84H_GetButtonSensitivity() {
-    uchar s[4] = {};
-    if (hid_) {
-        hid_->hid_84H_GetButtonSensitivity(s[0], s[1], s[2], s[3]);
-    }
-    return intList(s);
+std::array<uchar, 4> DeviceBridge::buttonSensitivity() {
+    std::array<uchar, 4> s{};
+    fetch(getRow("hid_84H_GetButtonSensitivity"), {}, {&s[0], &s[1], &s[2], &s[3]});
+    return s;
 }
 
-QVariantList DeviceBridge::ui_88H_GetLEDType() {
+QVariantList DeviceBridge::ledType() {
     return storedList(QStringLiteral("color/ledType"));
 }
 
-QVariant DeviceBridge::ui_89H_GetKeyboardMode() {
+int DeviceBridge::keyboardMode() {
     uchar mode = 0;
-    if (hid_) {
-        hid_->hid_89H_GetKeyboardMode(mode);
-    }
-    return int(mode);
+    fetch(getRow("hid_89H_GetKeyboardMode"), {}, {&mode});
+    return mode;
 }
 
-QVariantList DeviceBridge::ui_8EH_GetKeyOnOff() {
+std::array<uchar, 21> DeviceBridge::keysEnabled() {
     std::array<uchar, 21> block{};
-    if (hid_) {
-        hid_->hid_8EH_GetKeyOnOff(block.data());
-    }
-    return intList(block);
+    fetch(getRow("hid_8EH_GetKeyOnOff"), {}, {}, block.data());
+    return block;
 }
 
-QVariantList DeviceBridge::ui_92H_GetUserPicture(uchar index) {
+QVariantList DeviceBridge::userPicture(uchar index) {
     return storedList(numberedKey("userPicture/", index));
 }
 
-QVariantList DeviceBridge::ui_94H_GetColor(uchar index) {
+QVariantList DeviceBridge::colour(uchar index) {
     return storedList(numberedKey("color/", index));
 }
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "device/scene_values.h"
-#include "link/Hid_Thread.h"
+#include "engine/shared_tables.h"
 #include "settings/ini_values.h"
 
 namespace z718 {
@@ -34,13 +34,12 @@ QVariantList paddedTo(QVariantList values, int count) {
 
 }  // namespace
 
-QVariantList KeyAssignments::getKeydefine(const QVariant& matrixId) {
-    return listValue(
-        settings_.currentProfile().value(numberedKey("keydefine_Q7/", matrixId.toInt())));
+QVariantList KeyAssignments::storedEntry(int key) {
+    return listValue(settings_.currentProfile().value(numberedKey("keydefine_Q7/", key)));
 }
 
-void KeyAssignments::ui_12H_SetKeyMatrix(const QVariantList& src64) {
-    const QVariantList values = paddedTo(src64, kKeyMatrixBytes);
+void KeyAssignments::setButtonEntries(const QVariantList& given) {
+    const QVariantList values = paddedTo(given, kKeyMatrixBytes);
     std::array<uchar, kKeyMatrixBytes> matrix{};
     for (int k = 0; k < kKeyEntries; ++k) {
         const QVariantList entry = values.mid(4 * k, 4);
@@ -49,37 +48,35 @@ void KeyAssignments::ui_12H_SetKeyMatrix(const QVariantList& src64) {
         }
         settings_.currentProfile().setValue(numberedKey("keydefine_Q7/", k), storedForm(entry));
     }
-    if (hid_) {
-        hid_->hidSetKeyMatrix(matrix.data());
-    }
+    keyMatrix().write(matrix.data());
 }
 
-void KeyAssignments::ui_0DH_SetKeyMatrix(const QVariantList& src512) {
-    const QVariantList values = paddedTo(src512, kWideMatrixBytes);
+void KeyAssignments::setWideMatrix(const QVariantList& given) {
+    const QVariantList values = paddedTo(given, kWideMatrixBytes);
     for (int k = 0; k < kWideMatrixGroups; ++k) {
         settings_.currentProfile().setValue(numberedKey("keydefine/", k),
                                             storedForm(values.mid(4 * k, 4)));
     }
-    std::array<uchar, kWideMatrixBytes> matrix = intBlock<kWideMatrixBytes>(values);
-    if (hid_) {
-        hid_->hid_0DH_SetKeyMatrix(matrix.data());
+    const std::array<uchar, kWideMatrixBytes> matrix = intBlock<kWideMatrixBytes>(values);
+    if (commands_) {
+        commands_->send(setRow("hid_0DH_SetKeyMatrix"), {}, matrix.data());
     }
 }
 
-QVariantList KeyAssignments::ui_92H_GetKeyMatrix() {
+std::array<uchar, 64> KeyAssignments::deviceButtonEntries() {
     std::array<uchar, kKeyMatrixBytes> matrix{};
-    if (hid_) {
-        hid_->hid_92H_GetKeyMatrix(matrix.data());
+    if (commands_) {
+        commands_->fetch(getRow("hid_92H_GetKeyMatrix"), {}, {}, matrix.data());
     }
-    return intList(matrix);
+    return matrix;
 }
 
-QVariantList KeyAssignments::ui_8DH_GetKeyMatrix() {
+std::array<uchar, 512> KeyAssignments::deviceWideMatrix() {
     std::array<uchar, kWideMatrixBytes> matrix{};
-    if (hid_) {
-        hid_->hid_8DH_GetKeyMatrix(matrix.data());
+    if (commands_) {
+        commands_->fetch(getRow("hid_8DH_GetKeyMatrix"), {}, {}, matrix.data());
     }
-    return intList(matrix);
+    return matrix;
 }
 
 template <typename Change>
@@ -104,9 +101,8 @@ void KeyAssignments::changeMacroEntries(Change change) {
     }
 }
 
-void KeyAssignments::changeMacroFileType(const QVariant& macroIndex, const QVariant& macroType) {
-    const uint slot = macroIndex.toUInt();
-    const uchar mode = macroType.toInt() == 1 ? 2 : 0;
+void KeyAssignments::macroRepeatChanged(uint slot, int macroType) {
+    const uchar mode = macroType == 1 ? 2 : 0;
     changeMacroEntries([&](int, std::array<uchar, 4>& entry) {
         if (entry[2] == slot) {
             entry[1] = mode;
@@ -114,8 +110,7 @@ void KeyAssignments::changeMacroFileType(const QVariant& macroIndex, const QVari
     });
 }
 
-void KeyAssignments::changeMacroFileIndex(const QVariant& macroIndex) {
-    const uint slot = macroIndex.toUInt();
+void KeyAssignments::macroRemoved(uint slot) {
     changeMacroEntries([&](int key, std::array<uchar, 4>& entry) {
         if (entry[2] == slot) {
             std::copy(std::begin(kDefaultEntries[key]), std::end(kDefaultEntries[key]),

@@ -1,31 +1,35 @@
 #pragma once
 
-#include <QVariant>
 #include <QVariantList>
+#include <array>
 
+#include "device/command_set.h"
 #include "settings/settings_store.h"
-
-class Hid_Thread;
 
 namespace z718 {
 
 // The buttons' key entries: stored per profile as "keydefine_Q7/<n>", applied to the engine's
 // shared key-matrix table, and kept consistent in the other profiles when macros change.
-// Matrices shorter than expected are taken as padded with zeros.
+// Matrices shorter than expected are taken as padded with zeros. Without commands the device
+// is neither written nor read (reads give zeros).
 class KeyAssignments {
 public:
-    KeyAssignments(SettingsStore& settings, Hid_Thread* hid) : settings_(settings), hid_(hid) {}
+    KeyAssignments(SettingsStore& settings, DeviceCommands* commands)
+        : settings_(settings), commands_(commands) {}
 
-    QVariantList getKeydefine(const QVariant& matrixId);
-    void ui_12H_SetKeyMatrix(const QVariantList& src64);
-    void ui_0DH_SetKeyMatrix(const QVariantList& src512);
-    QVariantList ui_92H_GetKeyMatrix();
-    QVariantList ui_8DH_GetKeyMatrix();
-    // Macro slot macroIndex changed its repeat mode: type 1 repeats while held (mode 2), any
-    // other type plays the repeat count (mode 0).
-    void changeMacroFileType(const QVariant& macroIndex, const QVariant& macroType);
-    // Macro slot macroIndex is gone: its keys get their defaults back, higher slots move down.
-    void changeMacroFileIndex(const QVariant& macroIndex);
+    // Button `key`'s entry as the current profile holds it.
+    QVariantList storedEntry(int key);
+    // Sixteen entries of four values: each stored as given, all applied to the engine.
+    void setButtonEntries(const QVariantList& values);
+    // The keyboard's 512-byte matrix: stored in groups of four and sent.
+    void setWideMatrix(const QVariantList& values);
+    std::array<uchar, 64> deviceButtonEntries();
+    std::array<uchar, 512> deviceWideMatrix();
+    // Macro slot `slot` changed its repeat mode: type 1 repeats while held (mode 2), any other
+    // type plays the repeat count (mode 0).
+    void macroRepeatChanged(uint slot, int macroType);
+    // Macro slot `slot` is gone: its keys get their defaults back, higher slots move down.
+    void macroRemoved(uint slot);
 
 private:
     // Rewrites each macro entry (type 9) of keys 0..6 in profiles 0..4 other than the current.
@@ -33,7 +37,7 @@ private:
     void changeMacroEntries(Change change);
 
     SettingsStore& settings_;
-    Hid_Thread* hid_;
+    DeviceCommands* commands_;
 };
 
 }  // namespace z718

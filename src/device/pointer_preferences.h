@@ -1,37 +1,34 @@
 #pragma once
 
+#include "device/command_set.h"
 #include "platform/input_platform.h"
 #include "settings/settings_store.h"
 
-class Hid_Thread;
-
 namespace z718 {
 
-// The scene's pointer settings: recorded in the current profile, then applied to the system
+// The three pointer values a page sets with a slider.
+enum class PointerValue { CursorSpeed, ScrollLines, DoubleClickSpeed };
+
+// The pages' pointer settings: recorded in the current profile, then applied to the system
 // (speed, scroll lines, double-click time) or to the mouse (wheel-direction swap). The getters
 // report the recorded values; only the acceleration is read from the system.
 class PointerPreferences {
 public:
-    PointerPreferences(SettingsStore& settings, platform::PointerSettings& system, Hid_Thread* hid)
-        : settings_(settings), system_(system), hid_(hid) {}
+    PointerPreferences(SettingsStore& settings, platform::PointerSettings& system,
+                       DeviceCommands* commands)
+        : settings_(settings), system_(system), commands_(commands) {}
 
-    void setCursorSpeed(uint cursorSpeed);
-    void setVerticalScrollLines(uint lines);
-    void setDoubleClickSpeed(uint speed);
+    void set(PointerValue which, uint value);
+    uint recorded(PointerValue which);
     void setAcceleration(bool acceleration);
-    bool getAcceleration();
-    uint getCursorSpeed();
-    uint getVerticalScrollLines();
-    uint getDoubleClickSpeed();
-    void setScrollPinSwap(bool isSwap);
-    bool getScrollPinSwap();
+    bool acceleration();
+    void setWheelSwap(bool swapped);
+    bool wheelSwap();
 
 private:
-    uint storedUInt(const char* key);
-
     SettingsStore& settings_;
     platform::PointerSettings& system_;
-    Hid_Thread* hid_;
+    DeviceCommands* commands_;
 };
 
 }  // namespace z718

@@ -1,34 +1,34 @@
 #include "hooks/global_hooks.h"
 
-#include "link/Hid_Thread.h"
 #ifndef _WIN32
 #include "hooks/window_input_feeder.h"
 #endif
-#include "ui/myQQuickView.h"
 
 namespace z718 {
 
 namespace {
 
-HookTargets sceneTargets(myQQuickView* view, Hid_Thread& hid) {
+HookTargets sceneTargets(SceneInputReports* scene, EngineInput& engine) {
     HookTargets targets;
-    if (view) {
-        targets.keyboardCallback = [view](uint8_t usage, uint8_t keyUp) {
-            view->reportKey(keyUp != 0, usage);
+    if (scene) {
+        targets.keyboardCallback = [scene](uint8_t usage, uint8_t keyUp) {
+            scene->reportKey(keyUp != 0, usage);
         };
-        targets.mouseCallback = [view](uint8_t code, uint8_t down, int x, int y) {
-            view->reportMouse(down != 0, code, static_cast<uint>(x), static_cast<uint>(y));
+        targets.mouseCallback = [scene](uint8_t code, uint8_t down, int x, int y) {
+            scene->reportMouse(down != 0, code, static_cast<uint>(x), static_cast<uint>(y));
         };
     }
-    targets.workerRunning = &hid.workerRunningFlag();
-    targets.events = &hid.eventQueue();
+    targets.workerRunning = &engine.workerRunningFlag();
+    targets.events = &engine.eventQueue();
     return targets;
 }
 
 }  // namespace
 
-GlobalHooks::GlobalHooks(myQQuickView* view, Hid_Thread& hid, platform::InputHooks& backend)
-    : backend_(backend), procedures_(std::make_unique<HookProcedures>(sceneTargets(view, hid))) {}
+GlobalHooks::GlobalHooks(SceneInputReports* scene, EngineInput& engine,
+                         platform::InputHooks& backend)
+    : backend_(backend),
+      procedures_(std::make_unique<HookProcedures>(sceneTargets(scene, engine))) {}
 
 GlobalHooks::~GlobalHooks() {
     uninstall();

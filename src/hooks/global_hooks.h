@@ -1,22 +1,37 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 #include <memory>
 
 #include "hooks/hook_procedures.h"
 #include "platform/input_platform.h"
 
-class Hid_Thread;
-class myQQuickView;
-
 namespace z718 {
 
-// The program's global keyboard and mouse hooks: they report to the scene through the view
-// and feed the link's worker. Installed after the main window is built and before it shows;
-// removed after the event loop ends, before the window goes.
+// Where the hooks report keys and buttons for the scene; called on the hook thread.
+class SceneInputReports {
+public:
+    virtual ~SceneInputReports() = default;
+    virtual void reportKey(bool released, int usage) = 0;
+    virtual void reportMouse(bool pressed, uint code, uint x, uint y) = 0;
+};
+
+// The engine side the hooks feed: its event queue, and whether its worker runs.
+class EngineInput {
+public:
+    virtual ~EngineInput() = default;
+    virtual const std::atomic<bool>& workerRunningFlag() const = 0;
+    virtual MySafeQueue& eventQueue() = 0;
+};
+
+// The program's global keyboard and mouse hooks: they report to the scene and feed the
+// engine's worker. Installed after the main window is built and before it shows; removed
+// after the event loop ends, before the window goes.
 class GlobalHooks {
 public:
-    GlobalHooks(myQQuickView* view, Hid_Thread& hid,
+    // scene may be null: then nothing is reported.
+    GlobalHooks(SceneInputReports* scene, EngineInput& engine,
                 platform::InputHooks& backend = platform::inputHooks());
     ~GlobalHooks();
 

@@ -31,14 +31,14 @@ void Detection::scan(const QList<CatalogueEntry>& entries) {
     host_.hideWindow();
 }
 
-void Detection::swichCurDevice(uint32_t did) {
+void Detection::selectDevice(uint32_t did) {
     if (did != link_.currentIndex()) {
         link_.setCurrentIndex(did);
     }
-    chkDeviceIsEnCode();
+    connectCurrent();
 }
 
-void Detection::chkDeviceIsEnCode() {
+void Detection::connectCurrent() {
     const QString key = QStringLiteral("common/sCode") + QString::number(link_.currentIndex());
     const QString code = host_.appConfigString(key, QStringLiteral("735291"));
     if (code.size() == 6) {

@@ -39,8 +39,11 @@ public:
     Detection(HidApi& hid, Link& link, WorkerControl& worker, ConnectionHost& host);
 
     void scan(const QList<CatalogueEntry>& entries);
-    void swichCurDevice(uint32_t did);
-    void chkDeviceIsEnCode();
+    // Makes `did` the current device, then connects it.
+    void selectDevice(uint32_t did);
+    // Takes the current device's secrecy code from the configuration and runs the connection
+    // steps.
+    void connectCurrent();
 
 private:
     void connectionSteps(const QString& trayText);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "ui/prompts.h"
+#include "platform/prompts.h"
 
 class QWidget;
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
+#include "platform/prompts.h"
 #include "settings/settings_store.h"
-#include "ui/prompts.h"
 
 class QWidget;
 

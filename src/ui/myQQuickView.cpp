@@ -5,7 +5,7 @@
 #include <QQuickItem>
 
 #include "i18n/key_names.h"
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     z718::buildKeyNameTable();
@@ -64,7 +64,7 @@ void myQQuickView::setEnableAudio(bool isEnable) {
 
 void myQQuickView::clearHidBusy() {
     if (hid_) {
-        hid_->link().setIdle();
+        hid_->freeLink();
     }
 }
 

@@ -3,13 +3,14 @@
 #include <QQuickWidget>
 #include <QVariant>
 
+#include "hooks/global_hooks.h"
 #include "settings/settings_store.h"
 
 class Hid_Thread;
 
 // The scene's host ("ui_View"). Its slots are the scene's way into the program; each one
 // forwards to the plain class that owns the behaviour.
-class myQQuickView : public QQuickWidget {
+class myQQuickView : public QQuickWidget, public z718::SceneInputReports {
     Q_OBJECT
 public:
     explicit myQQuickView(QWidget* parent = nullptr);
@@ -25,8 +26,8 @@ public:
                    const QList<QVariant>& arguments = {});
 
     // The hooks' reports to the scene, queued; callable from any thread.
-    void reportKey(bool released, int usage);
-    void reportMouse(bool pressed, uint code, uint x, uint y);
+    void reportKey(bool released, int usage) override;
+    void reportMouse(bool pressed, uint code, uint x, uint y) override;
 
 public slots:
     // --- scene start-up and window ---

@@ -4,13 +4,13 @@
 #include <QStringList>
 #include <memory>
 
-#include "link/Hid_Thread.h"
 #include "link/catalogue.h"
 #include "link/scanner.h"
 #include "platform/timing.h"
 #include "settings/settings_store.h"
 #include "sim/virtual_mouse.h"
 #include "support/scratch_dir.h"
+#include "ui/Hid_Thread.h"
 
 namespace z718::test {
 

@@ -2,6 +2,7 @@
 
 #include "device/device_bridge.h"
 #include "device/key_assignments.h"
+#include "device/scene_values.h"
 #include "device_rig.h"
 #include "engine/shared_tables.h"
 
@@ -43,82 +44,81 @@ private slots:
     }
 
     void stageColoursAreCutPaddedAndPacked() {
-        bridge().ui_10H_SetLED8StageColor(2, range(8, 1));
+        bridge().setStageColours(2, range(8, 1));
         QCOMPARE(rig().wire("feature-out"), QStringList{"00 10 02 04 00 00 00 00 E9"});
         QCOMPARE(rig().wire("output"), report({0x21, 0x43, 0x65, 0x87}));
-        QCOMPARE(bridge().ui_90H_GetLED8StageColor(2),
-                 (QVariantList{1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}));
-        QVERIFY(bridge().ui_90H_GetLED8StageColor(1).isEmpty());
+        QCOMPARE(bridge().stageColours(2), (QVariantList{1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}));
+        QVERIFY(bridge().stageColours(1).isEmpty());
         QCOMPARE(stageColourBlock(2, numbers({0x1F, 0x2E})), (std::array<uchar, 24>{0xEF}));
 
         rig().mouse.clearLog();
-        bridge().ui_10H_SetLED8StageColor(1, range(30, 1));
+        bridge().setStageColours(1, range(30, 1));
         QCOMPARE(rig().wire("output"), report(range(24, 1)));
-        QCOMPARE(bridge().ui_90H_GetLED8StageColor(1).size(), 30);  // stored as given
+        QCOMPARE(bridge().stageColours(1).size(), 30);  // stored as given
         rig().mouse.clearLog();
-        bridge().ui_10H_SetLED8StageColor(1, numbers({255, 0, 256, 7}));
+        bridge().setStageColours(1, numbers({255, 0, 256, 7}));
         QCOMPARE(rig().wire("output"), report({255, 0, 0, 7}));
     }
 
     void dpiSetStoresPageValuesAndSendsCodes() {
         const QVariantList shown = numbers({400, 800, 1600, 3200, 6400, 12000, 16000});
-        bridge().ui_11H_SetDPISet(7, numbers({4, 8, 16, 32, 64, 0x80, 0x80, 0x80}), shown);
+        bridge().setDpiStages(7, numbers({4, 8, 16, 32, 64, 0x80, 0x80, 0x80}), shown);
         QCOMPARE(rig().wire("feature-out"), QStringList{"00 11 07 08 00 00 00 00 DF"});
         QCOMPARE(rig().wire("output"), report({4, 8, 16, 32, 64, 0x80, 0x80, 0x80}));
-        QCOMPARE(bridge().ui_91H_GetDPISet().value(6).toInt(), 16000);
+        QCOMPARE(bridge().dpiStages().value(6).toInt(), 16000);
         rig().mouse.clearLog();
-        bridge().ui_11H_SetDPISet(7, numbers({4, 8}), shown);  // missing stages go disabled
+        bridge().setDpiStages(7, numbers({4, 8}), shown);  // missing stages go disabled
         QCOMPARE(rig().wire("output"), report({4, 8, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}));
 
-        bridge().ui_11H_SetDPISelect(numbers({1, 1, 0, 1}));
-        QCOMPARE(bridge().ui_91H_GetDPISelect().value(3).toInt(), 1);
+        bridge().setDpiSelection(numbers({1, 1, 0, 1}));
+        QCOMPARE(bridge().dpiSelection().value(3).toInt(), 1);
     }
 
     void reportRateFollowsTheCurrentDevice() {
         rig().use(DeviceRig::Keyboard);
-        bridge().ui_01H_SetReportRate(8);
+        bridge().setReportRate(8);
         QCOMPARE(rig().wire("feature-out"), QStringList{"00 01 08 00 00 00 00 00 F6"});
         QVERIFY(!stored("sensor/reportRate_Q7").isValid());
-        QCOMPARE(bridge().ui_81H_GetReportRate(), QVariant(8));  // the keyboard is asked
+        QCOMPARE(bridge().reportRate(), 8);  // the keyboard is asked
 
         rig().use(DeviceRig::Mouse);
-        bridge().ui_01H_SetReportRate(4);
+        bridge().setReportRate(4);
         QCOMPARE(stored("sensor/reportRate_Q7").toInt(), 4);
         rig().firmware(DeviceRig::Mouse).reportRate = 1;
         rig().mouse.clearLog();
-        QCOMPARE(bridge().ui_81H_GetReportRate(), QVariant(4));  // the mouse's is the profile's
+        QCOMPARE(bridge().reportRate(), 4);  // the mouse's is the profile's
         rig().hid->link().setCurrentIndex(2);
-        QCOMPARE(bridge().ui_81H_GetReportRate(), QVariant(0));
+        QCOMPARE(bridge().reportRate(), 0);
         QVERIFY(rig().mouse.log().isEmpty());
     }
 
     void currentProfileChangesOnlyWhenDifferent() {
         const QString profileNo = QStringLiteral("Q7/profileNo");
-        bridge().ui_02H_SetCurrentProfile(0);
+        bridge().selectProfile(0);
         QVERIFY(!store().appConfig().contains(profileNo));
-        bridge().ui_02H_SetCurrentProfile(3);
-        bridge().ui_02H_SetCurrentProfile(12);
+        bridge().selectProfile(3);
+        bridge().selectProfile(12);
         QCOMPARE(store().currentProfileIndex(), 3);
         QCOMPARE(store().appConfig().value(profileNo).toInt(), 3);
         QVERIFY(rig().mouse.log().isEmpty());
 
-        bridge().ui_0BH_SetCurrentDPIStage(2);  // stored in the profile that is now current
+        bridge().setDpiStage(2);  // stored in the profile that is now current
         QCOMPARE(stored("sensor/stage_Q7", 3).toInt(), 2);
         QVERIFY(!stored("sensor/stage_Q7", 0).isValid());
     }
 
     void valuesAreStoredBeforeSendingEvenWhenDropped() {
-        QVERIFY(bridge().ui_8DH_GetRGBLedEffect().isEmpty());
+        QVERIFY(bridge().lightingEffect().isEmpty());
         QVERIFY(rig().hid->link().acquireLink());
-        bridge().ui_0BH_SetCurrentDPIStage(6);
-        bridge().ui_14H_SetColor(2, 10, 20, 30);
-        bridge().ui_0DH_SetRGBLedEffect(9, 8, 7, numbers({1, 2, 3}));
-        QCOMPARE(bridge().ui_80H_GetFWVersion(), QString());  // not acquired: no text at all
+        bridge().setDpiStage(6);
+        bridge().setColour(2, {10, 20, 30});
+        bridge().setLightingEffect(9, 8, 7, numbers({1, 2, 3}));
+        QCOMPARE(bridge().firmwareVersion(), QString());  // not acquired: no text at all
         QVERIFY(rig().mouse.log().isEmpty());
         rig().hid->link().setIdle();
         QCOMPARE(stored("sensor/stage_Q7").toInt(), 6);
-        QCOMPARE(bridge().ui_94H_GetColor(2).size(), 3);
-        const QVariantList effect = bridge().ui_8DH_GetRGBLedEffect();
+        QCOMPARE(bridge().colour(2).size(), 3);
+        const QVariantList effect = bridge().lightingEffect();
         QCOMPARE(effect, (QVariantList{1u, 2u, 3u}));
         QCOMPARE(effect.at(0).typeId(), QMetaType::UInt);
     }
@@ -129,79 +129,78 @@ private slots:
         mouse.dpiMaxStage = 6;
         mouse.sensorType = 0x31;
         mouse.ledInstruct[0] = {0, 1, 1};
-        QCOMPARE(bridge().ui_8BH_GetCurrentDPIStage(false), QVariant(0));
+        QCOMPARE(bridge().dpiStage(false), 0);
         QVERIFY(rig().mouse.log().isEmpty());  // hidden: the mouse is not asked
-        QCOMPARE(bridge().ui_8BH_GetCurrentDPIStage(true), QVariant(5));
-        QCOMPARE(bridge().ui_91H_SyncDPI(), uchar(6));
-        QCOMPARE(bridge().getSensorType(), QVariant(0x31));
-        QVERIFY(bridge().chkIsLogoLedWork());
+        QCOMPARE(bridge().dpiStage(true), 5);
+        QCOMPARE(bridge().deviceDpiStageCount(), uchar(6));
+        QCOMPARE(bridge().sensorType(), 0x31);
+        QVERIFY(bridge().logoLedWorks());
         mouse.ledInstruct[0] = {1, 0, 0};
-        QVERIFY(!bridge().chkIsLogoLedWork());
+        QVERIFY(!bridge().logoLedWorks());
 
         rig().use(DeviceRig::Keyboard);
         // Failed reads give zeros, never what a buffer happened to hold.
         mouse.ledInstruct[0] = {0, 0, 0};
         rig().mouse.setFault(sim::VirtualMouse::GetFeatureFails);
-        QCOMPARE(bridge().ui_83H_GetKeyboardoption(), numbers({0, 0, 0, 0}));
-        QCOMPARE(bridge().ui_81H_GetReportRate(), QVariant(0));
+        QCOMPARE(bridge().keyboardOptions(), (std::array<uchar, 4>{0, 0, 0, 0}));
+        QCOMPARE(bridge().reportRate(), 0);
         rig().use(DeviceRig::Mouse);
-        QCOMPARE(bridge().ui_91H_SyncDPI(), uchar(8));
-        QVERIFY(!bridge().chkIsLogoLedWork());
-        QCOMPARE(bridge().getSensorType(), QVariant(0));
+        QCOMPARE(bridge().deviceDpiStageCount(), uchar(8));
+        QVERIFY(!bridge().logoLedWorks());
+        QCOMPARE(bridge().sensorType(), 0);
     }
 
     void keyboardSettingsStoreAndSend() {
         rig().use(DeviceRig::Keyboard);
         sim::FirmwareState& keyboard = rig().firmware(DeviceRig::Keyboard);
-        bridge().ui_08H_SetLEDType(1, 2, 3, 4, 5, 6);
-        QCOMPARE(bridge().ui_88H_GetLEDType().value(4).toInt(), 6);
+        bridge().setLedType(1, {2, 3, 4, 5, 6});
+        QCOMPARE(bridge().ledType().value(4).toInt(), 6);
         QCOMPARE(keyboard.ledType, (std::array<uchar, 5>{2, 3, 4, 5, 6}));
-        bridge().ui_0EH_SetXYSensitive(QVariant(300u), QVariant(QStringLiteral("7")));
-        QCOMPARE(keyboard.xySensitive, (std::array<uchar, 2>{44, 7}));
 
         rig().mouse.clearLog();
-        bridge().ui_12H_SetUserPicture(4, 255, range(512));  // 255 only stores
+        bridge().setUserPicture(4, 255, range(512));  // 255 only stores
         QVERIFY(rig().mouse.log().isEmpty());
-        QCOMPARE(bridge().ui_92H_GetUserPicture(4).size(), 512);
-        bridge().ui_12H_SetUserPicture(4, 1, range(10, 1));  // short: padded with zeros
+        QCOMPARE(bridge().userPicture(4).size(), 512);
+        bridge().setUserPicture(4, 1, range(10, 1));  // short: padded with zeros
         QCOMPARE(rig().wire("output").size(), 16);
         QCOMPARE(keyboard.userPictures[4][9], uchar(10));
         QCOMPARE(keyboard.userPictures[4][10], uchar(0));
     }
 
     void keyMatrixStoresScenesValuesAndFillsTheTable() {
-        QVERIFY(keys().getKeydefine(3).isEmpty());
+        QVERIFY(keys().storedEntry(3).isEmpty());
         QVariantList matrix = range(64);
         matrix[0] = 256;
         matrix[4] = QStringLiteral("1");
-        keys().ui_12H_SetKeyMatrix(matrix);
-        QCOMPARE(keys().getKeydefine(0).at(0).toInt(), 256);
-        QCOMPARE(keys().getKeydefine(QVariant(15.0)).at(3).toInt(), 63);
+        keys().setButtonEntries(matrix);
+        QCOMPARE(keys().storedEntry(0).at(0).toInt(), 256);
+        QCOMPARE(keys().storedEntry(15).at(3).toInt(), 63);
         QCOMPARE(int(keyMatrix().entry(0).type), 0);
         QCOMPARE(int(keyMatrix().entry(1).type), 1);
         QCOMPARE(int(keyMatrix().entry(15).b3), 63);
         QVERIFY(rig().mouse.log().isEmpty());  // the matrix stays in the program
 
-        keys().ui_12H_SetKeyMatrix(numbers({1, 0, 0xF1, 0}));  // short: padded with zeros
+        keys().setButtonEntries(numbers({1, 0, 0xF1, 0}));  // short: padded with zeros
         QCOMPARE(int(keyMatrix().entry(0).b2), 0xF1);
         QCOMPARE(int(keyMatrix().entry(1).type), 0);
-        QCOMPARE(keys().getKeydefine(5), numbers({0, 0, 0, 0}));
+        QCOMPARE(keys().storedEntry(5), numbers({0, 0, 0, 0}));
 
         rig().firmware(DeviceRig::Mouse).keyMatrix.fill(0xF3);
-        QCOMPARE(keys().ui_92H_GetKeyMatrix(), QVariantList(64, 0xF3));  // unsigned, not -13
+        QCOMPARE(intList(keys().deviceButtonEntries()),
+                 QVariantList(64, 0xF3));  // unsigned, not -13
     }
 
     void wideKeyMatrixStoresGroupsAndSendsAllBytes() {
         rig().use(DeviceRig::Keyboard);
         sim::FirmwareState& keyboard = rig().firmware(DeviceRig::Keyboard);
-        keys().ui_0DH_SetKeyMatrix(range(512));
+        keys().setWideMatrix(range(512));
         QCOMPARE(rig().wire("feature-out"), QStringList{"00 0D 00 00 08 00 00 00 EA"});
         QCOMPARE(keyboard.keyMatrix[300], uchar(300 & 0xFF));
         QCOMPARE(stored("keydefine/125").toList().at(3).toInt(), 503);
         QVERIFY(!stored("keydefine/126").isValid());
-        QCOMPARE(keys().ui_8DH_GetKeyMatrix(), range(256) + range(256));
+        QCOMPARE(intList(keys().deviceWideMatrix()), range(256) + range(256));
 
-        keys().ui_0DH_SetKeyMatrix(numbers({7, 7}));  // short: padded with zeros
+        keys().setWideMatrix(numbers({7, 7}));  // short: padded with zeros
         QCOMPARE(int(keyboard.keyMatrix[1]), 7);
         QCOMPARE(int(keyboard.keyMatrix[2]), 0);
     }
@@ -229,26 +228,26 @@ private slots:
                                             row.before.split(' '));
             }
         }
-        keys().changeMacroFileIndex(2);
+        keys().macroRemoved(2);
         for (const Row& row : rows) {
             QCOMPARE(entry(0, row.key).join(' '), row.afterSlotTwoGoes);
             QCOMPARE(entry(2, row.key).join(' '), row.afterSlotTwoGoes);
             QCOMPARE(entry(1, row.key).join(' '), row.before);  // the current profile
             QCOMPARE(entry(5, row.key).join(' '), row.before);  // profiles 5.. are not maintained
         }
-        keys().changeMacroFileType(4, 1);
+        keys().macroRepeatChanged(4, 1);
         for (const Row& row : rows) {
             QCOMPARE(entry(2, row.key).join(' '), row.afterSlotFourRepeats);
         }
-        keys().changeMacroFileType(4, 2);
+        keys().macroRepeatChanged(4, 2);
         QCOMPARE(entry(2, 2).join(' '), QStringLiteral("9 0 4 0"));
     }
 
 private:
     DeviceRig& rig() { return t_->rig; }
     SettingsStore& store() { return t_->store; }
-    DeviceBridge bridge() { return DeviceBridge(store(), rig().hid.get()); }
-    KeyAssignments keys() { return KeyAssignments(store(), rig().hid.get()); }
+    DeviceBridge bridge() { return DeviceBridge(store(), &rig().hid->commands()); }
+    KeyAssignments keys() { return KeyAssignments(store(), &rig().hid->commands()); }
     QVariant stored(const QString& key, int profile = -1) {
         return (profile < 0 ? store().currentProfile() : store().profile(profile)).value(key);
     }

@@ -36,49 +36,49 @@ private slots:
     }
 
     void settersStoreThenApplyConverted() {
-        using Setter = void (PointerPreferences::*)(uint);
-        auto check = [&](Setter set, const char* key, auto applied,
+        auto check = [&](PointerValue which, const char* key, auto applied,
                          QList<std::pair<uint, uint>> steps) {
             for (auto [value, expected] : steps) {
                 DebugCapture debug;
-                (preferences().*set)(value);
+                preferences().set(which, value);
                 QCOMPARE(applied(), expected);
                 QCOMPARE(t_->store.currentProfile().value(key).toUInt(), value);
                 QCOMPARE(system().lastWinIni(), 3u);
                 QVERIFY(debug.captured().isEmpty());
             }
         };
-        check(&PointerPreferences::setCursorSpeed, "sensor/cursorSpeed_Q7",
+        check(PointerValue::CursorSpeed, "sensor/cursorSpeed_Q7",
               [] { return uint(systemValue<int>(win::kSpiGetMouseSpeed)); },
               {{0, 1}, {7, 14}, {10, 20}});
         // Steps above 10 would give a negative time; they get the shortest instead.
-        check(&PointerPreferences::setDoubleClickSpeed, "sensor/doubleClickSpeed_Q7",
+        check(PointerValue::DoubleClickSpeed, "sensor/doubleClickSpeed_Q7",
               [] { return system().doubleClickTime(); },
               {{0, 900}, {5, 550}, {10, 200}, {13, 200}});
-        check(&PointerPreferences::setVerticalScrollLines, "sensor/verticalScrollLines_Q7",
+        check(PointerValue::ScrollLines, "sensor/verticalScrollLines_Q7",
               [] { return systemValue<uint32_t>(win::kSpiGetWheelScrollLines); },
               {{4, 4}, {1000, 1000}});
     }
 
     void refusedCallsPrintTheirTextAndKeepTheStoredValue() {
-        QCOMPARE(preferences().getCursorSpeed(), 0u);  // nothing stored yet
-        QVERIFY(!preferences().getScrollPinSwap());
+        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed), 0u);  // nothing stored yet
+        QVERIFY(!preferences().wheelSwap());
         DebugCapture debug;
         system().setRefuseAll(true);
-        preferences().setCursorSpeed(3);
-        preferences().setVerticalScrollLines(5);
-        preferences().setDoubleClickSpeed(2);
+        preferences().set(PointerValue::CursorSpeed, 3);
+        preferences().set(PointerValue::ScrollLines, 5);
+        preferences().set(PointerValue::DoubleClickSpeed, 2);
         preferences().setAcceleration(true);
-        QVERIFY(!preferences().getAcceleration());
+        QVERIFY(!preferences().acceleration());
         QCOMPARE(debug.captured(),
                  (QStringList{"setCursorSpeed Failed", "setVerticalScrollLines Failed",
                               "setDoubleClickSpeed Failed", "setAcceleration Failed",
                               "getAcceleration Failed"}));
-        QCOMPARE(preferences().getCursorSpeed(), 3u);
-        QCOMPARE(preferences().getVerticalScrollLines(), 5u);
-        QCOMPARE(preferences().getDoubleClickSpeed(), 2u);
+        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed), 3u);
+        QCOMPARE(preferences().recorded(PointerValue::ScrollLines), 5u);
+        QCOMPARE(preferences().recorded(PointerValue::DoubleClickSpeed), 2u);
         t_->store.setCurrentProfileIndex(2);
-        QCOMPARE(preferences().getCursorSpeed(), 0u);  // another profile, its own value
+        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed),
+                 0u);  // another profile, its own value
     }
 
     void accelerationChangesOnlyItsOwnEntry() {
@@ -88,9 +88,9 @@ private slots:
         QCOMPARE((systemValue<std::array<int, 3>>(win::kSpiGetMouse)),
                  (std::array<int, 3>{4, 12, 0}));
         QCOMPARE(system().lastWinIni(), 3u);
-        QVERIFY(!preferences().getAcceleration());
+        QVERIFY(!preferences().acceleration());
         preferences().setAcceleration(true);
-        QVERIFY(preferences().getAcceleration());
+        QVERIFY(preferences().acceleration());
         QVERIFY(t_->store.currentProfile().allKeys().filter("ccel").isEmpty());
     }
 
@@ -99,34 +99,34 @@ private slots:
         mouse.sensorType = 0x12;
         mouse.reportRate = 4;
         mouse.functionOptions = {0x81, 0x05};
-        preferences().setScrollPinSwap(true);
+        preferences().setWheelSwap(true);
         QCOMPARE(t_->rig.wire("feature-out"),
                  (QStringList{"00 83 00 00 00 00 00 00 7C", "00 81 00 00 00 00 00 00 7E",
                               "00 03 12 04 C1 05 00 00 20"}));
-        QVERIFY(preferences().getScrollPinSwap());
+        QVERIFY(preferences().wheelSwap());
         t_->rig.mouse.clearLog();
-        preferences().setScrollPinSwap(false);
+        preferences().setWheelSwap(false);
         QCOMPARE(functionOptionWrites(), QStringList{"00 03 12 04 81 05 00 00 60"});
-        QVERIFY(!preferences().getScrollPinSwap());
+        QVERIFY(!preferences().wheelSwap());
 
         // No report rate: nothing is written, but the profile keeps the choice.
         t_->rig.use(DeviceRig::Mouse);
         t_->rig.mouse.replyFailsFor = 0x81;
-        preferences().setScrollPinSwap(true);
+        preferences().setWheelSwap(true);
         QCOMPARE(t_->rig.wire("feature-out").size(), 2);
         QVERIFY(functionOptionWrites().isEmpty());
-        QVERIFY(preferences().getScrollPinSwap());
+        QVERIFY(preferences().wheelSwap());
 
         // No function option: it goes back as the failed read left it, zeros.
         t_->rig.use(DeviceRig::Mouse);
         t_->rig.mouse.replyFailsFor = 0x83;
-        preferences().setScrollPinSwap(true);
+        preferences().setWheelSwap(true);
         QCOMPARE(functionOptionWrites(), QStringList{"00 03 00 04 40 00 00 00 B8"});
     }
 
 private:
     PointerPreferences preferences() {
-        return PointerPreferences(t_->store, system(), t_->rig.hid.get());
+        return PointerPreferences(t_->store, system(), &t_->rig.hid->commands());
     }
     QStringList functionOptionWrites() { return t_->rig.wire("feature-out").filter("00 03 "); }
 

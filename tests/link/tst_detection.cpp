@@ -78,7 +78,7 @@ void DetectionTest::secrecyCodeAndSwitchingDevice() {
     using Code = std::array<uchar, 8>;
     host_->config["common/sCode1"] = "12345";
     test::DebugCapture debug;
-    detection_->swichCurDevice(1);
+    detection_->selectDevice(1);
     QCOMPARE(link_->currentIndex(), 1u);
     QCOMPARE(linkSecrets().secrecyCode, Code{});  // five characters: left alone
     QCOMPARE(debug.captured(), QStringList{"Device Connect"});
@@ -87,11 +87,11 @@ void DetectionTest::secrecyCodeAndSwitchingDevice() {
 
     host_->calls.clear();
     host_->config["common/sCode1"] = "abcdef";
-    detection_->swichCurDevice(1);  // same device: the steps again, the worker left alone
+    detection_->selectDevice(1);  // same device: the steps again, the worker left alone
     QCOMPARE(linkSecrets().secrecyCode, (Code{0, 'a', 'b', 'c', 'd', 'e', 'f', 0}));
     QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse"}));
 
-    detection_->swichCurDevice(0);  // no key stored: the built-in code
+    detection_->selectDevice(0);  // no key stored: the built-in code
     QCOMPARE(linkSecrets().secrecyCode, (Code{0, '7', '3', '5', '2', '9', '1', 0}));
 }
 

@@ -6,7 +6,7 @@
 #include "settings/profile_manager.h"
 #include "settings/settings_store.h"
 #include "support/scratch_dir.h"
-#include "ui/prompts.h"
+#include "support/scripted_prompts.h"
 
 using z718::test::ScratchDir;
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "support/scratch_dir.h"
+#include "support/scripted_prompts.h"
 #include "ui/myQQuickView.h"
 #include "ui/prompts.h"
 

@@ -5,31 +5,36 @@
 #include <QVariant>
 #include <atomic>
 
+#include "device/command_set.h"
 #include "engine/action_engine.h"
+#include "hooks/global_hooks.h"
 #include "link/detection.h"
 #include "link/transport.h"
 
 // The device link as the scene sees it ("hid"): transfers, detection, the worker, and the
 // command slots. Each slot forwards to the plain class that owns the behaviour.
-class Hid_Thread : public QObject, public z718::WorkerControl {
+class Hid_Thread : public QObject, public z718::WorkerControl, public z718::EngineInput {
     Q_OBJECT
 public:
     explicit Hid_Thread(z718::ConnectionHost* owner, QObject* parent = nullptr);
     ~Hid_Thread() override;
 
     z718::Link& link() { return link_; }
+    z718::DeviceCommands& commands() { return commands_; }
+    // Frees the link for the next command, whatever holds it now.
+    void freeLink() { link_.setIdle(); }
     z718::Detection& detection() { return detection_; }
 
     void startWorker(uint32_t deviceIndex) override;
     void stopWorker() override;
     bool workerRunning() const override { return workerRunning_.load(); }
-    const std::atomic<bool>& workerRunningFlag() const { return workerRunning_; }
+    const std::atomic<bool>& workerRunningFlag() const override { return workerRunning_; }
 
     // The worker: runs the engine until stopped, then performs the removal steps.
     void keyActionLoop(uint did);
 
     // The event queue the hooks feed.
-    MySafeQueue& eventQueue() { return *eventQueue_; }
+    MySafeQueue& eventQueue() override { return *eventQueue_; }
 
 public slots:
     uchar hidCS(uchar* cmd);
@@ -97,6 +102,7 @@ public slots:
 private:
     z718::ConnectionHost* owner_;
     z718::Link link_;
+    z718::CommandSet commands_{link_};
     z718::Detection detection_;
     // Created here, released with deleteLater; declared before the engine that uses them.
     MySafeQueue* eventQueue_ = new MySafeQueue;

@@ -1,5 +1,5 @@
 #include "engine/shared_tables.h"
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 void Hid_Thread::hidSetKeyMatrix(uchar* src64) {
     z718::keyMatrix().write(src64);

@@ -1,4 +1,4 @@
-#include "link/Hid_Thread.h"
+#include "ui/Hid_Thread.h"
 
 #include <QCoreApplication>
 #include <QtConcurrent/QtConcurrentRun>
@@ -45,6 +45,6 @@ void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]) {
     z718::unscrambleBlock(FIFOBuf, SecrecyCode);
 }
 
-void Hid_Thread::swichCurDevice(uint did) { detection_.swichCurDevice(did); }
+void Hid_Thread::swichCurDevice(uint did) { detection_.selectDevice(did); }
 
-void Hid_Thread::chkDeviceIsEnCode() { detection_.chkDeviceIsEnCode(); }
+void Hid_Thread::chkDeviceIsEnCode() { detection_.connectCurrent(); }

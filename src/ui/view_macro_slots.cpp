@@ -2,10 +2,10 @@
 #include <array>
 
 #include "i18n/key_names.h"
-#include "link/Hid_Thread.h"
 #include "macro/macro_encoder.h"
 #include "macro/macro_exchange.h"
 #include "macro/macro_store.h"
+#include "ui/Hid_Thread.h"
 #include "ui/myQQuickView.h"
 #include "ui/prompts.h"
 
