@@ -4,8 +4,6 @@
 #include <QtTest>
 
 #include "app/widget.h"
-#include "link/detection.h"
-#include "platform/timing.h"
 #include "sim/virtual_mouse.h"
 
 using namespace z718;
