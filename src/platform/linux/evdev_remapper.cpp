@@ -38,13 +38,15 @@ void UinputOutput::writeFrame(EventSink& sink, std::span<const InputEvent> event
     }
     for (size_t i = 0; i < events.size(); ++i) {
         const InputEvent& event = events[i];
-        const bool scanOfNext = event.type == kEvMsc && event.code == kMscScan &&
-                                i + 1 < events.size() && events[i + 1].type == kEvKey;
-        if (scanOfNext && unheldRelease(*home, events[i + 1])) {
-            continue;  // the scan code goes with the key
-        }
-        if (event.type == kEvKey && event.code < kKeyCount) {
+        if (isKey(event)) {
             key(*home, event);
+        } else if (event.type == kEvMsc && event.code == kMscScan && i + 1 < events.size() &&
+                   isKey(events[i + 1])) {
+            // The scan code goes with its key, but only to the key's own device: the injector
+            // has no scan codes.
+            if (targetOf(*home, events[i + 1]) == home) {
+                write(*home, event);
+            }
         } else {
             write(*home, event);
         }
@@ -87,22 +89,30 @@ void UinputOutput::write(Device& device, const InputEvent& event) {
     device.pending = true;
 }
 
-bool UinputOutput::unheldRelease(Device& home, const InputEvent& event) {
-    return event.type == kEvKey && event.code < kKeyCount && event.value == 0 &&
-           !home.pressed.test(event.code) && !holder(event.code);
+bool UinputOutput::isKey(const InputEvent& event) {
+    return event.type == kEvKey && event.code < kKeyCount;
+}
+
+UinputOutput::Device* UinputOutput::targetOf(Device& home, const InputEvent& event) {
+    // A release or a repeat goes where the key is held; nowhere when it is not held at all
+    // (the input core would drop it: "repeat events are ignored if the key is not pressed").
+    if (event.value == 1 || home.pressed.test(event.code)) {
+        return &home;
+    }
+    return holder(event.code);
 }
 
 void UinputOutput::key(Device& home, const InputEvent& event) {
-    if (event.value != 0) {
-        home.pressed.set(event.code);
-        write(home, event);
+    Device* target = targetOf(home, event);
+    if (!target) {
         return;
     }
-    Device* target = home.pressed.test(event.code) ? &home : holder(event.code);
-    if (target) {
+    if (event.value == 1) {
+        target->pressed.set(event.code);
+    } else if (event.value == 0) {
         target->pressed.reset(event.code);
-        write(*target, event);
     }
+    write(*target, event);
 }
 
 void UinputOutput::release(Device& device) {
@@ -147,6 +157,9 @@ bool EvdevRemapper::pump(size_t i) {
                 }
                 break;
             case ReadStatus::Event:
+                // A frame adds no delay: evdev hands out whole frames ("Input: evdev - only
+                // allow reading events if a full packet is present"), so its SYN_REPORT is
+                // read together with its first event.
                 if (event.type == kEvSyn && event.code == kSynReport) {
                     flush(node);
                 } else {

@@ -21,9 +21,9 @@ public:
     void detach(EventSink& sink);
     void setInjector(EventSink* injector);
 
-    // Writes one frame to the device and ends it with SYN_REPORT: a release goes to the device
-    // that holds the key, and is dropped when none does (the system would drop it anyway).
-    // Nothing is written for an empty frame.
+    // Writes one frame to the device and ends it with SYN_REPORT: a release or a repeat goes
+    // to the device that holds the key, and is dropped when none does (the system would drop
+    // it anyway). Nothing is written for an empty frame.
     void writeFrame(EventSink& sink, std::span<const InputEvent> events);
     // The same through the injector; dropped when there is none.
     void inject(std::span<const InputEvent> events);
@@ -39,7 +39,8 @@ private:
 
     Device* find(EventSink& sink);
     Device* holder(uint16_t code);
-    bool unheldRelease(Device& home, const InputEvent& event);
+    static bool isKey(const InputEvent& event);
+    Device* targetOf(Device& home, const InputEvent& event);
     void write(Device& device, const InputEvent& event);
     void key(Device& home, const InputEvent& event);
     void release(Device& device);

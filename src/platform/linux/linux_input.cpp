@@ -136,12 +136,12 @@ bool LinuxInput::grabAll(const std::vector<std::string>& paths) {
         int error = 0;
         if (auto node = system_->grab(path, error)) {
             nodes_.push_back(std::move(node));
+            paths_.push_back(path);
         } else if (error != ENOENT && error != ENODEV) {  // else unplugged meanwhile
             fallBack(nodeReason(path, error));
             return false;
         }
     }
-    paths_ = paths;
     if (nodes_.empty()) {
         return true;
     }

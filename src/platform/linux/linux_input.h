@@ -67,7 +67,7 @@ private:
 
     evdev::UinputOutput output_;
     std::unique_ptr<evdev::EventSink> injector_;
-    std::vector<std::string> paths_;
+    std::vector<std::string> paths_;  // of the nodes grabbed
     std::vector<std::unique_ptr<evdev::GrabbedNode>> nodes_;
     std::unique_ptr<evdev::EvdevRemapper> remapper_;
     std::unique_ptr<evdev::NodeReader> reader_;
