@@ -65,7 +65,11 @@ void Widget::setUpTrayIcon() {
         trayIcon_->setIcon(QIcon(icon));
     }
     connect(trayIcon_, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
-    // Without a system tray (a bare X server) the icon is simply not shown.
+    // Without a system tray (plain GNOME, a bare X server) the icon is not shown, and the
+    // program runs on; should a tray host start later, Qt docks the icon there.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        qDebug("No system tray: the tray icon and its menu are not shown");
+    }
     trayIcon_->setVisible(true);
 }
 
