@@ -1,6 +1,7 @@
 #include "macro/macro_store.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "macro/macro_name.h"
@@ -23,6 +24,13 @@ const QString kMacroGroup = QStringLiteral("macro");
 
 QString macroKey(int index) {
     return kMacroGroup + QLatin1Char('/') + QString::number(index);
+}
+
+// Anything at the new name, a dangling link too, makes the rename fail: onto a link, the
+// rename would fall back to copying the file through it.
+bool renameFile(const QString& from, const QString& to) {
+    const QFileInfo target(to);
+    return !target.exists() && !target.isSymLink() && QFile::rename(from, to);
 }
 
 }  // namespace
@@ -52,15 +60,15 @@ bool MacroStore::save(const QString& name, const QStringList& macros, const QVar
     if (path.isEmpty()) {
         return false;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.remove(kMacroGroup);
-    file.setValue(kTotal, macros.size());
-    file.setValue(kRepeat, repeat);
+    const auto file = openIni(path);
+    file->remove(kMacroGroup);
+    file->setValue(kTotal, macros.size());
+    file->setValue(kRepeat, repeat);
     for (int i = 0; i < macros.size(); ++i) {
-        file.setValue(macroKey(i), macros.at(i));
+        file->setValue(macroKey(i), macros.at(i));
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 QStringList MacroStore::savedLines(const QString& name) const {
@@ -105,23 +113,23 @@ void MacroStore::setConfig(const QString& name, const QVariantList& config, uint
     if (path.isEmpty() || config.size() < 2) {
         return;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(kIndex, config.at(0));
-    file.setValue(kRepeat, config.at(1));
-    file.setValue(kDid, deviceId);
+    const auto file = openIni(path);
+    file->setValue(kIndex, config.at(0));
+    file->setValue(kRepeat, config.at(1));
+    file->setValue(kDid, deviceId);
 }
 
 void MacroStore::setSlot(const QString& name, const QVariant& macroIndex) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kIndex, macroIndex);
+        openIni(path)->setValue(kIndex, macroIndex);
     }
 }
 
 void MacroStore::setType(const QString& name, const QVariant& macroType) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kDid, macroType);
+        openIni(path)->setValue(kDid, macroType);
     }
 }
 
@@ -142,7 +150,7 @@ bool MacroStore::rename(const QString& oldName, const QString& newName) {
         }
         profile.endGroup();
     }
-    return QFile::rename(oldPath, *newPath);
+    return renameFile(oldPath, *newPath);
 }
 
 bool MacroStore::remove(const QString& name) {
@@ -153,7 +161,7 @@ bool MacroStore::remove(const QString& name) {
 bool MacroStore::renameFile(const QString& oldName, const QString& newName) {
     const QString oldPath = existingFile(oldName);
     const auto newPath = macroFilePath(newName);
-    return !oldPath.isEmpty() && newPath && QFile::rename(oldPath, *newPath);
+    return !oldPath.isEmpty() && newPath && renameFile(oldPath, *newPath);
 }
 
 QStringList MacroStore::users(const QString& name) {
