@@ -158,7 +158,7 @@ bool MacroStore::remove(const QString& name) {
     return !path.isEmpty() && QFile::remove(path);
 }
 
-bool MacroStore::renameFile(const QString& oldName, const QString& newName) {
+bool MacroStore::renameFileOnly(const QString& oldName, const QString& newName) {
     const QString oldPath = existingFile(oldName);
     const auto newPath = macroFilePath(newName);
     return !oldPath.isEmpty() && newPath && renameFile(oldPath, *newPath);

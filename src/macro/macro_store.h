@@ -30,7 +30,7 @@ public:
     // Points the assignments of the first six profiles at the new name, then renames the file.
     bool rename(const QString& oldName, const QString& newName);
     bool remove(const QString& name);
-    bool renameFile(const QString& oldName, const QString& newName);
+    bool renameFileOnly(const QString& oldName, const QString& newName);
     // "Name", then every button of the first six profiles assigned the macro.
     QStringList users(const QString& name);
 

@@ -76,7 +76,7 @@ QVariant myQQuickView::deleteMacroIni(QVariant name) {
 }
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName) {
-    z718::MacroStore(settings()).renameFile(oldName.toString(), newName.toString());
+    z718::MacroStore(settings()).renameFileOnly(oldName.toString(), newName.toString());
 }
 
 QStringList myQQuickView::isMacroUse(QVariant macroName) {

@@ -164,8 +164,8 @@ private slots:
         store_->create("a", 0);
         store_->save("a", {"1,A", "2,A"}, 5);
         assign(0, 1, "a");
-        QVERIFY(store_->renameFile("a", "b"));
-        QVERIFY(!store_->renameFile("a", "c"));
+        QVERIFY(store_->renameFileOnly("a", "b"));
+        QVERIFY(!store_->renameFileOnly("a", "c"));
         store_->create("a", 1);
         QCOMPARE(store_->savedLines("a"), QStringList{"1"});
         QVERIFY(store_->remove("b"));
@@ -199,7 +199,7 @@ private slots:
             QVERIFY2(!store_->create(name, 0), qPrintable(name));
             QVERIFY(!store_->save(name, {"1,A"}, 1));
             QVERIFY(!store_->rename("ok", name));
-            QVERIFY(!store_->renameFile("ok", name));
+            QVERIFY(!store_->renameFileOnly("ok", name));
             QVERIFY(!store_->remove(name));
             store_->setConfig(name, {1, 1}, 0);
             QCOMPARE(store_->savedLines(name), QStringList{});
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(store_->savedLines("imported").size(), 3);
         QVERIFY(links.link(dir + "taken.bin", true));
         QVERIFY(!store_->rename("m", "taken"));
-        QVERIFY(!store_->renameFile("m", "taken"));
+        QVERIFY(!store_->renameFileOnly("m", "taken"));
         for (const char* name : {"linked", "fifo", "deep", "huge"}) {
             QVERIFY2(store_->savedLines(name).isEmpty(), name);
         }
