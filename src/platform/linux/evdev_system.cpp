@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <system_error>
 #include <thread>
 
 namespace z718::platform::evdev {
@@ -256,7 +257,12 @@ public:
         for (GrabbedNode* node : nodes) {
             fds.push_back(static_cast<LibevdevNode*>(node)->fd());
         }
-        return std::make_unique<PollReader>(std::move(fds), std::move(pump), wake);
+        try {
+            return std::make_unique<PollReader>(std::move(fds), std::move(pump), wake);
+        } catch (const std::system_error&) {  // std::thread reports a failed start so
+            close(wake);
+            return nullptr;
+        }
     }
 };
 
