@@ -10,6 +10,7 @@
 #include "platform/portable/portable_input.h"
 #include "platform/timing.h"
 #include "sim/virtual_mouse.h"
+#include "support/probe_scene.h"
 #include "ui/myQQuickView.h"
 
 using namespace z718;
@@ -57,6 +58,7 @@ private:
 };
 
 void TestGlobalHooks::init() {
+    test::useProbeScene();
     durations() = Durations{};
     mouse_ = std::make_unique<sim::VirtualMouse>();
     setHidBackend(mouse_.get());
