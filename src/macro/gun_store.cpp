@@ -1,9 +1,9 @@
 #include "macro/gun_store.h"
 
-#include <QFile>
 #include <QSettings>
 
 #include "settings/ini_values.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 
@@ -25,7 +25,7 @@ QString xySensitiveKey(int index) {
 }  // namespace
 
 bool GunStore::gunFileExists() {
-    return QFile::exists(kGunDataPath);
+    return isReadableSettingsFile(kGunDataPath);
 }
 
 void GunStore::saveGundata(const QVariantList& src6) {

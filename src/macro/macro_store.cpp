@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include "macro/macro_name.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 
@@ -28,7 +29,7 @@ QString macroKey(int index) {
 
 QString MacroStore::existingFile(const QString& name) {
     const auto path = macroFilePath(name);
-    return path && QFile::exists(*path) ? *path : QString();
+    return path && isReadableSettingsFile(*path) ? *path : QString();
 }
 
 bool MacroStore::createMacroIni(const QString& name, uint macroIndex) {
@@ -37,12 +38,12 @@ bool MacroStore::createMacroIni(const QString& name, uint macroIndex) {
         return false;
     }
     ensureMacroDir();
-    QSettings file(*path, QSettings::IniFormat);
-    file.setValue(kIndex, macroIndex);
-    file.setValue(kTotal, 0);
-    file.setValue(kRepeat, 1);
-    file.setValue(kDid, -1);
-    file.sync();
+    const auto file = openIni(*path);  // a link there is replaced, not written through
+    file->setValue(kIndex, macroIndex);
+    file->setValue(kTotal, 0);
+    file->setValue(kRepeat, 1);
+    file->setValue(kDid, -1);
+    file->sync();
     return true;
 }
 
