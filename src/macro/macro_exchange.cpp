@@ -64,6 +64,7 @@ QString MacroExchange::loadMacroIniFromFile() {
         return {};
     }
     ensureMacroDir();
+    setAsideUnusable(*target);  // a rename onto a dangling link falls back to writing through it
     return replaceFile(source, *target) ? name : QString();
 }
 

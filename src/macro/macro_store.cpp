@@ -1,6 +1,7 @@
 #include "macro/macro_store.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "macro/macro_name.h"
@@ -23,6 +24,13 @@ const QString kMacroGroup = QStringLiteral("macro");
 
 QString macroKey(int index) {
     return kMacroGroup + QLatin1Char('/') + QString::number(index);
+}
+
+// Anything at the new name, a dangling link too, makes the rename fail: onto a link, the
+// rename would fall back to copying the file through it.
+bool renameFile(const QString& from, const QString& to) {
+    const QFileInfo target(to);
+    return !target.exists() && !target.isSymLink() && QFile::rename(from, to);
 }
 
 }  // namespace
@@ -144,7 +152,7 @@ bool MacroStore::modifyMacroName(const QString& oldName, const QString& newName)
         }
         profile.endGroup();
     }
-    return QFile::rename(oldPath, *newPath);
+    return renameFile(oldPath, *newPath);
 }
 
 bool MacroStore::deleteMacroIni(const QString& name) {
@@ -155,7 +163,7 @@ bool MacroStore::deleteMacroIni(const QString& name) {
 bool MacroStore::renameMacroIniFile(const QString& oldName, const QString& newName) {
     const QString oldPath = existingFile(oldName);
     const auto newPath = macroFilePath(newName);
-    return !oldPath.isEmpty() && newPath && QFile::rename(oldPath, *newPath);
+    return !oldPath.isEmpty() && newPath && renameFile(oldPath, *newPath);
 }
 
 QStringList MacroStore::isMacroUse(const QString& name) {

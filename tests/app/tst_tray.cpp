@@ -5,6 +5,7 @@
 
 #include "app/widget.h"
 #include "sim/virtual_mouse.h"
+#include "support/probe_scene.h"
 
 using namespace z718;
 
@@ -48,6 +49,7 @@ void TrayTest::click(const QPoint& at, int button, int times) {
 void TrayTest::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+    test::useProbeScene();  // the tray is the subject, not the scene
     setHidBackend(&mouse_);
     widget_ = std::make_unique<Widget>();
     widget_->showNormal();
@@ -111,6 +113,8 @@ void TrayTest::menuQuitEndsTheProgram() {
     QCOMPARE(loop.exec(), 0);
     QVERIFY(!widget_->hid().workerRunning());
     widget_.reset();
+    // As in main: the window controller goes with deleteLater, and no event loop runs again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     setHidBackend(nullptr);
 }
 

@@ -301,10 +301,10 @@ private slots:
     // Links are not followed, FIFOs not opened, and files too large or too deeply nested to be
     // settings files read as missing.
     void hostileMacroAndGunFiles() {
-        const z718::test::LinkTargets outside(scratch_->path());
+        const z718::test::LinkTargets links(scratch_->path());
         const QString dir = QStringLiteral("./modules/macro/");
-        QVERIFY(outside.link(dir + "linked.bin"));
-        QVERIFY(outside.link(dir + "dangling.bin", true));
+        QVERIFY(links.link(dir + "linked.bin"));
+        QVERIFY(links.link(dir + "dangling.bin", true));
         const z718::test::FifoTrap fifo(dir + "fifo.bin");
         ScratchDir::write(dir + "deep.bin",
                           "[config]\ntotal=1\nindex=" + z718::test::deeplyNestedValue() + "\n");
@@ -313,12 +313,20 @@ private slots:
         store_->setMacroIndex("linked", 4);
         QVERIFY(store_->createMacroIni("dangling", 2));
         QCOMPARE(store_->loadMacroIni("dangling"), QStringList{"1"});
+        QVERIFY(links.link(dir + "imported.bin", true));
+        ScratchDir::write(outside("imported.mc"), legacyMacro_);
+        prompts_.fileNames.push_back(outside("imported.mc"));
+        QCOMPARE(exchange_.loadMacroIniFromFile(), QString("imported"));
+        QCOMPARE(store_->loadMacroIni("imported").size(), 3);
+        QVERIFY(links.link(dir + "taken.bin", true));
+        QVERIFY(!store_->modifyMacroName("m", "taken"));
+        QVERIFY(!store_->renameMacroIniFile("m", "taken"));
         for (const char* name : {"linked", "fifo", "deep", "huge"}) {
             QVERIFY2(store_->loadMacroIni(name).isEmpty(), name);
         }
 
         QVERIFY(QFile::remove(z718::kGunDataPath));
-        QVERIFY(outside.link(z718::kGunDataPath));
+        QVERIFY(links.link(z718::kGunDataPath));
         saveGun("AK", 1);
         QVERIFY(guns_->getGunDataKey().isEmpty());
         QVERIFY(QFile::remove(z718::kGunDataPath));
@@ -331,7 +339,7 @@ private slots:
         ScratchDir::write(z718::kGunDataPath,
                           "[gunData]\nAK=L-Click, 10, 2, -3, 0\n" + QByteArray(5 << 20, ' '));
         QVERIFY(guns_->getGunDataKey().isEmpty());  // too large for a gun file
-        QVERIFY(outside.untouched());
+        QVERIFY(links.untouched());
         QVERIFY(!fifo.opened());
     }
 
