@@ -61,15 +61,15 @@ bool MacroStore::saveMacroIni(const QString& name, const QStringList& macros,
     if (path.isEmpty()) {
         return false;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.remove(kMacroGroup);
-    file.setValue(kTotal, macros.size());
-    file.setValue(kRepeat, repeat);
+    const auto file = openIni(path);
+    file->remove(kMacroGroup);
+    file->setValue(kTotal, macros.size());
+    file->setValue(kRepeat, repeat);
     for (int i = 0; i < macros.size(); ++i) {
-        file.setValue(macroKey(i), macros.at(i));
+        file->setValue(macroKey(i), macros.at(i));
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 QStringList MacroStore::loadMacroIni(const QString& name) const {
@@ -115,23 +115,23 @@ void MacroStore::setMacroIniConfig(const QString& name, const QVariantList& conf
     if (path.isEmpty() || config.size() < 2) {
         return;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(kIndex, config.at(0));
-    file.setValue(kRepeat, config.at(1));
-    file.setValue(kDid, deviceId);
+    const auto file = openIni(path);
+    file->setValue(kIndex, config.at(0));
+    file->setValue(kRepeat, config.at(1));
+    file->setValue(kDid, deviceId);
 }
 
 void MacroStore::setMacroIndex(const QString& name, const QVariant& macroIndex) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kIndex, macroIndex);
+        openIni(path)->setValue(kIndex, macroIndex);
     }
 }
 
 void MacroStore::setMacroType(const QString& name, const QVariant& macroType) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kDid, macroType);
+        openIni(path)->setValue(kDid, macroType);
     }
 }
 
