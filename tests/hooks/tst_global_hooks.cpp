@@ -91,13 +91,13 @@ void TestGlobalHooks::clicksAndKeysReachTheSceneAndTheEngine() {
     ButtonSpy spy;
     widget_->view()->installEventFilter(&spy);
     QTest::mousePress(window, Qt::LeftButton, {}, QPoint(30, 40));
-    QCOMPARE(spy.presses, 0);  // swallowed on its way in
     QTRY_VERIFY(scene("lastMouse").startsWith("0xf0 down"));
     QTRY_VERIFY(replayed(win::kWmLButtonDown));
     QTRY_COMPARE(spy.presses, 1);  // the engine's replay reaches the scene's widget
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(30, 40));
     QTRY_VERIFY(replayed(win::kWmLButtonUp));
     QTRY_COMPARE(spy.releases, 1);
+    QCOMPARE(spy.presses, 1);  // the real press was swallowed on its way in
     QTest::keyClick(window, Qt::Key_B);
     QTRY_COMPARE(scene("lastKey"), QStringLiteral("usage 5 up"));
     // Keys the hooks pass reach the scene's own items once the view has focus.
