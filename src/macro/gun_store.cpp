@@ -1,9 +1,9 @@
 #include "macro/gun_store.h"
 
-#include <QFile>
 #include <QSettings>
 
 #include "settings/ini_values.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 
@@ -25,27 +25,26 @@ QString xySensitiveKey(int index) {
 }  // namespace
 
 bool GunStore::gunFileExists() {
-    return QFile::exists(kGunDataPath);
+    return isReadableSettingsFile(kGunDataPath);
 }
 
 void GunStore::saveGundata(const QVariantList& src6) {
     if (!gunFileExists() || src6.size() < 1 + kEntryValues) {
         return;
     }
-    QSettings(kGunDataPath, QSettings::IniFormat)
-        .setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
+    openIni(kGunDataPath)->setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
 }
 
 void GunStore::modifyGundata(int modifyType, const QVariantList& src6) {
     if (!gunFileExists() || src6.isEmpty()) {
         return;
     }
-    QSettings file(kGunDataPath, QSettings::IniFormat);
+    const auto file = openIni(kGunDataPath);
     if (modifyType == 0) {
-        file.remove(gunKey(src6.at(0).toString()));
+        file->remove(gunKey(src6.at(0).toString()));
     } else if (modifyType == 1 && src6.size() >= 2 + kEntryValues) {
-        file.remove(gunKey(src6.at(1 + kEntryValues).toString()));
-        file.setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
+        file->remove(gunKey(src6.at(1 + kEntryValues).toString()));
+        file->setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
     }
 }
 

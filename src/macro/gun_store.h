@@ -10,7 +10,8 @@ namespace z718 {
 inline const QString kGunDataPath = QStringLiteral("./modules/gun/gunData.bin");
 
 // The gun entries of ./modules/gun/gunData.bin and the per-profile gun selection and axis
-// sensitivity. The gun file is shipped; while it is missing every call does nothing.
+// sensitivity. The gun file is shipped; while it is missing, or anything but a regular file of
+// a settings file's size, every call does nothing.
 class GunStore {
 public:
     explicit GunStore(SettingsStore& settings) : settings_(settings) {}

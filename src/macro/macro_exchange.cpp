@@ -6,6 +6,7 @@
 
 #include "macro/macro_name.h"
 #include "macro/macro_store.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 
@@ -53,8 +54,8 @@ void MacroExchange::saveMacroIniToFile(const QString& name) {
 QString MacroExchange::loadMacroIniFromFile() {
     const QString source =
         prompts_.openFileName(parent_, QStringLiteral("Open File"), desktopFolder(), kFilter);
-    if (source.isEmpty()) {
-        return {};
+    if (source.isEmpty() || !isSettingsText(source)) {
+        return {};  // cancelled, or nothing a macro file could be (a FIFO would block the copy)
     }
     // "attack.fast.mc" gives "attack".
     const QString name = QFileInfo(source).baseName();
@@ -63,6 +64,7 @@ QString MacroExchange::loadMacroIniFromFile() {
         return {};
     }
     ensureMacroDir();
+    setAsideUnusable(*target);  // a rename onto a dangling link falls back to writing through it
     return replaceFile(source, *target) ? name : QString();
 }
 

@@ -1,9 +1,11 @@
 #include "macro/macro_store.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "macro/macro_name.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 
@@ -24,11 +26,18 @@ QString macroKey(int index) {
     return kMacroGroup + QLatin1Char('/') + QString::number(index);
 }
 
+// Anything at the new name, a dangling link too, makes the rename fail: onto a link, the
+// rename would fall back to copying the file through it.
+bool renameFile(const QString& from, const QString& to) {
+    const QFileInfo target(to);
+    return !target.exists() && !target.isSymLink() && QFile::rename(from, to);
+}
+
 }  // namespace
 
 QString MacroStore::existingFile(const QString& name) {
     const auto path = macroFilePath(name);
-    return path && QFile::exists(*path) ? *path : QString();
+    return path && isReadableSettingsFile(*path) ? *path : QString();
 }
 
 bool MacroStore::createMacroIni(const QString& name, uint macroIndex) {
@@ -37,12 +46,12 @@ bool MacroStore::createMacroIni(const QString& name, uint macroIndex) {
         return false;
     }
     ensureMacroDir();
-    QSettings file(*path, QSettings::IniFormat);
-    file.setValue(kIndex, macroIndex);
-    file.setValue(kTotal, 0);
-    file.setValue(kRepeat, 1);
-    file.setValue(kDid, -1);
-    file.sync();
+    const auto file = openIni(*path);  // a link there is replaced, not written through
+    file->setValue(kIndex, macroIndex);
+    file->setValue(kTotal, 0);
+    file->setValue(kRepeat, 1);
+    file->setValue(kDid, -1);
+    file->sync();
     return true;
 }
 
@@ -52,15 +61,15 @@ bool MacroStore::saveMacroIni(const QString& name, const QStringList& macros,
     if (path.isEmpty()) {
         return false;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.remove(kMacroGroup);
-    file.setValue(kTotal, macros.size());
-    file.setValue(kRepeat, repeat);
+    const auto file = openIni(path);
+    file->remove(kMacroGroup);
+    file->setValue(kTotal, macros.size());
+    file->setValue(kRepeat, repeat);
     for (int i = 0; i < macros.size(); ++i) {
-        file.setValue(macroKey(i), macros.at(i));
+        file->setValue(macroKey(i), macros.at(i));
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 QStringList MacroStore::loadMacroIni(const QString& name) const {
@@ -106,23 +115,23 @@ void MacroStore::setMacroIniConfig(const QString& name, const QVariantList& conf
     if (path.isEmpty() || config.size() < 2) {
         return;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(kIndex, config.at(0));
-    file.setValue(kRepeat, config.at(1));
-    file.setValue(kDid, deviceId);
+    const auto file = openIni(path);
+    file->setValue(kIndex, config.at(0));
+    file->setValue(kRepeat, config.at(1));
+    file->setValue(kDid, deviceId);
 }
 
 void MacroStore::setMacroIndex(const QString& name, const QVariant& macroIndex) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kIndex, macroIndex);
+        openIni(path)->setValue(kIndex, macroIndex);
     }
 }
 
 void MacroStore::setMacroType(const QString& name, const QVariant& macroType) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kDid, macroType);
+        openIni(path)->setValue(kDid, macroType);
     }
 }
 
@@ -143,7 +152,7 @@ bool MacroStore::modifyMacroName(const QString& oldName, const QString& newName)
         }
         profile.endGroup();
     }
-    return QFile::rename(oldPath, *newPath);
+    return renameFile(oldPath, *newPath);
 }
 
 bool MacroStore::deleteMacroIni(const QString& name) {
@@ -154,7 +163,7 @@ bool MacroStore::deleteMacroIni(const QString& name) {
 bool MacroStore::renameMacroIniFile(const QString& oldName, const QString& newName) {
     const QString oldPath = existingFile(oldName);
     const auto newPath = macroFilePath(newName);
-    return !oldPath.isEmpty() && newPath && QFile::rename(oldPath, *newPath);
+    return !oldPath.isEmpty() && newPath && renameFile(oldPath, *newPath);
 }
 
 QStringList MacroStore::isMacroUse(const QString& name) {

@@ -7,6 +7,7 @@
 #include "macro/gun_store.h"
 #include "macro/macro_exchange.h"
 #include "macro/macro_store.h"
+#include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_prompts.h"
 
@@ -295,6 +296,51 @@ private slots:
         QCOMPARE(guns_->getGunData("a/b"), gunValues(8));
         guns_->modifyGundata(0, {"a/b"});
         QCOMPARE(guns_->getGunDataKey(), QStringList{});
+    }
+
+    // Links are not followed, FIFOs not opened, and files too large or too deeply nested to be
+    // settings files read as missing.
+    void hostileMacroAndGunFiles() {
+        const z718::test::LinkTargets links(scratch_->path());
+        const QString dir = QStringLiteral("./modules/macro/");
+        QVERIFY(links.link(dir + "linked.bin"));
+        QVERIFY(links.link(dir + "dangling.bin", true));
+        const z718::test::FifoTrap fifo(dir + "fifo.bin");
+        ScratchDir::write(dir + "deep.bin",
+                          "[config]\ntotal=1\nindex=" + z718::test::deeplyNestedValue() + "\n");
+        ScratchDir::write(dir + "huge.bin", "[config]\ntotal=1\n" + QByteArray(5 << 20, ' '));
+        QVERIFY(!store_->saveMacroIni("linked", {"1,A"}, 1));
+        store_->setMacroIndex("linked", 4);
+        QVERIFY(store_->createMacroIni("dangling", 2));
+        QCOMPARE(store_->loadMacroIni("dangling"), QStringList{"1"});
+        QVERIFY(links.link(dir + "imported.bin", true));
+        ScratchDir::write(outside("imported.mc"), legacyMacro_);
+        prompts_.fileNames.push_back(outside("imported.mc"));
+        QCOMPARE(exchange_.loadMacroIniFromFile(), QString("imported"));
+        QCOMPARE(store_->loadMacroIni("imported").size(), 3);
+        QVERIFY(links.link(dir + "taken.bin", true));
+        QVERIFY(!store_->modifyMacroName("m", "taken"));
+        QVERIFY(!store_->renameMacroIniFile("m", "taken"));
+        for (const char* name : {"linked", "fifo", "deep", "huge"}) {
+            QVERIFY2(store_->loadMacroIni(name).isEmpty(), name);
+        }
+
+        QVERIFY(QFile::remove(z718::kGunDataPath));
+        QVERIFY(links.link(z718::kGunDataPath));
+        saveGun("AK", 1);
+        QVERIFY(guns_->getGunDataKey().isEmpty());
+        QVERIFY(QFile::remove(z718::kGunDataPath));
+        {
+            const z718::test::FifoTrap gunFifo(z718::kGunDataPath);
+            QVERIFY(guns_->getGunDataKey().isEmpty());
+            QVERIFY(!gunFifo.opened());
+        }
+        QVERIFY(QFile::remove(z718::kGunDataPath));
+        ScratchDir::write(z718::kGunDataPath,
+                          "[gunData]\nAK=L-Click, 10, 2, -3, 0\n" + QByteArray(5 << 20, ' '));
+        QVERIFY(guns_->getGunDataKey().isEmpty());  // too large for a gun file
+        QVERIFY(links.untouched());
+        QVERIFY(!fifo.opened());
     }
 
     void gunSelectionAndSensitivityPerProfile() {
