@@ -49,7 +49,7 @@ DialogFrame {
     Column {
         x: 24
         y: 100
-        spacing: 14
+        spacing: 4
 
         Repeater {
             model: 3
@@ -58,6 +58,7 @@ DialogFrame {
                 id: mode
                 required property int index
                 objectName: "macroKeyMode" + index
+                height: 34
                 text: dialog.macroKeyLang[2 + mode.index] ?? ""
                 checked: dialog.macroType === mode.index
                 onChosen: dialog.macroType = mode.index
