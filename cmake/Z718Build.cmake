@@ -29,6 +29,20 @@ endif()
 # Every executable lands in one folder, so the shipped ./modules files sit beside all of them.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
+# z718_check_folders_added(DIR): every folder of DIR with a CMakeLists.txt must have been
+# added with add_subdirectory by now; a forgotten one stops the configure instead of being
+# silently left out of the build.
+function(z718_check_folders_added dir)
+  get_directory_property(added DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} SUBDIRECTORIES)
+  file(GLOB lists ${dir}/*/CMakeLists.txt)
+  foreach(list IN LISTS lists)
+    get_filename_component(folder ${list} DIRECTORY)
+    if(NOT folder IN_LIST added)
+      message(FATAL_ERROR "${folder} has a CMakeLists.txt but no add_subdirectory call")
+    endif()
+  endforeach()
+endfunction()
+
 # z718_add_test(NAME SOURCES ... LIBS ...): a Qt Test executable registered with CTest,
 # run from the output folder with the offscreen platform.
 function(z718_add_test name)

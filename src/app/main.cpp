@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/startup.h"
+#include "app/system_input.h"
 #include "app/widget.h"
 #include "hooks/global_hooks.h"
 #include "ui/myQQuickView.h"
@@ -17,6 +18,10 @@ int main(int argc, char* argv[]) {
     int exitCode = 0;
     {
         Widget widget;
+        // The virtual mouse has no input devices of its own: only the window's events then.
+        if (!virtualMouse) {
+            z718::startSystemWideInput(widget);
+        }
         z718::GlobalHooks hooks(widget.view(), widget.hid());
         hooks.install();
         const auto windowFeed = z718::feedHooksFromWindow();

@@ -8,9 +8,16 @@ namespace z718 {
 
 namespace {
 
+// One copy per user session, not per machine: a lock in a folder every user shares would let
+// one user's copy, running or crashed, keep all others out. Windows' temporary folder is the
+// user's own; elsewhere the session's runtime folder is.
 QString lockPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
-           QStringLiteral("/kestran-solux-z718.lock");
+#ifdef Q_OS_WIN
+    const auto location = QStandardPaths::TempLocation;
+#else
+    const auto location = QStandardPaths::RuntimeLocation;
+#endif
+    return QStandardPaths::writableLocation(location) + QStringLiteral("/kestran-solux-z718.lock");
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ public:
     Hid_Thread& hid() { return hid_; }
     myQQuickView* view() const;
     Ui_Controler* controller() const { return controller_; }
-    QTimer& pollTimer() { return pollTimer_; }
     QSystemTrayIcon* trayIcon() const { return trayIcon_; }
 
     // ConnectionHost

@@ -69,7 +69,7 @@ void ActionEngine::run(const std::atomic<bool>& running) {
 
 void ActionEngine::tick() {
     if (events_.countDown()) {
-        actionQueue_.append(kWindowsKeyVk);  // the Windows key pressed alone, held back so far
+        queueAction(kWindowsKeyVk);  // the Windows key pressed alone, held back so far
     }
     if (const auto event = events_.pop()) {
         dispatch(*event);
@@ -101,7 +101,7 @@ void ActionEngine::dispatch(int event) {
         case kKeysFunction:
             for (const uint8_t usage : {entry.b1, entry.b2, entry.b3}) {
                 if (usage != 0) {
-                    actionQueue_.append(r | usageToVk(usage));
+                    queueAction(r | usageToVk(usage));
                 }
             }
             break;
@@ -109,14 +109,14 @@ void ActionEngine::dispatch(int event) {
             for (const ButtonOutput& output : kMouseFunctions) {
                 if (output.b2 == entry.b2) {
                     for (int i = 0; i < output.count; ++i) {
-                        actionQueue_.append(r | output.words[i]);
+                        queueAction(r | output.words[i]);
                     }
                 }
             }
             break;
         case kMediaFunction:
             for (const uint8_t vk : mediaKeyVks(entry.b2)) {
-                actionQueue_.append(r | vk);
+                queueAction(r | vk);
             }
             break;
         case kMacroFunction:
@@ -125,13 +125,32 @@ void ActionEngine::dispatch(int event) {
         case kTripleClickFunction:
             if (!release) {
                 for (const uint32_t word : kTripleClick) {
-                    actionQueue_.append(word);
+                    queueAction(word);
                 }
             }
             break;
         default:  // no action, or an unknown type: the button is just swallowed
             break;
     }
+}
+
+void ActionEngine::queueAction(uint32_t word) {
+    const size_t code = word & 0xFF;
+    const bool release = word & kReleaseWord;
+    const int free = MyQueue::kLimit - actionQueue_.write - reservedActions_;
+    if (release && heldActions_[code]) {
+        heldActions_[code] = false;  // its place was kept
+        --reservedActions_;
+    } else if (!release && !heldActions_[code]) {
+        if (free < 2) {  // this press and, later, its release
+            return;
+        }
+        heldActions_[code] = true;
+        ++reservedActions_;
+    } else if (free < 1) {
+        return;
+    }
+    actionQueue_.append(word);
 }
 
 void ActionEngine::dispatchMacro(int event, int index, const KeyEntry& entry, bool release) {

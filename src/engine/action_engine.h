@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <bitset>
 #include <cstdint>
 
 #include "engine/queues.h"
@@ -56,6 +57,9 @@ public:
 
 private:
     void dispatch(int event);
+    // Appends to the action queue. A full queue drops new words, but never the release of a
+    // press it took: each such press keeps a place free for its release.
+    void queueAction(uint32_t word);
     void dispatchMacro(int event, int index, const KeyEntry& entry, bool release);
     void loadMacro(int slot, int32_t repeatMode);
     void stopMacro();
@@ -74,6 +78,8 @@ private:
     int macroRemaining_ = 0;
     int32_t repeatMode_ = kRepeatCounted;
     bool stop_ = false;
+    std::bitset<256> heldActions_;  // codes pressed through the action queue, not yet released
+    int reservedActions_ = 0;
     std::atomic<uint64_t> ticks_{0};
 };
 

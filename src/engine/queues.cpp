@@ -1,13 +1,30 @@
 #include "engine/queues.h"
 
+namespace {
+constexpr int kReleaseBit = 0x80;
+constexpr int kButtonBits = 0x7F;
+}  // namespace
+
 bool MySafeQueue::push(int event) {
     std::lock_guard lock(mutex_);
-    const int next = (tail_ + 1) % kRingSize;
-    if (next == head_) {
+    const int button = event & kButtonBits;
+    const bool release = event & kReleaseBit;
+    const int waiting = (tail_ - head_ + kRingSize) % kRingSize;
+    const int free = kRingSize - 1 - waiting - reserved_;
+    if (release && held_[button]) {
+        held_[button] = false;  // its place was kept
+        --reserved_;
+    } else if (!release && !held_[button]) {
+        if (free < 2) {  // this press and, later, its release
+            return false;
+        }
+        held_[button] = true;
+        ++reserved_;
+    } else if (free < 1) {
         return false;
     }
     ring_[tail_] = event;
-    tail_ = next;
+    tail_ = (tail_ + 1) % kRingSize;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 #include <atomic>
+#include <bitset>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -10,6 +11,8 @@
 // The event queue between the hooks and the worker: a ring of 12 button events (so at most 11
 // wait) and the countdown of a held-back Windows-key press. Push and pop take the ring's lock;
 // the countdown is atomic because the hooks set it while the worker counts it down.
+// A full ring drops new events, but never the release of a press it took: every press taken
+// keeps a place free for its release, so no replayed button or key stays down.
 class MySafeQueue : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +34,8 @@ private:
     std::array<int32_t, kRingSize> ring_{};
     int head_ = 0;
     int tail_ = 0;
+    std::bitset<128> held_;  // buttons whose press was taken and whose release was not yet
+    int reserved_ = 0;       // places kept free for those releases
 };
 
 // An action queue: up to 199 action words played one per tick, a delay flag and the number of

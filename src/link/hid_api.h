@@ -30,7 +30,9 @@ public:
     virtual int sendFeatureReport(Device* device, const unsigned char* data, size_t length) = 0;
     virtual int getFeatureReport(Device* device, unsigned char* data, size_t length) = 0;
     virtual int write(Device* device, const unsigned char* data, size_t length) = 0;
-    virtual int read(Device* device, unsigned char* data, size_t length) = 0;
+    // 0 when no report came within `milliseconds`.
+    virtual int readTimeout(Device* device, unsigned char* data, size_t length,
+                            int milliseconds) = 0;
     virtual void close(Device* device) = 0;
 };
 

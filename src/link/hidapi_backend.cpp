@@ -6,7 +6,9 @@ namespace z718 {
 
 namespace {
 
-hid_device* native(HidApi::Device* device) { return reinterpret_cast<hid_device*>(device); }
+hid_device* native(HidApi::Device* device) {
+    return reinterpret_cast<hid_device*>(device);
+}
 
 class RealHidApi final : public HidApi {
 public:
@@ -36,8 +38,8 @@ public:
     int write(Device* device, const unsigned char* data, size_t length) override {
         return hid_write(native(device), data, length);
     }
-    int read(Device* device, unsigned char* data, size_t length) override {
-        return hid_read(native(device), data, length);
+    int readTimeout(Device* device, unsigned char* data, size_t length, int milliseconds) override {
+        return hid_read_timeout(native(device), data, length, milliseconds);
     }
     void close(Device* device) override { hid_close(native(device)); }
 };
@@ -51,6 +53,8 @@ HidApi& hidBackend() {
     return installed ? *installed : real;
 }
 
-void setHidBackend(HidApi* backend) { installed = backend; }
+void setHidBackend(HidApi* backend) {
+    installed = backend;
+}
 
 }  // namespace z718

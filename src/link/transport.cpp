@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/device_watcher.h"
 #include "platform/timing.h"
 
 namespace z718 {
@@ -27,7 +28,9 @@ private:
 Link::Link(HidApi& hid, std::function<void()> processEvents)
     : hid_(hid), processEvents_(std::move(processEvents)) {}
 
-Link::~Link() { closeHandle(); }
+Link::~Link() {
+    closeHandle();
+}
 
 void Link::setDevices(QList<DeviceRecord> devices) {
     std::lock_guard lock(devicesMutex_);
@@ -51,7 +54,9 @@ void Link::clearInterface2Path(uint32_t index) {
     }
 }
 
-int Link::reportLength() const { return device(current_).reportLength; }
+int Link::reportLength() const {
+    return device(current_).reportLength;
+}
 
 bool Link::acquireLink() {
     for (int round = 0; round < 255; ++round) {
@@ -73,11 +78,15 @@ HidApi::Device* Link::openInterface1(uint32_t index) {
     closeHandle();
     HidApi::Device* handle = hid_.openPath(path.toLatin1().constData());
     if (!handle) {
-        // A refused open keeps failing until the next scan finds the device again.
-        std::lock_guard lock(devicesMutex_);
-        if (index < static_cast<uint32_t>(devices_.size())) {
-            devices_[index].interface1Path.clear();
+        // A refused open keeps failing until the next scan finds the device again; ask for that
+        // scan as a device change would, so the mouse comes back once it opens again.
+        {
+            std::lock_guard lock(devicesMutex_);
+            if (index < static_cast<uint32_t>(devices_.size())) {
+                devices_[index].interface1Path.clear();
+            }
         }
+        emit DeviceWatcher::instance().deviceChanged();
         return nullptr;
     }
     hid_.setNonblocking(handle, 0);
@@ -107,8 +116,8 @@ bool Link::hidSetTransfer(int payloadLength, bool settle) {
     if (linkSecrets().scrambling) {
         scrambleBlock(&frame_[1], linkSecrets().secrecyCode.data());
     }
-    if (onFreshHandle([&](auto* h) { return hid_.sendFeatureReport(h, frame_.data(), kFrameSize); }) <
-        0) {
+    if (onFreshHandle(
+            [&](auto* h) { return hid_.sendFeatureReport(h, frame_.data(), kFrameSize); }) < 0) {
         closeHandle();
         return false;
     }
@@ -158,11 +167,12 @@ bool Link::hidGetTransfer(int payloadLength) {
     if (linkSecrets().scrambling) {
         scrambleBlock(&frame_[1], linkSecrets().secrecyCode.data());
     }
-    const bool exchanged =
-        onFreshHandle([&](auto* h) { return hid_.sendFeatureReport(h, frame_.data(), kFrameSize); }) >=
-            0 &&
-        onFreshHandle([&](auto* h) { return hid_.getFeatureReport(h, reply_.data(), kFrameSize); }) >=
-            0;
+    const bool exchanged = onFreshHandle([&](auto* h) {
+                               return hid_.sendFeatureReport(h, frame_.data(), kFrameSize);
+                           }) >= 0 &&
+                           onFreshHandle([&](auto* h) {
+                               return hid_.getFeatureReport(h, reply_.data(), kFrameSize);
+                           }) >= 0;
     if (!exchanged) {
         closeHandle();
         return false;
@@ -189,7 +199,12 @@ bool Link::readPayload(int payloadLength) {
     std::vector<uchar> report(static_cast<size_t>(length) + 1);
     for (int offset = 0; offset < payloadLength; offset += chunk) {
         std::fill(report.begin(), report.end(), 0);
-        if (onFreshHandle([&](auto* h) { return hid_.read(h, report.data(), report.size()); }) < 0) {
+        // A report that does not come in time fails the exchange like a failed read: a device
+        // that stops answering must not hold the GUI thread for good.
+        const int got = onFreshHandle([&](auto* h) {
+            return hid_.readTimeout(h, report.data(), report.size(), durations().inputReportMs);
+        });
+        if (got <= 0) {
             return false;
         }
         const int available = std::min(chunk, kMaxPayload - offset);

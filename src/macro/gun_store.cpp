@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include "settings/ini_values.h"
+
 namespace z718 {
 
 namespace {
@@ -51,7 +53,7 @@ QVariantList GunStore::getGunData(const QString& name) const {
     if (!gunFileExists()) {
         return {};
     }
-    return QSettings(kGunDataPath, QSettings::IniFormat).value(gunKey(name)).toList();
+    return listValue(QSettings(kGunDataPath, QSettings::IniFormat).value(gunKey(name)));
 }
 
 QStringList GunStore::getGunDataKey() const {

@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include "platform/win32/win32_input.h"
+#elif defined(Z718_HAVE_EVDEV)
+#include "platform/linux/linux_input.h"
 #else
 #include "platform/portable/portable_input.h"
 #endif
@@ -22,6 +24,17 @@ InputInjector& inputInjector() {
 PointerSettings& pointerSettings() {
     static Win32PointerSettings settings;
     return settings;
+}
+#elif defined(Z718_HAVE_EVDEV)
+// The portable stand-in until the program turns system-wide remapping on.
+InputHooks& inputHooks() {
+    return linuxInput();
+}
+InputInjector& inputInjector() {
+    return linuxInput();
+}
+PointerSettings& pointerSettings() {
+    return portablePointerSettings();
 }
 #else
 InputHooks& inputHooks() {

@@ -9,6 +9,7 @@ struct Durations {
     int acquireRoundMs = 8;    // one round of waiting for the link
     int settleSleepMs = 64;    // half of a settle wait
     int reportPauseMs = 8;     // between payload output reports
+    int inputReportMs = 1000;  // the longest wait for one input report
     int commandPauseMs = 8;    // after commands that ask for a pause
     int tickMs = 10;           // one engine tick
     int updaterDelayMs = 500;  // between stopping the worker and starting the updater
@@ -17,6 +18,18 @@ struct Durations {
 // Process-wide; change it only while no worker runs.
 Durations& durations();
 
+// Where the link's and the bridges' waits go. Tests install one that records the requested
+// waits instead of sleeping, as setHidBackend installs the device.
+class Sleeper {
+public:
+    virtual ~Sleeper() = default;
+    virtual void sleep(int ms) = 0;
+};
+
+// Installs `sleeper` (not owned); nullptr goes back to really sleeping.
+void setSleeper(Sleeper* sleeper);
+
+// Waits `ms` through the installed sleeper; a wait of 0 or less is no wait at all.
 void sleepMs(int ms);
 
 }  // namespace z718

@@ -14,7 +14,9 @@ struct SimHandle {
     std::string path;
 };
 
-SimHandle* simHandle(HidApi::Device* device) { return reinterpret_cast<SimHandle*>(device); }
+SimHandle* simHandle(HidApi::Device* device) {
+    return reinterpret_cast<SimHandle*>(device);
+}
 
 std::string interfacePath(const std::string& device, int number) {
     return "sim/" + device + "/if" + std::to_string(number);
@@ -68,7 +70,9 @@ void VirtualMouse::setKeyboardPresent(bool present) {
     announceChange();
 }
 
-void VirtualMouse::announceChange() { emit DeviceWatcher::instance().deviceChanged(); }
+void VirtualMouse::announceChange() {
+    emit DeviceWatcher::instance().deviceChanged();
+}
 
 void VirtualMouse::setScrambling(const std::array<uchar, 8>& code) {
     std::lock_guard lock(mutex_);
@@ -128,7 +132,8 @@ HidApi::Enumeration* VirtualMouse::enumerate(uint16_t vendorId, uint16_t product
     auto* list = new Enumeration;
     for (SimDevice* device : {&keyboard_, &mouse_}) {
         const CatalogueEntry& e = device->entry;
-        const bool wanted = (vendorId == 0 || vendorId == e.vid) && (productId == 0 || productId == e.pid);
+        const bool wanted =
+            (vendorId == 0 || vendorId == e.vid) && (productId == 0 || productId == e.pid);
         if (!present(*device) || !wanted) {
             continue;
         }
@@ -152,7 +157,8 @@ HidApi::Device* VirtualMouse::openPath(const char* path) {
     const std::string wanted(path);
     for (SimDevice* device : {&keyboard_, &mouse_}) {
         if (present(*device) && !failing(OpenRefused) &&
-            (wanted == interfacePath(device->name, 1) || wanted == interfacePath(device->name, 2))) {
+            (wanted == interfacePath(device->name, 1) ||
+             wanted == interfacePath(device->name, 2))) {
             ++openHandles_;
             return reinterpret_cast<Device*>(new SimHandle{wanted});
         }
@@ -225,10 +231,14 @@ int VirtualMouse::write(Device* handle, const unsigned char* data, size_t length
     return static_cast<int>(length);
 }
 
-int VirtualMouse::read(Device* handle, unsigned char* data, size_t length) {
+int VirtualMouse::readTimeout(Device* handle, unsigned char* data, size_t length,
+                              int milliseconds) {
     std::unique_lock lock(mutex_);
     ++calls_;
-    inputChanged_.wait(lock, [&] { return !failing(InputNeverComes) || !deviceFor(handle); });
+    if (!inputChanged_.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                                [&] { return !failing(InputNeverComes) || !deviceFor(handle); })) {
+        return 0;
+    }
     SimDevice* device = deviceFor(handle);
     if (!device || failing(ReadFails)) {
         return -1;

@@ -23,7 +23,8 @@ public:
         GetFeatureFails = 1u << 2,
         WriteFails = 1u << 3,
         ReadFails = 1u << 4,
-        InputNeverComes = 1u << 5,  // a read blocks until the fault is cleared or the device goes
+        InputNeverComes =
+            1u << 5,  // a read waits until the fault clears, the device goes or it times out
     };
 
     // Uses the catalogue's mouse (type 1) and keyboard (type 0) entries.
@@ -60,7 +61,7 @@ public:
     int sendFeatureReport(Device* device, const unsigned char* data, size_t length) override;
     int getFeatureReport(Device* device, unsigned char* data, size_t length) override;
     int write(Device* device, const unsigned char* data, size_t length) override;
-    int read(Device* device, unsigned char* data, size_t length) override;
+    int readTimeout(Device* device, unsigned char* data, size_t length, int milliseconds) override;
     void close(Device* device) override;
 
 private:

@@ -18,7 +18,6 @@ public:
 
     void setHid(Hid_Thread* hid) { hid_ = hid; }
     Hid_Thread* hid() const { return hid_; }
-    bool audioEnabled() const { return audioEnabled_; }
     z718::SettingsStore& settings() { return settings_; }
 
     // Calls a function of the scene's root object; false when there is no such function.

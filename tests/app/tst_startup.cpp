@@ -10,19 +10,23 @@ class StartupTest : public QObject {
 private slots:
     void secondInstanceExitsWithOne();
     void staleLockDoesNotBlock();
+    void otherUsersCopyDoesNotBlock();
     void entersTheExecutablesFolder();
 
 private:
-    QProcess* start(QObject* parent, const QString& workingDir);
+    // runtimeDir stands for the user: each user's session has a runtime folder of its own.
+    QProcess* start(QObject* parent, const QString& workingDir, const QString& runtimeDir = {});
     static bool waitForOutput(QProcess* process, const QByteArray& text);
 
-    QTemporaryDir tmp_;  // the lock lives in the temp folder: keep it apart from other runs
+    QTemporaryDir tmp_;  // the lock's folder: keep it apart from other runs
 };
 
-QProcess* StartupTest::start(QObject* parent, const QString& workingDir) {
+QProcess* StartupTest::start(QObject* parent, const QString& workingDir,
+                             const QString& runtimeDir) {
     auto* process = new QProcess(parent);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TMPDIR", tmp_.path());
+    env.insert("XDG_RUNTIME_DIR", runtimeDir.isEmpty() ? tmp_.path() : runtimeDir);
     env.insert("QT_QPA_PLATFORM", "offscreen");
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(workingDir);
@@ -68,6 +72,19 @@ void StartupTest::staleLockDoesNotBlock() {
     QVERIFY(waitForOutput(next, "Device Connect"));
     next->kill();
     next->waitForFinished(10000);
+}
+
+void StartupTest::otherUsersCopyDoesNotBlock() {
+    QTemporaryDir otherUser;
+    QObject owner;
+    QProcess* theirs = start(&owner, tmp_.path(), otherUser.path());
+    QVERIFY(waitForOutput(theirs, "Device Connect"));
+    QProcess* mine = start(&owner, tmp_.path());
+    QVERIFY(waitForOutput(mine, "Device Connect"));
+    for (QProcess* process : {theirs, mine}) {
+        process->kill();
+        process->waitForFinished(10000);
+    }
 }
 
 void StartupTest::entersTheExecutablesFolder() {

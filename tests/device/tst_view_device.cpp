@@ -3,6 +3,7 @@
 
 #include "device_rig.h"
 #include "platform/portable/portable_input.h"
+#include "support/recorded_waits.h"
 #include "support/scripted_prompts.h"
 #include "ui/myQQuickView.h"
 #include "ui/prompts.h"
@@ -79,19 +80,21 @@ private slots:
 #endif
         QVERIFY(QDir().mkpath(QStringLiteral("update")));
         ScratchDir::write(QStringLiteral("update/update"),
-                          "#!/bin/sh\necho started > update/started\nsleep 1\n");
+                          "#!/bin/sh\necho started > update/started\nexec sleep 30\n");
         QFile::setPermissions(QStringLiteral("update/update"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         t_->rig.hid->startWorker(1);
-        QElapsedTimer timer;
-        timer.start();
+        durations().updaterDelayMs = 500;
+        RecordedWaits waits;
         t_->view.openUpdateExe();
         QVERIFY(!t_->rig.hid->workerRunning());
-        QVERIFY(timer.elapsed() < 900);  // the updater is not waited for
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("update/started")), 10000);
-        // Let it end before the view that owns it goes away.
+        QCOMPARE(waits.waits, QList<int>{500});
         auto* updater = t_->view.findChild<QProcess*>();
-        QVERIFY(updater && updater->waitForFinished(10000));
+        QVERIFY(updater && updater->state() != QProcess::NotRunning);  // not waited for
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("update/started")), 10000);
+        // End it before the view that owns it goes away.
+        updater->kill();
+        QVERIFY(updater->waitForFinished(10000));
     }
 
 private:

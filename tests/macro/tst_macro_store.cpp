@@ -117,8 +117,10 @@ private slots:
         QCOMPARE(store_->loadMacroIni("gap"), (QStringList{"0", "1,A", "0", "0"}));
         ScratchDir::write("./modules/macro/bad.bin", "[config]\ntotal=-4\n");
         QCOMPARE(store_->loadMacroIni("bad"), QStringList{"0"});
-        ScratchDir::write(z718::kGunDataPath, "[gunData]\nAK=L-Click, 10, 2, -3, 0\n");
+        ScratchDir::write(z718::kGunDataPath,
+                          "[gunData]\nAK=L-Click, 10, 2, -3, 0\nsingle=L-Click\n");
         QCOMPARE(guns_->getGunData("AK"), gunValues(2));
+        QCOMPARE(guns_->getGunData("single"), QVariantList{});  // one value is not a list
     }
 
     void configFollowsSelectedDevice() {

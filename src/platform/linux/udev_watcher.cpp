@@ -43,7 +43,10 @@ QObject* UdevWatcher::create(QObject* parent, std::function<void()> onChange) {
         return nullptr;
     }
     udev_monitor* monitor = udev_monitor_new_from_netlink(context, "udev");
-    if (!monitor || udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0 ||
+    // hidraw for the device link, input for the mouse's event nodes.
+    if (!monitor ||
+        udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0 ||
+        udev_monitor_filter_add_match_subsystem_devtype(monitor, "input", nullptr) < 0 ||
         udev_monitor_enable_receiving(monitor) < 0) {
         // Containers often have no udev netlink socket; detection then relies on the poll at start.
         if (monitor) {

@@ -61,15 +61,25 @@ void PortableInput::keybdEvent(uint8_t vk, uint8_t scan, uint32_t flags) {
 
 bool PortableInput::feedKey(uint32_t vk, uint32_t scanCode, bool up, uint32_t time) {
     std::lock_guard lock(mutex_);
-    return runKeyboard({up ? win::kWmKeyUp : win::kWmKeyDown, vk, scanCode, up ? win::kLlkhfUp : 0u,
-                        time ? time : now()});
+    const uint32_t flags = (up ? win::kLlkhfUp : 0u) | (observeOnly_ ? win::kLlkhfInjected : 0u);
+    return runKeyboard({up ? win::kWmKeyUp : win::kWmKeyDown, vk, observeOnly_ ? 0u : scanCode,
+                        flags, time ? time : now()});
 }
 
 bool PortableInput::feedMouse(uint32_t message, int32_t x, int32_t y, uint32_t mouseData,
                               uint32_t time) {
     std::lock_guard lock(mutex_);
     cursor_ = {x, y};
+    if (observeOnly_) {
+        deliver({true, message, mouseData, false});
+        return true;
+    }
     return runMouse({message, x, y, mouseData, 0, time ? time : now()});
+}
+
+void PortableInput::setObserveOnly(bool observeOnly) {
+    std::lock_guard lock(mutex_);
+    observeOnly_ = observeOnly;
 }
 
 std::vector<PortableInput::Delivered> PortableInput::delivered() const {

@@ -40,6 +40,11 @@ public:
     bool feedMouse(uint32_t message, int32_t x, int32_t y, uint32_t mouseData = 0,
                    uint32_t time = 0);
 
+    // While a system-wide backend feeds the hooks from the devices themselves, what the window
+    // sees has been through the hooks already: its keys are still reported, as injected keys
+    // (which never take part in the sixth button's chord), and its buttons pass untouched.
+    void setObserveOnly(bool observeOnly);
+
     std::vector<Delivered> delivered() const;
     void clearDelivered();
 
@@ -60,6 +65,7 @@ private:
     std::array<int32_t, 2> cursor_{};
     std::vector<Delivered> delivered_;
     DeliverySink sink_;
+    bool observeOnly_ = false;
     std::chrono::steady_clock::time_point start_;
 };
 
