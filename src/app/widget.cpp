@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QThread>
 
 #include "link/catalogue.h"
 #include "link/user_event.h"

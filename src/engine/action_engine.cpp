@@ -54,17 +54,39 @@ ActionEngine::ActionEngine(MySafeQueue& events, MyQueue& macroQueue, MyQueue& ac
 void ActionEngine::run(const std::atomic<bool>& running) {
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::milliseconds(durations().tickMs);
-    auto deadline = Clock::now();
+    auto deadline = Clock::now() - period;  // the first tick comes at once
     while (running.load()) {
-        deadline += period;
-        // After a long stall (a suspended machine) start afresh rather than racing through
-        // every missed tick.
-        if (Clock::now() - deadline > std::chrono::seconds(1)) {
-            deadline = Clock::now() + period;
+        if (park(running)) {
+            if (!running.load()) {
+                break;
+            }
+            deadline = Clock::now();  // the waking event is answered at once
+        } else {
+            deadline += period;
+            // After a long stall (a suspended machine) start afresh rather than racing
+            // through every missed tick.
+            if (Clock::now() - deadline > std::chrono::seconds(1)) {
+                deadline = Clock::now() + period;
+            }
+            sleepUntil(deadline);
         }
-        sleepUntil(deadline);
         tick();
     }
+}
+
+bool ActionEngine::park(const std::atomic<bool>& running) {
+    if (!queuesIdle()) {
+        return false;
+    }
+    if (beforePark_) {
+        beforePark_();
+    }
+    return events_.parkWhileEmpty(running);
+}
+
+bool ActionEngine::queuesIdle() const {
+    return actionQueue_.idle() && macroQueue_.idle() && actionQueue_.wait == 0 &&
+           macroQueue_.wait == 0;
 }
 
 void ActionEngine::tick() {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <bitset>
 #include <cstdint>
+#include <functional>
 
 #include "engine/queues.h"
 #include "engine/shared_tables.h"
@@ -40,17 +41,27 @@ enum RepeatMode : int32_t {
 
 // The button-action engine: every 10 ms tick it takes one button event from the hooks, turns
 // it into action words by the key-matrix table, and plays at most one word of the action
-// queue and one of the macro queue through the injector.
+// queue and one of the macro queue through the injector. With nothing to do it parks until
+// the hooks bring an event, and answers it at once.
 class ActionEngine {
 public:
     ActionEngine(MySafeQueue& events, MyQueue& macroQueue, MyQueue& actionQueue,
                  platform::InputInjector& injector, const KeyMatrixTable& matrix = keyMatrix(),
                  const MacroSlots& macros = macroSlots());
 
-    // Ticks on steady 10 ms deadlines until running turns false.
+    // Ticks on steady 10 ms deadlines until running turns false. While the event ring, the
+    // Windows-key countdown and both queues are empty it parks; the event that wakes it gets
+    // a tick at once, and the deadlines run from there. Whoever clears running must then
+    // call the event queue's wake().
     void run(const std::atomic<bool>& running);
     // One tick's work, without the sleep.
     void tick();
+    // Nothing left to play: both queues are empty and no delay runs.
+    bool queuesIdle() const;
+
+    // Called on the worker each time its queues are found empty, just before it parks.
+    // Tests use it to land an event in that very moment.
+    void setBeforePark(std::function<void()> callback) { beforePark_ = std::move(callback); }
 
     bool stopping() const { return stop_; }
     uint64_t ticks() const { return ticks_.load(); }
@@ -65,6 +76,7 @@ private:
     void stopMacro();
     void step(MyQueue& queue, int& remaining);
     void perform(uint32_t word, MyQueue& queue, int& remaining);
+    bool park(const std::atomic<bool>& running);
 
     MySafeQueue& events_;
     MyQueue& macroQueue_;
@@ -81,6 +93,7 @@ private:
     std::bitset<256> heldActions_;  // codes pressed through the action queue, not yet released
     int reservedActions_ = 0;
     std::atomic<uint64_t> ticks_{0};
+    std::function<void()> beforePark_;
 };
 
 }  // namespace z718

@@ -4,6 +4,7 @@
 #include <array>
 #include <atomic>
 #include <bitset>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -12,7 +13,8 @@
 // wait) and the countdown of a held-back Windows-key press. Push and pop take the ring's lock;
 // the countdown is atomic because the hooks set it while the worker counts it down.
 // A full ring drops new events, but never the release of a press it took: every press taken
-// keeps a place free for its release, so no replayed button or key stays down.
+// keeps a place free for its release, so no replayed button or key stays down. A worker with
+// nothing to do parks here until an event, a countdown or a wake() comes.
 class MySafeQueue : public QObject {
     Q_OBJECT
 public:
@@ -24,13 +26,22 @@ public:
     bool push(int event);
     std::optional<int> pop();
 
-    void setCountdown(int ticks) { countdown_.store(ticks); }
+    void setCountdown(int ticks);
     // Counts a running countdown down by one; true when this call brought it to zero.
     bool countDown();
 
+    // Worker side: returns false at once when an event waits or a countdown runs; otherwise
+    // blocks until one does or `running` turns false, and returns true.
+    bool parkWhileEmpty(const std::atomic<bool>& running);
+    // Wakes a parked worker, so that it sees a `running` flag cleared before this call.
+    void wake();
+
 private:
+    bool empty() const { return head_ == tail_ && countdown_.load() == 0; }
+
     std::atomic<int> countdown_{0};
     std::mutex mutex_;
+    std::condition_variable wakeUp_;
     std::array<int32_t, kRingSize> ring_{};
     int head_ = 0;
     int tail_ = 0;

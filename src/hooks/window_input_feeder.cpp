@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointingDevice>
+#include <QStyleHints>
 
 #include "platform/linux/evdev_keymap.h"
 
@@ -75,9 +77,12 @@ bool WindowInputFeeder::eventFilter(QObject* watched, QEvent* event) {
             return !input_.feedKey(codes.vk, codes.scanCode, event->type() == QEvent::KeyRelease);
         }
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
             return feedMouse(static_cast<QWindow*>(watched), static_cast<QMouseEvent*>(event));
+        case QEvent::MouseButtonDblClick:
+            // Only a notice about the press that came just before it, which the hooks have
+            // seen. A swallowed press's notice goes too: its replay brings its own.
+            return swallowedPresses_.testFlag(static_cast<QMouseEvent*>(event)->button());
         default:
             return false;
     }
@@ -89,8 +94,14 @@ bool WindowInputFeeder::feedMouse(QWindow* window, QMouseEvent* event) {
     const bool up = event->type() == QEvent::MouseButtonRelease;
     for (const ButtonMessages& b : kButtons) {
         if (b.button == event->button()) {
-            return !input_.feedMouse(up ? b.up : b.down, globalPos_.x(), globalPos_.y(),
-                                     b.mouseData);
+            const bool swallowed =
+                !input_.feedMouse(up ? b.up : b.down, globalPos_.x(), globalPos_.y(), b.mouseData);
+            if (!up) {
+                swallowedPresses_.setFlag(b.button, swallowed);
+            } else if (swallowed && event->buttons() == Qt::NoButton) {
+                keepGrabOverSwallowedRelease(event);
+            }
+            return swallowed;
         }
     }
     return false;
@@ -101,8 +112,13 @@ void WindowInputFeeder::replayButton(uint32_t message) {
         if ((message == b.down || message == b.up) && window_) {
             const bool down = message == b.down;
             replayedButtons_.setFlag(b.button, down);
-            QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
-                              window_->mapFromGlobal(globalPos_), globalPos_, b.button,
+            // The system recognises double clicks among injected presses too. As with its
+            // own, the second press comes as the double-click event alone; the window turns
+            // it into a press and a double click.
+            const QEvent::Type type = !down                     ? QEvent::MouseButtonRelease
+                                      : isSecondClick(b.button) ? QEvent::MouseButtonDblClick
+                                                                : QEvent::MouseButtonPress;
+            QMouseEvent event(type, window_->mapFromGlobal(globalPos_), globalPos_, b.button,
                               replayedButtons_, QGuiApplication::keyboardModifiers());
             replaying_ = true;
             QCoreApplication::sendEvent(window_, &event);
@@ -110,6 +126,43 @@ void WindowInputFeeder::replayButton(uint32_t message) {
             return;
         }
     }
+}
+
+// Once the system's last release has been delivered, Qt drops the pointer's grab, which
+// cancels the press the engine replayed meanwhile: its own release would find no receiver.
+// The grab is kept for that replayed release: the drop goes unannounced and is undone as soon
+// as the system's release has been handled.
+void WindowInputFeeder::keepGrabOverSwallowedRelease(QMouseEvent* event) {
+    QPointer<QObject> grabber = event->exclusiveGrabber(event->point(0));
+    if (!grabber) {
+        return;
+    }
+    auto* device = const_cast<QPointingDevice*>(event->pointingDevice());
+    device->blockSignals(true);
+    QMetaObject::invokeMethod(
+        this,
+        [device, grabber] {
+            if (grabber) {
+                QMouseEvent current(QEvent::MouseMove, QPointF(), QPointF(), Qt::NoButton,
+                                    Qt::NoButton, Qt::NoModifier, device);
+                current.setExclusiveGrabber(current.point(0), grabber);
+            }
+            device->blockSignals(false);
+        },
+        Qt::QueuedConnection);
+}
+
+bool WindowInputFeeder::isSecondClick(Qt::MouseButton button) {
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const bool second =
+        button == lastClickButton_ && lastClick_.isValid() &&
+        lastClick_.elapsed() < hints->mouseDoubleClickInterval() &&
+        (globalPos_ - lastClickPos_).manhattanLength() <= hints->mouseDoubleClickDistance();
+    // A third press starts a new pair.
+    lastClickButton_ = second ? Qt::NoButton : button;
+    lastClickPos_ = globalPos_;
+    lastClick_.start();
+    return second;
 }
 
 }  // namespace z718

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -36,11 +37,17 @@ public:
 private:
     bool feedMouse(QWindow* window, QMouseEvent* event);
     void replayButton(uint32_t message);
+    bool isSecondClick(Qt::MouseButton button);
+    void keepGrabOverSwallowedRelease(QMouseEvent* event);
 
     platform::PortableInput& input_;
     QPointer<QWindow> window_;  // where the pointer was last seen
     QPoint globalPos_;
     Qt::MouseButtons replayedButtons_;
+    Qt::MouseButtons swallowedPresses_;
+    Qt::MouseButton lastClickButton_ = Qt::NoButton;
+    QPoint lastClickPos_;
+    QElapsedTimer lastClick_;
     bool replaying_ = false;
 };
 

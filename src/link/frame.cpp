@@ -10,7 +10,9 @@ namespace {
 constexpr uchar kKeyTable[8] = {'H', 'a', 'P', 'v', 'u', 'K', 'o', 'l'};
 constexpr int kSwapPairs[4][2] = {{0, 5}, {1, 4}, {2, 7}, {3, 6}};
 
-uchar nibbleSwapped(uchar b) { return static_cast<uchar>((b << 4) | (b >> 4)); }
+uchar nibbleSwapped(uchar b) {
+    return static_cast<uchar>((b << 4) | (b >> 4));
+}
 
 uint64_t toBigEndian(const uchar b[8]) {
     uint64_t value = 0;

@@ -33,7 +33,8 @@ ScanResult scanDevices(HidApi& hid, const QList<CatalogueEntry>& entries, uint32
     result.currentIndex = previousIndex;
     for (int n = 0; n < entries.size(); ++n) {
         const CatalogueEntry& entry = entries[n];
-        DeviceRecord record{n, entry.name, entry.type, {}, {}, static_cast<int>(entry.reportLength)};
+        DeviceRecord record{n,  entry.name, entry.type,
+                            {}, {},         static_cast<int>(entry.reportLength)};
         findInterfaces(hid, entry, record);
         if (!record.interface1Path.isEmpty()) {
             result.currentIndex = static_cast<uint32_t>(n);

@@ -26,7 +26,7 @@ QString picturesDir() {
 ProfileManager::ProfileManager(SettingsStore& store, Prompts& prompts, QWidget* dialogParent)
     : store_(store), prompts_(prompts), dialogParent_(dialogParent) {}
 
-bool ProfileManager::loadProfile(int profile) {
+bool ProfileManager::importProfile(int profile) {
     const QString chosen =
         prompts_.openFileName(dialogParent_, tr("Open File"), desktopDir(), tr("Profile(*.pf)"));
     if (chosen.isEmpty()) {
@@ -36,7 +36,7 @@ bool ProfileManager::loadProfile(int profile) {
     return true;
 }
 
-void ProfileManager::saveProfile(int profile) {
+void ProfileManager::exportProfile(int profile) {
     if (!SettingsStore::isProfileIndex(profile)) {
         return;
     }
@@ -58,11 +58,11 @@ void ProfileManager::saveProfile(int profile) {
     QFile::copy(source, chosen);
 }
 
-void ProfileManager::resetProfile(int profile, const QString& defaultPath) {
+void ProfileManager::resetToDefault(int profile, const QString& defaultPath) {
     store_.replaceProfile(profile, defaultPath);
 }
 
-void ProfileManager::copyProfile(int destprofile, int srcprofile) {
+void ProfileManager::copy(int destprofile, int srcprofile) {
     if (!SettingsStore::isProfileIndex(srcprofile)) {
         return;
     }
@@ -70,7 +70,7 @@ void ProfileManager::copyProfile(int destprofile, int srcprofile) {
     store_.replaceProfile(destprofile, store_.profile(srcprofile).fileName());
 }
 
-QString ProfileManager::getCustomFilePath() {
+QString ProfileManager::pickCustomImage() {
     const QString chosen = prompts_.openFileName(dialogParent_, tr("Open File"), picturesDir(),
                                                  tr("Image Files(*.png)"));
     if (chosen.isEmpty()) {

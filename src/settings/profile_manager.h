@@ -15,11 +15,11 @@ class ProfileManager {
 public:
     ProfileManager(SettingsStore& store, Prompts& prompts, QWidget* dialogParent = nullptr);
 
-    bool loadProfile(int profile);
-    void saveProfile(int profile);
-    void resetProfile(int profile, const QString& defaultPath = kDefaultProfilePath);
-    void copyProfile(int destprofile, int srcprofile);
-    QString getCustomFilePath();
+    bool importProfile(int profile);
+    void exportProfile(int profile);
+    void resetToDefault(int profile, const QString& defaultPath = kDefaultProfilePath);
+    void copy(int destprofile, int srcprofile);
+    QString pickCustomImage();
 
 private:
     SettingsStore& store_;

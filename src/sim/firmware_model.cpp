@@ -64,6 +64,8 @@ int FirmwareModel::expectedPayload(uchar code, const Frame& f) const {
     }
 }
 
+// The command tables of the firmware, one case a line where it fits.
+// clang-format off
 void FirmwareModel::applySet(uchar code, const Frame& f, const std::vector<uchar>& p) {
     FirmwareState& s = state_;
     const uchar* d = &f[2];  // d[0] is data1
@@ -166,5 +168,6 @@ void FirmwareModel::answerGet(uchar code, const Frame& f) {
     }
     reply_[8] = frameChecksum(&reply_[1]);
 }
+// clang-format on
 
 }  // namespace z718::sim

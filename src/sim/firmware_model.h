@@ -15,29 +15,29 @@ namespace z718::sim {
 struct FirmwareState {
     uchar reportRate = 1;
     uchar sensorType = 0x12;
-    std::array<uchar, 2> functionOptions{};     // option1, option2 of 03H / 83H
+    std::array<uchar, 2> functionOptions{};  // option1, option2 of 03H / 83H
     uchar dpiMaxStage = 7;
-    std::array<uchar, 8> dpiCodes{};             // 11H / 91H
-    uchar dpiStage = 0;                          // 0BH / 8BH
-    std::array<uchar, 3> rgbEffect{};            // 0DH / 8DH (mouse)
-    std::map<uchar, std::array<uchar, 24>> stageColors;       // 10H / 90H by type
-    std::map<uchar, std::array<uchar, 3>> ledInstruct;        // 07H / 87H by type
-    std::array<uchar, 512> keyMatrix{};          // 0DH / 8DH (keyboard); 92H reads 64
-    std::map<uchar, std::array<uchar, 192>> macros;           // 11H / 91H (keyboard); 93H reads 128
-    std::array<uchar, 2> firmwareVersion{0x01, 0x05};          // 80H
-    std::array<uchar, 4> secrecyCode{};          // 00H
-    std::array<uchar, 5> gunData{};              // 04H
-    std::array<uchar, 2> xySensitive{};          // 0EH without payload
-    std::array<uchar, 21> keyOnOff{};            // 0EH / 8EH
-    uchar currentProfile = 0;                    // 02H / 82H
-    std::array<uchar, 4> keyboardOptions{};      // 03H / 83H (keyboard)
+    std::array<uchar, 8> dpiCodes{};                     // 11H / 91H
+    uchar dpiStage = 0;                                  // 0BH / 8BH
+    std::array<uchar, 3> rgbEffect{};                    // 0DH / 8DH (mouse)
+    std::map<uchar, std::array<uchar, 24>> stageColors;  // 10H / 90H by type
+    std::map<uchar, std::array<uchar, 3>> ledInstruct;   // 07H / 87H by type
+    std::array<uchar, 512> keyMatrix{};                  // 0DH / 8DH (keyboard); 92H reads 64
+    std::map<uchar, std::array<uchar, 192>> macros;      // 11H / 91H (keyboard); 93H reads 128
+    std::array<uchar, 2> firmwareVersion{0x01, 0x05};    // 80H
+    std::array<uchar, 4> secrecyCode{};                  // 00H
+    std::array<uchar, 5> gunData{};                      // 04H
+    std::array<uchar, 2> xySensitive{};                  // 0EH without payload
+    std::array<uchar, 21> keyOnOff{};                    // 0EH / 8EH
+    uchar currentProfile = 0;                            // 02H / 82H
+    std::array<uchar, 4> keyboardOptions{};              // 03H / 83H (keyboard)
     std::array<uchar, 4> buttonSensitivity{4, 4, 4, 4};  // 84H
-    std::array<uchar, 5> ledType{};              // 08H / 88H: effect, speed, light, color, direction
-    uchar keyboardMode = 0;                      // 09H / 89H
-    std::array<uchar, 2> indicatorLight{};       // 07H (keyboard)
-    std::map<uchar, std::array<uchar, 512>> userPictures;     // 12H / 92H (keyboard)
-    std::map<uchar, std::array<uchar, 3>> colors;             // 14H / 94H
-    int recoveries = 0;                          // 13H
+    std::array<uchar, 5> ledType{};         // 08H / 88H: effect, speed, light, color, direction
+    uchar keyboardMode = 0;                 // 09H / 89H
+    std::array<uchar, 2> indicatorLight{};  // 07H (keyboard)
+    std::map<uchar, std::array<uchar, 512>> userPictures;  // 12H / 92H (keyboard)
+    std::map<uchar, std::array<uchar, 3>> colors;          // 14H / 94H
+    int recoveries = 0;                                    // 13H
 };
 
 // The firmware of one device: it takes command frames and payload bytes and produces reply

@@ -1,7 +1,8 @@
 #include "ui/Hid_Thread.h"
 
 #include <QCoreApplication>
-#include <QtConcurrent/QtConcurrentRun>
+
+#include "platform/thread_name.h"
 
 Hid_Thread::Hid_Thread(z718::ConnectionHost* owner, QObject* parent)
     : QObject(parent),
@@ -18,13 +19,19 @@ Hid_Thread::~Hid_Thread() {
 }
 
 void Hid_Thread::startWorker(uint32_t deviceIndex) {
-    workerRunning_.store(true);
-    worker_ = QtConcurrent::run(&Hid_Thread::keyActionLoop, this, deviceIndex);
+    if (workerRunning_.exchange(true)) {
+        return;
+    }
+    worker_ = std::thread([this, deviceIndex] {
+        z718::platform::nameThisThread("z718-engine");
+        keyActionLoop(deviceIndex);
+    });
 }
 
 void Hid_Thread::stopWorker() {
     if (workerRunning_.exchange(false)) {
-        worker_.waitForFinished();
+        eventQueue_->wake();
+        worker_.join();
     }
 }
 
@@ -35,7 +42,9 @@ void Hid_Thread::keyActionLoop(uint did) {
     link_.clearInterface2Path(did);
 }
 
-uchar Hid_Thread::hidCS(uchar* cmd) { return z718::frameChecksum(cmd); }
+uchar Hid_Thread::hidCS(uchar* cmd) {
+    return z718::frameChecksum(cmd);
+}
 
 void Hid_Thread::USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]) {
     z718::scrambleBlock(FIFOBuf, SecrecyCode);
@@ -45,6 +54,10 @@ void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]) {
     z718::unscrambleBlock(FIFOBuf, SecrecyCode);
 }
 
-void Hid_Thread::swichCurDevice(uint did) { detection_.selectDevice(did); }
+void Hid_Thread::swichCurDevice(uint did) {
+    detection_.selectDevice(did);
+}
 
-void Hid_Thread::chkDeviceIsEnCode() { detection_.connectCurrent(); }
+void Hid_Thread::chkDeviceIsEnCode() {
+    detection_.connectCurrent();
+}

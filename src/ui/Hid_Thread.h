@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QFuture>
 #include <QObject>
 #include <QVariant>
 #include <atomic>
+#include <thread>
 
 #include "device/command_set.h"
 #include "engine/action_engine.h"
@@ -86,8 +86,7 @@ public slots:
     void hid_92H_GetUserPicture(uchar index, uchar* src512);
     void hid_94H_GetColor(uchar index, uchar& rValue, uchar& gValue, uchar& bValue);
     void hid_83H_GetFunctionOption(uchar& type, uchar& option1, uchar& option2);
-    bool hid_87H_GetLEDInstructFunction(uchar type, uchar& option1, uchar& option2,
-                                        uchar& option3);
+    bool hid_87H_GetLEDInstructFunction(uchar type, uchar& option1, uchar& option2, uchar& option3);
     void hid_8BH_GetCurrentDPIStage(uchar& dpiStage);
     void hid_8DH_GetRGBLedEffect(uchar& effect, uchar& option1, uchar& option2);
     void hid_90H_GetLED8StageColor(uchar type, uchar* src24);
@@ -110,5 +109,6 @@ private:
     MyQueue* actionQueue_ = new MyQueue;
     z718::ActionEngine engine_;
     std::atomic<bool> workerRunning_{false};
-    QFuture<void> worker_;
+    // A thread of its own: the worker parks for hours and must never wait for a pool slot.
+    std::thread worker_;
 };

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "ui/myQQuickView.h"
+#include "ui/scene_source.h"
 
 Ui_Controler::Ui_Controler(QObject* parent) : QObject(parent) {}
 
@@ -21,7 +22,7 @@ void Ui_Controler::setupWindow(QWidget* window, QObject* hid) {
     view_->setObjectName(QStringLiteral("ui_View"));
     view_->setResizeMode(QQuickWidget::SizeViewToRootObject);
     view_->setClearColor(Qt::transparent);
-    view_->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    view_->setSource(z718::sceneSource());
     // Registered only after loading, so scene code that runs while loading sees them undefined.
     QQmlContext* context = view_->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), view_);
@@ -63,4 +64,6 @@ void Ui_Controler::setBusy(int busyTime) {
     }
 }
 
-void Ui_Controler::setBusy() { setBusy(0); }
+void Ui_Controler::setBusy() {
+    setBusy(0);
+}

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QGenericArgument>
+#include <QQmlEngine>
 #include <QQuickItem>
 
 #include "i18n/key_names.h"
@@ -9,6 +10,8 @@
 
 myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
     z718::buildKeyNameTable();
+    // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
+    engine()->addImportPath(QStringLiteral("qrc:/"));
 }
 
 myQQuickView::~myQQuickView() = default;

@@ -52,21 +52,21 @@ QVariantList myQQuickView::getNameList(QVariant type) {
 }
 
 bool myQQuickView::loadProfile(int profile) {
-    return z718::ProfileManager(settings_, z718::prompts(), this).loadProfile(profile);
+    return z718::ProfileManager(settings_, z718::prompts(), this).importProfile(profile);
 }
 
 void myQQuickView::saveProfile(int profile) {
-    z718::ProfileManager(settings_, z718::prompts(), this).saveProfile(profile);
+    z718::ProfileManager(settings_, z718::prompts(), this).exportProfile(profile);
 }
 
 void myQQuickView::resetProfile(int profile) {
-    z718::ProfileManager(settings_, z718::prompts(), this).resetProfile(profile);
+    z718::ProfileManager(settings_, z718::prompts(), this).resetToDefault(profile);
 }
 
 void myQQuickView::copyProfile(int destprofile, int srcprofile) {
-    z718::ProfileManager(settings_, z718::prompts(), this).copyProfile(destprofile, srcprofile);
+    z718::ProfileManager(settings_, z718::prompts(), this).copy(destprofile, srcprofile);
 }
 
 QString myQQuickView::getCustomFilePath() {
-    return z718::ProfileManager(settings_, z718::prompts(), this).getCustomFilePath();
+    return z718::ProfileManager(settings_, z718::prompts(), this).pickCustomImage();
 }

@@ -7,6 +7,7 @@
 #include "platform/timing.h"
 #include "sim/virtual_mouse.h"
 #include "support/debug_capture.h"
+#include "support/probe_scene.h"
 #include "ui/Ui_Controler.h"
 #include "ui/myQQuickView.h"
 
@@ -35,6 +36,7 @@ private:
 };
 
 void WidgetTest::init() {
+    test::useProbeScene();
     durations() = Durations{};
     durations().pollMs = 150;
     mouse_ = std::make_unique<sim::VirtualMouse>();

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <atomic>
+#include <thread>
 #include <vector>
 
 #include "engine/action_engine.h"
@@ -11,7 +12,7 @@
 namespace z718::test {
 
 // The portable input system, the hooks and an engine with tables of its own, stepped tick by
-// tick; the worker-running flag is in the test's hand.
+// tick or run by a worker thread; the worker-running flag is in the test's hand.
 struct EngineRig {
     platform::PortableInput input;
     MySafeQueue events;
@@ -31,10 +32,23 @@ struct EngineRig {
                           },
                           &running, &events}};
     int tick = 0;
+    std::thread worker;
 
     EngineRig() {
         input.install([this](int n, const auto& e) { return hooks.keyboard(n, e); },
                       [this](int n, const auto& e) { return hooks.mouse(n, e); });
+    }
+    ~EngineRig() { stopWorker(); }
+
+    void startWorker() {
+        worker = std::thread([this] { engine.run(running); });
+    }
+    void stopWorker() {
+        if (worker.joinable()) {
+            running.store(false);
+            events.wake();
+            worker.join();
+        }
     }
 
     void assign(int button, KeyEntry entry) {

@@ -1,6 +1,7 @@
-// The engine's worker on its own thread: its tick period, and its run against a hook thread and
-// a GUI thread that rewrites the shared tables meanwhile. Run under ThreadSanitizer, the latter
-// finds any unsynchronised access, such as a read of a half-written entry or macro slot.
+// The engine's worker on its own thread: its tick period, how it parks and wakes, and its run
+// against a hook thread and a GUI thread that rewrites the shared tables meanwhile. Run under
+// ThreadSanitizer, the latter finds any unsynchronised access, such as a read of a half-written
+// entry or macro slot.
 #include <QtTest>
 #include <thread>
 
@@ -17,6 +18,12 @@ private slots:
     // Ticks sleep to steady deadlines, so their mean period stays 10 ms even when each tick's
     // work takes a while; the loop ends once the running flag drops.
     void meanPeriodOver500TicksIsTenMilliseconds();
+    // With nothing to do the worker does not tick at all; an event gets its tick at once
+    // rather than at the next deadline.
+    void idleWorkerParksAndAnswersAnEventAtOnce();
+    // An event that comes after the worker's last look at its queues, just before it parks,
+    // still wakes it: the classic lost wake-up.
+    void eventsLandingAsTheWorkerParksAreNotLost();
     void workerHooksAndTableWritesRunTogether();
 };
 
@@ -33,23 +40,64 @@ void TestEngineStress::meanPeriodOver500TicksIsTenMilliseconds() {
     rig.press(0);
 
     const auto start = steady_clock::now();
-    std::thread worker([&] { rig.engine.run(rig.running); });
+    rig.startWorker();
     while (rig.engine.ticks() < 500 && steady_clock::now() < start + seconds(20)) {
         std::this_thread::sleep_for(microseconds(200));
     }
     const auto elapsed = steady_clock::now() - start;
-    rig.running.store(false);
-    worker.join();
+    rig.stopWorker();
     QVERIFY(rig.engine.ticks() >= 500);
     const double meanMs = duration<double, std::milli>(elapsed).count() / 500;
     qInfo("mean tick period %.3f ms", meanMs);
     QVERIFY2(std::abs(meanMs - 10.0) < 0.2, qPrintable(QString::number(meanMs)));
 }
 
+void TestEngineStress::idleWorkerParksAndAnswersAnEventAtOnce() {
+    durations().tickMs = 1;
+    {
+        test::EngineRig rig;
+        rig.startWorker();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        QCOMPARE(rig.engine.ticks(), 0u);  // polling every millisecond would have ticked
+    }
+    durations().tickMs = 30'000;  // a deadline-bound tick would come half a minute late
+    test::EngineRig rig;
+    rig.assign(1, {4, 0, 0, 0});  // swallowed: each event's tick leaves nothing to play
+    rig.startWorker();
+    rig.press(1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.engine.ticks(), 1u, 5000);
+    rig.release(1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.engine.ticks(), 2u, 5000);
+    rig.stopWorker();  // parked again: the stop is answered at once too
+}
+
+void TestEngineStress::eventsLandingAsTheWorkerParksAreNotLost() {
+    durations().tickMs = 1;
+    test::EngineRig rig;
+    rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
+    int parks = 0;
+    rig.engine.setBeforePark([&] {
+        // Ten right clicks, a press or a release at each park, then a lone Windows key.
+        if (parks < 20) {
+            parks % 2 ? rig.release(1) : rig.press(1);
+        } else if (parks == 20) {
+            rig.input.feedKey(0x5B, 0x5B, false);
+        }
+        ++parks;
+    });
+    rig.startWorker();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.input.delivered().size(), size_t(21), 10000);
+    rig.stopWorker();
+    const auto delivered = rig.input.delivered();
+    QVERIFY(
+        std::all_of(delivered.begin(), delivered.end(), [](const auto& d) { return d.injected; }));
+    QCOMPARE(delivered.back().code, 0x5Bu);
+}
+
 void TestEngineStress::workerHooksAndTableWritesRunTogether() {
     durations().tickMs = 1;
     test::EngineRig rig;
-    std::thread worker([&] { rig.engine.run(rig.running); });
+    rig.startWorker();
     std::atomic<bool> done{false};
     std::thread hookThread([&] {
         for (uint32_t i = 0; !done.load(); ++i) {
@@ -79,8 +127,7 @@ void TestEngineStress::workerHooksAndTableWritesRunTogether() {
     }
     done.store(true);
     hookThread.join();
-    rig.running.store(false);
-    worker.join();
+    rig.stopWorker();
 
     QVERIFY(rig.engine.ticks() > 100);
     QVERIFY(rig.reports.size() > 100);

@@ -1,5 +1,5 @@
 // z718_scene_tests: runs the tst_*.qml files of any folder (-input DIR) against the program's
-// real scene-facing objects, with the virtual mouse plugged in and the portable input backend.
+// real window, with the virtual mouse plugged in and the portable input backend.
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -11,6 +11,8 @@
 
 #include "app/widget.h"
 #include "hooks/global_hooks.h"
+#include "prompts_object.h"
+#include "scene_driver.h"
 #include "sim/virtual_mouse.h"
 #include "test_objects.h"
 #include "ui/Ui_Controler.h"
@@ -35,7 +37,7 @@ bool copyTree(const QString& from, const QString& to) {
 }  // namespace
 
 // Everything a test file sees; one instance for the whole run.
-class SceneTestSetup : public QObject {
+class SceneTestSetup : public QObject, public SceneHost {
     Q_OBJECT
 public:
     bool start() {
@@ -46,38 +48,81 @@ public:
         }
         QDir::setCurrent(scratch_.path());
         z718::setHidBackend(&mouse_);
-        widget_ = std::make_unique<Widget>();
-        hooks_ = std::make_unique<z718::GlobalHooks>(widget_->view(), widget_->hid());
-        hooks_->install();
-        widget_->showNormal();
-        widget_->checkDevice();
+        startProgram();
+        scene_ = std::make_unique<SceneDriver>(*this);
         return true;
+    }
+
+    Widget* program() override { return widget_.get(); }
+
+    void restartProgram() override {
+        stopProgram();
+        startProgram();
+        if (engine_) {
+            registerProgram(engine_->rootContext());
+        }
     }
 
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine) {
+        engine_ = engine;
+        // Lets a test file import the scene's module and load one page alone.
+        engine->addImportPath(QStringLiteral("qrc:/"));
         QQmlContext* context = engine->rootContext();
-        context->setContextProperty("ui_View", widget_->view());
-        context->setContextProperty("hid", &widget_->hid());
-        context->setContextProperty("ui_Ctl", widget_->controller());
+        registerProgram(context);
         context->setContextProperty("virtualMouse", &mouseObject_);
         context->setContextProperty("virtualInput", &inputObject_);
+        context->setContextProperty("scene", scene_.get());
+        context->setContextProperty("prompts", &promptsObject_);
     }
 
     void cleanupTestCase() {
-        hooks_->uninstall();
-        hooks_.reset();
-        widget_.reset();
+        scene_.reset();
+        stopProgram();
         z718::setHidBackend(nullptr);
     }
 
 private:
+    // As the program's main() does it.
+    void startProgram() {
+        widget_ = std::make_unique<Widget>();
+        hooks_ = std::make_unique<z718::GlobalHooks>(widget_->view(), widget_->hid());
+        hooks_->install();
+        windowFeed_ = z718::feedHooksFromWindow();
+        widget_->showNormal();
+        widget_->checkDevice();
+    }
+
+    void stopProgram() {
+        windowFeed_.reset();
+        if (hooks_) {
+            hooks_->uninstall();
+        }
+        hooks_.reset();
+        if (widget_) {
+            widget_->hide();
+        }
+        widget_.reset();
+        // The window controller goes with deleteLater.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void registerProgram(QQmlContext* context) {
+        context->setContextProperty("ui_View", widget_->view());
+        context->setContextProperty("hid", &widget_->hid());
+        context->setContextProperty("ui_Ctl", widget_->controller());
+    }
+
     QTemporaryDir scratch_;
     z718::sim::VirtualMouse mouse_;
     std::unique_ptr<Widget> widget_;
     std::unique_ptr<z718::GlobalHooks> hooks_;
+    std::unique_ptr<QObject> windowFeed_;
+    std::unique_ptr<SceneDriver> scene_;
+    QQmlEngine* engine_ = nullptr;
     VirtualMouseObject mouseObject_{mouse_};
     VirtualInputObject inputObject_;
+    PromptsObject promptsObject_;
 };
 
 int main(int argc, char** argv) {

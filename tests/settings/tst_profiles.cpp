@@ -64,7 +64,7 @@ void ProfilesTest::cleanup() {
 
 void ProfilesTest::importReplacesTheFileAndItsObject() {
     QSettings* before = &store_->profile(3);
-    QVERIFY(!manager_->loadProfile(3));  // cancelled
+    QVERIFY(!manager_->importProfile(3));  // cancelled
     QCOMPARE(&store_->profile(3), before);
     QCOMPARE(fileOf(3), profileText(103));
     QCOMPARE(prompts_.asked.size(), size_t(1));
@@ -77,7 +77,7 @@ void ProfilesTest::importReplacesTheFileAndItsObject() {
     store_->currentProfile().setValue("sensor/extra", 1);
     ScratchDir::write("mine.pf", profileText(4));
     prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
-    QVERIFY(manager_->loadProfile(3));
+    QVERIFY(manager_->importProfile(3));
     QCoreApplication::processEvents();  // where buffered writes would normally land
     QCOMPARE(fileOf(3), profileText(4));
     QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
@@ -90,7 +90,7 @@ void ProfilesTest::exportCopiesTheCurrentContent() {
     ScratchDir::write("out.pf", QByteArray(10000, 'z'));
     store_->profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
     prompts_.fileNames.push_back(QStringLiteral("out.pf"));
-    manager_->saveProfile(2);
+    manager_->exportProfile(2);
     QCOMPARE(prompts_.asked[0].kind, QStringLiteral("save"));
     QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Save File"));
     QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
@@ -98,36 +98,36 @@ void ProfilesTest::exportCopiesTheCurrentContent() {
     QCOMPARE(firstKeyCode(exported), 102);
 
     const QByteArray before = ScratchDir::read("out.pf");
-    manager_->saveProfile(1);  // cancelled: nothing happens
+    manager_->exportProfile(1);  // cancelled: nothing happens
     QCOMPARE(ScratchDir::read("out.pf"), before);
 
     // Choosing the profile's own file must not delete it.
     prompts_.fileNames.push_back(z718::SettingsStore::profilePath(4));
-    manager_->saveProfile(4);
+    manager_->exportProfile(4);
     QCOMPARE(fileOf(4), profileText(104));
 }
 
 void ProfilesTest::copyAndReset() {
-    manager_->copyProfile(1, 2);
+    manager_->copy(1, 2);
     QCOMPARE(fileOf(1), fileOf(2));
     QCOMPARE(firstKeyCode(store_->profile(1)), 102);
     store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
-    manager_->copyProfile(3, 0);
+    manager_->copy(3, 0);
     QCOMPARE(firstKeyCode(store_->profile(3)), 100);
     QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
-    manager_->copyProfile(4, 4);  // onto itself: nothing lost
+    manager_->copy(4, 4);  // onto itself: nothing lost
     QCOMPARE(firstKeyCode(store_->profile(4)), 104);
 
     ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
     store_->setCurrentProfileIndex(6);
     store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
-    manager_->resetProfile(6);
+    manager_->resetToDefault(6);
     QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
     QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
     QCOMPARE(fileOf(6), profileText(240));
 
     QFile::remove(z718::kDefaultProfilePath);
-    manager_->resetProfile(7);
+    manager_->resetToDefault(7);
     QVERIFY(store_->profile(7).allKeys().isEmpty());
     QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
     QCOMPARE(firstKeyCode(store_->profile(8)), 108);
@@ -137,20 +137,20 @@ void ProfilesTest::replacingWithTheSameSizeIsNotMistakenForTheOldFile() {
     // Same length, written straight after the old one: must still read as the new content.
     for (int round = 0; round < 20; ++round) {
         ScratchDir::write(z718::kDefaultProfilePath, profileText(200 + round % 2));
-        manager_->resetProfile(0);
+        manager_->resetToDefault(0);
         QCOMPARE(firstKeyCode(store_->profile(0)), 200 + round % 2);
     }
 }
 
 void ProfilesTest::customFilePath() {
-    QCOMPARE(manager_->getCustomFilePath(), QString());
+    QCOMPARE(manager_->pickCustomImage(), QString());
     QCOMPARE(prompts_.asked.size(), size_t(1));  // the dialog only, no warning
     QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Image Files(*.png)"));
 
     ScratchDir::write("logo.png", "png");
     prompts_.fileNames = {QStringLiteral("logo.png"), QStringLiteral("gone.png")};
-    QCOMPARE(manager_->getCustomFilePath(), QStringLiteral("logo.png"));
-    QCOMPARE(manager_->getCustomFilePath(), QString());
+    QCOMPARE(manager_->pickCustomImage(), QStringLiteral("logo.png"));
+    QCOMPARE(manager_->pickCustomImage(), QString());
     const auto& warning = prompts_.asked.back();
     QCOMPARE(warning.kind, QStringLiteral("warning"));
     QCOMPARE(warning.caption, store_->messageStrings().at(2));

@@ -1,47 +1,512 @@
 import QtQuick
+import modules.qml
 
-// Stand-in scene: shows the connection state and the last reports from the hooks.
-Rectangle {
-    id: root
+// The window's root: lays out the pages, takes the program's calls and is the only item that
+// talks to the program ("ui_View", "hid", "ui_Ctl"); the pages get it through `view`.
+Item {
+    id: shell
+    objectName: "shell"
+
     width: 1000
     height: 640
-    color: "#2b2c30"
-    radius: 8
+    visible: false
 
-    property bool connected: false
-    property string lastKey: "-"
-    property string lastMouse: "-"
-    property int busyTime: 0
-    property var calls: []  // names of the functions the program called, oldest first
+    property int language: 1
+    property var mainLang: ["Axis Sensitivity", "x-Axis", "y-Axis", "DPI Setting", "Lighting",
+        "Static", "Breath", "Neon", "Finger \nTapping", "Polling Rate", "마우스 속도",
+        "더블클릭 속도", "스크롤 속도", "느리게", "빠르게", "행 수", "한 화면 스크롤", "Top View",
+        "Side View", "Config", "New", "Delete", "Edit", "Copy", "Load", "Save", "Reset",
+        "Reset Factroy Setting", "OK", "Cancel", "", "", "", "", ""]
+    property bool initProfile: true
+    property bool isScrollRateFocus: scrollPanel.linesFieldFocus
+    property string fontFamily: Style.fontFamily
+    property int fontNormalSize: Style.fontNormalSize
+    property int fontMinSize: Style.fontMinSize
+    property int fontMiddleSize: Style.fontMiddleSize
+    property int fontMaxSize: Style.fontMaxSize
+    property color fontColor: Style.fontColor
+    property color fontSelectColor: Style.fontSelectColor
+    property int skin_No: 1
+    onSkin_NoChanged: Style.skin_No = skin_No
 
-    function note(name) { root.calls = root.calls.concat([name]) }
-    function initUI() { note("initUI"); root.connected = true; status.text = "Device connected" }
-    function run() { note("run"); runState.text = "Running" }
-    function setProtectUI(busy) { note("setProtectUI"); root.busyTime = busy }
-    function detectKeyboard(released, usage) {
-        root.lastKey = "usage " + usage + (released ? " up" : " down")
+    // The program's objects, handed to the pages once the program has registered them.
+    property var view: null
+    property var device: null
+    property bool isProtected: false
+    property bool profileChanged: false
+
+    signal emptyAreaPressed()
+    signal msg_KB(bool isDown, int usbCode)
+    signal msg_MS(bool isDown, int dravCode, int x, int y)
+
+    // --- calls from the program ---
+
+    function initUI() {
+        view = ui_View // qmllint disable unqualified
+        device = hid // qmllint disable unqualified
+        setProtectUI(1000)
+        visible = true
+        language = String(view.getLang()) === "ChineseSimplified" ? 1 : 0
+        const profileNo = parseInt(String(view.getProfile()), 10) || 0
+        profilePage.profileNo = profileNo
+        view.ui_02H_SetCurrentProfile(profileNo)
+        if (language === 1)
+            loadTranslatedTexts()
+        macroEditor.init()
+        gunControl.init()
+        profilePage.init()
+        keyMenu.init()
+        keyMatrixPanel.init(false)
+        pointerSpeedPanel.init(false)
+        doubleClickPanel.init(false)
+        scrollPanel.init(false)
     }
-    function detectMouse(pressed, code, x, y) {
-        root.lastMouse = "0x" + code.toString(16) + (pressed ? " down" : " up") + " at " + x + "," + y
+
+    function run() {
     }
 
-    MouseArea {
-        anchors.fill: parent
-        property point pressPoint
-        onPressed: function(mouse) { pressPoint = Qt.point(mouse.x, mouse.y) }
-        onPositionChanged: function(mouse) {
-            ui_Ctl.onXChanged(mouse.x - pressPoint.x)
-            ui_Ctl.onYChanged(mouse.y - pressPoint.y)
+    function detectKeyboard(isDown, usbCode) {
+        msg_KB(isDown, usbCode)
+    }
+
+    function detectMouse(isDown, dravCode, x, y) {
+        msg_MS(isDown, dravCode, x, y)
+    }
+
+    // Shows the busy text and keeps input out of the whole view for `interval` ms.
+    function setProtectUI(interval) {
+        isProtected = true
+        ui_View.setEnabled(false) // qmllint disable unqualified
+        protectTimer.interval = interval === undefined ? 1000 : interval
+        protectTimer.restart()
+    }
+
+    // --- the shell's own work ---
+
+    function loadTranslatedTexts() {
+        const code = "lang_025044"
+        mainLang = view.getGlobalStrings(0, code)
+        keyMatrixPanel.keyMatrixLang = view.getGlobalStrings(1, code)
+        keyMenu.keyMenuLang = view.getGlobalStrings(2, code)
+        macroEditor.macroEditorLang = view.getGlobalStrings(3, code)
+        gunControl.gunLang = view.getGlobalStrings(4, code)
+        macroKeyDialog.macroKeyLang = view.getGlobalStrings(5, code)
+        view.getGlobalStrings(6, code)
+    }
+
+    // Ends what a press outside the pages should end: the lines field's edit and the menus.
+    function focusControl() {
+        if (isScrollRateFocus)
+            scrollPanel.dropFocus()
+        if (keyMenu.visible) {
+            keyMenu.visible = false
+            mousePicture.selectKey = -1
+        }
+        helpMenu.visible = false
+    }
+
+    function reloadPanels(isSendData) {
+        keyMatrixPanel.init(isSendData)
+        pointerSpeedPanel.init(isSendData)
+        doubleClickPanel.init(isSendData)
+        scrollPanel.init(isSendData)
+    }
+
+    function showDialog(dialog) {
+        dialog.x = (width - dialog.width) / 2
+        dialog.y = (height - dialog.height) / 2
+        dialog.visible = true
+        mask.visible = true
+    }
+
+    function closeDialog(dialog) {
+        dialog.visible = false
+        mask.visible = false
+    }
+
+    function saveChanges() {
+        view.clearHidBusy()
+        if (keyMatrixPanel.isNeedSave) {
+            setProtectUI(1000)
+            keyMatrixPanel.isNeedSave = false
+            keyMatrixPanel.refreashUI(true)
+        }
+        if (pointerSpeedPanel.isNeedSave) {
+            pointerSpeedPanel.isNeedSave = false
+            view.setCursorSpeed(pointerSpeedPanel.mouseRateValue)
+            view.setDoubleClickSpeed(pointerSpeedPanel.doubleRateValue)
+        }
+        if (doubleClickPanel.isNeedSave) {
+            doubleClickPanel.isNeedSave = false
+            view.setDoubleClickSpeed(doubleClickPanel.doubleRateValue)
+        }
+        if (scrollPanel.isNeedSave) {
+            scrollPanel.isNeedSave = false
+            view.setVerticalScrollLines(scrollPanel.lines)
         }
     }
 
-    Column {
+    Timer {
+        id: protectTimer
+        onTriggered: {
+            ui_View.setEnabled(true) // qmllint disable unqualified
+            shell.isProtected = false
+        }
+    }
+
+    onMsg_KB: function(isDown, usbCode) {
+        if (macroEditor.isInputting)
+            macroEditor.detectKeyboard(isDown, usbCode)
+        if (macroEditor.isInsertting)
+            macroEditor.detectInput(isDown, usbCode)
+        if (singleKeyDialog.visible)
+            singleKeyDialog.detectKeyboard(isDown, usbCode)
+    }
+
+    onMsg_MS: function(isDown, dravCode, x, y) {
+        if (macroEditor.isInsertting && isDown)
+            macroEditor.detectInput(isDown, dravCode)
+    }
+
+    // --- children, bottom to top ---
+
+    WindowDragArea {
+        id: dragRegion
+        objectName: "dragRegion"
+        anchors.fill: parent
+        onPressedHere: {
+            shell.emptyAreaPressed()
+            shell.focusControl()
+        }
+        onDragged: function(dx, dy) {
+            ui_Ctl.onXChanged(dx) // qmllint disable unqualified
+            ui_Ctl.onYChanged(dy) // qmllint disable unqualified
+        }
+    }
+
+    Picture {
+        id: powerOnLogo
+        objectName: "powerOnLogo"
         anchors.centerIn: parent
-        spacing: 12
-        Text { text: "KESTRAN SOLUX MOUSE Z718"; color: "white"; font.pixelSize: 32 }
-        Text { id: status; text: "Waiting for the mouse"; color: "#9fd3ff"; font.pixelSize: 20 }
-        Text { id: runState; text: ""; color: "#9fd3ff"; font.pixelSize: 16 }
-        Text { text: "Last key: " + root.lastKey; color: "#dddddd"; font.pixelSize: 16 }
-        Text { text: "Last button: " + root.lastMouse; color: "#dddddd"; font.pixelSize: 16 }
+        visible: false
+        source: Style.image("index", "logo.svg")
+    }
+
+    BusyIndicator {
+        id: busyIndicator
+        objectName: "busyIndicator"
+        anchors.fill: parent
+        z: 100
+        visible: shell.isProtected
+    }
+
+    Picture {
+        id: background
+        objectName: "background"
+        width: 1000
+        height: 640
+        source: Style.background
+    }
+
+    Column {
+        id: leftPanel
+        objectName: "leftPanel"
+        x: 24
+        y: 60
+        spacing: 10
+
+        KeyMatrixPanel {
+            id: keyMatrixPanel
+            objectName: "keyMatrixPanel"
+            view: shell.view
+            language: shell.language
+            selectGunName: gunControl.selectGunName
+            onClickFrame: shell.focusControl()
+            onMacroUpload: function(row, name) { macroEditor.sendMacro(row, name) }
+            onClickKeyMatrix: function(row) {
+                shell.focusControl()
+                mousePicture.selectKey = row
+                keyMenu.x = 300
+                keyMenu.y = [86, 110, 135, 160, 185, 210, 257, 278][row] ?? 86
+                keyMenu.showControl()
+                keyMenu.visible = true
+            }
+            onEnterBtn: function(row) {
+                if (!keyMenu.visible)
+                    mousePicture.selectKey = row
+            }
+            onLeaveBtn: function(row) {
+                if (!keyMenu.visible)
+                    mousePicture.selectKey = -1
+            }
+        }
+
+        MacroManagerBar {
+            id: macroManagerBar
+            objectName: "macroManagerBar"
+            text: macroEditor.macroEditorLang[0] ?? ""
+            onClicked: shell.showDialog(macroEditor)
+        }
+
+        PointerSpeedPanel {
+            id: pointerSpeedPanel
+            objectName: "pointerSpeedPanel"
+            view: shell.view
+            mainLang: shell.mainLang
+            onClickFrame: shell.focusControl()
+            onMouseRateChange: function(index, value) {
+                if (index === 0)
+                    shell.view.setCursorSpeed(value)
+                else
+                    shell.view.setDoubleClickSpeed(value)
+            }
+        }
+
+        ScrollPanel {
+            id: scrollPanel
+            objectName: "scrollPanel"
+            view: shell.view
+            mainLang: shell.mainLang
+            onClickFrame: shell.focusControl()
+            onLinesChange: function(linesValue) {
+                scrollPanel.lines = linesValue
+                shell.view.setVerticalScrollLines(linesValue)
+            }
+        }
+    }
+
+    TextButton {
+        id: profileButton
+        objectName: "profileButton"
+        x: 24
+        y: 590
+        text: shell.mainLang[19] ?? ""
+        onClicked: {
+            if (profilePage.visible) {
+                shell.closeDialog(profilePage)
+            } else {
+                profilePage.x = 24
+                profilePage.y = 10
+                profilePage.visible = true
+                mask.visible = true
+            }
+        }
+    }
+
+    Flickable {
+        id: rightPanel
+        objectName: "rightPanel"
+        x: 734
+        y: 60
+        width: 250
+        height: Math.min(contentHeight, 563)
+        contentWidth: width
+        contentHeight: rightColumn.height
+        interactive: !pointerSpeedPanel.knobPressed
+        clip: true
+
+        Column {
+            id: rightColumn
+            DoubleClickPanel {
+                id: doubleClickPanel
+                objectName: "doubleClickPanel"
+                visible: false
+                view: shell.view
+                mainLang: shell.mainLang
+                onClickFrame: shell.focusControl()
+                onDoubleRateChange: function(value) { shell.view.setDoubleClickSpeed(value) }
+            }
+        }
+    }
+
+    Row {
+        id: bottomMenu
+        objectName: "bottomMenu"
+        x: 850
+        y: 590
+        spacing: 8
+
+        TextButton {
+            objectName: "resetButton"
+            text: shell.mainLang[26] ?? ""
+            onClicked: shell.showDialog(resetDialog)
+        }
+        TextButton {
+            objectName: "reloadButton"
+            visible: false
+            text: shell.mainLang[29] ?? ""
+            onClicked: shell.reloadPanels(false)
+        }
+        TextButton {
+            objectName: "saveButton"
+            visible: false
+            text: shell.mainLang[25] ?? ""
+            onClicked: shell.saveChanges()
+        }
+    }
+
+    Row {
+        id: topMenu
+        objectName: "topMenu"
+        x: 935
+        y: 16
+        spacing: 6
+
+        ImageButton {
+            id: helpButton
+            objectName: "helpButton"
+            source: Style.image("index", "help.svg")
+            onClicked: helpMenu.visible = !helpMenu.visible
+        }
+        ImageButton {
+            objectName: "minimizeButton"
+            source: Style.image("index", "minimize.svg")
+            onClicked: ui_Ctl.onMinimize() // qmllint disable unqualified
+        }
+        ImageButton {
+            objectName: "closeButton"
+            source: Style.image("index", "close.svg")
+            onClicked: ui_Ctl.onClose() // qmllint disable unqualified
+        }
+    }
+
+    MousePicture {
+        id: mousePicture
+        objectName: "mousePicture"
+        anchors.fill: parent
+        mainLang: shell.mainLang
+    }
+
+    Rectangle {
+        id: mask
+        objectName: "mask"
+        anchors.fill: parent
+        visible: false
+        color: Style.maskColor
+
+        WindowDragArea {
+            anchors.fill: parent
+            onPressedHere: {
+                shell.emptyAreaPressed()
+                shell.focusControl()
+                macroEditor.macroEditorFocus()
+                profilePage.profileEditorFocus()
+                gunControl.gunControlFocus()
+                macroKeyDialog.macroKeyFocus()
+            }
+            onDragged: function(dx, dy) {
+                ui_Ctl.onXChanged(dx) // qmllint disable unqualified
+                ui_Ctl.onYChanged(dy) // qmllint disable unqualified
+            }
+        }
+    }
+
+    MacroEditor {
+        id: macroEditor
+        objectName: "macroEditor"
+        view: shell.view
+        device: shell.device
+        onCloseUI: mask.visible = false
+        onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
+    }
+
+    GunControl {
+        id: gunControl
+        objectName: "gunControl"
+        view: shell.view
+    }
+
+    KeyMenu {
+        id: keyMenu
+        objectName: "keyMenu"
+        language: shell.language
+        onMenuCmd: function(entryText) {
+            const bytes = [0, 2, 4, 6].map(i => parseInt(entryText.substr(i, 2), 16))
+            keyMatrixPanel.modifyData(mousePicture.selectKey, bytes[0], bytes[1], bytes[2],
+                                      bytes[3])
+            keyMatrixPanel.refreashUI(true)
+            keyMenu.visible = false
+            mousePicture.selectKey = -1
+        }
+        onOpenSingleKeyDialog: {
+            keyMenu.visible = false
+            shell.showDialog(singleKeyDialog)
+        }
+        onOpenMacroKeyDialog: {
+            keyMenu.visible = false
+            macroKeyDialog.showUI()
+            shell.showDialog(macroKeyDialog)
+        }
+    }
+
+    ProfilePage {
+        id: profilePage
+        objectName: "profilePage"
+        view: shell.view
+        language: shell.language
+        mainLang: shell.mainLang
+        onChangeProfile: function(tmpProfileNo) {
+            if (tmpProfileNo === profilePage.profileNo)
+                return
+            profilePage.profileNo = tmpProfileNo
+            shell.view.ui_02H_SetCurrentProfile(tmpProfileNo)
+            shell.profileChanged = true
+            shell.reloadPanels(false)
+        }
+        onCloseUI: {
+            mask.visible = false
+            if (!shell.profileChanged)
+                return
+            shell.setProtectUI(1200)
+            shell.profileChanged = false
+            shell.reloadPanels(true)
+        }
+    }
+
+    SingleKeyDialog {
+        id: singleKeyDialog
+        objectName: "singleKeyDialog"
+        macroKeyLang: macroKeyDialog.macroKeyLang
+        onCloseSure: {
+            shell.closeDialog(singleKeyDialog)
+            mousePicture.selectKey = -1
+        }
+    }
+
+    MacroKeyDialog {
+        id: macroKeyDialog
+        objectName: "macroKeyDialog"
+        macroListModel: macroEditor.macroListModel
+        onCloseSure: {
+            shell.closeDialog(macroKeyDialog)
+            mousePicture.selectKey = -1
+        }
+    }
+
+    ResetDialog {
+        id: resetDialog
+        objectName: "resetDialog"
+        mainLang: shell.mainLang
+        onAccepted: {
+            shell.closeDialog(resetDialog)
+            shell.view.resetProfile(profilePage.profileNo)
+            keyMatrixPanel.init(true)
+            pointerSpeedPanel.init(true)
+            scrollPanel.init(true)
+        }
+        onRejected: shell.closeDialog(resetDialog)
+    }
+
+    HelpMenu {
+        id: helpMenu
+        objectName: "helpMenu"
+        x: 860
+        y: 38
+        onUpdateChosen: shell.view.openUpdateExe()
+    }
+
+    KeyTable {
+        id: keyTable
+        objectName: "keyTable"
     }
 }

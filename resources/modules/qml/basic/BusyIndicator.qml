@@ -1,0 +1,26 @@
+import QtQuick
+import modules.qml
+
+// "LOADING ......" pulsing while shown; it stops whenever the window is hidden.
+Item {
+    id: indicator
+
+    readonly property bool animating: pulse.running
+
+    Label {
+        id: text
+        anchors.centerIn: parent
+        text: "LOADING ......"
+        font.pixelSize: Style.fontMaxSize
+        font.bold: true
+
+        SequentialAnimation on opacity {
+            id: pulse
+            running: indicator.visible && indicator.Window.window !== null
+                     && indicator.Window.window.visible
+            loops: Animation.Infinite
+            NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
+            NumberAnimation { from: 0.2; to: 1.0; duration: 400 }
+        }
+    }
+}

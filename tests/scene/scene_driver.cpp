@@ -1,0 +1,240 @@
+#include "scene_driver.h"
+
+#include <QDir>
+#include <QHash>
+#include <QMouseEvent>
+#include <QQuickItem>
+#include <QSettings>
+#include <QtTest>
+#include <algorithm>
+
+#include "app/widget.h"
+#include "ui/myQQuickView.h"
+
+namespace {
+
+// How long a button event may take to come back from the engine's replay (a 10 ms tick, then
+// the queued delivery). A remapped button may never come back; the call then gives up.
+constexpr int kReplayWaitMs = 1000;
+
+void collectItems(QQuickItem* item, QList<QQuickItem*>& items) {
+    items.append(item);
+    for (QQuickItem* child : item->childItems()) {
+        collectItems(child, items);
+    }
+}
+
+bool shownToUser(const QQuickItem* item) {
+    if (!item->isVisible()) {
+        return false;
+    }
+    for (const QQuickItem* it = item; it; it = it->parentItem()) {
+        if (it->opacity() <= 0.0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isTextItem(const QQuickItem* item) {
+    return item->inherits("QQuickText") || item->inherits("QQuickTextInput") ||
+           item->inherits("QQuickTextEdit");
+}
+
+}  // namespace
+
+// Counts the button events that reach the scene's widget, wherever they came from.
+class SceneDriver::EventCounter : public QObject {
+public:
+    using QObject::QObject;
+    int count(QEvent::Type type) const { return counts_.value(type); }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+                ++counts_[event->type()];
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    QHash<QEvent::Type, int> counts_;
+};
+
+SceneDriver::SceneDriver(SceneHost& host, QObject* parent) : QObject(parent), host_(host) {
+    watchView();
+}
+
+SceneDriver::~SceneDriver() = default;
+
+void SceneDriver::watchView() {
+    delete counter_;
+    counter_ = new EventCounter(this);
+    host_.program()->view()->installEventFilter(counter_);
+}
+
+QWindow* SceneDriver::window() const {
+    return host_.program()->windowHandle();
+}
+
+QQuickItem* SceneDriver::rootItem() const {
+    return host_.program()->view()->rootObject();
+}
+
+QObject* SceneDriver::root() const {
+    return rootItem();
+}
+
+QObject* SceneDriver::find(const QString& objectName) const {
+    QList<QQuickItem*> items;
+    if (QQuickItem* top = rootItem()) {
+        collectItems(top, items);
+    }
+    for (QQuickItem* item : items) {
+        if (item->objectName() == objectName) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+QVariant SceneDriver::rect(const QString& objectName) const {
+    auto* item = qobject_cast<QQuickItem*>(find(objectName));
+    if (!item) {
+        return {};
+    }
+    // The view fills the window from its top-left corner: scene and window coordinates agree.
+    const QRectF r = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    return QVariantMap{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}};
+}
+
+bool SceneDriver::sendButton(int type, Qt::MouseButton button, QPoint pos) {
+    const auto expected = static_cast<QEvent::Type>(type);
+    const int before = counter_->count(expected);
+    if (expected == QEvent::MouseButtonPress) {
+        QTest::mousePress(window(), button, {}, pos);
+    } else {
+        QTest::mouseRelease(window(), button, {}, pos);
+    }
+    return QTest::qWaitFor([&] { return counter_->count(expected) > before; }, kReplayWaitMs);
+}
+
+bool SceneDriver::press(int x, int y) {
+    return sendButton(QEvent::MouseButtonPress, Qt::LeftButton, {x, y});
+}
+
+bool SceneDriver::release(int x, int y) {
+    return sendButton(QEvent::MouseButtonRelease, Qt::LeftButton, {x, y});
+}
+
+bool SceneDriver::click(int x, int y) {
+    const bool pressed = press(x, y);
+    return release(x, y) && pressed;
+}
+
+bool SceneDriver::rightClick(int x, int y) {
+    const bool pressed = sendButton(QEvent::MouseButtonPress, Qt::RightButton, {x, y});
+    return sendButton(QEvent::MouseButtonRelease, Qt::RightButton, {x, y}) && pressed;
+}
+
+bool SceneDriver::doubleClick(int x, int y) {
+    const int releases = counter_->count(QEvent::MouseButtonRelease);
+    const int doubles = counter_->count(QEvent::MouseButtonDblClick);
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, QPoint(x, y));
+    return QTest::qWaitFor(
+        [&] {
+            return counter_->count(QEvent::MouseButtonRelease) >= releases + 2 &&
+                   counter_->count(QEvent::MouseButtonDblClick) > doubles;
+        },
+        kReplayWaitMs);
+}
+
+void SceneDriver::move(int x, int y) {
+    QTest::mouseMove(window(), QPoint(x, y));
+    QCoreApplication::processEvents();
+}
+
+void SceneDriver::hover(int x, int y) {
+    move(x, y);
+}
+
+void SceneDriver::wheel(int x, int y, int delta) {
+    // Wheel turns do not pass the hooks; the event goes to the window as the system's would.
+    const QPointF pos(x, y);
+    QWheelEvent event(pos, window()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window(), &event);
+    QCoreApplication::processEvents();
+}
+
+void SceneDriver::key(int qtKey, int modifiers) {
+    host_.program()->activateWindow();
+    QTest::keyClick(window(), static_cast<Qt::Key>(qtKey),
+                    static_cast<Qt::KeyboardModifiers>(modifiers));
+    // The hooks' report to the scene is queued.
+    QCoreApplication::processEvents();
+}
+
+void SceneDriver::typeText(const QString& text) {
+    host_.program()->activateWindow();
+    for (const QChar c : text) {
+        QTest::keyClick(window(), c.toLatin1());
+    }
+    QCoreApplication::processEvents();
+}
+
+QStringList SceneDriver::visibleTexts() const {
+    QList<QQuickItem*> items;
+    if (QQuickItem* top = rootItem()) {
+        collectItems(top, items);
+    }
+    struct Placed {
+        QPointF at;
+        QString text;
+    };
+    std::vector<Placed> texts;
+    for (QQuickItem* item : items) {
+        const QString text = item->property("text").toString();
+        if (isTextItem(item) && shownToUser(item) && !text.isEmpty()) {
+            texts.push_back({item->mapToScene(QPointF(0, 0)), text});
+        }
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const Placed& a, const Placed& b) {
+        return a.at.y() != b.at.y() ? a.at.y() < b.at.y() : a.at.x() < b.at.x();
+    });
+    QStringList result;
+    for (const Placed& placed : texts) {
+        result.append(placed.text);
+    }
+    return result;
+}
+
+bool SceneDriver::grab(const QString& path) const {
+    return host_.program()->view()->grabFramebuffer().save(path, "PNG");
+}
+
+QVariantMap SceneDriver::windowPosition() const {
+    const QPoint pos = host_.program()->pos();
+    return {{"x", pos.x()}, {"y", pos.y()}};
+}
+
+void SceneDriver::restart() {
+    host_.restartProgram();
+    watchView();
+}
+
+bool SceneDriver::writeSetting(const QString& file, const QString& key, const QVariant& value) {
+    const QString path = QStringLiteral("./modules/setting/") + file;
+    if (!QFileInfo::exists(path)) {
+        return false;
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QVariantList>
+#include <QVariantMap>
+
+class QQuickItem;
+class QWindow;
+class Widget;
+
+// What the scene driver needs from the runner: the live main window, and a fresh start.
+class SceneHost {
+public:
+    virtual ~SceneHost() = default;
+    virtual Widget* program() = 0;
+    virtual void restartProgram() = 0;
+};
+
+// "scene": the program's live window, driven with real input events at window coordinates.
+// See README.md beside this file.
+class SceneDriver : public QObject {
+    Q_OBJECT
+public:
+    explicit SceneDriver(SceneHost& host, QObject* parent = nullptr);
+    ~SceneDriver() override;
+
+    Q_INVOKABLE QObject* root() const;
+    Q_INVOKABLE QObject* find(const QString& objectName) const;
+    Q_INVOKABLE QVariant rect(const QString& objectName) const;
+
+    Q_INVOKABLE bool click(int x, int y);
+    Q_INVOKABLE bool rightClick(int x, int y);
+    Q_INVOKABLE bool doubleClick(int x, int y);
+    Q_INVOKABLE bool press(int x, int y);
+    Q_INVOKABLE void move(int x, int y);
+    Q_INVOKABLE bool release(int x, int y);
+    Q_INVOKABLE void hover(int x, int y);
+    Q_INVOKABLE void wheel(int x, int y, int delta);
+    Q_INVOKABLE void key(int qtKey, int modifiers = 0);
+    Q_INVOKABLE void typeText(const QString& text);
+
+    Q_INVOKABLE QStringList visibleTexts() const;
+    Q_INVOKABLE bool grab(const QString& path) const;
+    Q_INVOKABLE QVariantMap windowPosition() const;
+    Q_INVOKABLE void restart();
+    Q_INVOKABLE bool writeSetting(const QString& file, const QString& key, const QVariant& value);
+
+private:
+    class EventCounter;
+
+    QWindow* window() const;
+    QQuickItem* rootItem() const;
+    bool sendButton(int type, Qt::MouseButton button, QPoint pos);
+    void watchView();
+
+    SceneHost& host_;
+    EventCounter* counter_ = nullptr;
+};
