@@ -1,18 +1,24 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "app/startup.h"
 #include "app/system_input.h"
 #include "app/widget.h"
+#include "app/working_folder.h"
 #include "hooks/global_hooks.h"
 #include "ui/myQQuickView.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Names the per-user data folder and ties the windows to the desktop entry.
+    QCoreApplication::setApplicationName(QStringLiteral(Z718_PACKAGE_NAME));
+    QGuiApplication::setDesktopFileName(QStringLiteral(Z718_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(Z718_APP_ID)));
     z718::SingleInstance instance;
     if (instance.isRunning()) {
         return 1;
     }
-    z718::enterExecutableDir();
+    z718::enterWorkingFolder();
     const auto virtualMouse = z718::installVirtualMouseIfAsked(app.arguments());
 
     int exitCode = 0;

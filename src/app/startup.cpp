@@ -24,11 +24,6 @@ QString lockPath() {
 
 SingleInstance::SingleInstance() : lock_(lockPath()), locked_(lock_.tryLock(0)) {}
 
-void enterExecutableDir() {
-    const QString file = QCoreApplication::applicationFilePath();
-    QDir::setCurrent(file.left(file.lastIndexOf(QLatin1Char('/'))));
-}
-
 std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(const QStringList& arguments) {
     const bool asked = arguments.contains(QStringLiteral("--virtual-mouse")) ||
                        qEnvironmentVariable("Z718_VIRTUAL_MOUSE") == QStringLiteral("1");

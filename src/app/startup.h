@@ -20,10 +20,6 @@ private:
     bool locked_;
 };
 
-// Makes the executable's folder the current directory, so ./modules is found however the
-// program was started.
-void enterExecutableDir();
-
 // The virtual mouse, installed as the hid backend, when --virtual-mouse or
 // Z718_VIRTUAL_MOUSE=1 asks for it; otherwise null and the real hidapi stays.
 std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(const QStringList& arguments);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QThread>
 
@@ -58,9 +59,17 @@ void Widget::setUpTrayIcon() {
     menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
     trayIcon_->setContextMenu(menu);
     trayIcon_->setToolTip(QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
-    trayIcon_->setIcon(QIcon(QStringLiteral("./modules/img/trayIcon.ico")));
+    // Only a regular file: reading a FIFO or a device in its place would block start-up.
+    const QString icon = QStringLiteral("./modules/img/trayIcon.ico");
+    if (QFileInfo(icon).isFile()) {
+        trayIcon_->setIcon(QIcon(icon));
+    }
     connect(trayIcon_, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
-    // Without a system tray (a bare X server) the icon is simply not shown.
+    // Without a system tray (plain GNOME, a bare X server) the icon is not shown, and the
+    // program runs on; should a tray host start later, Qt docks the icon there.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        qDebug("No system tray: the tray icon and its menu are not shown");
+    }
     trayIcon_->setVisible(true);
 }
 

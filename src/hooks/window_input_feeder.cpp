@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPointingDevice>
 #include <QStyleHints>
+#include <utility>
 
 #include "platform/linux/evdev_keymap.h"
 
@@ -108,6 +109,11 @@ bool WindowInputFeeder::feedMouse(QWindow* window, QMouseEvent* event) {
 }
 
 void WindowInputFeeder::replayButton(uint32_t message) {
+    if (grabKept_) {
+        // The engine answered before the grab came back: replay once it is back.
+        heldReplays_.push_back(message);
+        return;
+    }
     for (const ButtonMessages& b : kButtons) {
         if ((message == b.down || message == b.up) && window_) {
             const bool down = message == b.down;
@@ -139,15 +145,20 @@ void WindowInputFeeder::keepGrabOverSwallowedRelease(QMouseEvent* event) {
     }
     auto* device = const_cast<QPointingDevice*>(event->pointingDevice());
     device->blockSignals(true);
+    grabKept_ = true;
     QMetaObject::invokeMethod(
         this,
-        [device, grabber] {
+        [this, device, grabber] {
+            grabKept_ = false;
             if (grabber) {
                 QMouseEvent current(QEvent::MouseMove, QPointF(), QPointF(), Qt::NoButton,
                                     Qt::NoButton, Qt::NoModifier, device);
                 current.setExclusiveGrabber(current.point(0), grabber);
             }
             device->blockSignals(false);
+            for (const uint32_t message : std::exchange(heldReplays_, {})) {
+                replayButton(message);
+            }
         },
         Qt::QueuedConnection);
 }

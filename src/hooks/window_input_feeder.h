@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QWindow>
+#include <vector>
 
 #include "platform/portable/portable_input.h"
 
@@ -49,6 +50,8 @@ private:
     QPoint lastClickPos_;
     QElapsedTimer lastClick_;
     bool replaying_ = false;
+    bool grabKept_ = false;              // a swallowed release's grab waits to be restored
+    std::vector<uint32_t> heldReplays_;  // replays that came meanwhile, in order
 };
 
 }  // namespace z718

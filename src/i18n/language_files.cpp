@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "i18n/locale_names.h"
-#include "settings/file_replace.h"
+#include "settings/settings_file.h"
 
 namespace z718::i18n {
 namespace {

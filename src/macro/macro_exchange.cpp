@@ -6,6 +6,7 @@
 
 #include "macro/macro_name.h"
 #include "macro/macro_store.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 
@@ -34,7 +35,7 @@ bool replaceFile(const QString& source, const QString& target) {
 
 }  // namespace
 
-void MacroExchange::saveMacroFile(const QString& name) {
+void MacroExchange::exportMacro(const QString& name) {
     const QString target =
         prompts_.saveFileName(parent_, QStringLiteral("Save File"), desktopFolder(), kFilter);
     const QString source = MacroStore::existingFile(name);
@@ -44,17 +45,17 @@ void MacroExchange::saveMacroFile(const QString& name) {
     replaceFile(source, target);
 }
 
-void MacroExchange::saveMacroIniToFile(const QString& name) {
+void MacroExchange::exportExisting(const QString& name) {
     if (!MacroStore::existingFile(name).isEmpty()) {
-        saveMacroFile(name);
+        exportMacro(name);
     }
 }
 
-QString MacroExchange::loadMacroIniFromFile() {
+QString MacroExchange::importMacro() {
     const QString source =
         prompts_.openFileName(parent_, QStringLiteral("Open File"), desktopFolder(), kFilter);
-    if (source.isEmpty()) {
-        return {};
+    if (source.isEmpty() || !isSettingsText(source)) {
+        return {};  // cancelled, or nothing a macro file could be (a FIFO would block the copy)
     }
     // "attack.fast.mc" gives "attack".
     const QString name = QFileInfo(source).baseName();
@@ -63,6 +64,7 @@ QString MacroExchange::loadMacroIniFromFile() {
         return {};
     }
     ensureMacroDir();
+    setAsideUnusable(*target);  // a rename onto a dangling link falls back to writing through it
     return replaceFile(source, *target) ? name : QString();
 }
 

@@ -3,8 +3,8 @@
 #include <QSettings>
 #include <memory>
 
-#include "settings/file_replace.h"
 #include "settings/ini_values.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 namespace {

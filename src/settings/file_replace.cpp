@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "settings/settings_file.h"
+
 namespace z718 {
 namespace {
 
@@ -41,12 +43,13 @@ void markChanged(const QString& target, qint64 oldSize, const QDateTime& oldStam
 }  // namespace
 
 bool replaceWithCopy(const QString& target, const QString& source) {
+    setAsideUnusable(target);  // the file written below would follow a link
     const QFileInfo before(target);
     const qint64 oldSize = before.size();
     const QDateTime oldStamp = before.lastModified();
 
     QFile from(source);
-    if (!isReadableSettingsFile(source) || !from.open(QIODevice::ReadOnly)) {
+    if (!isSettingsText(source) || !from.open(QIODevice::ReadOnly)) {
         QFile::remove(target);
         return false;
     }
@@ -60,11 +63,6 @@ bool replaceWithCopy(const QString& target, const QString& source) {
     }
     markChanged(target, oldSize, oldStamp);
     return true;
-}
-
-bool isReadableSettingsFile(const QString& path) {
-    const QFileInfo info(path);
-    return info.isFile() && info.size() <= kMaxSettingsFileBytes;
 }
 
 }  // namespace z718

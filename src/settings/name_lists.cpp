@@ -4,8 +4,8 @@
 #include <QSettings>
 #include <array>
 
-#include "settings/file_replace.h"
 #include "settings/ini_values.h"
+#include "settings/settings_file.h"
 
 namespace z718::namelists {
 namespace {
@@ -28,18 +28,20 @@ QString keyOf(int type) {
 
 void store(int type, QStringList names, const QString& path) {
     const QString key = keyOf(type);
-    // An oversized file is no name list; leave it alone rather than load it.
-    if (key.isEmpty() || (QFileInfo::exists(path) && !isReadableSettingsFile(path))) {
+    // Something there that is no name list (a link, a FIFO, an oversized file) is left alone
+    // rather than loaded or written through.
+    const QFileInfo entry(path);
+    if (key.isEmpty() || ((entry.exists() || entry.isSymLink()) && !isReadableSettingsFile(path))) {
         return;
     }
     if (names.size() == 1) {
         names.append(kPadGuard);
     }
-    QSettings file(path, QSettings::IniFormat);
+    const auto file = openIni(path);
     if (names.isEmpty()) {
-        file.remove(key);
+        file->remove(key);
     } else {
-        file.setValue(key, names);
+        file->setValue(key, names);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "settings/file_replace.h"
+#include "settings/settings_file.h"
 
 namespace z718 {
 namespace {
@@ -21,7 +22,7 @@ QStringList defaultMessages() {
 }
 
 std::unique_ptr<QSettings> reopen(std::unique_ptr<QSettings> old, const QString& sourcePath) {
-    old->sync();
+    syncIni(*old);
     const QString path = old->fileName();
     old.reset();
     replaceWithCopy(path, sourcePath);
@@ -29,15 +30,6 @@ std::unique_ptr<QSettings> reopen(std::unique_ptr<QSettings> old, const QString&
 }
 
 }  // namespace
-
-std::unique_ptr<QSettings> openIni(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() > kMaxSettingsFileBytes) {
-        QFile::remove(path + QStringLiteral(".bad"));
-        QFile::rename(path, path + QStringLiteral(".bad"));
-    }
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
-}
 
 SettingsStore::SettingsStore() : appConfig_(openIni(kAppConfigPath)), messages_(defaultMessages()) {
     for (int i = 0; i < kProfileCount; ++i) {
@@ -73,7 +65,7 @@ void SettingsStore::replaceAppConfig(const QString& sourcePath) {
 
 void SettingsStore::flushProfile(int index) {
     if (isProfileIndex(index)) {
-        profile(index).sync();
+        syncIni(profile(index));
     }
 }
 

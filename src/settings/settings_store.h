@@ -54,8 +54,4 @@ private:
     QStringList messages_;
 };
 
-// Opens an INI settings object on `path`. A file too large to be a settings file is first
-// moved aside to `path` + ".bad", so the object starts empty instead of loading it.
-std::unique_ptr<QSettings> openIni(const QString& path);
-
 }  // namespace z718

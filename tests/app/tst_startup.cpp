@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "app/startup.h"
+#include "app/working_folder.h"
 
 // The program as a process: single instance and its working directory.
 class StartupTest : public QObject {
@@ -12,11 +13,13 @@ private slots:
     void staleLockDoesNotBlock();
     void otherUsersCopyDoesNotBlock();
     void entersTheExecutablesFolder();
+    void withoutATrayItRunsAndSaysSoOnce();
 
 private:
     // runtimeDir stands for the user: each user's session has a runtime folder of its own.
     QProcess* start(QObject* parent, const QString& workingDir, const QString& runtimeDir = {});
-    static bool waitForOutput(QProcess* process, const QByteArray& text);
+    static bool waitForOutput(QProcess* process, const QByteArray& text,
+                              QByteArray* seen = nullptr);
 
     QTemporaryDir tmp_;  // the lock's folder: keep it apart from other runs
 };
@@ -35,8 +38,9 @@ QProcess* StartupTest::start(QObject* parent, const QString& workingDir,
     return process;
 }
 
-bool StartupTest::waitForOutput(QProcess* process, const QByteArray& text) {
-    QByteArray seen;
+bool StartupTest::waitForOutput(QProcess* process, const QByteArray& text, QByteArray* seenOut) {
+    QByteArray scratch;
+    QByteArray& seen = seenOut ? *seenOut : scratch;
     QDeadlineTimer deadline(30000);
     while (!deadline.hasExpired() && process->state() != QProcess::NotRunning) {
         process->waitForReadyRead(200);
@@ -90,9 +94,22 @@ void StartupTest::otherUsersCopyDoesNotBlock() {
 void StartupTest::entersTheExecutablesFolder() {
     QTemporaryDir elsewhere;
     QVERIFY(QDir::setCurrent(elsewhere.path()));
-    z718::enterExecutableDir();
+    z718::enterWorkingFolder();  // a build tree: its modules folder is writable
     QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
     QVERIFY(QFileInfo::exists("./modules/setting/apConfig.bin"));
+}
+
+void StartupTest::withoutATrayItRunsAndSaysSoOnce() {
+    QObject owner;
+    QProcess* process = start(&owner, tmp_.path());  // the offscreen platform has no tray
+    QByteArray seen;
+    QVERIFY(waitForOutput(process, "Device Connect", &seen));  // after the connection balloon
+    QTest::qWait(500);
+    seen += process->readAll();
+    QCOMPARE(seen.count("No system tray"), 1);
+    QCOMPARE(process->state(), QProcess::Running);
+    process->kill();
+    process->waitForFinished(10000);
 }
 
 QTEST_GUILESS_MAIN(StartupTest)

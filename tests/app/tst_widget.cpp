@@ -7,7 +7,9 @@
 #include "platform/timing.h"
 #include "sim/virtual_mouse.h"
 #include "support/debug_capture.h"
+#include "support/hostile_files.h"
 #include "support/probe_scene.h"
+#include "support/scratch_dir.h"
 #include "ui/Ui_Controler.h"
 #include "ui/myQQuickView.h"
 
@@ -23,6 +25,7 @@ private slots:
     void unplugHidesAndReplugReconnects();  // with the tray's double-click
     void burstOfDeviceChangesGivesOneScan();
     void refusedOpenComesBackWithoutAReplug();
+    void trayIconFifoIsNotOpened();
     void windowControllerSlots();
     void quitStopsTheWorkerAndExitsWithZero();
 
@@ -117,6 +120,16 @@ void WidgetTest::refusedOpenComesBackWithoutAReplug() {
     widget_->hid().hid_81H_GetReportRate(rate);
     mouse_->clearFaults();
     QTRY_VERIFY((widget_->hid().hid_81H_GetReportRate(rate), rate == 4));
+}
+
+void WidgetTest::trayIconFifoIsNotOpened() {
+    test::ScratchDir scratch;
+    const test::FifoTrap icon(QStringLiteral("./modules/img/trayIcon.ico"));
+    QVERIFY(icon.made());
+    Widget widget;
+    widget.showNormal();
+    QCoreApplication::processEvents();
+    QVERIFY(!icon.opened());
 }
 
 void WidgetTest::windowControllerSlots() {

@@ -9,8 +9,11 @@
 #include "settings/ini_values.h"
 #include "settings/name_lists.h"
 #include "settings/settings_store.h"
+#include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 
+using z718::test::FifoTrap;
+using z718::test::LinkTargets;
 using z718::test::ScratchDir;
 
 class SettingsFilesTest : public QObject {
@@ -24,6 +27,8 @@ private slots:
     void nameLists();
     void defaultProfilePages();
     void damagedProfilesReadAsDefaults();
+    void linksAndFifosAreNeitherFollowedNorOpened();
+    void deeplyNestedFilesAreRefused();
 };
 
 void SettingsFilesTest::readsTheOldProgramsFiles() {
@@ -199,6 +204,68 @@ void SettingsFilesTest::damagedProfilesReadAsDefaults() {
     QCOMPARE(&store.profile(42), &store.profile(9));
     store.replaceProfile(10, z718::kDefaultProfilePath);
     QVERIFY(!QFile::exists(QStringLiteral("modules/setting/p11.bin")));
+}
+
+// Nothing below ./modules is followed out of it or opened unless it is a regular file.
+void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
+    ScratchDir scratch;
+    const LinkTargets outside(scratch.path());
+    QVERIFY(outside.link(z718::kAppConfigPath));
+    QVERIFY(outside.link(z718::SettingsStore::profilePath(0), true));
+    QVERIFY(outside.link(z718::kNameListPath));
+    const FifoTrap profile(z718::SettingsStore::profilePath(1));
+    const FifoTrap defaults(z718::kDefaultProfilePath);
+    const FifoTrap lock(z718::SettingsStore::profilePath(4) + QStringLiteral(".lock"));
+    QVERIFY(profile.made() && defaults.made() && lock.made());
+    {
+        z718::SettingsStore store;
+        QVERIFY(!store.appConfig().contains("canary/key"));
+        z718::appconfig::setProfileNumber(store.appConfig(), 3);
+        store.profile(0).setValue("sensor/stage_Q7", 1);
+        store.profile(1).setValue("sensor/stage_Q7", 1);
+        // A link made while the program runs is not followed by the next write either.
+        QVERIFY(outside.link(z718::SettingsStore::profilePath(2)));
+        store.profile(2).setValue("sensor/stage_Q7", 1);
+        store.profile(4).setValue("sensor/stage_Q7", 1);
+        QCoreApplication::sendPostedEvents();
+        z718::namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
+        QVERIFY(z718::namelists::read(0).isEmpty());
+        QCOMPARE(z718::defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
+    }
+    QVERIFY(outside.untouched());
+    QVERIFY(!profile.opened());
+    QVERIFY(!defaults.opened());
+    QVERIFY(!lock.opened());
+    // The writes went to regular files in place of the links and the FIFO.
+    const std::pair<QString, QByteArray> written[] = {
+        {z718::kAppConfigPath, "profileNo=3"},
+        {z718::SettingsStore::profilePath(0), "stage_Q7=1"},
+        {z718::SettingsStore::profilePath(1), "stage_Q7=1"},
+        {z718::SettingsStore::profilePath(2), "stage_Q7=1"},
+    };
+    for (const auto& [path, text] : written) {
+        QVERIFY2(!QFileInfo(path).isSymLink() && ScratchDir::read(path).contains(text),
+                 qPrintable(path));
+    }
+}
+
+// Such a value would overflow the stack of the settings reader; no program writes one.
+void SettingsFilesTest::deeplyNestedFilesAreRefused() {
+    ScratchDir scratch;
+    const QByteArray nested = "[common]\nname=" + z718::test::deeplyNestedValue() + "\n";
+    ScratchDir::write(z718::kAppConfigPath, nested);
+    ScratchDir::write(QStringLiteral("imported.pf"), nested);
+    ScratchDir::write(z718::kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
+    ScratchDir::write(z718::SettingsStore::profilePath(1),
+                      "[a]\nboxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\a)\n");
+    z718::SettingsStore store;
+    QVERIFY(!store.appConfig().value("common/name").isValid());
+    QVERIFY(QFile::exists(z718::kAppConfigPath + QStringLiteral(".bad")));
+    store.replaceProfile(0, QStringLiteral("imported.pf"));
+    QVERIFY(!store.profile(0).value("common/name").isValid());
+    QVERIFY(z718::namelists::read(0).isEmpty());
+    // What programs do write, a list inside a list, still reads.
+    QCOMPARE(z718::listValue(store.profile(1).value("a/boxed")), QVariantList{7});
 }
 
 QTEST_GUILESS_MAIN(SettingsFilesTest)

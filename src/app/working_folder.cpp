@@ -1,0 +1,72 @@
+#include "app/working_folder.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace z718 {
+
+namespace {
+
+// An installed package's files are read-only; the user's copy must take the program's writes.
+bool copyWritable(const QString& from, const QString& to) {
+    if (!QFile::copy(from, to)) {
+        return false;
+    }
+    return QFile::setPermissions(
+        to, QFile::permissions(to) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+}  // namespace
+
+bool addMissingFiles(const QString& from, const QString& to) {
+    if (!QDir().mkpath(to)) {
+        return false;
+    }
+    bool ok = true;
+    const QFileInfoList entries =
+        QDir(from).entryInfoList(QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QFileInfo target(to + QLatin1Char('/') + entry.fileName());
+        if (entry.isDir()) {
+            ok = addMissingFiles(entry.filePath(), target.filePath()) && ok;
+        } else if (!target.exists() && !target.isSymLink()) {
+            ok = copyWritable(entry.filePath(), target.filePath()) && ok;
+        }
+    }
+    return ok;
+}
+
+QString chooseWorkingFolder(const QString& executableDir, const QString& shippedModules,
+                            const QString& userDataDir) {
+    const QFileInfo beside(executableDir + QStringLiteral("/modules"));
+    if (beside.isDir() && beside.isWritable()) {
+        return executableDir;
+    }
+    const QFileInfo source(beside.isDir() ? beside : QFileInfo(shippedModules));
+    if (!source.isDir()) {
+        return executableDir;
+    }
+    const QString userModules = userDataDir + QStringLiteral("/modules");
+    if (!userDataDir.isEmpty() && addMissingFiles(source.filePath(), userModules)) {
+        return userDataDir;
+    }
+    qDebug().noquote() << "Cannot copy the shipped files to" << userModules;
+    // Better a run that cannot save than one that finds nothing.
+    if (!userDataDir.isEmpty() && QFileInfo(userModules + QStringLiteral("/setting")).isDir()) {
+        return userDataDir;
+    }
+    return source.absolutePath();
+}
+
+void enterWorkingFolder() {
+    const QString executableDir = QCoreApplication::applicationDirPath();
+    QDir::setCurrent(chooseWorkingFolder(
+        executableDir, QDir::cleanPath(executableDir + QStringLiteral("/" Z718_SHIPPED_MODULES)),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
+
+}  // namespace z718

@@ -1,0 +1,96 @@
+#include <QtTest>
+
+#include "app/working_folder.h"
+
+using namespace z718;
+
+// Which folder the program works in, and what a user's own folder receives from an install.
+class WorkingFolderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void writableModulesBesideTheExecutableStay();
+    void readOnlyInstallFillsTheUsersFolder();
+    void laterStartsAddNewFilesAndKeepTheUsersOwn();
+    void unusableUserFolderStillFindsTheShippedFiles();
+
+private:
+    static void write(const QString& path, const QByteArray& content);
+    static QByteArray read(const QString& path);
+    static QStringList filesUnder(const QString& dir);
+
+    std::unique_ptr<QTemporaryDir> tmp_;
+    QString bin_, shipped_, user_;
+};
+
+void WorkingFolderTest::write(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QByteArray WorkingFolderTest::read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList WorkingFolderTest::filesUnder(const QString& dir) {
+    QStringList found;
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        found << QDir(dir).relativeFilePath(it.next());
+    }
+    found.sort();
+    return found;
+}
+
+// An installed layout: the executable's folder has no modules; the package keeps them in a
+// data folder, read-only like everything the package manager installs.
+void WorkingFolderTest::init() {
+    tmp_ = std::make_unique<QTemporaryDir>();
+    bin_ = tmp_->filePath("usr/bin");
+    shipped_ = tmp_->filePath("usr/share/z/modules");
+    user_ = tmp_->filePath("home/.local/share/z");
+    QDir().mkpath(bin_);
+    write(shipped_ + "/setting/p1.bin", "[sensor]\ncursorSpeed_Q7=5\n");
+    write(shipped_ + "/setting/apConfig.bin", "[Q7]\nprofileNo=0\n");
+    QDir().mkpath(shipped_ + "/img/skin1");
+    QDir().mkpath(shipped_ + "/macro");
+    QVERIFY(QFile::setPermissions(shipped_ + "/setting/p1.bin", QFileDevice::ReadOwner));
+}
+
+void WorkingFolderTest::writableModulesBesideTheExecutableStay() {
+    write(bin_ + "/modules/setting/p1.bin", "beside");
+    QCOMPARE(chooseWorkingFolder(bin_, shipped_, user_), bin_);
+    QVERIFY(!QFileInfo::exists(user_));
+}
+
+void WorkingFolderTest::readOnlyInstallFillsTheUsersFolder() {
+    QCOMPARE(chooseWorkingFolder(bin_, shipped_, user_), user_);
+    // Empty folders count: the skin folders are counted, macros are saved into theirs.
+    QCOMPARE(filesUnder(user_ + "/modules"), filesUnder(shipped_));
+    QCOMPARE(read(user_ + "/modules/setting/p1.bin"), read(shipped_ + "/setting/p1.bin"));
+    QVERIFY(QFileInfo(user_ + "/modules/setting/p1.bin").permissions() & QFileDevice::WriteOwner);
+}
+
+void WorkingFolderTest::laterStartsAddNewFilesAndKeepTheUsersOwn() {
+    chooseWorkingFolder(bin_, shipped_, user_);
+    write(user_ + "/modules/setting/p1.bin", "[sensor]\ncursorSpeed_Q7=9\n");
+    write(user_ + "/modules/macro/mine.bin", "users own");
+    write(shipped_ + "/i18n/lang_new.ini", "a later version's file");
+
+    QCOMPARE(chooseWorkingFolder(bin_, shipped_, user_), user_);
+    QCOMPARE(read(user_ + "/modules/setting/p1.bin"), "[sensor]\ncursorSpeed_Q7=9\n");
+    QCOMPARE(read(user_ + "/modules/macro/mine.bin"), "users own");
+    QCOMPARE(read(user_ + "/modules/i18n/lang_new.ini"), "a later version's file");
+}
+
+void WorkingFolderTest::unusableUserFolderStillFindsTheShippedFiles() {
+    write(tmp_->filePath("home/file"), "a file where a folder should be");
+    const QString folder = chooseWorkingFolder(bin_, shipped_, tmp_->filePath("home/file/z"));
+    QVERIFY(QFileInfo::exists(folder + "/modules/setting/apConfig.bin"));
+}
+
+QTEST_GUILESS_MAIN(WorkingFolderTest)
+#include "tst_working_folder.moc"

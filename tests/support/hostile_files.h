@@ -1,0 +1,93 @@
+#pragma once
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace z718::test {
+
+// A FIFO standing where the program expects a file. A reader that opened it would wait for a
+// writer for good; the trap plays that writer at once, so such a reader goes on (reading
+// nothing) and the test learns of it instead of hanging.
+class FifoTrap {
+public:
+    explicit FifoTrap(const QString& path)
+        : path_(QFile::encodeName(QFileInfo(path).absoluteFilePath())) {
+        made_ = ::mkfifo(path_.constData(), 0600) == 0;
+        watcher_ = std::thread([this] { watch(); });
+    }
+    ~FifoTrap() {
+        stop_.store(true);
+        watcher_.join();
+    }
+    FifoTrap(const FifoTrap&) = delete;
+    FifoTrap& operator=(const FifoTrap&) = delete;
+
+    bool made() const { return made_; }
+    bool opened() const { return opened_.load(); }
+
+private:
+    void watch() {
+        while (!stop_.load()) {
+            // Opening the write end without blocking succeeds only while a reader has it open.
+            const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                struct stat info {};
+                if (::fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode)) {
+                    opened_.store(true);
+                }
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    QByteArray path_;
+    bool made_ = false;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> opened_{false};
+    std::thread watcher_;
+};
+
+// Symbolic links into the scratch folder, out of its ./modules: a file that must never change
+// and a name that must never come to exist.
+struct LinkTargets {
+    explicit LinkTargets(const QString& scratch)
+        : canary(scratch + QStringLiteral("/canary.txt")),
+          ghost(scratch + QStringLiteral("/ghost.txt")) {
+        QFile file(canary);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(kCanaryText);
+        }
+    }
+    // `link` points at the canary, or, when dangling, at the ghost.
+    bool link(const QString& link, bool dangling = false) const {
+        return QFile::link(dangling ? ghost : canary, link);
+    }
+    bool untouched() const {
+        QFile file(canary);
+        return file.open(QIODevice::ReadOnly) && file.readAll() == kCanaryText &&
+               !QFileInfo::exists(ghost);
+    }
+
+    static constexpr const char* kCanaryText = "[canary]\nkey=untouched\n";
+    QString canary;
+    QString ghost;
+};
+
+// A value nested as deep as no program writes: a variant list inside a variant list, 30000 times.
+inline QByteArray deeplyNestedValue() {
+    return "@Variant(" + QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(30000) +
+           "\\0\\0\\0\\x2\\0\\0\\0\\x5)";
+}
+
+}  // namespace z718::test
