@@ -172,6 +172,11 @@ Item {
         onClicked: page.close()
     }
 
+    Rectangle {
+        anchors.fill: list
+        color: Style.dialogColor
+    }
+
     ProfileList {
         id: list
         objectName: "profileList"
