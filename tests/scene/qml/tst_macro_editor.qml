@@ -122,7 +122,7 @@ TestCase {
         compare(actionRows(), ["1,A", "0,30", "2,A", "0,30", "1,B"])
     }
 
-    function test_insertingAKeyBeforeTheSelectedAction() {
+    function test_insertingBeforeAndAfterTheSelectedAction() {
         startWith([["Clicks", ["3,MS-L", "0,10", "4,MS-L", "0,20", "1,C", "2,C"]]])
         clickOn("macroRow0")
         clickOn("actionRow3")
@@ -133,7 +133,14 @@ TestCase {
         clickOn("insertButton")
         compare(actionRows(), ["3,MS-L", "0,10", "4,MS-L", "1,B", "2,B", "0,20", "1,C", "2,C"])
         compare(scene.find("actionList").currentIndex, 5)
-        compare(ui_View.loadMacroIni("Clicks").length, 9)
+        // A delay after the selected action, chosen from the drop-down list.
+        clickOn("insertDelayOption")
+        clickOn("insertPositionList")
+        tryCompare(scene.find("insertPositionListPopup"), "height", 2 * 24)
+        clickOn("insertPositionListRow1")
+        clickOn("insertButton")
+        compare(ui_View.loadMacroIni("Clicks"),
+                ["3,MS-L", "0,10", "4,MS-L", "1,B", "2,B", "0,20", "0,10", "1,C", "2,C", "1"])
     }
 
     function test_contextMenuAndDelayEditing() {
