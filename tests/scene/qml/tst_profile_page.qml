@@ -36,8 +36,6 @@ TestCase {
         ui_View.setProfile(current)
         scene.restart()
         waitUntilReady()
-        // Right clicks reach the page through the engine, which plays the profile's matrix.
-        ui_View.ui_12H_SetKeyMatrix(keyMatrixOfCurrentProfile())
         clickOn("profileButton")
         verify(scene.find("profilePage").visible)
     }
