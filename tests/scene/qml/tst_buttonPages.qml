@@ -52,6 +52,11 @@ TestCase {
     // The next test starts from the factory profile, with no dialog or menu in its way. The
     // profile goes back first: a remapped left button would keep the clicks from the window.
     function cleanup() {
+        if (scene.root().language === 1) {
+            scene.writeSetting("apConfig.bin", "common/language", "English")
+            scene.restart()
+            waitUnprotected()
+        }
         ui_View.resetProfile(Number(ui_View.getProfile()))
         scene.find("keyMatrixPanel").init(true)
         for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel"]) {
@@ -174,6 +179,17 @@ TestCase {
         compare(rowText(5), "버튼 할당Space")
         compare(rowText(6), "")
         compare(rowText(7), "비활성화")
+    }
+
+    function test_chineseTextsNameEntriesFromTheChineseColumn() {
+        scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
+        scene.restart()
+        waitUnprotected()
+        compare(rowText(0), "左键")
+        compare(rowText(5), "显示桌面")
+        verify(scene.visibleTexts().indexOf("按键 1") >= 0)
+        choose(1, "keyMenuEntry27", "keyMenuEntry8")
+        compare(rowText(1), "复制")
     }
 
     function test_deletedMacroGivesRowsTheirDefaults() {
