@@ -232,6 +232,9 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
         z718::namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
         QVERIFY(z718::namelists::read(0).isEmpty());
         QCOMPARE(z718::defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
+        // Nor is one made after the last write the event loop carried, before the program ends.
+        store.profile(3).setValue("sensor/stage_Q7", 1);
+        QVERIFY(outside.link(z718::SettingsStore::profilePath(3)));
     }
     QVERIFY(outside.untouched());
     QVERIFY(!profile.opened());
@@ -243,6 +246,7 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
         {z718::SettingsStore::profilePath(0), "stage_Q7=1"},
         {z718::SettingsStore::profilePath(1), "stage_Q7=1"},
         {z718::SettingsStore::profilePath(2), "stage_Q7=1"},
+        {z718::SettingsStore::profilePath(3), "stage_Q7=1"},
     };
     for (const auto& [path, text] : written) {
         QVERIFY2(!QFileInfo(path).isSymLink() && ScratchDir::read(path).contains(text),
