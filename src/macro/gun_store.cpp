@@ -28,14 +28,14 @@ bool GunStore::gunFileExists() {
     return isReadableSettingsFile(kGunDataPath);
 }
 
-void GunStore::saveGundata(const QVariantList& src6) {
+void GunStore::add(const QVariantList& src6) {
     if (!gunFileExists() || src6.size() < 1 + kEntryValues) {
         return;
     }
     openIni(kGunDataPath)->setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
 }
 
-void GunStore::modifyGundata(int modifyType, const QVariantList& src6) {
+void GunStore::modify(int modifyType, const QVariantList& src6) {
     if (!gunFileExists() || src6.isEmpty()) {
         return;
     }
@@ -48,14 +48,14 @@ void GunStore::modifyGundata(int modifyType, const QVariantList& src6) {
     }
 }
 
-QVariantList GunStore::getGunData(const QString& name) const {
+QVariantList GunStore::values(const QString& name) const {
     if (!gunFileExists()) {
         return {};
     }
     return listValue(QSettings(kGunDataPath, QSettings::IniFormat).value(gunKey(name)));
 }
 
-QStringList GunStore::getGunDataKey() const {
+QStringList GunStore::names() const {
     if (!gunFileExists()) {
         return {};
     }
@@ -64,27 +64,27 @@ QStringList GunStore::getGunDataKey() const {
     return file.allKeys();
 }
 
-QVariant GunStore::getselectGun(int index) {
+QVariant GunStore::selectedGun(int index) {
     if (!gunFileExists()) {
         return QString();
     }
     return settings_.currentProfile().value(selectGunKey(index), QString());
 }
 
-void GunStore::setSelectGun(int index, const QVariant& gunName) {
+void GunStore::selectGun(int index, const QVariant& gunName) {
     if (gunFileExists()) {
         settings_.currentProfile().setValue(selectGunKey(index), gunName);
     }
 }
 
-QVariant GunStore::getXYSensitive(int index) {
+QVariant GunStore::xySensitivity(int index) {
     if (!gunFileExists()) {
         return {};
     }
     return settings_.currentProfile().value(xySensitiveKey(index), 4);
 }
 
-void GunStore::setXYSensitive(int index, const QVariant& value) {
+void GunStore::setXYSensitivity(int index, const QVariant& value) {
     if (gunFileExists()) {
         settings_.currentProfile().setValue(xySensitiveKey(index), value);
     }

@@ -105,6 +105,27 @@ Item {
         helpMenu.visible = false
     }
 
+    // The key menu beside the row of the button to edit, with that button selected.
+    function openKeyMenu(row) {
+        focusControl()
+        mousePicture.selectKey = row
+        keyMenu.x = 300
+        keyMenu.y = keyMenu.rowY[row]
+        keyMenu.showControl()
+        keyMenu.visible = true
+    }
+
+    // Hovering a button's row or hot spot shows it on the picture, unless the menu is open.
+    function pointAtButton(row) {
+        if (!keyMenu.visible)
+            mousePicture.selectKey = row
+    }
+
+    function assignToSelectedButton(b0, b1, b2, b3) {
+        keyMatrixPanel.modifyData(mousePicture.selectKey, b0, b1, b2, b3)
+        keyMatrixPanel.refreashUI(true)
+    }
+
     function reloadPanels(isSendData) {
         keyMatrixPanel.init(isSendData)
         pointerSpeedPanel.init(isSendData)
@@ -219,26 +240,15 @@ Item {
             id: keyMatrixPanel
             objectName: "keyMatrixPanel"
             view: shell.view
+            keyTable: keyTable
             language: shell.language
             selectGunName: gunControl.selectGunName
+            selectKey: mousePicture.selectKey
             onClickFrame: shell.focusControl()
             onMacroUpload: function(row, name) { macroEditor.sendMacro(row, name) }
-            onClickKeyMatrix: function(row) {
-                shell.focusControl()
-                mousePicture.selectKey = row
-                keyMenu.x = 300
-                keyMenu.y = [86, 110, 135, 160, 185, 210, 257, 278][row] ?? 86
-                keyMenu.showControl()
-                keyMenu.visible = true
-            }
-            onEnterBtn: function(row) {
-                if (!keyMenu.visible)
-                    mousePicture.selectKey = row
-            }
-            onLeaveBtn: function(row) {
-                if (!keyMenu.visible)
-                    mousePicture.selectKey = -1
-            }
+            onClickKeyMatrix: function(row) { shell.openKeyMenu(row) }
+            onEnterBtn: function(row) { shell.pointAtButton(row) }
+            onLeaveBtn: shell.pointAtButton(-1)
         }
 
         MacroManagerBar {
@@ -375,6 +385,9 @@ Item {
         objectName: "mousePicture"
         anchors.fill: parent
         mainLang: shell.mainLang
+        onEnterBtn: function(row) { shell.pointAtButton(row) }
+        onLeaveBtn: shell.pointAtButton(-1)
+        onClickBtn: function(row) { shell.openKeyMenu(row) }
     }
 
     Rectangle {
@@ -422,9 +435,7 @@ Item {
         language: shell.language
         onMenuCmd: function(entryText) {
             const bytes = [0, 2, 4, 6].map(i => parseInt(entryText.substr(i, 2), 16))
-            keyMatrixPanel.modifyData(mousePicture.selectKey, bytes[0], bytes[1], bytes[2],
-                                      bytes[3])
-            keyMatrixPanel.refreashUI(true)
+            shell.assignToSelectedButton(bytes[0], bytes[1], bytes[2], bytes[3])
             keyMenu.visible = false
             mousePicture.selectKey = -1
         }
@@ -467,6 +478,8 @@ Item {
         id: singleKeyDialog
         objectName: "singleKeyDialog"
         macroKeyLang: macroKeyDialog.macroKeyLang
+        keyTable: keyTable
+        onKeyAssigned: function(code) { shell.assignToSelectedButton(0, 0, code, 0) }
         onCloseSure: {
             shell.closeDialog(singleKeyDialog)
             mousePicture.selectKey = -1
@@ -477,6 +490,12 @@ Item {
         id: macroKeyDialog
         objectName: "macroKeyDialog"
         macroListModel: macroEditor.macroListModel
+        onMacroAssigned: function(name, mode) {
+            const row = mousePicture.selectKey
+            shell.view.setMacroKey(row, name)
+            shell.assignToSelectedButton(9, mode, row, 0)
+            macroEditor.sendMacro(row, name)
+        }
         onCloseSure: {
             shell.closeDialog(macroKeyDialog)
             mousePicture.selectKey = -1
