@@ -105,6 +105,11 @@ Item {
         helpMenu.visible = false
     }
 
+    function moveWindow(dx, dy) {
+        ui_Ctl.onXChanged(dx) // qmllint disable unqualified
+        ui_Ctl.onYChanged(dy) // qmllint disable unqualified
+    }
+
     // The key menu beside the row of the button to edit, with that button selected.
     function openKeyMenu(row) {
         focusControl()
@@ -199,10 +204,7 @@ Item {
             shell.emptyAreaPressed()
             shell.focusControl()
         }
-        onDragged: function(dx, dy) {
-            ui_Ctl.onXChanged(dx) // qmllint disable unqualified
-            ui_Ctl.onYChanged(dy) // qmllint disable unqualified
-        }
+        onDragged: function(dx, dy) { shell.moveWindow(dx, dy) }
     }
 
     Picture {
@@ -329,55 +331,25 @@ Item {
         }
     }
 
-    Row {
+    BottomMenu {
         id: bottomMenu
         objectName: "bottomMenu"
         x: 850
         y: 590
-        spacing: 8
-
-        TextButton {
-            objectName: "resetButton"
-            text: shell.mainLang[26] ?? ""
-            onClicked: shell.showDialog(resetDialog)
-        }
-        TextButton {
-            objectName: "reloadButton"
-            visible: false
-            text: shell.mainLang[29] ?? ""
-            onClicked: shell.reloadPanels(false)
-        }
-        TextButton {
-            objectName: "saveButton"
-            visible: false
-            text: shell.mainLang[25] ?? ""
-            onClicked: shell.saveChanges()
-        }
+        mainLang: shell.mainLang
+        onResetClicked: shell.showDialog(resetDialog)
+        onReloadClicked: shell.reloadPanels(false)
+        onSaveClicked: shell.saveChanges()
     }
 
-    Row {
+    TopMenu {
         id: topMenu
         objectName: "topMenu"
         x: 935
         y: 16
-        spacing: 6
-
-        ImageButton {
-            id: helpButton
-            objectName: "helpButton"
-            source: Style.image("index", "help.svg")
-            onClicked: helpMenu.visible = !helpMenu.visible
-        }
-        ImageButton {
-            objectName: "minimizeButton"
-            source: Style.image("index", "minimize.svg")
-            onClicked: ui_Ctl.onMinimize() // qmllint disable unqualified
-        }
-        ImageButton {
-            objectName: "closeButton"
-            source: Style.image("index", "close.svg")
-            onClicked: ui_Ctl.onClose() // qmllint disable unqualified
-        }
+        onHelpClicked: helpMenu.visible = !helpMenu.visible
+        onMinimizeClicked: ui_Ctl.onMinimize() // qmllint disable unqualified
+        onCloseClicked: ui_Ctl.onClose() // qmllint disable unqualified
     }
 
     MousePicture {
@@ -390,28 +362,19 @@ Item {
         onClickBtn: function(row) { shell.openKeyMenu(row) }
     }
 
-    Rectangle {
+    Mask {
         id: mask
         objectName: "mask"
         anchors.fill: parent
-        visible: false
-        color: Style.maskColor
-
-        WindowDragArea {
-            anchors.fill: parent
-            onPressedHere: {
-                shell.emptyAreaPressed()
-                shell.focusControl()
-                macroEditor.macroEditorFocus()
-                profilePage.profileEditorFocus()
-                gunControl.gunControlFocus()
-                macroKeyDialog.macroKeyFocus()
-            }
-            onDragged: function(dx, dy) {
-                ui_Ctl.onXChanged(dx) // qmllint disable unqualified
-                ui_Ctl.onYChanged(dy) // qmllint disable unqualified
-            }
+        onPressedHere: {
+            shell.emptyAreaPressed()
+            shell.focusControl()
+            macroEditor.macroEditorFocus()
+            profilePage.profileEditorFocus()
+            gunControl.gunControlFocus()
+            macroKeyDialog.macroKeyFocus()
         }
+        onDragged: function(dx, dy) { shell.moveWindow(dx, dy) }
     }
 
     MacroEditor {
@@ -519,7 +482,7 @@ Item {
     HelpMenu {
         id: helpMenu
         objectName: "helpMenu"
-        x: 860
+        x: 834
         y: 38
         onUpdateChosen: shell.view.openUpdateExe()
     }
