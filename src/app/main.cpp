@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/frame_log.h"
 #include "app/startup.h"
 #include "app/system_input.h"
 #include "app/widget.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
         z718::GlobalHooks hooks(widget.view(), widget.hid());
         hooks.install();
         const auto windowFeed = z718::feedHooksFromWindow();
+        z718::logFramesIfAsked(widget.view()->quickWindow());
         widget.showNormal();
         widget.checkDevice();
         exitCode = app.exec();
