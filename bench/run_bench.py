@@ -82,6 +82,11 @@ class Child:
             time.sleep(0.001)
         raise RuntimeError(f"no frame from {self.process.args[0]}; see {self.log_path}")
 
+    def frames(self):
+        """Frames rendered so far."""
+        with open(self.log_path) as f:
+            return sum(1 for line in f if line.startswith("frame "))
+
     def stop(self):
         self.process.terminate()
         try:
@@ -122,20 +127,14 @@ def first_frame_and_memory(command, display, runs, after_frame, scratch):
     return statistics.median(frames), statistics.median(peaks)
 
 
-def idle_activity(command, settle, seconds, scratch):
+def activity(pid, seconds):
     """Wake-ups per second of each thread, and the CPU share (% of one core) of the whole
-    process, over `seconds` of idling after start-up."""
-    child = Child(command, environment(None, scratch), scratch)
-    try:
-        child.wait_for_frame()
-        time.sleep(settle)
-        before = threads(child.process.pid)
-        start = time.monotonic()
-        time.sleep(seconds)
-        after = threads(child.process.pid)
-        elapsed = time.monotonic() - start
-    finally:
-        child.stop()
+    process, over the next `seconds`."""
+    before = threads(pid)
+    start = time.monotonic()
+    time.sleep(seconds)
+    after = threads(pid)
+    elapsed = time.monotonic() - start
     ticks = os.sysconf("SC_CLK_TCK")
     rates, cpu = {}, 0
     for key, (switches, used) in after.items():
@@ -143,6 +142,65 @@ def idle_activity(command, settle, seconds, scratch):
         rates[key] = (switches - was_switches) / elapsed
         cpu += used - was_used
     return rates, 100.0 * cpu / ticks / elapsed
+
+
+def idle_activity(command, settle, seconds, scratch):
+    """activity() of a program idling after its start-up, offscreen."""
+    child = Child(command, environment(None, scratch), scratch)
+    try:
+        child.wait_for_frame()
+        time.sleep(settle)
+        return activity(child.process.pid, seconds)
+    finally:
+        child.stop()
+
+
+def visible_windows(pid, display):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                           capture_output=True, text=True, env=dict(os.environ, DISPLAY=display))
+    return found.stdout.split()
+
+
+def close_to_tray(pid, display):
+    """Clicks the scene's close button, as a user sends the program to the tray."""
+    deadline = time.monotonic() + 20
+    while not visible_windows(pid, display):
+        if time.monotonic() > deadline:
+            raise RuntimeError("the program's window never showed")
+        time.sleep(0.05)
+    # The close button's centre in the 1000 x 640 window: the last of three 16-pixel buttons
+    # 6 pixels apart, from x 935, y 16.
+    subprocess.run(["xdotool", "mousemove", "--window", visible_windows(pid, display)[0], "987",
+                    "24", "click", "1"], check=True, env=dict(os.environ, DISPLAY=display))
+    while visible_windows(pid, display):
+        if time.monotonic() > deadline:
+            raise RuntimeError("the close button did not hide the window")
+        time.sleep(0.05)
+
+
+def resident(command, backend, display, pace, scratch):
+    """The program under one scene graph backend: first frame, then memory, idle CPU and the
+    frames rendered, shown and then hidden in the tray."""
+    env = environment(display, scratch)
+    env["QT_QUICK_BACKEND"] = backend
+    child = Child(command, env, scratch)
+    pid = child.process.pid
+    try:
+        figures = {"first frame": (child.wait_for_frame() * 1000, "ms")}
+        time.sleep(pace["settle"])
+        frames = child.frames()
+        figures["idle CPU shown"] = (activity(pid, pace["idle"])[1], "%")
+        figures["frames/s shown, idle"] = ((child.frames() - frames) / pace["idle"], "/s")
+        figures["resident memory shown"] = (memory_kb(pid, "VmRSS") / 1024, "MiB")
+        close_to_tray(pid, display)
+        time.sleep(pace["settle"])
+        frames = child.frames()
+        figures["idle CPU hidden"] = (activity(pid, pace["idle"])[1], "%")
+        figures["frames/s hidden"] = ((child.frames() - frames) / pace["idle"], "/s")
+        figures["resident memory hidden"] = (memory_kb(pid, "VmRSS") / 1024, "MiB")
+        return figures
+    finally:
+        child.stop()
 
 
 class Xvfb:
@@ -179,6 +237,14 @@ def ratio(value, anchor):
     if anchor == 0:
         return "n/a" if value else "1.00x"
     return f"{value / anchor:.2f}x"
+
+
+def table(header, rows):
+    widths = [max(len(r[i]) for r in list(rows) + [header]) for i in range(len(header))]
+    print("| " + " | ".join(h.ljust(w) for h, w in zip(header, widths)) + " |")
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+    for r in rows:
+        print("| " + " | ".join(c.ljust(w) for c, w in zip(r, widths)) + " |")
 
 
 def main():
@@ -241,19 +307,21 @@ def main():
                                                                scratch)
                 row(f"first frame, {label}", frame, base_frame, "ms", minimal)
                 row(f"peak memory, {label}", peak / 1024, base_peak / 1024, "MiB", minimal)
+
+            # (f) The resident program under both scene graphs, shown and in the tray.
+            software = resident(program, "software", x.display, pace, scratch)
+            opengl = resident(program, "rhi", x.display, pace, scratch)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
 
-    widths = [max(len(r[i]) for r in rows + [("Figure", "Program", "Anchor", "Ratio")])
-              for i in range(4)]
-    header = ("Figure", "Program", "Anchor", "Ratio")
-    print("| " + " | ".join(h.ljust(w) for h, w in zip(header, widths)) + " |")
-    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
-    for r in rows:
-        print("| " + " | ".join(c.ljust(w) for c, w in zip(r, widths)) + " |")
+    table(("Figure", "Program", "Anchor", "Ratio"), rows)
     print("\nWake-ups/s per thread of the program (idle, connected):")
     for (tid, name), r in sorted(rates.items(), key=lambda item: -item[1]):
         print(f"  {name:<16} {r:8.2f}")
+    print("\nThe program under Xvfb with each scene graph (QT_QUICK_BACKEND):")
+    table(("Figure", "software", "OpenGL", "Ratio"),
+          [(name, f"{value:.3f} {unit}", f"{opengl[name][0]:.3f} {unit}",
+            ratio(value, opengl[name][0])) for name, (value, unit) in software.items()])
     return 0
 
 

@@ -9,6 +9,7 @@
 #include "ui/myQQuickView.h"
 
 int main(int argc, char* argv[]) {
+    z718::chooseSceneGraph();
     QApplication app(argc, argv);
     // Names the per-user data folder and ties the windows to the desktop entry.
     QCoreApplication::setApplicationName(QStringLiteral(Z718_PACKAGE_NAME));
