@@ -1,5 +1,5 @@
 // The anchor of the window figures: a minimal Qt Quick window of the program's size, with the
-// same frame log (Z718_FRAME_LOG=1) as the program.
+// program's choice of scene graph and the same frame log (Z718_FRAME_LOG=1).
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QQuickView>
@@ -7,6 +7,9 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    }
     QGuiApplication app(argc, argv);
     QQuickView view;
     QElapsedTimer clock;
