@@ -9,7 +9,7 @@ if(Z718_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
   set(CMAKE_CXX_COMPILER_LAUNCHER ${Z718_CCACHE})
 endif()
 
-add_compile_options(-Wall -Wextra)
+add_compile_options(-Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wpedantic)
 if(Z718_WERROR)
   add_compile_options(-Werror)
 endif()
@@ -28,6 +28,18 @@ endif()
 
 # Every executable lands in one folder, so the shipped ./modules files sit beside all of them.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# z718_allow_shadow_in(DIR): the targets of DIR keep every warning but -Wshadow. For the
+# scene's folder: qmlcachegen writes C++ whose lambdas shadow their function's parameters.
+function(z718_allow_shadow_in dir)
+  get_directory_property(targets DIRECTORY ${dir} BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(type MATCHES "LIBRARY$|EXECUTABLE" AND NOT type STREQUAL "INTERFACE_LIBRARY")
+      target_compile_options(${target} PRIVATE -Wno-shadow)
+    endif()
+  endforeach()
+endfunction()
 
 # z718_check_folders_added(DIR): every folder of DIR with a CMakeLists.txt must have been
 # added with add_subdirectory by now; a forgotten one stops the configure instead of being

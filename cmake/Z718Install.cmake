@@ -13,6 +13,7 @@ file(RELATIVE_PATH Z718_SHIPPED_MODULES_FROM_BIN
 set(Z718_MAINTAINER "KESTRAN SOLUX Z718 developers <z718@kestran.com>" CACHE STRING
   "Maintainer of the Debian package")
 set(Z718_HOMEPAGE "https://www.kestran.com/solux-z718" CACHE STRING "The program's home page")
+# AppStream clients fetch the screenshot from the web: data/linux/main-window.png, published here.
 set(Z718_SCREENSHOT_URL "${Z718_HOMEPAGE}/screenshots/main-window.png" CACHE STRING
   "Where AppStream clients fetch the main window's screenshot")
 # Without this the permissions of the installed folders follow the umask of whoever builds.

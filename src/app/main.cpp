@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "app/frame_log.h"
 #include "app/startup.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     // Names the per-user data folder and ties the windows to the desktop entry.
     QCoreApplication::setApplicationName(QStringLiteral(Z718_PACKAGE_NAME));
     QGuiApplication::setDesktopFileName(QStringLiteral(Z718_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(Z718_APP_ID)));
     z718::SingleInstance instance;
     if (instance.isRunning()) {
         return 1;

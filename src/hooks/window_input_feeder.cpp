@@ -4,9 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointingDevice>
 #include <QStyleHints>
-#include <utility>
 
 #include "platform/linux/evdev_keymap.h"
 
@@ -65,6 +63,9 @@ WindowInputFeeder::KeyCodes WindowInputFeeder::keyCodes(quint32 nativeScanCode, 
 }
 
 bool WindowInputFeeder::eventFilter(QObject* watched, QEvent* event) {
+    if (hidePressFromWidgets_ && watched->isWidgetType()) {
+        return event->type() == QEvent::MouseButtonPress;
+    }
     // Every input event reaches its window first; later deliveries to widgets are the same
     // event again.
     if (replaying_ || !watched->isWindowType()) {
@@ -109,25 +110,20 @@ bool WindowInputFeeder::feedMouse(QWindow* window, QMouseEvent* event) {
 }
 
 void WindowInputFeeder::replayButton(uint32_t message) {
-    if (grabKept_) {
-        // The engine answered before the grab came back: replay once it is back.
-        heldReplays_.push_back(message);
-        return;
-    }
     for (const ButtonMessages& b : kButtons) {
         if ((message == b.down || message == b.up) && window_) {
             const bool down = message == b.down;
+            restoreKeptGrab();
             replayedButtons_.setFlag(b.button, down);
-            // The system recognises double clicks among injected presses too. As with its
-            // own, the second press comes as the double-click event alone; the window turns
-            // it into a press and a double click.
-            const QEvent::Type type = !down                     ? QEvent::MouseButtonRelease
-                                      : isSecondClick(b.button) ? QEvent::MouseButtonDblClick
-                                                                : QEvent::MouseButtonPress;
-            QMouseEvent event(type, window_->mapFromGlobal(globalPos_), globalPos_, b.button,
+            QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
+                              window_->mapFromGlobal(globalPos_), globalPos_, b.button,
                               replayedButtons_, QGuiApplication::keyboardModifiers());
             replaying_ = true;
-            QCoreApplication::sendEvent(window_, &event);
+            if (down && isSecondClick(b.button)) {
+                sendDoubleClick(event);
+            } else {
+                QCoreApplication::sendEvent(window_, &event);
+            }
             replaying_ = false;
             return;
         }
@@ -137,30 +133,43 @@ void WindowInputFeeder::replayButton(uint32_t message) {
 // Once the system's last release has been delivered, Qt drops the pointer's grab, which
 // cancels the press the engine replayed meanwhile: its own release would find no receiver.
 // The grab is kept for that replayed release: the drop goes unannounced and is undone as soon
-// as the system's release has been handled.
+// as the system's release has been handled, or at the latest when the next replay comes.
 void WindowInputFeeder::keepGrabOverSwallowedRelease(QMouseEvent* event) {
-    QPointer<QObject> grabber = event->exclusiveGrabber(event->point(0));
+    QObject* grabber = event->exclusiveGrabber(event->point(0));
     if (!grabber) {
         return;
     }
-    auto* device = const_cast<QPointingDevice*>(event->pointingDevice());
-    device->blockSignals(true);
-    grabKept_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this, device, grabber] {
-            grabKept_ = false;
-            if (grabber) {
-                QMouseEvent current(QEvent::MouseMove, QPointF(), QPointF(), Qt::NoButton,
-                                    Qt::NoButton, Qt::NoModifier, device);
-                current.setExclusiveGrabber(current.point(0), grabber);
-            }
-            device->blockSignals(false);
-            for (const uint32_t message : std::exchange(heldReplays_, {})) {
-                replayButton(message);
-            }
-        },
-        Qt::QueuedConnection);
+    restoreKeptGrab();
+    keptGrabber_ = grabber;
+    keptDevice_ = const_cast<QPointingDevice*>(event->pointingDevice());
+    keptDevice_->blockSignals(true);
+    QMetaObject::invokeMethod(this, &WindowInputFeeder::restoreKeptGrab, Qt::QueuedConnection);
+}
+
+void WindowInputFeeder::restoreKeptGrab() {
+    if (!keptDevice_) {
+        return;
+    }
+    if (keptGrabber_) {
+        QMouseEvent current(QEvent::MouseMove, QPointF(), QPointF(), Qt::NoButton, Qt::NoButton,
+                            Qt::NoModifier, keptDevice_);
+        current.setExclusiveGrabber(current.point(0), keptGrabber_);
+    }
+    keptDevice_->blockSignals(false);
+    keptDevice_ = nullptr;
+    keptGrabber_ = nullptr;
+}
+
+// The system recognises double clicks among injected presses too. As with its own, the
+// window's widgets never see the second press itself (it only marks where the release goes);
+// the double-click event that follows brings it.
+void WindowInputFeeder::sendDoubleClick(QMouseEvent& press) {
+    hidePressFromWidgets_ = true;
+    QCoreApplication::sendEvent(window_, &press);
+    hidePressFromWidgets_ = false;
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, press.position(), press.globalPosition(),
+                            press.button(), press.buttons(), press.modifiers());
+    QCoreApplication::sendEvent(window_, &doubleClick);
 }
 
 bool WindowInputFeeder::isSecondClick(Qt::MouseButton button) {

@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QPointingDevice>
 #include <QWindow>
-#include <vector>
 
 #include "platform/portable/portable_input.h"
 
@@ -39,7 +39,9 @@ private:
     bool feedMouse(QWindow* window, QMouseEvent* event);
     void replayButton(uint32_t message);
     bool isSecondClick(Qt::MouseButton button);
+    void sendDoubleClick(QMouseEvent& press);
     void keepGrabOverSwallowedRelease(QMouseEvent* event);
+    void restoreKeptGrab();
 
     platform::PortableInput& input_;
     QPointer<QWindow> window_;  // where the pointer was last seen
@@ -49,9 +51,10 @@ private:
     Qt::MouseButton lastClickButton_ = Qt::NoButton;
     QPoint lastClickPos_;
     QElapsedTimer lastClick_;
+    QPointer<QObject> keptGrabber_;
+    QPointingDevice* keptDevice_ = nullptr;
     bool replaying_ = false;
-    bool grabKept_ = false;              // a swallowed release's grab waits to be restored
-    std::vector<uint32_t> heldReplays_;  // replays that came meanwhile, in order
+    bool hidePressFromWidgets_ = false;
 };
 
 }  // namespace z718

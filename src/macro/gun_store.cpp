@@ -28,35 +28,34 @@ bool GunStore::gunFileExists() {
     return isReadableSettingsFile(kGunDataPath);
 }
 
-void GunStore::saveGundata(const QVariantList& src6) {
+void GunStore::add(const QVariantList& src6) {
     if (!gunFileExists() || src6.size() < 1 + kEntryValues) {
         return;
     }
-    QSettings(kGunDataPath, QSettings::IniFormat)
-        .setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
+    openIni(kGunDataPath)->setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
 }
 
-void GunStore::modifyGundata(int modifyType, const QVariantList& src6) {
+void GunStore::modify(int modifyType, const QVariantList& src6) {
     if (!gunFileExists() || src6.isEmpty()) {
         return;
     }
-    QSettings file(kGunDataPath, QSettings::IniFormat);
+    const auto file = openIni(kGunDataPath);
     if (modifyType == 0) {
-        file.remove(gunKey(src6.at(0).toString()));
+        file->remove(gunKey(src6.at(0).toString()));
     } else if (modifyType == 1 && src6.size() >= 2 + kEntryValues) {
-        file.remove(gunKey(src6.at(1 + kEntryValues).toString()));
-        file.setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
+        file->remove(gunKey(src6.at(1 + kEntryValues).toString()));
+        file->setValue(gunKey(src6.at(0).toString()), src6.mid(1, kEntryValues));
     }
 }
 
-QVariantList GunStore::getGunData(const QString& name) const {
+QVariantList GunStore::values(const QString& name) const {
     if (!gunFileExists()) {
         return {};
     }
     return listValue(QSettings(kGunDataPath, QSettings::IniFormat).value(gunKey(name)));
 }
 
-QStringList GunStore::getGunDataKey() const {
+QStringList GunStore::names() const {
     if (!gunFileExists()) {
         return {};
     }
@@ -65,27 +64,27 @@ QStringList GunStore::getGunDataKey() const {
     return file.allKeys();
 }
 
-QVariant GunStore::getselectGun(int index) {
+QVariant GunStore::selectedGun(int index) {
     if (!gunFileExists()) {
         return QString();
     }
     return settings_.currentProfile().value(selectGunKey(index), QString());
 }
 
-void GunStore::setSelectGun(int index, const QVariant& gunName) {
+void GunStore::selectGun(int index, const QVariant& gunName) {
     if (gunFileExists()) {
         settings_.currentProfile().setValue(selectGunKey(index), gunName);
     }
 }
 
-QVariant GunStore::getXYSensitive(int index) {
+QVariant GunStore::xySensitivity(int index) {
     if (!gunFileExists()) {
         return {};
     }
     return settings_.currentProfile().value(xySensitiveKey(index), 4);
 }
 
-void GunStore::setXYSensitive(int index, const QVariant& value) {
+void GunStore::setXYSensitivity(int index, const QVariant& value) {
     if (gunFileExists()) {
         settings_.currentProfile().setValue(xySensitiveKey(index), value);
     }

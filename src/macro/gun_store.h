@@ -17,16 +17,16 @@ public:
     explicit GunStore(SettingsStore& settings) : settings_(settings) {}
 
     // name, then the five values of the entry
-    void saveGundata(const QVariantList& src6);
+    void add(const QVariantList& src6);
     // 0: delete src6[0]; 1: rename src6[6] to src6[0] with the five values between
-    void modifyGundata(int modifyType, const QVariantList& src6);
-    QVariantList getGunData(const QString& name) const;
-    QStringList getGunDataKey() const;
+    void modify(int modifyType, const QVariantList& src6);
+    QVariantList values(const QString& name) const;
+    QStringList names() const;
 
-    QVariant getselectGun(int index);
-    void setSelectGun(int index, const QVariant& gunName);
-    QVariant getXYSensitive(int index);
-    void setXYSensitive(int index, const QVariant& value);
+    QVariant selectedGun(int index);
+    void selectGun(int index, const QVariant& gunName);
+    QVariant xySensitivity(int index);
+    void setXYSensitivity(int index, const QVariant& value);
 
 private:
     static bool gunFileExists();

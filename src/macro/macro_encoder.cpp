@@ -65,7 +65,7 @@ void appendMouseDelay(QList<uchar>& out, qint64 ms, bool followsEvent) {
 
 }  // namespace
 
-QList<uchar> macroIncode(const QStringList& lines, uint32_t deviceId,
+QList<uchar> encodeMacro(const QStringList& lines, uint32_t deviceId,
                          const KeyCodeLookup& keyCode) {
     QList<uchar> out{0x00, 0x01};
     for (int i = 0; i < lines.size(); ++i) {

@@ -35,7 +35,7 @@ bool replaceFile(const QString& source, const QString& target) {
 
 }  // namespace
 
-void MacroExchange::saveMacroFile(const QString& name) {
+void MacroExchange::exportMacro(const QString& name) {
     const QString target =
         prompts_.saveFileName(parent_, QStringLiteral("Save File"), desktopFolder(), kFilter);
     const QString source = MacroStore::existingFile(name);
@@ -45,13 +45,13 @@ void MacroExchange::saveMacroFile(const QString& name) {
     replaceFile(source, target);
 }
 
-void MacroExchange::saveMacroIniToFile(const QString& name) {
+void MacroExchange::exportExisting(const QString& name) {
     if (!MacroStore::existingFile(name).isEmpty()) {
-        saveMacroFile(name);
+        exportMacro(name);
     }
 }
 
-QString MacroExchange::loadMacroIniFromFile() {
+QString MacroExchange::importMacro() {
     const QString source =
         prompts_.openFileName(parent_, QStringLiteral("Open File"), desktopFolder(), kFilter);
     if (source.isEmpty() || !isSettingsText(source)) {

@@ -15,12 +15,12 @@ public:
         : prompts_(prompts), parent_(dialogParent) {}
 
     // Asks for a target, then copies the macro file there (replacing what was there).
-    void saveMacroFile(const QString& name);
+    void exportMacro(const QString& name);
     // The same, but only when the macro file exists.
-    void saveMacroIniToFile(const QString& name);
+    void exportExisting(const QString& name);
     // Asks for a file and copies it over the macro named by its base name; that name, or ""
     // when cancelled or when the file cannot become a macro.
-    QString loadMacroIniFromFile();
+    QString importMacro();
 
 private:
     Prompts& prompts_;

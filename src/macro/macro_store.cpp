@@ -40,7 +40,7 @@ QString MacroStore::existingFile(const QString& name) {
     return path && isReadableSettingsFile(*path) ? *path : QString();
 }
 
-bool MacroStore::createMacroIni(const QString& name, uint macroIndex) {
+bool MacroStore::create(const QString& name, uint macroIndex) {
     const auto path = macroFilePath(name);
     if (!path) {
         return false;
@@ -55,24 +55,23 @@ bool MacroStore::createMacroIni(const QString& name, uint macroIndex) {
     return true;
 }
 
-bool MacroStore::saveMacroIni(const QString& name, const QStringList& macros,
-                              const QVariant& repeat) {
+bool MacroStore::save(const QString& name, const QStringList& macros, const QVariant& repeat) {
     const QString path = existingFile(name);
     if (path.isEmpty()) {
         return false;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.remove(kMacroGroup);
-    file.setValue(kTotal, macros.size());
-    file.setValue(kRepeat, repeat);
+    const auto file = openIni(path);
+    file->remove(kMacroGroup);
+    file->setValue(kTotal, macros.size());
+    file->setValue(kRepeat, repeat);
     for (int i = 0; i < macros.size(); ++i) {
-        file.setValue(macroKey(i), macros.at(i));
+        file->setValue(macroKey(i), macros.at(i));
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
-QStringList MacroStore::loadMacroIni(const QString& name) const {
+QStringList MacroStore::savedLines(const QString& name) const {
     const QString path = existingFile(name);
     if (path.isEmpty()) {
         return {};
@@ -87,17 +86,17 @@ QStringList MacroStore::loadMacroIni(const QString& name) const {
     return lines;
 }
 
-QVariant MacroStore::loadMacroIndex(const QString& name) const {
+QVariant MacroStore::slotOf(const QString& name) const {
     const QString path = existingFile(name);
     return path.isEmpty() ? QVariant(0) : QSettings(path, QSettings::IniFormat).value(kIndex, 0);
 }
 
-QVariant MacroStore::loadMacroType(const QString& name) const {
+QVariant MacroStore::typeOf(const QString& name) const {
     const QString path = existingFile(name);
     return path.isEmpty() ? QVariant(0) : QSettings(path, QSettings::IniFormat).value(kDid, 0);
 }
 
-QVariantList MacroStore::loadMacroIniConfig(const QString& name, uint32_t deviceId) const {
+QVariantList MacroStore::config(const QString& name, uint32_t deviceId) const {
     const QString path = existingFile(name);
     if (path.isEmpty()) {
         return {};
@@ -109,33 +108,32 @@ QVariantList MacroStore::loadMacroIniConfig(const QString& name, uint32_t device
     return {did == deviceId ? index : -1, file.value(kRepeat, 1).toInt()};
 }
 
-void MacroStore::setMacroIniConfig(const QString& name, const QVariantList& config,
-                                   uint32_t deviceId) {
+void MacroStore::setConfig(const QString& name, const QVariantList& config, uint32_t deviceId) {
     const QString path = existingFile(name);
     if (path.isEmpty() || config.size() < 2) {
         return;
     }
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(kIndex, config.at(0));
-    file.setValue(kRepeat, config.at(1));
-    file.setValue(kDid, deviceId);
+    const auto file = openIni(path);
+    file->setValue(kIndex, config.at(0));
+    file->setValue(kRepeat, config.at(1));
+    file->setValue(kDid, deviceId);
 }
 
-void MacroStore::setMacroIndex(const QString& name, const QVariant& macroIndex) {
+void MacroStore::setSlot(const QString& name, const QVariant& macroIndex) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kIndex, macroIndex);
+        openIni(path)->setValue(kIndex, macroIndex);
     }
 }
 
-void MacroStore::setMacroType(const QString& name, const QVariant& macroType) {
+void MacroStore::setType(const QString& name, const QVariant& macroType) {
     const QString path = existingFile(name);
     if (!path.isEmpty()) {
-        QSettings(path, QSettings::IniFormat).setValue(kDid, macroType);
+        openIni(path)->setValue(kDid, macroType);
     }
 }
 
-bool MacroStore::modifyMacroName(const QString& oldName, const QString& newName) {
+bool MacroStore::rename(const QString& oldName, const QString& newName) {
     const QString oldPath = existingFile(oldName);
     const auto newPath = macroFilePath(newName);
     if (oldPath.isEmpty() || !newPath) {
@@ -155,18 +153,18 @@ bool MacroStore::modifyMacroName(const QString& oldName, const QString& newName)
     return renameFile(oldPath, *newPath);
 }
 
-bool MacroStore::deleteMacroIni(const QString& name) {
+bool MacroStore::remove(const QString& name) {
     const QString path = existingFile(name);
     return !path.isEmpty() && QFile::remove(path);
 }
 
-bool MacroStore::renameMacroIniFile(const QString& oldName, const QString& newName) {
+bool MacroStore::renameFileOnly(const QString& oldName, const QString& newName) {
     const QString oldPath = existingFile(oldName);
     const auto newPath = macroFilePath(newName);
     return !oldPath.isEmpty() && newPath && renameFile(oldPath, *newPath);
 }
 
-QStringList MacroStore::isMacroUse(const QString& name) {
+QStringList MacroStore::users(const QString& name) {
     QStringList users{QStringLiteral("Name")};
     for (int p = 0; p < kMacroProfiles; ++p) {
         QSettings& profile = settings_.profile(p);
@@ -181,11 +179,11 @@ QStringList MacroStore::isMacroUse(const QString& name) {
     return users;
 }
 
-void MacroStore::setMacroKey(int index, const QString& name) {
+void MacroStore::assign(int index, const QString& name) {
     settings_.currentProfile().setValue(macroKey(index), name);
 }
 
-QVariant MacroStore::getMacroKey(int index) {
+QVariant MacroStore::assigned(int index) {
     return settings_.currentProfile().value(macroKey(index), 0);
 }
 

@@ -15,27 +15,27 @@ class MacroStore {
 public:
     explicit MacroStore(SettingsStore& settings) : settings_(settings) {}
 
-    bool createMacroIni(const QString& name, uint macroIndex);
-    bool saveMacroIni(const QString& name, const QStringList& macros, const QVariant& repeat);
+    bool create(const QString& name, uint macroIndex);
+    bool save(const QString& name, const QStringList& macros, const QVariant& repeat);
     // The lines followed by the repeat count as text; empty when the file is missing.
-    QStringList loadMacroIni(const QString& name) const;
-    QVariant loadMacroIndex(const QString& name) const;
-    QVariant loadMacroType(const QString& name) const;
+    QStringList savedLines(const QString& name) const;
+    QVariant slotOf(const QString& name) const;
+    QVariant typeOf(const QString& name) const;
     // [index or -1 when recorded for another device, repeat]; empty when the file is missing.
-    QVariantList loadMacroIniConfig(const QString& name, uint32_t deviceId) const;
-    void setMacroIniConfig(const QString& name, const QVariantList& config, uint32_t deviceId);
-    void setMacroIndex(const QString& name, const QVariant& macroIndex);
-    void setMacroType(const QString& name, const QVariant& macroType);
+    QVariantList config(const QString& name, uint32_t deviceId) const;
+    void setConfig(const QString& name, const QVariantList& config, uint32_t deviceId);
+    void setSlot(const QString& name, const QVariant& macroIndex);
+    void setType(const QString& name, const QVariant& macroType);
 
     // Points the assignments of the first six profiles at the new name, then renames the file.
-    bool modifyMacroName(const QString& oldName, const QString& newName);
-    bool deleteMacroIni(const QString& name);
-    bool renameMacroIniFile(const QString& oldName, const QString& newName);
+    bool rename(const QString& oldName, const QString& newName);
+    bool remove(const QString& name);
+    bool renameFileOnly(const QString& oldName, const QString& newName);
     // "Name", then every button of the first six profiles assigned the macro.
-    QStringList isMacroUse(const QString& name);
+    QStringList users(const QString& name);
 
-    void setMacroKey(int index, const QString& name);
-    QVariant getMacroKey(int index);
+    void assign(int index, const QString& name);
+    QVariant assigned(int index);
 
     // The existing macro file of a name, or an empty string.
     static QString existingFile(const QString& name);

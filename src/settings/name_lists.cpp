@@ -37,11 +37,11 @@ void store(int type, QStringList names, const QString& path) {
     if (names.size() == 1) {
         names.append(kPadGuard);
     }
-    QSettings file(path, QSettings::IniFormat);
+    const auto file = openIni(path);
     if (names.isEmpty()) {
-        file.remove(key);
+        file->remove(key);
     } else {
-        file.setValue(key, names);
+        file->setValue(key, names);
     }
 }
 

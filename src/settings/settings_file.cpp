@@ -61,6 +61,10 @@ void setAsideUnusable(const QString& path) {
     if (info.isSymLink() || (info.exists() && !info.isDir() && !isSettingsText(path))) {
         moveAside(path);
     }
+    const QFileInfo lock(path + QStringLiteral(".lock"));
+    if (lock.isSymLink() || (lock.exists() && !lock.isFile())) {
+        moveAside(lock.filePath());
+    }
 }
 
 std::unique_ptr<QSettings> openIni(const QString& path) {

@@ -20,7 +20,8 @@ bool isReadableSettingsFile(const QString& path);
 // Moves whatever stands at `path` and must not be opened there (a link, a FIFO or device, a
 // file too large or too deeply nested) aside to `path` + ".bad": a link itself, never its
 // target. The path then reads as missing and the next write creates a regular file. A folder
-// stays where it is; writes to it fail.
+// stays where it is; writes to it fail. A link or FIFO in place of the write lock kept beside
+// the file (`path` + ".lock") is set aside too: the settings object would wait on it for good.
 void setAsideUnusable(const QString& path);
 
 // An INI settings object on `path`, opened after setAsideUnusable. The check runs again each

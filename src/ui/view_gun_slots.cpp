@@ -3,33 +3,33 @@
 #include "ui/myQQuickView.h"
 
 void myQQuickView::saveGundata(QVariantList src6) {
-    z718::GunStore(settings()).saveGundata(src6);
+    z718::GunStore(settings()).add(src6);
 }
 
 void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6) {
-    z718::GunStore(settings()).modifyGundata(modifyType.toInt(), src6);
+    z718::GunStore(settings()).modify(modifyType.toInt(), src6);
 }
 
 QVariantList myQQuickView::getGunData(QVariant name) {
-    return z718::GunStore(settings()).getGunData(name.toString());
+    return z718::GunStore(settings()).values(name.toString());
 }
 
 QStringList myQQuickView::getGunDataKey() {
-    return z718::GunStore(settings()).getGunDataKey();
+    return z718::GunStore(settings()).names();
 }
 
 QVariant myQQuickView::getselectGun(QVariant index) {
-    return z718::GunStore(settings()).getselectGun(index.toInt());
+    return z718::GunStore(settings()).selectedGun(index.toInt());
 }
 
 void myQQuickView::setSelectGun(QVariant index, QVariant xyData) {
-    z718::GunStore(settings()).setSelectGun(index.toInt(), xyData);
+    z718::GunStore(settings()).selectGun(index.toInt(), xyData);
 }
 
 QVariant myQQuickView::getXYSensitive(QVariant index) {
-    return z718::GunStore(settings()).getXYSensitive(index.toInt());
+    return z718::GunStore(settings()).xySensitivity(index.toInt());
 }
 
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData) {
-    z718::GunStore(settings()).setXYSensitive(index.toInt(), xyData);
+    z718::GunStore(settings()).setXYSensitivity(index.toInt(), xyData);
 }

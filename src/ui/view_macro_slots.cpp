@@ -32,79 +32,79 @@ QVariantList toIntegers(const std::array<uchar, N>& bytes) {
 }  // namespace
 
 QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex) {
-    return z718::MacroStore(settings()).createMacroIni(name.toString(), macroIndex.toUInt());
+    return z718::MacroStore(settings()).create(name.toString(), macroIndex.toUInt());
 }
 
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat) {
-    return z718::MacroStore(settings()).saveMacroIni(name.toString(), macros, repeat);
+    return z718::MacroStore(settings()).save(name.toString(), macros, repeat);
 }
 
 QStringList myQQuickView::loadMacroIni(QVariant name) {
-    return z718::MacroStore(settings()).loadMacroIni(name.toString());
+    return z718::MacroStore(settings()).savedLines(name.toString());
 }
 
 QVariant myQQuickView::loadMacroIndex(QVariant name) {
-    return z718::MacroStore(settings()).loadMacroIndex(name.toString());
+    return z718::MacroStore(settings()).slotOf(name.toString());
 }
 
 QVariant myQQuickView::loadMacroType(QVariant name) {
-    return z718::MacroStore(settings()).loadMacroType(name.toString());
+    return z718::MacroStore(settings()).typeOf(name.toString());
 }
 
 QVariantList myQQuickView::loadMacroIniConfig(QVariant name) {
-    return z718::MacroStore(settings()).loadMacroIniConfig(name.toString(), selectedDeviceId(hid_));
+    return z718::MacroStore(settings()).config(name.toString(), selectedDeviceId(hid_));
 }
 
 void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config) {
-    z718::MacroStore(settings()).setMacroIniConfig(name.toString(), config, selectedDeviceId(hid_));
+    z718::MacroStore(settings()).setConfig(name.toString(), config, selectedDeviceId(hid_));
 }
 
 void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex) {
-    z718::MacroStore(settings()).setMacroIndex(name.toString(), macroIndex.toInt());
+    z718::MacroStore(settings()).setSlot(name.toString(), macroIndex.toInt());
 }
 
 void myQQuickView::setMacroType(QVariant name, QVariant macroType) {
-    z718::MacroStore(settings()).setMacroType(name.toString(), macroType.toInt());
+    z718::MacroStore(settings()).setType(name.toString(), macroType.toInt());
 }
 
 QVariant myQQuickView::modifyMacroName(QVariant oldname, QVariant newname) {
-    return z718::MacroStore(settings()).modifyMacroName(oldname.toString(), newname.toString());
+    return z718::MacroStore(settings()).rename(oldname.toString(), newname.toString());
 }
 
 QVariant myQQuickView::deleteMacroIni(QVariant name) {
-    return z718::MacroStore(settings()).deleteMacroIni(name.toString());
+    return z718::MacroStore(settings()).remove(name.toString());
 }
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName) {
-    z718::MacroStore(settings()).renameMacroIniFile(oldName.toString(), newName.toString());
+    z718::MacroStore(settings()).renameFileOnly(oldName.toString(), newName.toString());
 }
 
 QStringList myQQuickView::isMacroUse(QVariant macroName) {
-    return z718::MacroStore(settings()).isMacroUse(macroName.toString());
+    return z718::MacroStore(settings()).users(macroName.toString());
 }
 
 void myQQuickView::setMacroKey(QVariant index, QVariant macroName) {
-    z718::MacroStore(settings()).setMacroKey(index.toInt(), macroName.toString());
+    z718::MacroStore(settings()).assign(index.toInt(), macroName.toString());
 }
 
 QVariant myQQuickView::getMacroKey(QVariant index) {
-    return z718::MacroStore(settings()).getMacroKey(index.toInt());
+    return z718::MacroStore(settings()).assigned(index.toInt());
 }
 
 void myQQuickView::saveMacroFile(QVariant macroFileName) {
-    z718::MacroExchange(z718::prompts(), this).saveMacroFile(macroFileName.toString());
+    z718::MacroExchange(z718::prompts(), this).exportMacro(macroFileName.toString());
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name) {
-    z718::MacroExchange(z718::prompts(), this).saveMacroIniToFile(name.toString());
+    z718::MacroExchange(z718::prompts(), this).exportExisting(name.toString());
 }
 
 QVariant myQQuickView::loadMacroIniFromFile() {
-    return z718::MacroExchange(z718::prompts(), this).loadMacroIniFromFile();
+    return z718::MacroExchange(z718::prompts(), this).importMacro();
 }
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros) {
-    return z718::macroIncode(macros, selectedDeviceId(hid_), z718::keyCode);
+    return z718::encodeMacro(macros, selectedDeviceId(hid_), z718::keyCode);
 }
 
 void myQQuickView::ui_11H_SetMacroKey(QVariant macroId, QVariant name) {

@@ -29,7 +29,7 @@ QString delay(int ms) {
 }
 
 Bytes encode(const QStringList& lines, uint32_t did) {
-    return z718::macroIncode(lines, did, testKeyCode);
+    return z718::encodeMacro(lines, did, testKeyCode);
 }
 
 // header + body + trailer

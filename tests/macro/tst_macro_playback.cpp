@@ -60,10 +60,10 @@ private:
     void uploadMacro(int repeatMode) {
         z718::SettingsStore settings;
         z718::MacroStore store(settings);
-        store.createMacroIni("clicker", 0);
-        QVERIFY(store.saveMacroIni(
-            "clicker", {"1,L Ctrl", "0,50", "2,L Ctrl", "3,MS-L", "0,20", "4,MS-L"}, 2));
-        rig_->hid->hidSetMacro(kButton, uploadList(store.loadMacroIni("clicker")));
+        store.create("clicker", 0);
+        QVERIFY(
+            store.save("clicker", {"1,L Ctrl", "0,50", "2,L Ctrl", "3,MS-L", "0,20", "4,MS-L"}, 2));
+        rig_->hid->hidSetMacro(kButton, uploadList(store.savedLines("clicker")));
         assignMacro(kButton, repeatMode);
     }
 

@@ -42,7 +42,7 @@ private:
         return {"L-Click", "10", QString::number(x), "-3", "0"};
     }
     void saveGun(const QString& name, int x) {
-        guns_->saveGundata(QVariantList{name} + QVariantList{"L-Click", 10, x, -3, 0});
+        guns_->add(QVariantList{name} + QVariantList{"L-Click", 10, x, -3, 0});
     }
 
     QString outside(const QString& fileName) const { return scratch_->path() + "/" + fileName; }
@@ -77,29 +77,29 @@ private slots:
 
     void createMakesFolderAndConfigOnly() {
         QVERIFY(QDir("./modules/macro").removeRecursively());
-        QVERIFY(store_->createMacroIni("Macro_0", 3));
+        QVERIFY(store_->create("Macro_0", 3));
         QCOMPARE(ScratchDir::read("./modules/macro/Macro_0.bin"),
                  QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
-        QCOMPARE(store_->loadMacroIni("Macro_0"), QStringList{"1"});
+        QCOMPARE(store_->savedLines("Macro_0"), QStringList{"1"});
         // A second create resets the counts but keeps the lines.
-        QVERIFY(store_->saveMacroIni("Macro_0", {"1,A", "2,A"}, 4));
-        store_->createMacroIni("Macro_0", 7);
+        QVERIFY(store_->save("Macro_0", {"1,A", "2,A"}, 4));
+        store_->create("Macro_0", 7);
         QCOMPARE(macroFile("Macro_0").value("macro/1").toString(), QString("2,A"));
-        QCOMPARE(store_->loadMacroIni("Macro_0"), QStringList{"1"});
+        QCOMPARE(store_->savedLines("Macro_0"), QStringList{"1"});
     }
 
     void saveRewritesWholeGroup() {
-        QVERIFY(!store_->saveMacroIni("never", {"1,A"}, 1));
+        QVERIFY(!store_->save("never", {"1,A"}, 1));
         QVERIFY(!QFile::exists("./modules/macro/never.bin"));
-        store_->createMacroIni("m", 0);
-        QVERIFY(store_->saveMacroIni("m", {"1,A", "0,50", "2,A"}, 2));
-        QVERIFY(store_->saveMacroIni("m", {"1,B"}, 65535));
+        store_->create("m", 0);
+        QVERIFY(store_->save("m", {"1,A", "0,50", "2,A"}, 2));
+        QVERIFY(store_->save("m", {"1,B"}, 65535));
         QCOMPARE(macroFile("m").allKeys().filter("macro/"), QStringList{"macro/0"});
-        QCOMPARE(store_->loadMacroIni("m"), (QStringList{"1,B", "65535"}));
+        QCOMPARE(store_->savedLines("m"), (QStringList{"1,B", "65535"}));
         // Lines come back whole, whatever they hold.
         const QStringList lines{"1,, <", "1,\u25ba", "2,\\ |", "1,\"q\"", "A    [Down]", "0,@V"};
-        QVERIFY(store_->saveMacroIni("m", lines, 1));
-        QCOMPARE(store_->loadMacroIni("m"), lines + QStringList{"1"});
+        QVERIFY(store_->save("m", lines, 1));
+        QCOMPARE(store_->savedLines("m"), lines + QStringList{"1"});
     }
 
     // Files as the first release of the program wrote them: quoted lines holding commas,
@@ -109,69 +109,69 @@ private slots:
                           "[config]\r\nindex=2\r\ntotal=5\r\nrepeat=3\r\ndid=1\r\n\r\n"
                           "[macro]\r\n0=\"1,A\"\r\n1=\"0,120\"\r\n2=\"1,\\x25ba\"\r\n"
                           "3=\"2,, <\"\r\n4=A      [Up]\r\n");
-        QCOMPARE(store_->loadMacroIni("old"),
+        QCOMPARE(store_->savedLines("old"),
                  (QStringList{"1,A", "0,120", "1,\u25ba", "2,, <", "A      [Up]", "3"}));
-        QCOMPARE(store_->loadMacroIniConfig("old", 1), (QVariantList{2, 3}));
-        QCOMPARE(store_->loadMacroIndex("old").toInt(), 2);
-        QCOMPARE(store_->loadMacroType("old").toInt(), 1);
+        QCOMPARE(store_->config("old", 1), (QVariantList{2, 3}));
+        QCOMPARE(store_->slotOf("old").toInt(), 2);
+        QCOMPARE(store_->typeOf("old").toInt(), 1);
         ScratchDir::write("./modules/macro/gap.bin", "[config]\ntotal=3\n[macro]\n1=\"1,A\"\n");
-        QCOMPARE(store_->loadMacroIni("gap"), (QStringList{"0", "1,A", "0", "0"}));
+        QCOMPARE(store_->savedLines("gap"), (QStringList{"0", "1,A", "0", "0"}));
         ScratchDir::write("./modules/macro/bad.bin", "[config]\ntotal=-4\n");
-        QCOMPARE(store_->loadMacroIni("bad"), QStringList{"0"});
+        QCOMPARE(store_->savedLines("bad"), QStringList{"0"});
         ScratchDir::write(z718::kGunDataPath,
                           "[gunData]\nAK=L-Click, 10, 2, -3, 0\nsingle=L-Click\n");
-        QCOMPARE(guns_->getGunData("AK"), gunValues(2));
-        QCOMPARE(guns_->getGunData("single"), QVariantList{});  // one value is not a list
+        QCOMPARE(guns_->values("AK"), gunValues(2));
+        QCOMPARE(guns_->values("single"), QVariantList{});  // one value is not a list
     }
 
     void configFollowsSelectedDevice() {
-        store_->createMacroIni("m", 5);
+        store_->create("m", 5);
         for (uint32_t did : {0u, 1u, 0xFFFFFFFFu}) {
-            QCOMPARE(store_->loadMacroIniConfig("m", did), (QVariantList{-1, 1}));
+            QCOMPARE(store_->config("m", did), (QVariantList{-1, 1}));
         }
-        store_->setMacroIniConfig("m", {9, 12}, 1);
-        QCOMPARE(store_->loadMacroIniConfig("m", 1), (QVariantList{9, 12}));
-        QCOMPARE(store_->loadMacroIniConfig("m", 0), (QVariantList{-1, 12}));
-        store_->setMacroType("m", 0);
-        store_->setMacroIndex("m", 4);
-        QCOMPARE(store_->loadMacroIniConfig("m", 0), (QVariantList{4, 12}));
-        QCOMPARE(store_->loadMacroIniConfig("absent", 0), QVariantList{});
-        QCOMPARE((QVariantList{store_->loadMacroIndex("absent"), store_->loadMacroType("absent")}),
+        store_->setConfig("m", {9, 12}, 1);
+        QCOMPARE(store_->config("m", 1), (QVariantList{9, 12}));
+        QCOMPARE(store_->config("m", 0), (QVariantList{-1, 12}));
+        store_->setType("m", 0);
+        store_->setSlot("m", 4);
+        QCOMPARE(store_->config("m", 0), (QVariantList{4, 12}));
+        QCOMPARE(store_->config("absent", 0), QVariantList{});
+        QCOMPARE((QVariantList{store_->slotOf("absent"), store_->typeOf("absent")}),
                  (QVariantList{0, 0}));
     }
 
     void renameRewritesFirstSixProfiles() {
-        store_->createMacroIni("M1", 0);
+        store_->create("M1", 0);
         assign(0, 3, "M1");
         assign(5, 9, "M1");
         assign(6, 3, "M1");
-        QVERIFY(store_->modifyMacroName("M1", "M2"));
+        QVERIFY(store_->rename("M1", "M2"));
         QCOMPARE(assigned(0, 3), QString("M2"));
         QCOMPARE(assigned(5, 9), QString("M2"));
         QCOMPARE(assigned(6, 3), QString("M1"));
         QVERIFY(!QFile::exists("./modules/macro/M1.bin"));
         // Onto an existing file: the rename fails, the assignments have moved all the same.
-        store_->createMacroIni("M3", 1);
-        QVERIFY(!store_->modifyMacroName("M2", "M3"));
+        store_->create("M3", 1);
+        QVERIFY(!store_->rename("M2", "M3"));
         QCOMPARE(assigned(0, 3), QString("M3"));
         QVERIFY(QFile::exists("./modules/macro/M2.bin"));
-        QVERIFY(!store_->modifyMacroName("gone", "M4"));
+        QVERIFY(!store_->rename("gone", "M4"));
     }
 
     // Nothing of a renamed or deleted file comes back under its old name; plain renames and
     // deletions leave the assignments alone.
     void oldNameStartsAfresh() {
-        store_->createMacroIni("a", 0);
-        store_->saveMacroIni("a", {"1,A", "2,A"}, 5);
+        store_->create("a", 0);
+        store_->save("a", {"1,A", "2,A"}, 5);
         assign(0, 1, "a");
-        QVERIFY(store_->renameMacroIniFile("a", "b"));
-        QVERIFY(!store_->renameMacroIniFile("a", "c"));
-        store_->createMacroIni("a", 1);
-        QCOMPARE(store_->loadMacroIni("a"), QStringList{"1"});
-        QVERIFY(store_->deleteMacroIni("b"));
-        QVERIFY(!store_->deleteMacroIni("b"));
-        store_->createMacroIni("b", 2);
-        QCOMPARE(store_->loadMacroIni("b"), QStringList{"1"});
+        QVERIFY(store_->renameFileOnly("a", "b"));
+        QVERIFY(!store_->renameFileOnly("a", "c"));
+        store_->create("a", 1);
+        QCOMPARE(store_->savedLines("a"), QStringList{"1"});
+        QVERIFY(store_->remove("b"));
+        QVERIFY(!store_->remove("b"));
+        store_->create("b", 2);
+        QCOMPARE(store_->savedLines("b"), QStringList{"1"});
         QCOMPARE(assigned(0, 1), QString("a"));
     }
 
@@ -180,57 +180,57 @@ private slots:
         assign(1, 3, "M");
         assign(1, 4, "N");
         assign(6, 5, "M");
-        QCOMPARE(store_->isMacroUse("M"), (QStringList{"Name", "3", "3"}));
-        QCOMPARE(store_->getMacroKey(2), QVariant(0));
+        QCOMPARE(store_->users("M"), (QStringList{"Name", "3", "3"}));
+        QCOMPARE(store_->assigned(2), QVariant(0));
         settings_->setCurrentProfileIndex(4);
-        store_->setMacroKey(12, "N");
+        store_->assign(12, "N");
         QCOMPARE(assigned(4, 12), QString("N"));
-        QCOMPARE(store_->getMacroKey(12).toString(), QString("N"));
+        QCOMPARE(store_->assigned(12).toString(), QString("N"));
     }
 
     void hostileNamesTouchNothing() {
-        store_->createMacroIni("ok", 0);
+        store_->create("ok", 0);
         assign(0, 1, "ok");
         const QStringList before = scratch_->files();
         for (const QString name :
              {"",        "../escape", "a/b",       "a\\b",   "/abs", "C:x", "CON",
               "con.txt", "LPT1",      "com\u00b9", "aux .x", "a.",   "a ",  "..",
               "a\tb",    "a?b",       "a*b",       "a|b",    "a<b",  "a\"b"}) {
-            QVERIFY2(!store_->createMacroIni(name, 0), qPrintable(name));
-            QVERIFY(!store_->saveMacroIni(name, {"1,A"}, 1));
-            QVERIFY(!store_->modifyMacroName("ok", name));
-            QVERIFY(!store_->renameMacroIniFile("ok", name));
-            QVERIFY(!store_->deleteMacroIni(name));
-            store_->setMacroIniConfig(name, {1, 1}, 0);
-            QCOMPARE(store_->loadMacroIni(name), QStringList{});
+            QVERIFY2(!store_->create(name, 0), qPrintable(name));
+            QVERIFY(!store_->save(name, {"1,A"}, 1));
+            QVERIFY(!store_->rename("ok", name));
+            QVERIFY(!store_->renameFileOnly("ok", name));
+            QVERIFY(!store_->remove(name));
+            store_->setConfig(name, {1, 1}, 0);
+            QCOMPARE(store_->savedLines(name), QStringList{});
         }
-        QVERIFY(!store_->createMacroIni(QString(245, QLatin1Char('x')), 0));
+        QVERIFY(!store_->create(QString(245, QLatin1Char('x')), 0));
         QCOMPARE(assigned(0, 1), QString("ok"));
         QCOMPARE(scratch_->files(), before);
         for (const char* name : {" lead", "a.b", ".hidden", "CONSOLE", "COM10", "\u5b8f"}) {
-            QVERIFY2(store_->createMacroIni(QString::fromUtf8(name), 0), name);
+            QVERIFY2(store_->create(QString::fromUtf8(name), 0), name);
         }
-        QVERIFY(store_->createMacroIni(QString(244, QLatin1Char('x')), 0));
+        QVERIFY(store_->create(QString(244, QLatin1Char('x')), 0));
         QCOMPARE(scratch_->files().size(), before.size() + 7);
     }
 
     void exportAsksThenReplacesTarget() {
         ScratchDir::write(outside("out.mc"), "older export");
         prompts_.fileNames.push_back(outside("out.mc"));
-        exchange_.saveMacroFile("m");
+        exchange_.exportMacro("m");
         QCOMPARE(lastAsked(), dialog("save", "Save File"));
         QCOMPARE(ScratchDir::read(outside("out.mc")), legacyMacro_);
-        exchange_.saveMacroFile("m");  // cancelled
+        exchange_.exportMacro("m");  // cancelled
         // A missing source leaves the target alone; the checking export does not even ask.
         ScratchDir::write(outside("keep.mc"), "keep");
         prompts_.fileNames.push_back(outside("keep.mc"));
-        exchange_.saveMacroFile("missing");
-        exchange_.saveMacroIniToFile("missing");
-        exchange_.saveMacroIniToFile("../modules/macro/m");
+        exchange_.exportMacro("missing");
+        exchange_.exportExisting("missing");
+        exchange_.exportExisting("../modules/macro/m");
         QCOMPARE(prompts_.asked.size(), size_t(3));
         QCOMPARE(ScratchDir::read(outside("keep.mc")), QByteArray("keep"));
         prompts_.fileNames.push_back(outside("checked.mc"));
-        exchange_.saveMacroIniToFile("m");
+        exchange_.exportExisting("m");
         QCOMPARE(lastAsked(), dialog("save", "Save File"));
         QCOMPARE(ScratchDir::read(outside("checked.mc")), legacyMacro_);
     }
@@ -239,13 +239,13 @@ private slots:
         QVERIFY(QDir("./modules/macro").removeRecursively());
         ScratchDir::write(outside("m.fast.mc"), "[config]\ntotal=0\n");
         prompts_.fileNames.push_back(outside("m.fast.mc"));
-        QCOMPARE(exchange_.loadMacroIniFromFile(), QString("m"));
+        QCOMPARE(exchange_.importMacro(), QString("m"));
         QCOMPARE(lastAsked(), dialog("open", "Open File"));
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
-        QCOMPARE(exchange_.loadMacroIniFromFile(), QString());  // cancelled
+        QCOMPARE(exchange_.importMacro(), QString());  // cancelled
         // picking the macro file itself keeps it
         prompts_.fileNames.push_back(QDir::current().absoluteFilePath("modules/macro/m.bin"));
-        QCOMPARE(exchange_.loadMacroIniFromFile(), QString("m"));
+        QCOMPARE(exchange_.importMacro(), QString("m"));
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
     }
 
@@ -254,12 +254,12 @@ private slots:
             ScratchDir::write(outside(fileName), legacyMacro_);
             const QStringList before = scratch_->files();
             prompts_.fileNames.push_back(outside(fileName));
-            QCOMPARE(exchange_.loadMacroIniFromFile(), QString());
+            QCOMPARE(exchange_.importMacro(), QString());
             QCOMPARE(scratch_->files(), before);
         }
         // a file gone before the copy leaves the macro of its name as it was
         prompts_.fileNames.push_back(outside("m.mc"));
-        QCOMPARE(exchange_.loadMacroIniFromFile(), QString());
+        QCOMPARE(exchange_.importMacro(), QString());
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), legacyMacro_);
         QVERIFY(!QFile::exists("./modules/macro/m.bin.part"));
     }
@@ -267,12 +267,12 @@ private slots:
     void gunFileMissingMakesEverythingANoOp() {
         QVERIFY(QFile::remove(z718::kGunDataPath));
         saveGun("AK", 1);
-        guns_->modifyGundata(1, {"AK", "L-Click", 10, 1, -3, 0, "old"});
-        guns_->setSelectGun(0, "AK");
-        guns_->setXYSensitive(0, 7);
-        QCOMPARE(guns_->getGunDataKey(), QStringList{});
-        QCOMPARE(guns_->getselectGun(0).toString(), QString());
-        QVERIFY(!guns_->getXYSensitive(0).isValid());
+        guns_->modify(1, {"AK", "L-Click", 10, 1, -3, 0, "old"});
+        guns_->selectGun(0, "AK");
+        guns_->setXYSensitivity(0, 7);
+        QCOMPARE(guns_->names(), QStringList{});
+        QCOMPARE(guns_->selectedGun(0).toString(), QString());
+        QVERIFY(!guns_->xySensitivity(0).isValid());
         QVERIFY(scratch_->files().filter("gun").isEmpty());
         QVERIFY(settings_->currentProfile().childGroups().isEmpty());
     }
@@ -281,21 +281,21 @@ private slots:
     void gunEntries() {
         saveGun("AK", 1);
         saveGun("a/b", 2);
-        guns_->saveGundata({"short", "L-Click", 10});
-        QStringList keys = guns_->getGunDataKey();
+        guns_->add({"short", "L-Click", 10});
+        QStringList keys = guns_->names();
         keys.sort();
         QCOMPARE(keys, (QStringList{"AK", "a/b"}));
-        QCOMPARE(guns_->getGunData("a/b"), gunValues(2));
-        QCOMPARE(guns_->getGunData("none"), QVariantList{});
-        guns_->modifyGundata(1, QVariantList{"AK"} + gunValues(7) + QVariantList{"AK"});
-        QCOMPARE(guns_->getGunData("AK"), gunValues(7));
-        guns_->modifyGundata(2, {"AK"});
-        guns_->modifyGundata(1, {"AK"});
-        guns_->modifyGundata(1, QVariantList{"a/b"} + gunValues(8) + QVariantList{"AK"});
-        QCOMPARE(guns_->getGunDataKey(), QStringList{"a/b"});
-        QCOMPARE(guns_->getGunData("a/b"), gunValues(8));
-        guns_->modifyGundata(0, {"a/b"});
-        QCOMPARE(guns_->getGunDataKey(), QStringList{});
+        QCOMPARE(guns_->values("a/b"), gunValues(2));
+        QCOMPARE(guns_->values("none"), QVariantList{});
+        guns_->modify(1, QVariantList{"AK"} + gunValues(7) + QVariantList{"AK"});
+        QCOMPARE(guns_->values("AK"), gunValues(7));
+        guns_->modify(2, {"AK"});
+        guns_->modify(1, {"AK"});
+        guns_->modify(1, QVariantList{"a/b"} + gunValues(8) + QVariantList{"AK"});
+        QCOMPARE(guns_->names(), QStringList{"a/b"});
+        QCOMPARE(guns_->values("a/b"), gunValues(8));
+        guns_->modify(0, {"a/b"});
+        QCOMPARE(guns_->names(), QStringList{});
     }
 
     // Links are not followed, FIFOs not opened, and files too large or too deeply nested to be
@@ -309,50 +309,50 @@ private slots:
         ScratchDir::write(dir + "deep.bin",
                           "[config]\ntotal=1\nindex=" + z718::test::deeplyNestedValue() + "\n");
         ScratchDir::write(dir + "huge.bin", "[config]\ntotal=1\n" + QByteArray(5 << 20, ' '));
-        QVERIFY(!store_->saveMacroIni("linked", {"1,A"}, 1));
-        store_->setMacroIndex("linked", 4);
-        QVERIFY(store_->createMacroIni("dangling", 2));
-        QCOMPARE(store_->loadMacroIni("dangling"), QStringList{"1"});
+        QVERIFY(!store_->save("linked", {"1,A"}, 1));
+        store_->setSlot("linked", 4);
+        QVERIFY(store_->create("dangling", 2));
+        QCOMPARE(store_->savedLines("dangling"), QStringList{"1"});
         QVERIFY(links.link(dir + "imported.bin", true));
         ScratchDir::write(outside("imported.mc"), legacyMacro_);
         prompts_.fileNames.push_back(outside("imported.mc"));
-        QCOMPARE(exchange_.loadMacroIniFromFile(), QString("imported"));
-        QCOMPARE(store_->loadMacroIni("imported").size(), 3);
+        QCOMPARE(exchange_.importMacro(), QString("imported"));
+        QCOMPARE(store_->savedLines("imported").size(), 3);
         QVERIFY(links.link(dir + "taken.bin", true));
-        QVERIFY(!store_->modifyMacroName("m", "taken"));
-        QVERIFY(!store_->renameMacroIniFile("m", "taken"));
+        QVERIFY(!store_->rename("m", "taken"));
+        QVERIFY(!store_->renameFileOnly("m", "taken"));
         for (const char* name : {"linked", "fifo", "deep", "huge"}) {
-            QVERIFY2(store_->loadMacroIni(name).isEmpty(), name);
+            QVERIFY2(store_->savedLines(name).isEmpty(), name);
         }
 
         QVERIFY(QFile::remove(z718::kGunDataPath));
         QVERIFY(links.link(z718::kGunDataPath));
         saveGun("AK", 1);
-        QVERIFY(guns_->getGunDataKey().isEmpty());
+        QVERIFY(guns_->names().isEmpty());
         QVERIFY(QFile::remove(z718::kGunDataPath));
         {
             const z718::test::FifoTrap gunFifo(z718::kGunDataPath);
-            QVERIFY(guns_->getGunDataKey().isEmpty());
+            QVERIFY(guns_->names().isEmpty());
             QVERIFY(!gunFifo.opened());
         }
         QVERIFY(QFile::remove(z718::kGunDataPath));
         ScratchDir::write(z718::kGunDataPath,
                           "[gunData]\nAK=L-Click, 10, 2, -3, 0\n" + QByteArray(5 << 20, ' '));
-        QVERIFY(guns_->getGunDataKey().isEmpty());  // too large for a gun file
+        QVERIFY(guns_->names().isEmpty());  // too large for a gun file
         QVERIFY(links.untouched());
         QVERIFY(!fifo.opened());
     }
 
     void gunSelectionAndSensitivityPerProfile() {
-        QCOMPARE(guns_->getXYSensitive(0), QVariant(4));
-        QCOMPARE(guns_->getselectGun(0).toString(), QString(""));
-        guns_->setSelectGun(0, "AK");
-        guns_->setXYSensitive(1, 9);
-        QCOMPARE(guns_->getselectGun(0).toString(), QString("AK"));
-        QCOMPARE(guns_->getXYSensitive(1).toInt(), 9);
+        QCOMPARE(guns_->xySensitivity(0), QVariant(4));
+        QCOMPARE(guns_->selectedGun(0).toString(), QString(""));
+        guns_->selectGun(0, "AK");
+        guns_->setXYSensitivity(1, 9);
+        QCOMPARE(guns_->selectedGun(0).toString(), QString("AK"));
+        QCOMPARE(guns_->xySensitivity(1).toInt(), 9);
         settings_->setCurrentProfileIndex(3);
-        QCOMPARE(guns_->getselectGun(0).toString(), QString(""));
-        QCOMPARE(guns_->getXYSensitive(1), QVariant(4));
+        QCOMPARE(guns_->selectedGun(0).toString(), QString(""));
+        QCOMPARE(guns_->xySensitivity(1), QVariant(4));
     }
 };
 

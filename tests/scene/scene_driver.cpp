@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QHash>
 #include <QMouseEvent>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QSettings>
 #include <QtTest>
@@ -43,13 +44,21 @@ bool isTextItem(const QQuickItem* item) {
 
 }  // namespace
 
-// Counts the button events that reach the scene's widget, wherever they came from.
+// Counts the button events that reach the scene's widget while it takes input, wherever they
+// came from.
 class SceneDriver::EventCounter : public QObject {
 public:
     using QObject::QObject;
     int count(QEvent::Type type) const { return counts_.value(type); }
+    // A second press soon after a first comes as a double click.
+    int presses() const {
+        return count(QEvent::MouseButtonPress) + count(QEvent::MouseButtonDblClick);
+    }
 
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!static_cast<QWidget*>(watched)->isEnabled()) {
+            return false;
+        }
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease:
@@ -86,8 +95,17 @@ QQuickItem* SceneDriver::rootItem() const {
     return host_.program()->view()->rootObject();
 }
 
+// The scene's items stay the scene's: without this, the test engine would take a parentless
+// item it is handed (the root) as its own and delete it when it collects garbage.
+static QObject* handedToTests(QObject* item) {
+    if (item) {
+        QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
+    }
+    return item;
+}
+
 QObject* SceneDriver::root() const {
-    return rootItem();
+    return handedToTests(rootItem());
 }
 
 QObject* SceneDriver::find(const QString& objectName) const {
@@ -97,7 +115,7 @@ QObject* SceneDriver::find(const QString& objectName) const {
     }
     for (QQuickItem* item : items) {
         if (item->objectName() == objectName) {
-            return item;
+            return handedToTests(item);
         }
     }
     return nullptr;
@@ -114,14 +132,17 @@ QVariant SceneDriver::rect(const QString& objectName) const {
 }
 
 bool SceneDriver::sendButton(int type, Qt::MouseButton button, QPoint pos) {
-    const auto expected = static_cast<QEvent::Type>(type);
-    const int before = counter_->count(expected);
-    if (expected == QEvent::MouseButtonPress) {
+    const bool press = type == QEvent::MouseButtonPress;
+    const auto count = [&] {
+        return press ? counter_->presses() : counter_->count(QEvent::MouseButtonRelease);
+    };
+    const int before = count();
+    if (press) {
         QTest::mousePress(window(), button, {}, pos);
     } else {
         QTest::mouseRelease(window(), button, {}, pos);
     }
-    return QTest::qWaitFor([&] { return counter_->count(expected) > before; }, kReplayWaitMs);
+    return QTest::qWaitFor([&] { return count() > before; }, kReplayWaitMs);
 }
 
 bool SceneDriver::press(int x, int y) {

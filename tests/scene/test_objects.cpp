@@ -13,6 +13,8 @@ namespace win = z718::win;
 VirtualMouseObject::VirtualMouseObject(VirtualMouse& mouse, QObject* parent)
     : QObject(parent), mouse_(mouse) {}
 
+// One line a forward.
+// clang-format off
 void VirtualMouseObject::plug() { mouse_.plug(); }
 void VirtualMouseObject::unplug() { mouse_.unplug(); }
 bool VirtualMouseObject::isPlugged() const { return mouse_.isPlugged(); }
@@ -21,6 +23,7 @@ void VirtualMouseObject::clearFaults() { mouse_.clearFaults(); }
 QStringList VirtualMouseObject::log() const { return mouse_.log(); }
 void VirtualMouseObject::clearLog() { mouse_.clearLog(); }
 int VirtualMouseObject::openHandles() const { return mouse_.openHandles(); }
+// clang-format on
 
 bool VirtualMouseObject::setFault(const QString& name, bool on) {
     static const QMap<QString, VirtualMouse::Fault> faults = {
@@ -61,11 +64,15 @@ QVariantList VirtualInputObject::delivered() const {
     return list;
 }
 
-void VirtualInputObject::clearDelivered() { platform::portableInput().clearDelivered(); }
+void VirtualInputObject::clearDelivered() {
+    platform::portableInput().clearDelivered();
+}
 
 namespace {
 
-platform::PortablePointerSettings& pointer() { return platform::portablePointerSettings(); }
+platform::PortablePointerSettings& pointer() {
+    return platform::portablePointerSettings();
+}
 
 int getInt(uint32_t action) {
     int value = 0;
@@ -75,7 +82,9 @@ int getInt(uint32_t action) {
 
 }  // namespace
 
-int VirtualInputObject::mouseSpeed() const { return getInt(win::kSpiGetMouseSpeed); }
+int VirtualInputObject::mouseSpeed() const {
+    return getInt(win::kSpiGetMouseSpeed);
+}
 
 bool VirtualInputObject::setMouseSpeed(int speed) {
     return pointer().systemParametersInfo(win::kSpiSetMouseSpeed, 0,
@@ -119,4 +128,6 @@ bool VirtualInputObject::setMouseParams(const QVariantList& thresholdsAndAcceler
     return pointer().systemParametersInfo(win::kSpiSetMouse, 0, params.data(), 0);
 }
 
-void VirtualInputObject::resetPointerSettings() { pointer().reset(); }
+void VirtualInputObject::resetPointerSettings() {
+    pointer().reset();
+}

@@ -215,7 +215,8 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
     QVERIFY(outside.link(z718::kNameListPath));
     const FifoTrap profile(z718::SettingsStore::profilePath(1));
     const FifoTrap defaults(z718::kDefaultProfilePath);
-    QVERIFY(profile.made() && defaults.made());
+    const FifoTrap lock(z718::SettingsStore::profilePath(4) + QStringLiteral(".lock"));
+    QVERIFY(profile.made() && defaults.made() && lock.made());
     {
         z718::SettingsStore store;
         QVERIFY(!store.appConfig().contains("canary/key"));
@@ -225,6 +226,7 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
         // A link made while the program runs is not followed by the next write either.
         QVERIFY(outside.link(z718::SettingsStore::profilePath(2)));
         store.profile(2).setValue("sensor/stage_Q7", 1);
+        store.profile(4).setValue("sensor/stage_Q7", 1);
         QCoreApplication::sendPostedEvents();
         z718::namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
         QVERIFY(z718::namelists::read(0).isEmpty());
@@ -233,6 +235,7 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
     QVERIFY(outside.untouched());
     QVERIFY(!profile.opened());
     QVERIFY(!defaults.opened());
+    QVERIFY(!lock.opened());
     // The writes went to regular files in place of the links and the FIFO.
     const std::pair<QString, QByteArray> written[] = {
         {z718::kAppConfigPath, "profileNo=3"},

@@ -105,6 +105,32 @@ Item {
         helpMenu.visible = false
     }
 
+    function moveWindow(dx, dy) {
+        ui_Ctl.onXChanged(dx) // qmllint disable unqualified
+        ui_Ctl.onYChanged(dy) // qmllint disable unqualified
+    }
+
+    // The key menu beside the row of the button to edit, with that button selected.
+    function openKeyMenu(row) {
+        focusControl()
+        mousePicture.selectKey = row
+        keyMenu.x = 300
+        keyMenu.y = keyMenu.rowY[row]
+        keyMenu.showControl()
+        keyMenu.visible = true
+    }
+
+    // Hovering a button's row or hot spot shows it on the picture, unless the menu is open.
+    function pointAtButton(row) {
+        if (!keyMenu.visible)
+            mousePicture.selectKey = row
+    }
+
+    function assignToSelectedButton(b0, b1, b2, b3) {
+        keyMatrixPanel.modifyData(mousePicture.selectKey, b0, b1, b2, b3)
+        keyMatrixPanel.refreashUI(true)
+    }
+
     function reloadPanels(isSendData) {
         keyMatrixPanel.init(isSendData)
         pointerSpeedPanel.init(isSendData)
@@ -178,10 +204,7 @@ Item {
             shell.emptyAreaPressed()
             shell.focusControl()
         }
-        onDragged: function(dx, dy) {
-            ui_Ctl.onXChanged(dx) // qmllint disable unqualified
-            ui_Ctl.onYChanged(dy) // qmllint disable unqualified
-        }
+        onDragged: function(dx, dy) { shell.moveWindow(dx, dy) }
     }
 
     Picture {
@@ -219,26 +242,15 @@ Item {
             id: keyMatrixPanel
             objectName: "keyMatrixPanel"
             view: shell.view
+            keyTable: keyTable
             language: shell.language
             selectGunName: gunControl.selectGunName
+            selectKey: mousePicture.selectKey
             onClickFrame: shell.focusControl()
             onMacroUpload: function(row, name) { macroEditor.sendMacro(row, name) }
-            onClickKeyMatrix: function(row) {
-                shell.focusControl()
-                mousePicture.selectKey = row
-                keyMenu.x = 300
-                keyMenu.y = [86, 110, 135, 160, 185, 210, 257, 278][row] ?? 86
-                keyMenu.showControl()
-                keyMenu.visible = true
-            }
-            onEnterBtn: function(row) {
-                if (!keyMenu.visible)
-                    mousePicture.selectKey = row
-            }
-            onLeaveBtn: function(row) {
-                if (!keyMenu.visible)
-                    mousePicture.selectKey = -1
-            }
+            onClickKeyMatrix: function(row) { shell.openKeyMenu(row) }
+            onEnterBtn: function(row) { shell.pointAtButton(row) }
+            onLeaveBtn: shell.pointAtButton(-1)
         }
 
         MacroManagerBar {
@@ -319,55 +331,25 @@ Item {
         }
     }
 
-    Row {
+    BottomMenu {
         id: bottomMenu
         objectName: "bottomMenu"
         x: 850
         y: 590
-        spacing: 8
-
-        TextButton {
-            objectName: "resetButton"
-            text: shell.mainLang[26] ?? ""
-            onClicked: shell.showDialog(resetDialog)
-        }
-        TextButton {
-            objectName: "reloadButton"
-            visible: false
-            text: shell.mainLang[29] ?? ""
-            onClicked: shell.reloadPanels(false)
-        }
-        TextButton {
-            objectName: "saveButton"
-            visible: false
-            text: shell.mainLang[25] ?? ""
-            onClicked: shell.saveChanges()
-        }
+        mainLang: shell.mainLang
+        onResetClicked: shell.showDialog(resetDialog)
+        onReloadClicked: shell.reloadPanels(false)
+        onSaveClicked: shell.saveChanges()
     }
 
-    Row {
+    TopMenu {
         id: topMenu
         objectName: "topMenu"
         x: 935
         y: 16
-        spacing: 6
-
-        ImageButton {
-            id: helpButton
-            objectName: "helpButton"
-            source: Style.image("index", "help.svg")
-            onClicked: helpMenu.visible = !helpMenu.visible
-        }
-        ImageButton {
-            objectName: "minimizeButton"
-            source: Style.image("index", "minimize.svg")
-            onClicked: ui_Ctl.onMinimize() // qmllint disable unqualified
-        }
-        ImageButton {
-            objectName: "closeButton"
-            source: Style.image("index", "close.svg")
-            onClicked: ui_Ctl.onClose() // qmllint disable unqualified
-        }
+        onHelpClicked: helpMenu.visible = !helpMenu.visible
+        onMinimizeClicked: ui_Ctl.onMinimize() // qmllint disable unqualified
+        onCloseClicked: ui_Ctl.onClose() // qmllint disable unqualified
     }
 
     MousePicture {
@@ -375,30 +357,24 @@ Item {
         objectName: "mousePicture"
         anchors.fill: parent
         mainLang: shell.mainLang
+        onEnterBtn: function(row) { shell.pointAtButton(row) }
+        onLeaveBtn: shell.pointAtButton(-1)
+        onClickBtn: function(row) { shell.openKeyMenu(row) }
     }
 
-    Rectangle {
+    Mask {
         id: mask
         objectName: "mask"
         anchors.fill: parent
-        visible: false
-        color: Style.maskColor
-
-        WindowDragArea {
-            anchors.fill: parent
-            onPressedHere: {
-                shell.emptyAreaPressed()
-                shell.focusControl()
-                macroEditor.macroEditorFocus()
-                profilePage.profileEditorFocus()
-                gunControl.gunControlFocus()
-                macroKeyDialog.macroKeyFocus()
-            }
-            onDragged: function(dx, dy) {
-                ui_Ctl.onXChanged(dx) // qmllint disable unqualified
-                ui_Ctl.onYChanged(dy) // qmllint disable unqualified
-            }
+        onPressedHere: {
+            shell.emptyAreaPressed()
+            shell.focusControl()
+            macroEditor.macroEditorFocus()
+            profilePage.profileEditorFocus()
+            gunControl.gunControlFocus()
+            macroKeyDialog.macroKeyFocus()
         }
+        onDragged: function(dx, dy) { shell.moveWindow(dx, dy) }
     }
 
     MacroEditor {
@@ -422,9 +398,7 @@ Item {
         language: shell.language
         onMenuCmd: function(entryText) {
             const bytes = [0, 2, 4, 6].map(i => parseInt(entryText.substr(i, 2), 16))
-            keyMatrixPanel.modifyData(mousePicture.selectKey, bytes[0], bytes[1], bytes[2],
-                                      bytes[3])
-            keyMatrixPanel.refreashUI(true)
+            shell.assignToSelectedButton(bytes[0], bytes[1], bytes[2], bytes[3])
             keyMenu.visible = false
             mousePicture.selectKey = -1
         }
@@ -467,6 +441,8 @@ Item {
         id: singleKeyDialog
         objectName: "singleKeyDialog"
         macroKeyLang: macroKeyDialog.macroKeyLang
+        keyTable: keyTable
+        onKeyAssigned: function(code) { shell.assignToSelectedButton(0, 0, code, 0) }
         onCloseSure: {
             shell.closeDialog(singleKeyDialog)
             mousePicture.selectKey = -1
@@ -477,6 +453,12 @@ Item {
         id: macroKeyDialog
         objectName: "macroKeyDialog"
         macroListModel: macroEditor.macroListModel
+        onMacroAssigned: function(name, mode) {
+            const row = mousePicture.selectKey
+            shell.view.setMacroKey(row, name)
+            shell.assignToSelectedButton(9, mode, row, 0)
+            macroEditor.sendMacro(row, name)
+        }
         onCloseSure: {
             shell.closeDialog(macroKeyDialog)
             mousePicture.selectKey = -1
@@ -500,7 +482,7 @@ Item {
     HelpMenu {
         id: helpMenu
         objectName: "helpMenu"
-        x: 860
+        x: 834
         y: 38
         onUpdateChosen: shell.view.openUpdateExe()
     }

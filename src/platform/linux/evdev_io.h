@@ -38,8 +38,10 @@ public:
     virtual void write(uint16_t type, uint16_t code, int32_t value) = 0;
 };
 
-// One of the mouse's event nodes, grabbed (nothing else sees its events) for as long as the
-// object lives, with the uinput device that mirrors it (same name, ids and capabilities).
+// One of the mouse's event nodes, grabbed (nothing else sees its events) from the first moment
+// it holds no key or button until the object goes, with the uinput device that mirrors it (same
+// name, ids and capabilities). Until the grab, its events go to the system and next() answers
+// Again.
 class GrabbedNode : public EventSource {
 public:
     virtual EventSink& mirror() = 0;

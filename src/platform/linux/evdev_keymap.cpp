@@ -108,7 +108,7 @@ uint32_t milliseconds(int64_t seconds, int64_t microseconds) {
 
 std::optional<MouseHookEvent> buttonHookEvent(uint16_t code, int32_t value, uint32_t timeMs) {
     for (const ButtonRow& row : kButtons) {
-        if (row.code == code) {
+        if (row.code == code && (value == 0 || value == 1)) {
             MouseHookEvent event;
             event.message = value != 0 ? row.down : row.up;
             event.mouseData = row.mouseData;

@@ -48,8 +48,9 @@ struct InputEvent {
 // The kernel's event time in milliseconds, wrapping as GetTickCount does.
 uint32_t milliseconds(int64_t seconds, int64_t microseconds);
 
-// The mouse message of one of the five buttons (value 0 released, else pressed); none for any
-// other code.
+// The mouse message of one of the five buttons (value 0 released, 1 pressed); none for any
+// other code, and none for a repeat (2), which the kernel makes for the buttons of a node that
+// also has keys but Windows never sends for a mouse button.
 std::optional<MouseHookEvent> buttonHookEvent(uint16_t code, int32_t value, uint32_t timeMs);
 
 // A keyboard key, as opposed to the buttons of mice, joysticks and tablets.

@@ -1,45 +1,92 @@
 import QtQuick
 import QtTest
 
-// The main window as a user meets it: start-up, busy protection, window buttons, reset.
-TestCase {
+// The main window's frame as a user meets it: start-up, busy protection, moving the window,
+// the reset dialog, the language of the texts.
+SceneUser {
     name: "Shell"
-    when: scene.root() !== null && scene.root().visible
-
-    function center(name) {
-        const r = scene.rect(name)
-        return Qt.point(r.x + r.width / 2, r.y + r.height / 2)
-    }
-
-    function clickOn(name) {
-        const p = center(name)
-        verify(scene.click(p.x, p.y), "no click reached " + name)
-    }
-
-    function waitUnprotected() {
-        tryVerify(function() { return !scene.find("busyIndicator").visible && ui_View.enabled },
-                  5000)
-    }
 
     function init() {
-        waitUnprotected()
+        waitForInput()
     }
 
-    function test_startUpShowsTheWindowWithItsPanels() {
+    function test_startUpShowsTheWindowWithItsBuiltInTexts() {
         const texts = scene.visibleTexts()
-        for (const text of ["버튼 할당", "메크로 메니저", "마우스 속도", "스크롤 속도", "Reset"])
+        for (const text of ["버튼 할당", "메크로 메니저", "마우스 속도", "더블클릭 속도", "느리게",
+                            "빠르게", "스크롤 속도", "행 수", "한 화면 스크롤", "Config", "Reset"])
             verify(texts.indexOf(text) >= 0, text + " missing from " + texts)
+        verify(texts.indexOf("LOADING ......") < 0)
         compare(scene.rect("shell").width, 1000)
         compare(scene.rect("shell").height, 640)
     }
 
-    function test_resetDialogOpensAndCancels() {
+    function test_protectionShowsTheBusyTextAndBlocksInput_data() {
+        return [{ tag: "1000 ms", time: 1000 }, { tag: "0 ms", time: 0 }]
+    }
+
+    function test_protectionShowsTheBusyTextAndBlocksInput(data) {
+        ui_Ctl.setBusy(data.time)
+        verify(shown("busyIndicator"))
+        verify(!ui_View.enabled)
+        verify(scene.visibleTexts().indexOf("LOADING ......") >= 0)
+        if (data.time > 0) {
+            const p = center("resetButton")
+            verify(!scene.click(p.x, p.y))
+            verify(!shown("resetDialog"))
+        }
+        tryVerify(function() { return ui_View.enabled && !shown("busyIndicator") },
+                  data.time + 500)
+    }
+
+    function test_draggingAnEmptyPartMovesTheWindowByTheOffset() {
+        const before = scene.windowPosition()
+        verify(scene.press(500, 600))
+        scene.move(510, 605)
+        // The window followed the pointer, which is back over the press point of the window.
+        verify(scene.release(500, 600))
+        const after = scene.windowPosition()
+        compare(after.x - before.x, 10)
+        compare(after.y - before.y, 5)
+    }
+
+    function test_resetDialogStaysInsideTheWindowWhenDragged() {
         clickOn("resetButton")
-        verify(scene.find("resetDialog").visible)
-        verify(scene.find("mask").visible)
+        verify(shown("resetDialog"))
+        verify(shown("mask"))
         verify(scene.visibleTexts().indexOf("Reset Factroy Setting") >= 0)
+        const r = scene.rect("resetDialog")
+        const grip = Qt.point(r.x + 40, r.y + 12)
+        verify(scene.press(grip.x, grip.y))
+        scene.move(grip.x + 20, grip.y + 20)
+        scene.move(990, 630)
+        verify(scene.release(990, 630))
+        const moved = scene.rect("resetDialog")
+        compare(moved.x, 1000 - moved.width)
+        compare(moved.y, 640 - moved.height)
         clickOn("resetCancel")
-        verify(!scene.find("resetDialog").visible)
-        verify(!scene.find("mask").visible)
+        verify(!shown("resetDialog"))
+        verify(!shown("mask"))
+    }
+
+    function test_helpMenuOffersTheVersion() {
+        clickOn("helpButton")
+        verify(shown("helpMenu"))
+        const texts = scene.visibleTexts()
+        verify(texts.indexOf("update") >= 0)
+        verify(texts.indexOf("verison:1.0") >= 0)
+        verify(scene.click(500, 600))  // elsewhere: the menu closes
+        verify(!shown("helpMenu"))
+    }
+
+    function test_chineseSimplifiedTakesTheTranslatedTexts() {
+        verify(scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified"))
+        restartAndWait()
+        const texts = scene.visibleTexts()
+        for (const text of ["鼠标速度", "双击速度", "滚轮速度", "行数", "配置", "重置"])
+            verify(texts.indexOf(text) >= 0, text + " missing from " + texts)
+        verify(texts.indexOf("마우스 속도") < 0)
+        verify(scene.writeSetting("apConfig.bin", "common/language", "English"))
+        restartAndWait()
+        verify(scene.visibleTexts().indexOf("마우스 속도") >= 0)
     }
 }

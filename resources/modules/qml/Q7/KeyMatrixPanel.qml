@@ -1,16 +1,31 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import modules.qml
+import "keyEntryText.js" as KeyEntryText
 
-// The buttons and what each one does. (Rows, texts and sending the matrix come next.)
+// The buttons and what each one does. Keeps the sixteen key entries of the current profile,
+// shows the first eight, and passes the whole matrix on after every change.
 CollapsiblePanel {
     id: panel
 
     property var view: null
+    property var keyTable: null
     property int language: 0
     property string selectGunName
+    property int selectKey: -1
     property var keyMatrixLang: ["Macro: ", "비활성화", "Keyboard Key-", "버튼 할당", "버튼 ",
         "Fire Key", "", "", "", ""]
     property bool isNeedSave: false
+    // What a row goes back to when its macro is deleted.
+    readonly property var defalutValue: ["0100f000", "0100f100", "0100f200", "0100f400",
+        "0100f300", "0000E307", "07000100", "07000200", "00000000", "00000000", "00000000",
+        "00000000", "00000000", "00000000", "04000100", "04000200"]
+    readonly property int rowCount: 16
+    readonly property int shownRows: 8
+
+    property var entries: []
+    property var texts: []
+    property var rowLabels: []
 
     signal clickKeyMatrix(int row)
     signal enterBtn(int row)
@@ -22,22 +37,135 @@ CollapsiblePanel {
     openHeight: 183
 
     function init(isSendData: bool) {
+        let labels = []
+        for (let n = 1; n <= shownRows; ++n)
+            labels.push(keyMatrixLang[4] + n)
+        rowLabels = labels
+        let read = []
+        for (let row = 0; row < rowCount; ++row) {
+            const bytes = readEntry(row)
+            if (bytes[0] === 9)
+                macroUpload(row, String(view.getMacroKey(row)))
+            read.push(bytes)
+        }
+        entries = read
+        texts = read.map(entryText)
+        // The engine needs the matrix whatever the caller asked for.
+        view.ui_12H_SetKeyMatrix(matrix())
     }
 
     function refreashUI(isSendData: bool) {
+        texts = entries.map(entryText)
+        if (isSendData)
+            view.ui_12H_SetKeyMatrix(matrix())
+        else
+            isNeedSave = true
     }
 
+    // At least one button keeps the left click: the last left button cannot change.
     function modifyData(row: int, b0: int, b1: int, b2: int, b3: int) {
+        if (row < 0 || row >= entries.length)
+            return
+        const isLeft = bytes => bytes[0] === 0x01 && bytes[2] === 0xF0
+        if (isLeft(entries[row]) && entries.filter(isLeft).length < 2)
+            return
+        let changed = entries.slice()
+        changed[row] = [b0, b1, b2, b3]
+        entries = changed
     }
 
+    // Rows that play the deleted macro get their default back.
     function deleteMacroProc(macroName: string) {
+        for (let row = 0; row < shownRows; ++row) {
+            if (texts[row] !== keyMatrixLang[0] + macroName)
+                continue
+            let changed = entries.slice()
+            changed[row] = KeyEntryText.parseEntry(defalutValue[row])
+            entries = changed
+            refreashUI(true)
+        }
     }
 
     function getx(row: int): real {
-        return 0
+        return rowItems.itemAt(row)?.mapToItem(null, 0, 0).x ?? 0
     }
 
     function gety(row: int): real {
-        return 0
+        return rowItems.itemAt(row)?.mapToItem(null, 0, 0).y ?? 0
+    }
+
+    // A missing or short entry reads as zeros.
+    function readEntry(row: int) {
+        const stored = view.getKeydefine(row)
+        let bytes = []
+        for (let i = 0; i < 4; ++i)
+            bytes.push(i < stored.length ? (parseInt(String(stored[i]), 10) || 0) : 0)
+        return bytes
+    }
+
+    function entryText(bytes) {
+        return KeyEntryText.entryText(bytes, {
+            keyMatrixLang: keyMatrixLang,
+            language: language,
+            keyName: code => keyTable ? keyTable.keyName(code) : "",
+            macroName: button => String(view.getMacroKey(button)),
+            gunName: selectGunName
+        })
+    }
+
+    function matrix() {
+        let values = []
+        for (let row = 0; row < rowCount; ++row)
+            values = values.concat(entries[row] ?? [0, 0, 0, 0])
+        return values
+    }
+
+    Column {
+        x: 0
+        y: 3
+        width: panel.width
+
+        Repeater {
+            id: rowItems
+            model: panel.shownRows
+
+            Rectangle {
+                id: rowItem
+                required property int index
+                readonly property bool lit: area.containsMouse || panel.selectKey === rowItem.index
+                property string text: panel.texts[rowItem.index] ?? ""
+
+                objectName: "keyRow" + rowItem.index
+                width: panel.width
+                height: 20
+                color: lit ? "#33ffffff" : "transparent"
+
+                Label {
+                    x: 14
+                    width: 64
+                    height: parent.height
+                    text: panel.rowLabels[rowItem.index] ?? ""
+                    color: rowItem.lit ? Style.fontSelectColor : Style.fontColor
+                }
+
+                Label {
+                    x: 84
+                    width: parent.width - x - 10
+                    height: parent.height
+                    text: rowItem.text
+                    elide: Text.ElideRight
+                    color: rowItem.lit ? Style.fontSelectColor : Style.fontColor
+                }
+
+                MouseArea {
+                    id: area
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onEntered: panel.enterBtn(rowItem.index)
+                    onExited: panel.leaveBtn(rowItem.index)
+                    onClicked: panel.clickKeyMatrix(rowItem.index)
+                }
+            }
+        }
     }
 }

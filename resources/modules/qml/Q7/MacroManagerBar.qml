@@ -17,7 +17,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         width: 18
         height: 18
-        source: Style.image("macros", "record.svg")
+        source: Style.image("macros", "macro_manager.svg")
     }
 
     Label {

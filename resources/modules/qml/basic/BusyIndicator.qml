@@ -7,6 +7,15 @@ Item {
 
     readonly property bool animating: pulse.running
 
+    Rectangle {
+        anchors.centerIn: parent
+        width: text.implicitWidth + 48
+        height: text.implicitHeight + 24
+        radius: height / 2
+        color: Style.dialogColor
+        border.color: Style.accentColor
+    }
+
     Label {
         id: text
         anchors.centerIn: parent

@@ -1,11 +1,25 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import modules.qml
+import "keyMenuEntries.js" as KeyMenuEntries
 
-// The functions a button can take. (Entries and sub-menus come next.)
+// The functions a button can take. Hovering a main entry opens its sub-menu and closes the
+// others; choosing an entry with a value reports it, two entries open the dialogs.
 Item {
     id: menu
 
     property int language: 0
-    property var keyMenuLang: []
+    property var keyMenuLang: ["Left Button", "Right Button", "Middle Button", "Auto Run",
+        "Fire Mode", "Fire key", "DPI Setting +", "멀티미디어 명령", "기본 명령", "추가 명령",
+        "키보드 키 할당", "메크로", "Gun Management", "비활성화", "DPI +", "DPI -", "DPI LOOP",
+        "미디어 플레이어", "다음 곡", "이전 곡", "정지", "재생 / 일시정지", "음소거", "볼륨 증가",
+        "볼륨 감소", "새 창 열기", "잘라내기", "복사", "붙여넣기", "저장", "인쇄", "찾기",
+        "복원 ctrl+y", "실행취소 ctrl+z", "전체 선택", "내 컴퓨터", "새 인터넷 창 열기", "검색",
+        "최대화", "최소화", "바탕화면 보기", "실행", "Forward", "Back", ""]
+    // Where the menu opens for each of the eight shown rows.
+    readonly property var rowY: [86, 110, 135, 160, 185, 210, 257, 278]
+    property string openSubmenu: ""
+    property real submenuAnchor: 0
 
     // The entry's value as eight hexadecimal digits, e.g. "0100f000".
     signal menuCmd(string entryText)
@@ -13,10 +27,80 @@ Item {
     signal openMacroKeyDialog()
 
     visible: false
+    width: plate.width
+    height: plate.height
 
     function init() {
+        openSubmenu = ""
     }
 
     function showControl() {
+        openSubmenu = ""
+    }
+
+    function choose(entry) {
+        if (entry.value !== undefined)
+            menuCmd(entry.value)
+        else if (entry.dialog === "singleKey")
+            openSingleKeyDialog()
+        else if (entry.dialog === "macroKey")
+            openMacroKeyDialog()
+    }
+
+    // Beside the entry that opened it, kept inside the window.
+    function submenuY(submenuHeight: real): real {
+        const room = (parent ? parent.height : 640) - y - submenuHeight
+        return Math.max(-y, Math.min(submenuAnchor, room))
+    }
+
+    Rectangle {
+        id: plate
+        width: 150
+        height: mainColumn.height + 6
+        color: Style.dialogColor
+        border.color: Style.accentColor
+        border.width: 1
+        radius: 2
+
+        Column {
+            id: mainColumn
+            y: 3
+
+            Repeater {
+                model: KeyMenuEntries.mainEntries
+
+                KeyMenuEntry {
+                    id: mainEntry
+                    required property var modelData
+                    objectName: "keyMenuEntry" + modelData.label
+                    visible: !modelData.hidden
+                    text: menu.keyMenuLang[mainEntry.modelData.label] ?? ""
+                    opensSubmenu: modelData.submenu !== undefined
+                    open: opensSubmenu && menu.openSubmenu === mainEntry.modelData.submenu
+                    onHovered: {
+                        menu.submenuAnchor = mainEntry.y
+                        menu.openSubmenu = mainEntry.modelData.submenu ?? ""
+                    }
+                    onClicked: menu.choose(mainEntry.modelData)
+                }
+            }
+        }
+    }
+
+    Repeater {
+        model: [["keyMenuBasic", "basic"], ["keyMenuMedia", "media"], ["keyMenuMore", "more"],
+                ["keyMenuDpi", "dpi"]]
+
+        KeySubMenu {
+            id: submenu
+            required property var modelData
+            objectName: modelData[0]
+            x: plate.width + 2
+            y: menu.submenuY(height)
+            visible: menu.openSubmenu === submenu.modelData[1]
+            entries: KeyMenuEntries.subEntries[submenu.modelData[1]]
+            labels: menu.keyMenuLang
+            onChosen: function(entryText) { menu.menuCmd(entryText) }
+        }
     }
 }

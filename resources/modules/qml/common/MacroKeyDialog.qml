@@ -1,7 +1,10 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import modules.qml
 
-// Assigns a macro and its repeat mode to the selected button. (Content comes next.)
-Item {
+// Assigns a macro and its repeat mode to the selected button. The repeat mode stays as the
+// user left it from one opening to the next.
+DialogFrame {
     id: dialog
 
     property var macroListModel: null
@@ -12,13 +15,85 @@ Item {
         "Macro runs endless loop\nuntil button is released", "OK", "Cancel", "Key",
         "Please assign a Key", ""]
 
+    signal macroAssigned(string name, int mode)
     signal closeSure()
 
+    width: 340
+    height: 320
     visible: false
+    closable: false
+    title: macroKeyLang[0] ?? ""
 
+    // Opens with no name shown and the first name ready in the list.
     function showUI() {
+        names.chosenName = ""
+        names.currentIndex = 0
+        names.open = false
     }
 
     function macroKeyFocus() {
+        names.open = false
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onPressed: dialog.macroKeyFocus()
+    }
+
+    Label {
+        x: 24
+        y: 16
+        text: dialog.macroKeyLang[1] ?? ""
+    }
+
+    Column {
+        x: 24
+        y: 100
+        spacing: 14
+
+        Repeater {
+            model: 3
+
+            OptionMark {
+                id: mode
+                required property int index
+                objectName: "macroKeyMode" + index
+                text: dialog.macroKeyLang[2 + mode.index] ?? ""
+                checked: dialog.macroType === mode.index
+                onChosen: dialog.macroType = mode.index
+            }
+        }
+    }
+
+    MacroNameDropDown {
+        id: names
+        objectName: "macroKeyList"
+        x: 24
+        y: 44
+        width: dialog.width - 48
+        model: dialog.macroListModel
+    }
+
+    Row {
+        anchors.right: parent.right
+        anchors.rightMargin: 20
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 16
+        spacing: 12
+
+        TextButton {
+            objectName: "macroKeyOk"
+            text: dialog.macroKeyLang[5] ?? ""
+            onClicked: {
+                if (names.chosenName !== "")
+                    dialog.macroAssigned(names.chosenName, dialog.macroType)
+                dialog.closeSure()
+            }
+        }
+        TextButton {
+            objectName: "macroKeyCancel"
+            text: dialog.macroKeyLang[6] ?? ""
+            onClicked: dialog.closeSure()
+        }
     }
 }

@@ -1,0 +1,37 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import modules.qml
+
+// A sub-menu of the key menu: entries given as [label index, entry written].
+Rectangle {
+    id: submenu
+
+    property var entries: []
+    property var labels: []
+
+    signal chosen(string entryText)
+
+    width: 150
+    height: column.height + 6
+    color: Style.dialogColor
+    border.color: Style.accentColor
+    border.width: 1
+    radius: 2
+
+    Column {
+        id: column
+        y: 3
+
+        Repeater {
+            model: submenu.entries
+
+            KeyMenuEntry {
+                id: entry
+                required property var modelData
+                objectName: "keyMenuEntry" + modelData[0]
+                text: submenu.labels[entry.modelData[0]] ?? ""
+                onClicked: submenu.chosen(entry.modelData[1])
+            }
+        }
+    }
+}

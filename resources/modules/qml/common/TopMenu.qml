@@ -1,0 +1,29 @@
+import QtQuick
+import modules.qml
+
+// The window buttons at the top right: help, minimise, close.
+Row {
+    id: menu
+
+    signal helpClicked()
+    signal minimizeClicked()
+    signal closeClicked()
+
+    spacing: 6
+
+    ImageButton {
+        objectName: "helpButton"
+        source: Style.image("index", "help.svg")
+        onClicked: menu.helpClicked()
+    }
+    ImageButton {
+        objectName: "minimizeButton"
+        source: Style.image("index", "minimize.svg")
+        onClicked: menu.minimizeClicked()
+    }
+    ImageButton {
+        objectName: "closeButton"
+        source: Style.image("index", "close.svg")
+        onClicked: menu.closeClicked()
+    }
+}

@@ -1,0 +1,208 @@
+import QtQuick
+import QtTest
+
+// Giving the mouse's buttons their functions in the window, as a user does, and what then
+// reaches the profile and the engine. Each test starts from the factory profile.
+TestCase {
+    name: "ButtonPages"
+
+    readonly property int wmKeyUp: 0x101
+
+    function center(name) {
+        const r = scene.rect(name)
+        verify(r !== undefined, name + " missing")
+        return Qt.point(r.x + r.width / 2, r.y + r.height / 2)
+    }
+
+    // As a user does: the pointer goes to the item, then clicks.
+    function clickOn(name) {
+        const p = center(name)
+        scene.hover(p.x, p.y)
+        scene.click(p.x, p.y)
+    }
+
+    function hoverOn(name) {
+        const p = center(name)
+        scene.hover(p.x, p.y)
+    }
+
+    function shown(name) {
+        return scene.find(name).visible
+    }
+
+    function rowText(row) {
+        return scene.find("keyRow" + row).text
+    }
+
+    function entry(row) {
+        return ui_View.getKeydefine(row).map(Number)
+    }
+
+    // Until the window has started: shown, its rows filled, input no longer held off.
+    function waitUnprotected() {
+        tryVerify(() => scene.root() && scene.root().visible && rowText(0) !== ""
+                  && !shown("busyIndicator") && ui_View.enabled, 5000)
+    }
+
+    function init() {
+        waitUnprotected()
+        virtualInput.clearDelivered()
+    }
+
+    // The next test starts from the factory profile, with no dialog or menu in its way. The
+    // profile goes back first: a remapped left button would keep the clicks from the window.
+    function cleanup() {
+        if (scene.root().language === 1) {
+            scene.writeSetting("apConfig.bin", "common/language", "English")
+            scene.restart()
+            waitUnprotected()
+        }
+        ui_View.resetProfile(Number(ui_View.getProfile()))
+        scene.find("keyMatrixPanel").init(true)
+        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel"]) {
+            if (shown(name))
+                clickOn(name)
+        }
+        if (shown("keyMenu")) {
+            scene.hover(400, 20)
+            scene.click(400, 20)
+        }
+    }
+
+    function choose(row, entryName, submenuOpener) {
+        clickOn("keyRow" + row)
+        verify(shown("keyMenu"))
+        if (submenuOpener)
+            hoverOn(submenuOpener)
+        clickOn(entryName)
+    }
+
+    // Key events the engine injected, as "down 0xa2"; waits until `count` have come.
+    function injectedKeys(count) {
+        const keys = () => virtualInput.delivered().filter(d => !d.mouse && d.injected).map(
+            d => (d.message === wmKeyUp ? "up 0x" : "down 0x") + d.code.toString(16))
+        tryVerify(() => keys().length >= count, 3000, "injected: " + keys())
+        return keys()
+    }
+
+    function test_copyFromBasicCommandsReachesProfileAndEngine() {
+        clickOn("keyRow1")
+        verify(shown("buttonHighlight1"))
+        hoverOn("keyMenuEntry8")
+        verify(shown("keyMenuBasic"))
+        hoverOn("keyMenuEntry7")
+        verify(shown("keyMenuMedia") && !shown("keyMenuBasic"))
+        hoverOn("keyMenuEntry0")
+        verify(!shown("keyMenuMedia"))
+        hoverOn("keyMenuEntry8")
+        clickOn("keyMenuEntry27")
+        verify(!shown("keyMenu"))
+        verify(!shown("buttonHighlight1"))
+        compare(rowText(1), "복사")
+        compare(entry(1), [0, 0, 0xE0, 0x06])
+
+        virtualInput.feedMouse(0x0204, 10, 10)
+        virtualInput.feedMouse(0x0205, 10, 10)
+        compare(injectedKeys(4), ["down 0xa2", "down 0x43", "up 0xa2", "up 0x43"])
+    }
+
+    function test_menuShowsOnlyOfferedEntries() {
+        clickOn("keyRow7")
+        compare(scene.rect("keyMenu").y, 278)
+        verify(!shown("keyMenuEntry6") && !shown("keyMenuEntry12"), "DPI and gun stay hidden")
+        const texts = scene.visibleTexts()
+        for (const label of ["Left Button", "Forward", "Back", "바탕화면 보기", "Fire key",
+                             "키보드 키 할당", "메크로", "비활성화"])
+            verify(texts.indexOf(label) >= 0, label + " missing from " + texts)
+        clickOn("keyMenuEntry13")
+        compare(rowText(7), "비활성화")
+        compare(entry(7), [0, 0, 0, 0])
+    }
+
+    function test_theOnlyLeftButtonKeepsTheLeftClick() {
+        choose(0, "keyMenuEntry1")
+        compare(rowText(0), "Left Button")
+        compare(entry(0), [1, 0, 0xF0, 0])
+        choose(2, "keyMenuEntry0")
+        choose(0, "keyMenuEntry1")
+        compare(rowText(0), "Right Button")
+        compare(rowText(2), "Left Button")
+    }
+
+    function test_singleKeyDialogTakesOnlyKnownKeys() {
+        choose(4, "keyMenuEntry10")
+        verify(shown("singleKeyDialog") && shown("mask") && !shown("keyMenu"))
+        scene.key(Qt.Key_Q)
+        compare(scene.find("singleKeyField").text, "Q")
+        virtualInput.feedKey(0xFF, 0, false)  // a key the table has no name for
+        tryCompare(scene.find("singleKeyField"), "text", "")
+        clickOn("singleKeyOk")
+        verify(!shown("singleKeyDialog") && !shown("mask"))
+        compare(entry(4), [1, 0, 0xF3, 0])
+
+        choose(4, "keyMenuEntry10")
+        scene.key(Qt.Key_Q)
+        clickOn("singleKeyOk")
+        compare(rowText(4), "버튼 할당Q")
+        compare(entry(4), [0, 0, 0x14, 0])
+    }
+
+    function test_hoverAndHotSpotsFollowTheButtons() {
+        hoverOn("keyRow3")
+        verify(shown("buttonHighlight3"), "the forward button shows on the side view")
+        verify(scene.find("sideViewChoice").checked)
+        hoverOn("background")
+        verify(!shown("buttonHighlight3"))
+        clickOn("frontViewChoice")
+        hoverOn("buttonSpot2")
+        verify(shown("buttonHighlight2"))
+        clickOn("buttonSpot2")
+        compare(scene.rect("keyMenu").y, 135)
+        clickOn("keyMenuEntry43")
+        compare(rowText(2), "Back")
+    }
+
+    // A fresh start shows every form of entry by its name.
+    function test_freshStartNamesEveryEntry() {
+        ui_View.setMacroKey(3, "Wave")
+        let matrix = []
+        for (let row = 0; row < 16; ++row)
+            matrix = matrix.concat(entry(row))
+        const rows = { 3: [9, 0, 3, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5], 7: [0, 0, 0, 0] }
+        for (const row in rows)
+            matrix.splice(4 * row, 4, ...rows[row])
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+        scene.restart()
+        waitUnprotected()
+
+        compare(rowText(3), "Macro: Wave")
+        compare(rowText(5), "버튼 할당Space")
+        compare(rowText(6), "")
+        compare(rowText(7), "비활성화")
+    }
+
+    function test_chineseTextsNameEntriesFromTheChineseColumn() {
+        scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
+        scene.restart()
+        waitUnprotected()
+        compare(rowText(0), "左键")
+        compare(rowText(5), "显示桌面")
+        verify(scene.visibleTexts().indexOf("按键 1") >= 0)
+        choose(1, "keyMenuEntry27", "keyMenuEntry8")
+        compare(rowText(1), "复制")
+    }
+
+    function test_deletedMacroGivesRowsTheirDefaults() {
+        ui_View.setMacroKey(2, "Gone")
+        ui_View.setMacroKey(5, "Gone")
+        const panel = scene.find("keyMatrixPanel")
+        panel.modifyData(2, 9, 0, 2, 0)
+        panel.modifyData(5, 9, 0, 5, 0)
+        panel.refreashUI(true)
+        compare(rowText(2), "Macro: Gone")
+        scene.find("macroEditor").deleteMacroSignal("Gone")
+        compare(entry(2), [1, 0, 0xF2, 0])
+        compare(entry(5), [0, 0, 0xE3, 0x07])
+        compare(rowText(5), "바탕화면 보기")
+    }
+}

@@ -1,0 +1,112 @@
+import QtQuick
+import QtTest
+
+// The pointer-speed and scroll panels change the system's settings as a user works them.
+SceneUser {
+    name: "PointerPanels"
+
+    function init() {
+        waitForInput()
+    }
+
+    // Where the knob's middle is, in steps along its track.
+    function knobStep(slider) {
+        const track = scene.rect(slider)
+        const knob = scene.rect(slider + "Knob")
+        return (knob.x + knob.width / 2 - track.x) / 25
+    }
+
+    function clickTrackAt(slider, x) {
+        const track = scene.rect(slider)
+        verify(scene.click(track.x + x, track.y + track.height / 2))
+    }
+
+    function test_aTrackClickSetsTheStepUnderThePointerAtOnce() {
+        clickTrackAt("cursorSpeedSlider", 210)
+        compare(knobStep("cursorSpeedSlider"), 8)
+        compare(virtualInput.mouseSpeed(), 16)
+        clickTrackAt("cursorSpeedSlider", 130)
+        compare(scene.find("cursorSpeedSlider").value, 5)
+        compare(knobStep("cursorSpeedSlider"), 5)
+        compare(virtualInput.mouseSpeed(), 10)
+        clickTrackAt("doubleClickSlider", 5)
+        compare(knobStep("doubleClickSlider"), 0)
+        clickTrackAt("doubleClickSlider", 255)
+        compare(knobStep("doubleClickSlider"), 10)
+    }
+
+    function test_draggedKnobAppliesOnRelease() {
+        clickTrackAt("cursorSpeedSlider", 130)
+        const knob = center("cursorSpeedSliderKnob")
+        verify(scene.press(knob.x, knob.y))
+        scene.move(knob.x + 30, knob.y)
+        scene.move(knob.x + 55, knob.y)
+        compare(knobStep("cursorSpeedSlider"), 7)
+        compare(virtualInput.mouseSpeed(), 10)
+        verify(scene.release(knob.x + 55, knob.y))
+        compare(virtualInput.mouseSpeed(), 14)
+    }
+
+    function test_aStoredStepAboveTenShowsAtTen() {
+        ui_View.setCursorSpeed(12)
+        restartAndWait()
+        compare(knobStep("cursorSpeedSlider"), 10)
+        clickTrackAt("cursorSpeedSlider", 130)
+    }
+
+    function test_resetSendsTheDefaultsToTheSystem() {
+        clickTrackAt("cursorSpeedSlider", 210)
+        compare(virtualInput.mouseSpeed(), 16)
+        clickOn("screenOption")
+        clickOn("resetButton")
+        clickOn("resetOk")
+        verify(!shown("resetDialog"))
+        compare(virtualInput.mouseSpeed(), 10)
+        compare(knobStep("cursorSpeedSlider"), 5)
+        compare(virtualInput.wheelScrollLines(), 2)
+        verify(scene.find("linesOption").checked)
+        compare(scene.find("linesField").text, "2")
+    }
+
+    function test_oneScreenPerNotchKeepsTheLinesText() {
+        const lines = virtualInput.wheelScrollLines()
+        clickOn("linesUp")
+        clickOn("linesUp")
+        compare(scene.find("linesField").text, "4")
+        compare(virtualInput.wheelScrollLines(), lines)  // the arrows only change the field
+        clickOn("screenOption")
+        verify(scene.find("screenOption").checked)
+        verify(!scene.find("linesOption").checked)
+        compare(scene.find("linesField").text, "4")
+        verify(virtualInput.wheelScrollLines() !== 4)
+        restartAndWait()
+        verify(scene.find("screenOption").checked)
+        clickOn("linesOption")
+        compare(virtualInput.wheelScrollLines(), 1)
+    }
+
+    function test_zeroTypedInTheLinesFieldBecomesOne() {
+        clickOn("linesField")
+        verify(scene.find("linesField").activeFocus)
+        scene.key(Qt.Key_End)
+        scene.key(Qt.Key_Backspace)
+        scene.key(Qt.Key_Backspace)
+        scene.typeText("0")
+        compare(scene.find("linesField").text, "0")
+        verify(scene.click(500, 600))  // elsewhere: the edit ends
+        verify(!scene.find("linesField").activeFocus)
+        compare(scene.find("linesField").text, "1")
+        compare(virtualInput.wheelScrollLines(), 1)
+    }
+
+    function test_collapseIgnoresClicksWhileMoving() {
+        const full = scene.rect("scrollPanel").height
+        clickOn("scrollPanelTitle")
+        clickOn("scrollPanelTitle")
+        tryVerify(function() { return scene.rect("scrollPanel").height === 18 }, 1000)
+        verify(scene.visibleTexts().indexOf("한 화면 스크롤") < 0)
+        clickOn("scrollPanelTitle")
+        tryVerify(function() { return scene.rect("scrollPanel").height === full }, 1000)
+        verify(scene.visibleTexts().indexOf("한 화면 스크롤") >= 0)
+    }
+}
