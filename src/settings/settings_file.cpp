@@ -67,9 +67,14 @@ void setAsideUnusable(const QString& path) {
     }
 }
 
-std::unique_ptr<QSettings> openIni(const QString& path) {
+void CheckedClose::operator()(QSettings* settings) const {
+    syncIni(*settings);
+    delete settings;
+}
+
+IniFile openIni(const QString& path) {
     setAsideUnusable(path);
-    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    IniFile settings(new QSettings(path, QSettings::IniFormat));
     settings->installEventFilter(new WriteGuard(settings.get()));
     return settings;
 }

@@ -24,10 +24,17 @@ bool isReadableSettingsFile(const QString& path);
 // the file (`path` + ".lock") is set aside too: the settings object would wait on it for good.
 void setAsideUnusable(const QString& path);
 
+// Closes a settings object from openIni: the changes it still buffers get the same check
+// before its destructor writes them.
+struct CheckedClose {
+    void operator()(QSettings* settings) const;
+};
+using IniFile = std::unique_ptr<QSettings, CheckedClose>;
+
 // An INI settings object on `path`, opened after setAsideUnusable. The check runs again each
 // time buffered changes are about to reach the file, so nothing put there meanwhile is
 // written through either.
-std::unique_ptr<QSettings> openIni(const QString& path);
+IniFile openIni(const QString& path);
 
 // Writes the buffered changes of `settings` now, after the same check.
 void syncIni(QSettings& settings);

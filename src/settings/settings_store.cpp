@@ -21,7 +21,7 @@ QStringList defaultMessages() {
     };
 }
 
-std::unique_ptr<QSettings> reopen(std::unique_ptr<QSettings> old, const QString& sourcePath) {
+IniFile reopen(IniFile old, const QString& sourcePath) {
     syncIni(*old);
     const QString path = old->fileName();
     old.reset();

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "settings/settings_file.h"
+
 namespace z718 {
 
 inline const QString kAppConfigPath = QStringLiteral("./modules/setting/apConfig.bin");
@@ -48,8 +50,8 @@ public:
     void flushProfile(int index);
 
 private:
-    std::unique_ptr<QSettings> appConfig_;
-    std::vector<std::unique_ptr<QSettings>> profiles_;
+    IniFile appConfig_;
+    std::vector<IniFile> profiles_;
     int currentProfile_ = 0;
     QStringList messages_;
 };

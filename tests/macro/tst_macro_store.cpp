@@ -306,8 +306,8 @@ private slots:
         QVERIFY(links.link(dir + "linked.bin"));
         QVERIFY(links.link(dir + "dangling.bin", true));
         const z718::test::FifoTrap fifo(dir + "fifo.bin");
-        ScratchDir::write(dir + "deep.bin",
-                          "[config]\ntotal=1\nindex=" + z718::test::deeplyNestedValue() + "\n");
+        ScratchDir::write(dir + "deep.bin", "[config]\ntotal=1\nindex=" +
+                                                z718::test::deeplyNestedValues().first() + "\n");
         ScratchDir::write(dir + "huge.bin", "[config]\ntotal=1\n" + QByteArray(5 << 20, ' '));
         QVERIFY(!store_->save("linked", {"1,A"}, 1));
         store_->setSlot("linked", 4);

@@ -28,6 +28,7 @@ private slots:
     void defaultProfilePages();
     void damagedProfilesReadAsDefaults();
     void linksAndFifosAreNeitherFollowedNorOpened();
+    void deeplyNestedFilesAreRefused_data();
     void deeplyNestedFilesAreRefused();
 };
 
@@ -231,6 +232,9 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
         z718::namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
         QVERIFY(z718::namelists::read(0).isEmpty());
         QCOMPARE(z718::defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
+        // Nor is one made after the last write the event loop carried, before the program ends.
+        store.profile(3).setValue("sensor/stage_Q7", 1);
+        QVERIFY(outside.link(z718::SettingsStore::profilePath(3)));
     }
     QVERIFY(outside.untouched());
     QVERIFY(!profile.opened());
@@ -242,6 +246,7 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
         {z718::SettingsStore::profilePath(0), "stage_Q7=1"},
         {z718::SettingsStore::profilePath(1), "stage_Q7=1"},
         {z718::SettingsStore::profilePath(2), "stage_Q7=1"},
+        {z718::SettingsStore::profilePath(3), "stage_Q7=1"},
     };
     for (const auto& [path, text] : written) {
         QVERIFY2(!QFileInfo(path).isSymLink() && ScratchDir::read(path).contains(text),
@@ -249,23 +254,37 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
     }
 }
 
+void SettingsFilesTest::deeplyNestedFilesAreRefused_data() {
+    QTest::addColumn<QByteArray>("value");
+    const char* forms[] = {"list in list", "variant in variant", "date-time form", "spaced"};
+    const QList<QByteArray> values = z718::test::deeplyNestedValues();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        QTest::newRow(forms[i]) << values[i];
+    }
+}
+
 // Such a value would overflow the stack of the settings reader; no program writes one.
 void SettingsFilesTest::deeplyNestedFilesAreRefused() {
+    QFETCH(QByteArray, value);
     ScratchDir scratch;
-    const QByteArray nested = "[common]\nname=" + z718::test::deeplyNestedValue() + "\n";
+    const QByteArray nested = "[common]\nname=" + value + "\n";
     ScratchDir::write(z718::kAppConfigPath, nested);
     ScratchDir::write(QStringLiteral("imported.pf"), nested);
     ScratchDir::write(z718::kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
-    ScratchDir::write(z718::SettingsStore::profilePath(1),
-                      "[a]\nboxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\a)\n");
+    // What programs do write, lists inside lists, still reads, however many there are.
+    const QByteArray boxed = "=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
+    QByteArray manyBoxed = "[a]\n";
+    for (int i = 0; i < 400; ++i) {
+        manyBoxed += "boxed" + QByteArray::number(i) + boxed;
+    }
+    ScratchDir::write(z718::SettingsStore::profilePath(1), manyBoxed);
     z718::SettingsStore store;
     QVERIFY(!store.appConfig().value("common/name").isValid());
     QVERIFY(QFile::exists(z718::kAppConfigPath + QStringLiteral(".bad")));
     store.replaceProfile(0, QStringLiteral("imported.pf"));
     QVERIFY(!store.profile(0).value("common/name").isValid());
     QVERIFY(z718::namelists::read(0).isEmpty());
-    // What programs do write, a list inside a list, still reads.
-    QCOMPARE(z718::listValue(store.profile(1).value("a/boxed")), QVariantList{7});
+    QCOMPARE(z718::listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
 }
 
 QTEST_GUILESS_MAIN(SettingsFilesTest)

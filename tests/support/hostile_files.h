@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QString>
 #include <atomic>
 #include <chrono>
@@ -84,10 +85,20 @@ struct LinkTargets {
     QString ghost;
 };
 
-// A value nested as deep as no program writes: a variant list inside a variant list, 30000 times.
-inline QByteArray deeplyNestedValue() {
-    return "@Variant(" + QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(30000) +
-           "\\0\\0\\0\\x2\\0\\0\\0\\x5)";
+// Values nested as deep as no program writes, in each form the settings reader takes: a
+// variant list inside a variant list, a variant inside a variant, the date-time form of the
+// newer stream, and a list spelt with quotes and blanks that the reader drops.
+inline QList<QByteArray> deeplyNestedValues() {
+    const auto nest = [](const char* prefix, const char* level, const char* leaf) {
+        return prefix + QByteArray(level).repeated(30000) + leaf + ")";
+    };
+    const char* leaf = "\\0\\0\\0\\x2\\0\\0\\0\\x5";
+    return {
+        nest("@Variant(", "\\0\\0\\0\\t\\0\\0\\0\\x1", leaf),
+        nest("@Variant(", "\\0\\0\\0\\x29", leaf),
+        nest("@DateTime(", "\\0\\0\\0\\t\\0\\0\\0\\0\\x1", "\\0\\0\\0\\x2\\0\\0\\0\\0\\x5"),
+        nest("@Variant(", "\\0\\0\\0\"\" \\t\\0\\0\\0\\x1", leaf),
+    };
 }
 
 }  // namespace z718::test

@@ -3,31 +3,14 @@ import QtTest
 
 // Giving the mouse's buttons their functions in the window, as a user does, and what then
 // reaches the profile and the engine. Each test starts from the factory profile.
-TestCase {
+SceneUser {
     name: "ButtonPages"
 
     readonly property int wmKeyUp: 0x101
 
-    function center(name) {
-        const r = scene.rect(name)
-        verify(r !== undefined, name + " missing")
-        return Qt.point(r.x + r.width / 2, r.y + r.height / 2)
-    }
-
-    // As a user does: the pointer goes to the item, then clicks.
-    function clickOn(name) {
-        const p = center(name)
-        scene.hover(p.x, p.y)
-        scene.click(p.x, p.y)
-    }
-
     function hoverOn(name) {
         const p = center(name)
         scene.hover(p.x, p.y)
-    }
-
-    function shown(name) {
-        return scene.find(name).visible
     }
 
     function rowText(row) {
@@ -38,14 +21,8 @@ TestCase {
         return ui_View.getKeydefine(row).map(Number)
     }
 
-    // Until the window has started: shown, its rows filled, input no longer held off.
-    function waitUnprotected() {
-        tryVerify(() => scene.root() && scene.root().visible && rowText(0) !== ""
-                  && !shown("busyIndicator") && ui_View.enabled, 5000)
-    }
-
     function init() {
-        waitUnprotected()
+        waitForInput()
         virtualInput.clearDelivered()
     }
 
@@ -54,8 +31,7 @@ TestCase {
     function cleanup() {
         if (scene.root().language === 1) {
             scene.writeSetting("apConfig.bin", "common/language", "English")
-            scene.restart()
-            waitUnprotected()
+            restartAndWait()
         }
         ui_View.resetProfile(Number(ui_View.getProfile()))
         scene.find("keyMatrixPanel").init(true)
@@ -172,8 +148,7 @@ TestCase {
         for (const row in rows)
             matrix.splice(4 * row, 4, ...rows[row])
         ui_View.ui_12H_SetKeyMatrix(matrix)
-        scene.restart()
-        waitUnprotected()
+        restartAndWait()
 
         compare(rowText(3), "Macro: Wave")
         compare(rowText(5), "버튼 할당Space")
@@ -183,8 +158,7 @@ TestCase {
 
     function test_chineseTextsNameEntriesFromTheChineseColumn() {
         scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
-        scene.restart()
-        waitUnprotected()
+        restartAndWait()
         compare(rowText(0), "左键")
         compare(rowText(5), "显示桌面")
         verify(scene.visibleTexts().indexOf("按键 1") >= 0)

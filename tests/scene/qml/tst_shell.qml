@@ -38,6 +38,15 @@ SceneUser {
                   data.time + 500)
     }
 
+    // Nothing animates while the window is hidden.
+    function test_busyTextStopsPulsingWhileTheWindowIsHidden() {
+        ui_Ctl.setBusy(3000)
+        tryVerify(function() { return scene.find("busyIndicator").animating }, 1000)
+        ui_Ctl.onClose()
+        tryVerify(function() { return !scene.find("busyIndicator").animating }, 1000)
+        restartAndWait()
+    }
+
     function test_draggingAnEmptyPartMovesTheWindowByTheOffset() {
         const before = scene.windowPosition()
         verify(scene.press(500, 600))

@@ -25,8 +25,9 @@ Item {
 
         SequentialAnimation on opacity {
             id: pulse
-            running: indicator.visible && indicator.Window.window !== null
-                     && indicator.Window.window.visible
+            // The scene's window reports Hidden while the program's window is hidden.
+            running: indicator.visible && indicator.Window.visibility !== Window.Hidden
+                     && indicator.Window.visibility !== Window.Minimized
             loops: Animation.Infinite
             NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
             NumberAnimation { from: 0.2; to: 1.0; duration: 400 }
