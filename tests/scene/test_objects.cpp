@@ -59,7 +59,8 @@ QVariantList VirtualInputObject::delivered() const {
         list.append(QVariantMap{{"mouse", event.mouse},
                                 {"message", event.message},
                                 {"code", event.code},
-                                {"injected", event.injected}});
+                                {"injected", event.injected},
+                                {"time", event.time}});
     }
     return list;
 }

@@ -382,8 +382,10 @@ Item {
         objectName: "macroEditor"
         view: shell.view
         device: shell.device
+        keyTable: keyTable
         onCloseUI: mask.visible = false
         onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
+        onMacroRenamed: keyMatrixPanel.refreashUI(true)
     }
 
     GunControl {
@@ -419,6 +421,7 @@ Item {
         view: shell.view
         language: shell.language
         mainLang: shell.mainLang
+        onProfileLoaded: shell.reloadPanels(true)
         onChangeProfile: function(tmpProfileNo) {
             if (tmpProfileNo === profilePage.profileNo)
                 return

@@ -96,7 +96,8 @@ bool PortableInput::runKeyboard(KeyboardHookEvent event) {
     if (keyboard_ && keyboard_(0, event)) {
         return false;
     }
-    deliver({false, event.message, event.vkCode, (event.flags & win::kLlkhfInjected) != 0});
+    deliver(
+        {false, event.message, event.vkCode, (event.flags & win::kLlkhfInjected) != 0, event.time});
     return true;
 }
 
@@ -104,7 +105,8 @@ bool PortableInput::runMouse(MouseHookEvent event) {
     if (mouse_ && mouse_(0, event)) {
         return false;
     }
-    deliver({true, event.message, event.mouseData, (event.flags & win::kLlmhfInjected) != 0});
+    deliver({true, event.message, event.mouseData, (event.flags & win::kLlmhfInjected) != 0,
+             event.time});
     return true;
 }
 

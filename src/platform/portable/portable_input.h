@@ -21,6 +21,7 @@ public:
         uint32_t message = 0;  // WM_ message
         uint32_t code = 0;     // virtual key, or the X button's mouseData
         bool injected = false;
+        uint32_t time = 0;  // the event's time stamp, on this stand-in's millisecond clock
         bool operator==(const Delivered&) const = default;
     };
 

@@ -1,46 +1,389 @@
 import QtQuick
 import modules.qml
+import "macroActions.js" as MacroActions
+import "nameLists.js" as NameLists
 
-// Records, edits and manages macros. (Lists, recording and editing come next.)
+// Records, edits and manages macros: the list of macros and the actions of the selected one.
+// Every change is saved at once and uploaded to every button that uses the macro.
 DialogFrame {
     id: editor
 
+    // The program's view and device link, and the key table naming keys and buttons.
     property var view: null
     property var device: null
+    property var keyTable: null
     property var macroEditorLang: ["메크로 메니저", "메크로", "순서", "Options", "Start Record",
         "Stop Record", "Rec Time", "루프 타이머", "New", "Delete", "OK", "Cancel", "Delete",
         "Insert Left Button", "Insert Middle Button", "Insert Right Button", "Insert Delay",
         "기본 지연시간", "Insert Action", "Mouse/Keyboard Action", "Delay Action", "Insert",
         "Insert Before", "Insert After", ""]
-    property bool isInputting: false
-    property bool isInsertting: false
+    readonly property alias isInputting: recordPanel.isInputting
+    property alias isInsertting: insertPanel.isInsertting
+    property alias isInsertEnd: insertPanel.isInsertEnd
     property ListModel macroListModel: ListModel {}
+    property int selectedMacro: -1
+    property int selectedAction: -1
+    readonly property int maxMacros: 100
+    readonly property int maxRecordedRows: 252
+    readonly property int maxMenuRows: 126
 
     signal deleteMacroSignal(string macroName)
+    signal macroRenamed()
     signal closeUI()
 
-    width: 640
+    width: 680
     height: 480
     visible: false
     title: macroEditorLang[0] ?? ""
-    onCloseClicked: {
+    onCloseClicked: close()
+
+    // --- the macro list ---
+
+    function init() {
+        macroListModel.clear()
+        for (const name of NameLists.dropListGuard(view.getNameList(0)))
+            macroListModel.append({ macroName: String(name) })
+        selectMacro(-1)
+        actionMenu.labels = macroEditorLang.slice(12, 17)
+        insertPanel.positionList.model = [macroEditorLang[22], macroEditorLang[23]]
+    }
+
+    function listedNames() {
+        const names = []
+        for (let i = 0; i < macroListModel.count; ++i)
+            names.push(macroListModel.get(i).macroName)
+        return names
+    }
+
+    function selectedName() {
+        return selectedMacro >= 0 ? macroListModel.get(selectedMacro).macroName : ""
+    }
+
+    function writeNameList() {
+        view.updataNameList(0, listedNames())
+    }
+
+    function selectMacro(index) {
+        selectedMacro = index
+        loadActions()
+    }
+
+    function loadActions() {
+        actionListModel.clear()
+        selectedAction = -1
+        if (selectedMacro < 0)
+            return
+        const lines = view.loadMacroIni(selectedName())
+        for (const row of MacroActions.rowsOf(lines))
+            actionListModel.append(row)
+        if (lines.length > 0)
+            recordPanel.loopCountField.text = lines[lines.length - 1]
+    }
+
+    function newMacro() {
+        const names = listedNames()
+        const name = "Macro_" + NameLists.firstFree(maxMacros, n => names.includes("Macro_" + n))
+        if (names.length >= maxMacros)
+            return
+        macroListModel.append({ macroName: name })
+        selectedMacro = names.length
+        view.createMacroIni(name, names.length)
+        loadActions()
+        writeNameList()
+    }
+
+    function renameMacro(index, newName) {
+        const names = listedNames()
+        if (names.includes(newName))
+            return
+        view.modifyMacroName(names[index], newName)
+        macroListModel.setProperty(index, "macroName", newName)
+        writeNameList()
+        macroRenamed()
+    }
+
+    function deleteMacro() {
+        if (selectedMacro < 0)
+            return
+        const name = selectedName()
+        deleteMacroSignal(name)
+        view.deleteMacroIni(name)
+        actionListModel.clear()
+        macroListModel.remove(selectedMacro)
+        selectMacro(Math.min(selectedMacro, macroListModel.count - 1))
+        writeNameList()
+    }
+
+    function exportMacro() {
+        if (selectedMacro >= 0)
+            view.saveMacroFile(selectedName())
+    }
+
+    function importMacro() {
+        const name = String(view.loadMacroIniFromFile())
+        if (name === "")
+            return
+        if (listedNames().includes(name)) {
+            // Its file has just been replaced.
+            loadActions()
+            autoSave()
+            if (name !== selectedName())
+                uploadToUsers(name)
+            return
+        }
+        if (selectedMacro < 0) {
+            macroListModel.append({ macroName: name })
+        } else {
+            macroListModel.insert(selectedMacro, { macroName: name })
+            ++selectedMacro
+        }
+        writeNameList()
+    }
+
+    // --- saving and uploading ---
+
+    function autoSave() {
+        if (selectedMacro < 0)
+            return
+        const lines = []
+        for (let i = 0; i < actionListModel.count; ++i)
+            lines.push(MacroActions.toLine(actionListModel.get(i)))
+        const name = selectedName()
+        view.saveMacroIni(name, lines, MacroActions.toInteger(recordPanel.loopCountField.text))
+        uploadToUsers(name)
+    }
+
+    function uploadToUsers(name) {
+        const users = view.isMacroUse(name)
+        for (let i = 1; i < users.length; ++i)
+            sendMacro(MacroActions.toInteger(users[i]), name)
+    }
+
+    // Loads macro `name` into the playback slot of `button`.
+    function sendMacro(button, name) {
+        const lines = view.loadMacroIni(name)
+        if (lines.length === 0)
+            return
+        recordPanel.loopCountField.text = String(MacroActions.toInteger(lines[lines.length - 1]))
+        device.hidSetMacro(button, MacroActions.playbackList(lines, key => keyTable.keyCode(key)))
+    }
+
+    // --- recording ---
+
+    function toggleRecording() {
+        if (isInputting) {
+            stopRecording()
+            return
+        }
+        actionListModel.clear()
+        selectedAction = -1
+        recordPanel.start()
+    }
+
+    function stopRecording() {
+        if (isInputting) {
+            recordPanel.stop()
+            autoSave()
+        }
+    }
+
+    // A key report while recording; `isDown` is true for a release.
+    function detectKeyboard(isDown, usbCode) {
+        if (recordPanel.record(isDown, usbCode))
+            actionPanel.scrollToEnd()
+    }
+
+    // --- inserting and editing actions ---
+
+    // A key or button report while the insert field waits for one.
+    function detectInput(isDown, code) {
+        insertPanel.detectInput(code)
+    }
+
+    // Inserts `rows` before or after the selected action, or at the end with none selected.
+    function insertRows(rows, before) {
+        const at = selectedAction < 0 ? actionListModel.count
+                                      : before ? selectedAction : selectedAction + 1
+        rows.forEach((row, i) => actionListModel.insert(at + i, row))
+        if (selectedAction >= 0 && before)
+            selectedAction += rows.length
+    }
+
+    function insertClicked() {
+        const before = insertPanel.positionList.currentIndex === 0
+        if (actionListModel.count < maxRecordedRows) {
+            if (insertPanel.delayKind) {
+                const delay = MacroActions.toInteger(insertPanel.delayField.text)
+                insertRows([{ type: MacroActions.delay, info: String(delay) }], before)
+            } else {
+                const name = insertPanel.actionName
+                const code = keyTable.keyCode(name)
+                if (!code)
+                    return
+                insertRows(MacroActions.pressAndRelease(code, name), before)
+            }
+        }
+        autoSave()
+    }
+
+    function removeSelectedAction() {
+        if (selectedAction >= 0) {
+            actionListModel.remove(selectedAction)
+            selectedAction = Math.min(selectedAction, actionListModel.count - 1)
+        }
+        autoSave()
+    }
+
+    function menuTriggered(entry) {
+        const buttons = ["MS-L", "MS-M", "MS-R"]
+        if (entry === 0) {
+            removeSelectedAction()
+            return
+        }
+        if (actionListModel.count < maxMenuRows) {
+            if (entry <= buttons.length) {
+                const name = buttons[entry - 1]
+                insertRows(MacroActions.pressAndRelease(keyTable.keyCode(name), name), false)
+            } else {
+                insertRows([{ type: MacroActions.delay, info: "50" }], true)
+                --selectedAction
+            }
+        }
+        autoSave()
+    }
+
+    function delayEdited(index, text) {
+        const value = parseInt(text, 10)
+        if (!isNaN(value) && value >= 0 && value <= 100000)
+            actionListModel.setProperty(index, "info", String(value))
+        autoSave()
+    }
+
+    // --- focus, closing ---
+
+    function macroEditorFocus() {
+        recordPanel.defaultDelayField.dropFocus()
+        recordPanel.loopCountField.dropFocus()
+        insertPanel.delayField.dropFocus()
+        macroPanel.finishEdits()
+        actionPanel.finishEdits()
+        actionMenu.close()
+        insertPanel.positionList.close()
+    }
+
+    function close() {
+        stopRecording()
+        macroEditorFocus()
+        isInsertting = false
         visible = false
         closeUI()
     }
 
-    function init() {
+    function within(item, mouse) {
+        if (!item || !item.visible)
+            return false
+        const point = pressWatcher.mapToItem(item, mouse.x, mouse.y)
+        return item.contains(point)
     }
 
-    // Loads macro `name` into the playback slot of button `button`.
-    function sendMacro(button: int, name: string) {
+    // Presses on a part that is open keep it open; any other press closes them first.
+    function pressKeepsOpen(mouse) {
+        const list = insertPanel.positionList
+        const open = [macroPanel.editingItem, actionPanel.editingItem, actionMenu]
+        for (const field of [recordPanel.defaultDelayField, recordPanel.loopCountField,
+                             insertPanel.delayField]) {
+            if (field.editing)
+                open.push(field)
+        }
+        if (list.isOpen)
+            open.push(list, list.popupItem)
+        return open.some(item => within(item, mouse))
     }
 
-    function detectKeyboard(isDown: bool, usbCode: int) {
+    // --- layout ---
+
+    ListModel {
+        id: actionListModel
     }
 
-    function detectInput(isDown: bool, code: int) {
+    MacroListPanel {
+        id: macroPanel
+        objectName: "macroList"
+        x: 16
+        y: 10
+        width: 190
+        height: editor.height - editor.titleHeight - 26
+        title: editor.macroEditorLang[1] ?? ""
+        model: editor.macroListModel
+        currentIndex: editor.selectedMacro
+        onRowClicked: index => editor.selectMacro(index)
+        onRenameCommitted: (index, newName) => editor.renameMacro(index, newName)
+        onAddClicked: editor.newMacro()
+        onDeleteClicked: editor.deleteMacro()
+        onImportClicked: editor.importMacro()
+        onExportClicked: editor.exportMacro()
     }
 
-    function macroEditorFocus() {
+    ActionListPanel {
+        id: actionPanel
+        objectName: "actionList"
+        x: 222
+        y: 10
+        width: 220
+        height: macroPanel.height
+        title: editor.macroEditorLang[2] ?? ""
+        model: actionListModel
+        currentIndex: editor.selectedAction
+        onRowClicked: index => editor.selectedAction = index
+        onMenuRequested: (index, atX, atY) => {
+            editor.selectedAction = index
+            const at = actionPanel.mapToItem(actionMenu.parent, atX, atY)
+            actionMenu.popup(at.x, at.y)
+        }
+        onDelayCommitted: (index, text) => editor.delayEdited(index, text)
+        onDeleteClicked: editor.removeSelectedAction()
+    }
+
+    MacroRecordPanel {
+        id: recordPanel
+        x: 462
+        y: 10
+        width: 200
+        lang: editor.macroEditorLang
+        actions: actionListModel
+        keyTable: editor.keyTable
+        maxRows: editor.maxRecordedRows
+        onRecordClicked: editor.toggleRecording()
+        onLoopCountDone: editor.autoSave()
+    }
+
+    MacroInsertPanel {
+        id: insertPanel
+        x: 462
+        y: 180
+        z: positionList.isOpen ? 10 : 0
+        width: 200
+        lang: editor.macroEditorLang
+        keyTable: editor.keyTable
+        onInsertClicked: editor.insertClicked()
+    }
+
+    PopupMenu {
+        id: actionMenu
+        objectName: "actionMenu"
+        onTriggered: entry => editor.menuTriggered(entry)
+    }
+
+    // Sees every press in the dialog first: a press outside what is open ends the edits and
+    // closes the menus, then goes on to whatever lies below.
+    MouseArea {
+        id: pressWatcher
+        anchors.fill: parent
+        z: 1000
+        onPressed: mouse => {
+            if (!editor.pressKeepsOpen(mouse))
+                editor.macroEditorFocus()
+            mouse.accepted = false
+        }
     }
 }

@@ -1,0 +1,60 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import modules.qml
+
+// A right-click menu of equally tall entries, opened at the click point and kept inside its
+// parent. Choosing an entry closes the menu and reports the entry's index.
+Rectangle {
+    id: menu
+
+    property var labels: []
+
+    signal triggered(int index)
+
+    function popup(atX, atY) {
+        x = Math.max(0, Math.min(atX, parent.width - width))
+        y = Math.max(0, Math.min(atY, parent.height - height))
+        visible = true
+    }
+
+    function close() {
+        visible = false
+    }
+
+    width: 159
+    height: 105
+    visible: false
+    z: 200
+    color: Style.dialogColor
+    border.color: Style.lineColor
+
+    // Entries place themselves, so they are in place before the next frame.
+    Repeater {
+        model: menu.labels
+        delegate: Rectangle {
+            id: entry
+            required property int index
+            required property string modelData
+            objectName: menu.objectName + "Item" + index
+            x: 1
+            y: 1 + index * height
+            width: menu.width - 2
+            height: (menu.height - 2) / menu.labels.length
+            color: area.containsMouse ? Style.accentColor : "transparent"
+            Label {
+                x: 10
+                height: parent.height
+                text: entry.modelData
+            }
+            MouseArea {
+                id: area
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: {
+                    menu.close()
+                    menu.triggered(entry.index)
+                }
+            }
+        }
+    }
+}

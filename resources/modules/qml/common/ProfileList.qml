@@ -1,0 +1,77 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import modules.qml
+
+// The profile rows: a press (left or right) selects, a right press also asks for the menu,
+// a double press renames the profile in place.
+ScrollList {
+    id: list
+
+    property int currentIndex: -1
+    property int editingRow: -1
+    // The name field being edited, if any.
+    readonly property EditableText editingItem: {
+        const row = editingRow >= 0 ? itemAt(editingRow) : null
+        return row && row.nameField.editing ? row.nameField : null
+    }
+
+    rowHeight: 18
+
+    signal rowClicked(int index)
+    signal menuRequested(int index, real atX, real atY)
+    signal renameCommitted(int index, string newName)
+
+    function startRename(index) {
+        finishEdits()
+        if (index < 0)
+            return
+        editingRow = index
+        itemAt(index).nameField.startEdit()
+    }
+
+    function finishEdits() {
+        if (editingItem)
+            editingItem.finishEdit()
+        editingRow = -1
+    }
+
+    delegate: Rectangle {
+        id: row
+        required property int index
+        required property string profileName
+        required property int profileNo
+        readonly property alias nameField: name
+        objectName: "profileRow" + index
+        y: index * height
+        width: list.width
+        height: list.rowHeight
+        color: index === list.currentIndex ? Style.selectColor
+                                           : area.containsMouse ? Style.hoverColor : "transparent"
+        MouseArea {
+            id: area
+            anchors.fill: parent
+            hoverEnabled: true
+            acceptedButtons: Qt.LeftButton | Qt.RightButton
+            onClicked: mouse => {
+                if (mouse.button !== Qt.RightButton) {
+                    list.rowClicked(row.index)
+                    return
+                }
+                const at = mapToItem(list, mouse.x, mouse.y)
+                list.menuRequested(row.index, at.x, at.y)
+            }
+            onDoubleClicked: mouse => {
+                if (mouse.button === Qt.LeftButton)
+                    list.startRename(row.index)
+            }
+        }
+        EditableText {
+            id: name
+            x: 12
+            width: parent.width - 24
+            height: parent.height
+            text: row.profileName
+            onCommitted: newText => list.renameCommitted(row.index, newText)
+        }
+    }
+}

@@ -1,0 +1,288 @@
+import QtQuick
+import QtTest
+
+// The macro editor as a user works it: clicks at window coordinates, keys and buttons fed
+// through the hooks by `virtualInput`, file dialogs answered by `prompts`.
+TestCase {
+    name: "MacroEditor"
+
+    // Windows' virtual keys and scan codes of the keys used here.
+    readonly property var keyA: [0x41, 0x1E]
+    readonly property var keyB: [0x42, 0x30]
+    // The key matrix to put back after a test that assigned macros.
+    property var savedMatrix: null
+
+    // The window shown and its start-up protection over.
+    function waitUntilReady() {
+        tryVerify(() => scene.root() && scene.root().visible && !scene.find("busyIndicator").visible
+                        && ui_View.enabled, 5000)
+    }
+    function pointOf(name) {
+        const r = scene.rect(name)
+        verify(r !== undefined, name + " is in the scene")
+        return [r.x + r.width / 2, r.y + r.height / 2]
+    }
+    function clickOn(name) {
+        const p = pointOf(name)
+        verify(scene.click(p[0], p[1]), "click on " + name + " at " + p)
+    }
+    // A second click on the same spot, late enough not to make a double click.
+    function clickAgainOn(name) {
+        wait(Qt.styleHints.mouseDoubleClickInterval)
+        clickOn(name)
+    }
+    function feedKey(key, up) {
+        verify(virtualInput.feedKey(key[0], key[1], up))
+    }
+    function typeKey(key) {
+        feedKey(key, false)
+        feedKey(key, true)
+    }
+    function rowTexts(prefix, describe) {
+        const rows = []
+        for (let row = scene.find(prefix + "0"); row; row = scene.find(prefix + rows.length))
+            rows.push(describe(row))
+        return rows
+    }
+    function actionRows() {
+        return rowTexts("actionRow", row => row.type + "," + row.info)
+    }
+    function macroNames() {
+        return rowTexts("macroRow", row => row.macroName)
+    }
+    // Replaces the text of a focused field.
+    function retype(text) {
+        scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.typeText(text)
+        scene.key(Qt.Key_Return)
+    }
+    // Starts the program afresh with these macros (name and lines each), the editor open.
+    function startWith(macros) {
+        for (const macro of macros) {
+            ui_View.createMacroIni(macro[0], 0)
+            ui_View.saveMacroIni(macro[0], macro[1], 1)
+        }
+        ui_View.updataNameList(0, macros.map(macro => macro[0]))
+        scene.restart()
+        waitUntilReady()
+        clickOn("macroManagerBar")
+        verify(scene.find("macroEditor").visible)
+    }
+
+    function cleanup() {
+        for (const name of ui_View.getNameList(0))
+            ui_View.deleteMacroIni(name)
+        ui_View.updataNameList(0, [])
+        if (savedMatrix) {
+            ui_View.ui_12H_SetKeyMatrix(savedMatrix)
+            savedMatrix = null
+        }
+    }
+
+    // Later tests find the window as a fresh start shows it.
+    function cleanupTestCase() {
+        scene.restart()
+        waitUntilReady()
+    }
+
+    function test_recordingTakesTheTimeBetweenKeys() {
+        startWith([])
+        clickOn("macroAddButton")
+        compare(macroNames(), ["Macro_0"])
+        clickOn("recordButton")
+        const pressed = Date.now()
+        feedKey(keyA, false)
+        wait(120)
+        feedKey(keyA, true)
+        const gap = Date.now() - pressed
+        tryVerify(() => actionRows().length === 3)
+        clickAgainOn("recordButton")
+        const rows = actionRows()
+        compare([rows[0], rows[2]], ["1,A", "2,A"])
+        // Counted in whole 10 ms ticks: a tick's worth under the time the keys were fed apart.
+        const delay = Number(rows[1].slice(2))
+        verify(rows[1].startsWith("0,") && delay % 10 === 0 && delay >= 110 && delay <= gap + 10,
+               rows[1] + " for keys " + gap + " ms apart")
+        compare(ui_View.loadMacroIni("Macro_0"), rows.concat(["1"]))
+    }
+
+    function test_recordingWithTheDefaultDelay() {
+        startWith([["Keys", []]])
+        clickOn("macroRow0")
+        clickOn("defaultDelayOption")
+        clickOn("defaultDelayField")
+        retype("30")
+        clickOn("recordButton")
+        typeKey(keyA)
+        feedKey(keyB, false)
+        tryVerify(() => actionRows().length === 5)
+        clickAgainOn("recordButton")
+        compare(actionRows(), ["1,A", "0,30", "2,A", "0,30", "1,B"])
+    }
+
+    function test_insertingBeforeAndAfterTheSelectedAction() {
+        startWith([["Clicks", ["3,MS-L", "0,10", "4,MS-L", "0,20", "1,C", "2,C"]]])
+        clickOn("macroRow0")
+        clickOn("actionRow3")
+        clickOn("insertValueField")
+        verify(scene.find("macroEditor").isInsertting)
+        typeKey(keyB)
+        tryCompare(scene.find("macroEditor"), "isInsertting", false)
+        clickOn("insertButton")
+        compare(actionRows(), ["3,MS-L", "0,10", "4,MS-L", "1,B", "2,B", "0,20", "1,C", "2,C"])
+        compare(scene.find("actionList").currentIndex, 5)
+        // A delay after the selected action, chosen from the drop-down list.
+        clickOn("insertDelayOption")
+        clickOn("insertPositionList")
+        tryCompare(scene.find("insertPositionListPopup"), "height", 2 * 24)
+        clickOn("insertPositionListRow1")
+        clickOn("insertButton")
+        compare(ui_View.loadMacroIni("Clicks"),
+                ["3,MS-L", "0,10", "4,MS-L", "1,B", "2,B", "0,20", "0,10", "1,C", "2,C", "1"])
+    }
+
+    function test_contextMenuAndDelayEditing() {
+        startWith([["Clicks", ["1,C", "2,C"]]])
+        clickOn("macroRow0")
+        const p = pointOf("actionRow1")
+        scene.rightClick(p[0], p[1])
+        verify(scene.find("actionMenu").visible)
+        clickOn("actionMenuItem4")
+        compare(actionRows(), ["1,C", "0,50", "2,C"])
+        const d = pointOf("actionRow1")
+        scene.doubleClick(d[0], d[1])
+        retype("250")
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "0,250", "2,C", "1"])
+    }
+
+    function test_theHundredAndFirstMacroIsRefusedAndFreedNumbersReused() {
+        const hundred = []
+        for (let n = 0; n < 100; ++n)
+            hundred.push(["Macro_" + n, []])
+        startWith(hundred)
+        clickOn("macroAddButton")
+        compare(macroNames().length, 100)
+        cleanup()
+        startWith([["Macro_0", []], ["Macro_1", []], ["Macro_2", []]])
+        clickOn("macroRow1")
+        clickOn("macroDeleteButton")
+        compare(macroNames(), ["Macro_0", "Macro_2"])
+        clickOn("macroAddButton")
+        compare(macroNames(), ["Macro_0", "Macro_2", "Macro_1"])
+        compare(ui_View.getNameList(0), ["Macro_0", "Macro_2", "Macro_1"])
+    }
+
+    function test_renamingInPlace() {
+        startWith([["Fast", ["1,A", "2,A"]], ["Slow", []]])
+        const p = pointOf("macroRow1")
+        scene.doubleClick(p[0], p[1])
+        retype("Fast")
+        compare(macroNames(), ["Fast", "Slow"])
+        compare(ui_View.loadMacroIni("Fast"), ["1,A", "2,A", "1"])
+        scene.doubleClick(p[0], p[1])
+        scene.typeText("Steady")
+        // A press elsewhere in the dialog ends the edit.
+        clickOn("macroRow0")
+        compare(macroNames(), ["Fast", "Steady"])
+        compare(ui_View.getNameList(0), ["Fast", "Steady"])
+        compare(ui_View.loadMacroIni("Steady"), ["1"])
+    }
+
+    function test_importingAListedNameReplacesItsFile() {
+        startWith([["Macro_0", ["1,A", "2,A"]], ["Macro_1", []]])
+        clickOn("macroRow0")
+        prompts.answerFile("Macro_1.mc")
+        clickOn("macroExportButton")
+        prompts.answerFile("Macro_1.mc")
+        clickOn("macroImportButton")
+        compare(macroNames(), ["Macro_0", "Macro_1"])
+        compare(ui_View.loadMacroIni("Macro_1"), ["1,A", "2,A", "1"])
+        prompts.answerFile("Other.mc")
+        clickOn("macroExportButton")
+        prompts.answerFile("Other.mc")
+        clickOn("macroImportButton")
+        compare(macroNames(), ["Other", "Macro_0", "Macro_1"])
+    }
+
+    function keyMatrix() {
+        let values = []
+        for (let row = 0; row < 16; ++row)
+            values = values.concat(ui_View.getKeydefine(row).map(Number))
+        return values
+    }
+    // The keys the engine played since the last clear, as "<key> down" / "<key> up".
+    function playedKeys() {
+        return virtualInput.delivered().filter(event => !event.mouse && event.injected)
+            .map(event => String.fromCharCode(event.code) + (event.message === 0x100 ? " down" : " up"))
+    }
+
+    function test_anEditedMacroPlaysOnEveryButtonUsingIt() {
+        // The middle button (2) and the forward button (3) play macro "Keys".
+        savedMatrix = keyMatrix()
+        const matrix = savedMatrix.slice()
+        for (const row of [2, 3]) {
+            ui_View.setMacroKey(row, "Keys")
+            matrix.splice(row * 4, 4, 9, 0, row, 0)
+        }
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+        startWith([["Keys", ["1,A", "2,A"]]])
+        clickOn("macroRow0")
+        clickOn("insertValueField")
+        typeKey(keyB)
+        tryCompare(scene.find("macroEditor"), "isInsertting", false)
+        clickOn("insertButton")
+        const buttons = [[0x0207, 0x0208, 0], [0x020B, 0x020C, 0x20000]]
+        for (const button of buttons) {
+            virtualInput.clearDelivered()
+            virtualInput.feedMouse(button[0], 500, 300, button[2])
+            virtualInput.feedMouse(button[1], 500, 300, button[2])
+            tryVerify(() => playedKeys().length >= 4)
+            compare(playedKeys(), ["A down", "A up", "B down", "B up"])
+        }
+    }
+
+    function test_aRecordedMacroPlaysFromItsButtonAsRecorded() {
+        savedMatrix = keyMatrix()
+        startWith([])
+        clickOn("macroAddButton")
+        clickOn("recordButton")
+        feedKey(keyA, false)
+        wait(120)
+        feedKey(keyA, true)
+        tryVerify(() => actionRows().length === 3)
+        clickAgainOn("recordButton")
+        const delay = Number(actionRows()[1].slice(2))
+        clickOn("macroEditorClose")
+        // The middle button plays it once per press.
+        clickOn("keyRow2")
+        clickOn("keyMenuEntry11")
+        clickOn("macroKeyList")
+        clickOn("macroKeyRow0")
+        clickOn("macroKeyMode0")
+        clickOn("macroKeyOk")
+        virtualInput.clearDelivered()
+        virtualInput.feedMouse(0x0207, 500, 300)
+        virtualInput.feedMouse(0x0208, 500, 300)
+        tryVerify(() => playedKeys().length >= 2)
+        compare(playedKeys(), ["A down", "A up"])
+        const played = virtualInput.delivered().filter(event => !event.mouse && event.injected)
+        // The engine plays the action after a delay a few 10 ms ticks late (two by design).
+        const spacing = played[1].time - played[0].time
+        verify(spacing >= delay && spacing <= delay + 60, spacing + " ms for a delay of " + delay)
+    }
+
+    function test_loopCountSavesWhenItsFieldLosesFocus() {
+        startWith([["Clicks", ["1,C", "2,C"]]])
+        clickOn("macroRow0")
+        clickOn("loopCountField")
+        retype("70000")
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "65535"])
+        clickOn("loopCountField")
+        scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.key(Qt.Key_Backspace)
+        // A press elsewhere in the dialog takes the focus away.
+        clickOn("actionRow0")
+        compare(scene.find("loopCountField").text, "1")
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "1"])
+    }
+}

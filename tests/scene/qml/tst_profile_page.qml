@@ -1,0 +1,139 @@
+import QtQuick
+import QtTest
+
+// The profile page as a user works it, from the profiles the name file lists at start-up.
+TestCase {
+    name: "ProfilePage"
+
+    // The window shown and its start-up protection over.
+    function waitUntilReady() {
+        tryVerify(() => scene.root() && scene.root().visible && !scene.find("busyIndicator").visible
+                        && ui_View.enabled, 5000)
+    }
+    function pointOf(name) {
+        const r = scene.rect(name)
+        verify(r !== undefined, name + " is in the scene")
+        return [r.x + r.width / 2, r.y + r.height / 2]
+    }
+    function clickOn(name) {
+        const p = pointOf(name)
+        verify(scene.click(p[0], p[1]), "click on " + name)
+    }
+    function rightClickOn(name) {
+        const p = pointOf(name)
+        verify(scene.rightClick(p[0], p[1]), "right click on " + name)
+    }
+    function shownRows() {
+        const rows = []
+        for (let row = scene.find("profileRow0"); row; row = scene.find("profileRow" + rows.length))
+            rows.push(row.profileName + row.profileNo)
+        return rows
+    }
+    // Starts the program afresh with these profiles and profile `current` in use, and opens
+    // the page.
+    function startWith(profiles, current) {
+        ui_View.updataNameList(2, profiles)
+        ui_View.setProfile(current)
+        scene.restart()
+        waitUntilReady()
+        clickOn("profileButton")
+        verify(scene.find("profilePage").visible)
+    }
+    function keyMatrixOfCurrentProfile() {
+        let values = []
+        for (let row = 0; row < 16; ++row)
+            values = values.concat(ui_View.getKeydefine(row).map(Number))
+        return values
+    }
+
+    function cleanup() {
+        ui_View.updataNameList(2, ["Standard0"])
+        ui_View.ui_02H_SetCurrentProfile(0)
+    }
+
+    // Later tests find the window as a fresh start shows it.
+    function cleanupTestCase() {
+        scene.restart()
+        waitUntilReady()
+    }
+
+    function test_startShowsTheListedProfilesAndSelectsTheCurrentOne() {
+        startWith(["Mine0", "FPS1"], 1)
+        // Every start names the first profile "Standard" and writes the list back.
+        compare(shownRows(), ["Standard0", "FPS1"])
+        compare(ui_View.getNameList(2), ["Standard0", "FPS1"])
+        compare(scene.find("profileList").currentIndex, 1)
+    }
+
+    function test_choosingAProfileMakesItCurrentWhenThePageCloses() {
+        startWith(["Standard0", "FPS1"], 0)
+        clickOn("profileRow1")
+        compare(Number(ui_View.getProfile()), 1)
+        clickOn("profileClose")
+        verify(!scene.find("profilePage").visible)
+        verify(!scene.find("mask").visible)
+    }
+
+    function test_copyNumbersPastExistingCopies() {
+        startWith(["Standard0", "FPS1", "FPS(0)2"], 1)
+        rightClickOn("profileRow1")
+        verify(scene.find("profileMenu").visible)
+        clickOn("profileMenuItem2")
+        compare(shownRows(), ["Standard0", "FPS1", "FPS(0)2", "FPS(1)3"])
+        compare(ui_View.getNameList(2), ["Standard0", "FPS1", "FPS(0)2", "FPS(1)3"])
+    }
+
+    function test_newTakesTheFirstFreeNameAndNumber() {
+        startWith(["Standard0", "profile_03"], 0)
+        clickOn("profileNew")
+        compare(shownRows(), ["Standard0", "profile_03", "profile_11"])
+        compare(scene.find("profileList").currentIndex, 2)
+        compare(Number(ui_View.getProfile()), 1)
+    }
+
+    function test_newWithSixProfilesAddsNoRowButStillResetsTheNextFile() {
+        const six = ["Standard0", "A1", "B2", "C3", "D4", "E5"]
+        // Profile 6 (p7.bin) gets a mark that only a reset removes.
+        ui_View.ui_02H_SetCurrentProfile(6)
+        const defaults = keyMatrixOfCurrentProfile()
+        const marked = defaults.slice()
+        marked[12 * 4 + 2] = 0x04
+        ui_View.ui_12H_SetKeyMatrix(marked)
+        ui_View.ui_02H_SetCurrentProfile(0)
+        startWith(six, 0)
+        clickOn("profileNew")
+        compare(shownRows(), six)
+        ui_View.ui_02H_SetCurrentProfile(6)
+        const afterNew = keyMatrixOfCurrentProfile()
+        ui_View.ui_02H_SetCurrentProfile(0)
+        ui_View.ui_12H_SetKeyMatrix(keyMatrixOfCurrentProfile())
+        verify(afterNew[12 * 4 + 2] !== 0x04, "profile 6 was reset")
+    }
+
+    function test_theOnlyProfileIsNotDeleted() {
+        startWith(["Standard0"], 0)
+        clickOn("profileDelete")
+        compare(shownRows(), ["Standard0"])
+        startWith(["Standard0", "FPS1"], 0)
+        clickOn("profileDelete")
+        compare(shownRows(), ["FPS1"])
+        compare(ui_View.getNameList(2), ["FPS1", "listpadguard"])
+        compare(Number(ui_View.getProfile()), 1)
+    }
+
+    function test_renameInPlaceRefusesANameInUse() {
+        startWith(["Standard0", "FPS1"], 0)
+        rightClickOn("profileRow1")
+        clickOn("profileMenuItem1")
+        scene.typeText("Standard")
+        scene.key(Qt.Key_Return)
+        compare(shownRows(), ["Standard0", "FPS1"])
+        const p = pointOf("profileRow1")
+        scene.doubleClick(p[0], p[1])
+        scene.typeText("Race")
+        // A press elsewhere on the page ends the edit.
+        clickOn("profileRow0")
+        compare(shownRows(), ["Standard0", "Race1"])
+        compare(ui_View.getNameList(2), ["Standard0", "Race1"])
+    }
+}
