@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/frame_log.h"
 #include "app/startup.h"
 #include "app/system_input.h"
 #include "app/widget.h"
@@ -9,6 +10,7 @@
 #include "ui/myQQuickView.h"
 
 int main(int argc, char* argv[]) {
+    z718::chooseSceneGraph();
     QApplication app(argc, argv);
     // Names the per-user data folder and ties the windows to the desktop entry.
     QCoreApplication::setApplicationName(QStringLiteral(Z718_PACKAGE_NAME));
@@ -31,6 +33,7 @@ int main(int argc, char* argv[]) {
         z718::GlobalHooks hooks(widget.view(), widget.hid());
         hooks.install();
         const auto windowFeed = z718::feedHooksFromWindow();
+        z718::logFramesIfAsked(widget.view()->quickWindow());
         widget.showNormal();
         widget.checkDevice();
         exitCode = app.exec();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QQuickWindow>
 #include <QStandardPaths>
 
 namespace z718 {
@@ -23,6 +24,12 @@ QString lockPath() {
 }  // namespace
 
 SingleInstance::SingleInstance() : lock_(lockPath()), locked_(lock_.tryLock(0)) {}
+
+void chooseSceneGraph() {
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    }
+}
 
 std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(const QStringList& arguments) {
     const bool asked = arguments.contains(QStringLiteral("--virtual-mouse")) ||

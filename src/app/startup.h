@@ -20,6 +20,11 @@ private:
     bool locked_;
 };
 
+// Picks Qt Quick's software scene graph unless QT_QUICK_BACKEND names one. The window spends
+// most of the day hidden in the tray, and the software one starts sooner and holds far less
+// memory than OpenGL (README, Performance). Call before the application object exists.
+void chooseSceneGraph();
+
 // The virtual mouse, installed as the hid backend, when --virtual-mouse or
 // Z718_VIRTUAL_MOUSE=1 asks for it; otherwise null and the real hidapi stays.
 std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(const QStringList& arguments);

@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,6 +15,7 @@ private slots:
     void otherUsersCopyDoesNotBlock();
     void entersTheExecutablesFolder();
     void withoutATrayItRunsAndSaysSoOnce();
+    void softwareSceneGraphUnlessTheEnvironmentNamesOne();
 
 private:
     // runtimeDir stands for the user: each user's session has a runtime folder of its own.
@@ -23,6 +25,15 @@ private:
 
     QTemporaryDir tmp_;  // the lock's folder: keep it apart from other runs
 };
+
+void StartupTest::softwareSceneGraphUnlessTheEnvironmentNamesOne() {
+    qputenv("QT_QUICK_BACKEND", "rhi");
+    z718::chooseSceneGraph();
+    QCOMPARE(QQuickWindow::sceneGraphBackend(), QString());  // the environment's choice stands
+    qunsetenv("QT_QUICK_BACKEND");
+    z718::chooseSceneGraph();
+    QCOMPARE(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));
+}
 
 QProcess* StartupTest::start(QObject* parent, const QString& workingDir,
                              const QString& runtimeDir) {

@@ -270,4 +270,19 @@ TestCase {
         const spacing = played[1].time - played[0].time
         verify(spacing >= delay && spacing <= delay + 60, spacing + " ms for a delay of " + delay)
     }
+
+    function test_loopCountSavesWhenItsFieldLosesFocus() {
+        startWith([["Clicks", ["1,C", "2,C"]]])
+        clickOn("macroRow0")
+        clickOn("loopCountField")
+        retype("70000")
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "65535"])
+        clickOn("loopCountField")
+        scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.key(Qt.Key_Backspace)
+        // A press elsewhere in the dialog takes the focus away.
+        clickOn("actionRow0")
+        compare(scene.find("loopCountField").text, "1")
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "1"])
+    }
 }

@@ -1,0 +1,329 @@
+#!/usr/bin/env python3
+"""Runs the benchmarks of a release build and prints one table: for each figure the program's
+value, an anchor measured in the same run, and their ratio. Called by scripts/bench.
+
+    run_bench.py --build DIR [--quick]
+
+--quick shortens every measurement to prove that the benchmarks work; its figures mean little.
+Nothing here judges the figures: speed goals are read off the table, never asserted.
+"""
+import argparse
+import os
+import platform
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+# Seconds: start-up allowance, idle window, runs of the first-frame measurement.
+FULL = {"settle": 5.0, "idle": 30.0, "frame_runs": 5, "after_frame": 2.0}
+QUICK = {"settle": 0.5, "idle": 1.0, "frame_runs": 1, "after_frame": 0.3}
+FRAME_TIMEOUT = 60.0
+
+
+def figures(command):
+    """The "name value" lines a benchmark program prints, as a dict."""
+    out = subprocess.run(command, check=True, capture_output=True, text=True).stdout
+    values = {}
+    for line in out.splitlines():
+        name, value = line.split()
+        values[name] = float(value)
+    return values
+
+
+def threads(pid):
+    """{(tid, name): (context switches, cpu ticks)} of every thread of a process."""
+    found = {}
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{tid}/status") as f:
+                status = dict(line.split(":", 1) for line in f if ":" in line)
+            with open(f"/proc/{pid}/task/{tid}/stat") as f:
+                stat = f.read().rsplit(")", 1)[1].split()
+        except FileNotFoundError:
+            continue  # ended meanwhile
+        switches = int(status["voluntary_ctxt_switches"]) + int(
+            status["nonvoluntary_ctxt_switches"])
+        cpu = int(stat[11]) + int(stat[12])  # utime + stime
+        found[(tid, status["Name"].strip())] = (switches, cpu)
+    return found
+
+
+def memory_kb(pid, field):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith(field + ":"):
+                return int(line.split()[1])
+    return 0
+
+
+class Child:
+    """A program started with the frame log on, in a private home and temp folder."""
+
+    def __init__(self, command, env, scratch):
+        self.log_path = os.path.join(scratch, "stderr.log")
+        self.log = open(self.log_path, "w")
+        self.started = time.monotonic()
+        self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                                        stderr=self.log)
+
+    def wait_for_frame(self):
+        """Seconds from the start to the first rendered frame."""
+        deadline = self.started + FRAME_TIMEOUT
+        while time.monotonic() < deadline:
+            with open(self.log_path) as f:
+                for line in f:
+                    if line.startswith("frame 1 "):
+                        return time.monotonic() - self.started
+            if self.process.poll() is not None:
+                break
+            time.sleep(0.001)
+        raise RuntimeError(f"no frame from {self.process.args[0]}; see {self.log_path}")
+
+    def frames(self):
+        """Frames rendered so far."""
+        with open(self.log_path) as f:
+            return sum(1 for line in f if line.startswith("frame "))
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        self.log.close()
+
+
+def environment(display, scratch):
+    env = dict(os.environ)
+    for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
+        env.pop(name, None)
+    if display:
+        env["DISPLAY"] = display
+        env["QT_QPA_PLATFORM"] = "xcb"
+    else:
+        env["QT_QPA_PLATFORM"] = "offscreen"
+    # The single-instance lock and the per-user files go into a folder of this run alone.
+    home = tempfile.mkdtemp(dir=scratch)
+    env.update(HOME=home, TMPDIR=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home,
+               XDG_RUNTIME_DIR=home, Z718_FRAME_LOG="1")
+    return env
+
+
+def first_frame_and_memory(command, display, runs, after_frame, scratch):
+    """Median first-frame time (ms) and peak resident memory (KB)."""
+    frames, peaks = [], []
+    for _ in range(runs):
+        child = Child(command, environment(display, scratch), scratch)
+        try:
+            frames.append(child.wait_for_frame() * 1000)
+            time.sleep(after_frame)
+            peaks.append(memory_kb(child.process.pid, "VmHWM"))
+        finally:
+            child.stop()
+    return statistics.median(frames), statistics.median(peaks)
+
+
+def activity(pid, seconds):
+    """Wake-ups per second of each thread, and the CPU share (% of one core) of the whole
+    process, over the next `seconds`."""
+    before = threads(pid)
+    start = time.monotonic()
+    time.sleep(seconds)
+    after = threads(pid)
+    elapsed = time.monotonic() - start
+    ticks = os.sysconf("SC_CLK_TCK")
+    rates, cpu = {}, 0
+    for key, (switches, used) in after.items():
+        was_switches, was_used = before.get(key, (0, 0))
+        rates[key] = (switches - was_switches) / elapsed
+        cpu += used - was_used
+    return rates, 100.0 * cpu / ticks / elapsed
+
+
+def idle_activity(command, settle, seconds, scratch):
+    """activity() of a program idling after its start-up, offscreen."""
+    child = Child(command, environment(None, scratch), scratch)
+    try:
+        child.wait_for_frame()
+        time.sleep(settle)
+        return activity(child.process.pid, seconds)
+    finally:
+        child.stop()
+
+
+def visible_windows(pid, display):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                           capture_output=True, text=True, env=dict(os.environ, DISPLAY=display))
+    return found.stdout.split()
+
+
+def close_to_tray(pid, display):
+    """Clicks the scene's close button, as a user sends the program to the tray."""
+    deadline = time.monotonic() + 20
+    while not visible_windows(pid, display):
+        if time.monotonic() > deadline:
+            raise RuntimeError("the program's window never showed")
+        time.sleep(0.05)
+    # The close button's centre in the 1000 x 640 window: the last of three 16-pixel buttons
+    # 6 pixels apart, from x 935, y 16.
+    subprocess.run(["xdotool", "mousemove", "--window", visible_windows(pid, display)[0], "987",
+                    "24", "click", "1"], check=True, env=dict(os.environ, DISPLAY=display))
+    while visible_windows(pid, display):
+        if time.monotonic() > deadline:
+            raise RuntimeError("the close button did not hide the window")
+        time.sleep(0.05)
+
+
+def resident(command, backend, display, pace, scratch):
+    """The program under one scene graph backend: first frame, then memory, idle CPU and the
+    frames rendered, shown and then hidden in the tray."""
+    env = environment(display, scratch)
+    env["QT_QUICK_BACKEND"] = backend
+    child = Child(command, env, scratch)
+    pid = child.process.pid
+    try:
+        figures = {"first frame": (child.wait_for_frame() * 1000, "ms")}
+        time.sleep(pace["settle"])
+        frames = child.frames()
+        figures["idle CPU shown"] = (activity(pid, pace["idle"])[1], "%")
+        figures["frames/s shown, idle"] = ((child.frames() - frames) / pace["idle"], "/s")
+        figures["resident memory shown"] = (memory_kb(pid, "VmRSS") / 1024, "MiB")
+        close_to_tray(pid, display)
+        time.sleep(pace["settle"])
+        frames = child.frames()
+        figures["idle CPU hidden"] = (activity(pid, pace["idle"])[1], "%")
+        figures["frames/s hidden"] = ((child.frames() - frames) / pace["idle"], "/s")
+        figures["resident memory hidden"] = (memory_kb(pid, "VmRSS") / 1024, "MiB")
+        return figures
+    finally:
+        child.stop()
+
+
+class Xvfb:
+    """A private X server for the figures "under Xvfb"."""
+
+    def __enter__(self):
+        read, write = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
+             "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as f:
+            self.display = ":" + f.readline().strip()
+        return self
+
+    def __exit__(self, *exc):
+        self.server.terminate()
+        self.server.wait()
+
+
+def machine():
+    model = "unknown CPU"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    load = os.getloadavg()
+    return (f"{model}, {os.cpu_count()} cores, {platform.system()} {platform.release()}, "
+            f"load average {load[0]:.2f} at the start")
+
+
+def ratio(value, anchor):
+    if anchor == 0:
+        return "n/a" if value else "1.00x"
+    return f"{value / anchor:.2f}x"
+
+
+def table(header, rows):
+    widths = [max(len(r[i]) for r in list(rows) + [header]) for i in range(len(header))]
+    print("| " + " | ".join(h.ljust(w) for h, w in zip(header, widths)) + " |")
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+    for r in rows:
+        print("| " + " | ".join(c.ljust(w) for c, w in zip(r, widths)) + " |")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", required=True)
+    parser.add_argument("--quick", action="store_true")
+    args = parser.parse_args()
+    pace = QUICK if args.quick else FULL
+    bin_dir = os.path.join(args.build, "bin")
+    quick = ["--quick"] if args.quick else []
+    program = [os.path.join(bin_dir, "z718"), "--virtual-mouse"]
+    anchor = [os.path.join(bin_dir, "z718_bench_minimal_quick")]
+
+    print(f"Machine: {machine()}")
+    print("Mode: " + ("quick (proves the benchmarks run; the figures mean little)"
+                      if args.quick else "full"))
+    rows = []
+
+    def row(figure, value, base, unit, anchor_name):
+        rows.append((figure, f"{value:.3f} {unit}", f"{base:.3f} {unit} ({anchor_name})",
+                     ratio(value, base)))
+
+    scratch = tempfile.mkdtemp(prefix="z718-bench-")
+    try:
+        # (a) Idle wake-ups of the connected program.
+        rates, cpu = idle_activity(program, pace["settle"], pace["idle"], scratch)
+        base_rates, base_cpu = idle_activity(anchor, pace["settle"], pace["idle"], scratch)
+        engine = sum(r for (_, name), r in rates.items() if name == "z718-engine")
+        if not any(name == "z718-engine" for (_, name) in rates):
+            raise RuntimeError("the program's engine thread is missing: not connected?")
+        total, base_total = sum(rates.values()), sum(base_rates.values())
+        minimal = "minimal Qt Quick window"
+        row("idle wake-ups/s, engine thread", engine, base_total, "/s", minimal)
+        row("idle wake-ups/s, whole program", total, base_total, "/s", minimal)
+        row("idle CPU, % of one core", cpu, base_cpu, "%", minimal)
+
+        # (b), (c) Remap latency and tick period.
+        e = figures([os.path.join(bin_dir, "z718_bench_engine")] + quick)
+        naive = "sleep-10-ms loop"
+        for p in ("p50", "p99", "max"):
+            row(f"remap latency {p} ({int(e['latency_events'])} events)",
+                e[f"latency_engine_{p}"], e[f"latency_naive_{p}"], "ms", naive)
+        for p in ("mean", "p99"):
+            row(f"tick period {p} ({int(e['period_ticks'])} ticks, macro playing)",
+                e[f"period_engine_{p}"], e[f"period_naive_{p}"], "ms", naive)
+
+        # (d) Device transfers against the floor of their pauses.
+        t = figures([os.path.join(bin_dir, "z718_bench_transfer")] + quick)
+        for name, label in (("key_matrix_512", "512-byte key matrix"), ("dpi_set", "DPI set"),
+                            ("device_macro", "device macro")):
+            row(f"transfer: {label}", t[f"transfer_{name}"], t[f"transfer_{name}_floor"], "ms",
+                "floor of its pauses")
+
+        # (e) First frame and peak memory, offscreen and under Xvfb.
+        runs, after = pace["frame_runs"], pace["after_frame"]
+        with Xvfb() as x:
+            for label, display in (("offscreen", None), ("Xvfb", x.display)):
+                frame, peak = first_frame_and_memory(program, display, runs, after, scratch)
+                base_frame, base_peak = first_frame_and_memory(anchor, display, runs, after,
+                                                               scratch)
+                row(f"first frame, {label}", frame, base_frame, "ms", minimal)
+                row(f"peak memory, {label}", peak / 1024, base_peak / 1024, "MiB", minimal)
+
+            # (f) The resident program under both scene graphs, shown and in the tray.
+            software = resident(program, "software", x.display, pace, scratch)
+            opengl = resident(program, "rhi", x.display, pace, scratch)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+
+    table(("Figure", "Program", "Anchor", "Ratio"), rows)
+    print("\nWake-ups/s per thread of the program (idle, connected):")
+    for (tid, name), r in sorted(rates.items(), key=lambda item: -item[1]):
+        print(f"  {name:<16} {r:8.2f}")
+    print("\nThe program under Xvfb with each scene graph (QT_QUICK_BACKEND):")
+    table(("Figure", "software", "OpenGL", "Ratio"),
+          [(name, f"{value:.3f} {unit}", f"{opengl[name][0]:.3f} {unit}",
+            ratio(value, opengl[name][0])) for name, (value, unit) in software.items()])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
