@@ -58,7 +58,7 @@ Item {
         width: dropDown.width
         height: Math.min(list.contentHeight, 128) + 2
         visible: dropDown.open
-        color: Style.dialogColor
+        color: "#1a1a1a"  // opaque: the options below must not show through the names
         border.color: Style.accentColor
         border.width: 1
 
