@@ -24,11 +24,10 @@ DialogFrame {
     closable: false
     title: macroKeyLang[0] ?? ""
 
-    // Opens with no name shown and the first name ready in the list.
+    // Opens with the first name chosen, so OK alone assigns it.
     function showUI() {
-        names.chosenName = ""
-        names.currentIndex = 0
-        names.open = false
+        const model = dialog.macroListModel
+        names.choose(0, model && model.count > 0 ? model.get(0).macroName : "")
     }
 
     function macroKeyFocus() {
