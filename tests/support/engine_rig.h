@@ -22,7 +22,8 @@ class EngineCore {
 public:
     explicit EngineCore(platform::InputInjector& injector, bool keepReports = true)
         : engine{events, macroQueue, actionQueue, injector, matrix, macros},
-          hooks{keepReports ? reportingTargets() : HookTargets{nullptr, nullptr, &running, &events}} {}
+          hooks{keepReports ? reportingTargets()
+                            : HookTargets{nullptr, nullptr, &running, &events}} {}
     ~EngineCore() { stopWorker(); }
     EngineCore(const EngineCore&) = delete;
     EngineCore& operator=(const EngineCore&) = delete;

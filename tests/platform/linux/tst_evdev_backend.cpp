@@ -177,7 +177,7 @@ void TestEvdevBackend::windowsKeyPlusDFromTheKeyboardNode() {
     keyboard.frame({key(kKeyLeftMeta, 2)}, 2250);
     keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 2300);
     QVERIFY(rig.system->deliver(kKeyboard));
-    rig.ticks(2);
+    rig.advance(2);
     QCOMPARE(rig.log.take(),
              (QStringList{"injector: KEY_LEFTMETA 1", "injector: SYN", "injector: KEY_LEFTMETA 2",
                           "injector: SYN", "injector: KEY_LEFTMETA 0", "injector: SYN"}));
