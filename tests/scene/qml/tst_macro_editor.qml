@@ -227,9 +227,10 @@ SceneUser {
         tryVerify(() => playedKeys().length >= 2)
         compare(playedKeys(), ["A down", "A up"])
         const played = virtualInput.delivered().filter(event => !event.mouse && event.injected)
-        // The engine plays the action after a delay a few 10 ms ticks late (two by design).
+        // Never sooner than recorded. A busy machine can make it later by any amount; the
+        // engine's own tests count the ticks of a delay.
         const spacing = played[1].time - played[0].time
-        verify(spacing >= delay && spacing <= delay + 60, spacing + " ms for a delay of " + delay)
+        verify(spacing >= delay, spacing + " ms for a delay of " + delay)
     }
 
     function test_loopCountSavesWhenItsFieldLosesFocus() {
