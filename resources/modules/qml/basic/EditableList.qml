@@ -25,10 +25,24 @@ Item {
         list.itemAt(index).editField.startEdit(initialText)
     }
 
+    // The field may open again on a refused text (refuseEdit), so the row is let go first.
     function finishEdits() {
-        if (editingItem)
-            editingItem.finishEdit()
+        const item = editingItem
         editingRow = -1
+        if (item)
+            item.finishEdit()
+    }
+
+    function cancelEdits() {
+        if (editingItem)
+            editingItem.cancelEdit()
+        editingRow = -1
+    }
+
+    // Opens the field of row `index` again, showing why its text was refused.
+    function refuseEdit(index: int, reason: string) {
+        editingRow = index
+        list.itemAt(index).editField.refuse(reason)
     }
 
     function scrollToEnd() {

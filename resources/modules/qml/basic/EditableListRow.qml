@@ -14,6 +14,8 @@ Rectangle {
     signal clicked(int button, real atX, real atY)
     signal doubleClicked(int button)
 
+    // The field's note lies over the rows below.
+    z: editField && editField.editing ? 1 : 0
     y: index * height
     width: parent ? parent.width : 0
     height: 22
