@@ -14,3 +14,6 @@ endif()
 set(QT_CHAINLOAD_TOOLCHAIN_FILE "${CMAKE_CURRENT_LIST_DIR}/mingw-w64-qt.cmake")
 include("${Z718_QT_WINDOWS}/lib/cmake/Qt6/qt.toolchain.cmake")
 list(APPEND CMAKE_FIND_ROOT_PATH "${Z718_QT_WINDOWS}/hidapi")
+# pkg-config would answer with this machine's Linux libraries (libudev, hidapi-hidraw).
+set(ENV{PKG_CONFIG_LIBDIR} "${Z718_QT_WINDOWS}/lib/pkgconfig")
+set(ENV{PKG_CONFIG_PATH} "")
