@@ -390,9 +390,15 @@ TestCase {
             const before = top()
             scene.wheel(p[0], p[1], -120)
             tryVerify(() => top() < before, 2000, "notch " + notch + " scrolls")
+            // At rest: the same place at three polls in a row.
             let last = NaN
-            tryVerify(() => { const now = top(); const still = now === last; last = now; return still },
-                      3000, "the list comes to rest")
+            let still = 0
+            tryVerify(() => {
+                const now = top()
+                still = now === last ? still + 1 : 0
+                last = now
+                return still >= 2
+            }, 5000, "the list comes to rest")
         }
     }
 }
