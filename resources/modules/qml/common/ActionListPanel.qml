@@ -12,6 +12,8 @@ Item {
     property alias model: list.model
     property int currentIndex: -1
     property alias title: header.text
+    // One line beside the delete icon, e.g. that the macro is too long to play whole.
+    property alias notice: noticeText.text
     readonly property var typeIcons: ["delay.svg", "key_down.svg", "key_up.svg",
                                       "mouse_down.svg", "mouse_up.svg"]
     property int editingRow: -1
@@ -125,5 +127,17 @@ Item {
         height: 22
         source: Style.image("macros", "macro_delete.svg")
         onClicked: panel.deleteClicked()
+    }
+
+    Label {
+        id: noticeText
+        objectName: "actionNotice"
+        x: deleteIcon.width + 8
+        y: deleteIcon.y
+        width: panel.width - x
+        height: deleteIcon.height
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        color: Style.fontSelectColor
     }
 }
