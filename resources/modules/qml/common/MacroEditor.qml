@@ -32,7 +32,7 @@ DialogFrame {
     // A button plays at most this many actions; a longer macro is cut, never between a press
     // and its release.
     readonly property int maxPlayedActions: 199
-    property string cutNotice: "Longer than a button can play: it will be cut"
+    property string cutNotice: "Too long: it will be cut"
 
     signal deleteMacroSignal(string macroName)
     signal macroRenamed()
