@@ -420,6 +420,8 @@ def main():
                             ("device_macro", "device macro")):
             row(f"transfer: {label}", t[f"transfer_{name}"], t[f"transfer_{name}_floor"], "ms",
                 "floor of its pauses")
+        row("silent device: GUI thread held by a payload read", t["silent_device_read"],
+            t["silent_device_read_goal"], "ms", "longest wait for a click")
 
         # (e) First frame and peak memory, offscreen and under Xvfb.
         runs, after = pace["frame_runs"], pace["after_frame"]

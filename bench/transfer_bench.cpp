@@ -81,6 +81,18 @@ int main(int argc, char** argv) {
     report("dpi_set", medianMs(mouse, runs, 8, [&] { hid.hid_11H_SetDPISet(1, dpi); }), 8);
     report("device_macro", medianMs(mouse, runs, 192, [&] { hid.hid_11H_SetMacroKey(1, macro); }),
            192);
+
+    // A device that stops answering: how long one payload read holds the GUI thread. A click
+    // must land within 100 ms.
+    mouse.setFault(sim::VirtualMouse::InputNeverComes);
+    uchar readBack[192] = {};
+    const auto start = std::chrono::steady_clock::now();
+    hid.hid_91H_GetMacroKey(1, readBack);
+    std::printf("silent_device_read %.3f\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+    std::printf("silent_device_read_goal 100\n");
+    mouse.clearFaults();
     setHidBackend(nullptr);
     return 0;
 }

@@ -3,6 +3,7 @@ option(Z718_WERROR "Treat warnings as errors" OFF)
 option(Z718_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(Z718_TSAN "Build with ThreadSanitizer" OFF)
 option(Z718_COVERAGE "Build with gcc's --coverage for scripts/coverage" OFF)
+option(Z718_FUZZ "Build the fuzz targets with libFuzzer (clang only)" OFF)
 
 # Rebuilds after a branch switch or in a second checkout reuse earlier compiles.
 find_program(Z718_CCACHE ccache)
@@ -25,6 +26,10 @@ endif()
 if(Z718_COVERAGE)
   add_compile_options(--coverage)
   add_link_options(--coverage)
+endif()
+if(Z718_FUZZ)
+  # Coverage for libFuzzer in every library; only the fuzz targets link its main.
+  add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 if(Z718_TSAN)
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)

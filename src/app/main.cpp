@@ -20,7 +20,9 @@ int main(int argc, char* argv[]) {
     if (instance.isRunning()) {
         return 1;
     }
-    z718::enterWorkingFolder();
+    if (!z718::enterWorkingFolder()) {
+        return 1;
+    }
     const auto virtualMouse = z718::installVirtualMouseIfAsked(app.arguments());
 
     int exitCode = 0;

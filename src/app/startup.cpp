@@ -2,8 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QQuickWindow>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
+
+#include "settings/settings_file.h"
 
 namespace z718 {
 
@@ -21,9 +26,26 @@ QString lockPath() {
     return QStandardPaths::writableLocation(location) + QStringLiteral("/kestran-solux-z718.lock");
 }
 
+// The lock is a regular file of its own. Anything else there would keep every start out (a
+// folder, a link) or hang it (a FIFO the lock's stale check reads), so it is moved aside, the
+// way the settings files' own locks are.
+QString usableLockPath() {
+    const QString path = lockPath();
+    const QFileInfo info(path);
+    if (info.isSymLink() || (info.exists() && !info.isFile())) {
+        std::error_code error;
+        std::filesystem::rename(nativePath(path), nativePath(path + QStringLiteral(".bad")), error);
+        if (error) {
+            qWarning("The single-instance lock %s is not a file and cannot be replaced",
+                     qPrintable(path));
+        }
+    }
+    return path;
+}
+
 }  // namespace
 
-SingleInstance::SingleInstance() : lock_(lockPath()), locked_(lock_.tryLock(0)) {}
+SingleInstance::SingleInstance() : lock_(usableLockPath()), locked_(lock_.tryLock(0)) {}
 
 void chooseSceneGraph() {
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {

@@ -1,5 +1,10 @@
 #include "app/working_folder.h"
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -79,11 +84,36 @@ QString chooseWorkingFolder(const QString& executableDir, const QString& shipped
     return source.absolutePath();
 }
 
-void enterWorkingFolder() {
+QString refusedFolder(const QString& workingFolder) {
+    for (const char* folder : {"/modules", "/modules/setting", "/modules/macro", "/modules/gun"}) {
+        const QString path = workingFolder + QLatin1String(folder);
+        const QFileInfo info(path);
+        if (info.isSymLink()) {
+            return path;
+        }
+#ifndef Q_OS_WIN
+        struct stat status {};
+        if (::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+            status.st_uid != ::geteuid()) {
+            return path;
+        }
+#endif
+    }
+    return {};
+}
+
+bool enterWorkingFolder() {
     const QString executableDir = QCoreApplication::applicationDirPath();
-    QDir::setCurrent(chooseWorkingFolder(
+    const QString folder = chooseWorkingFolder(
         executableDir, QDir::cleanPath(executableDir + QStringLiteral("/" Z718_SHIPPED_MODULES)),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString refused = refusedFolder(folder);
+    if (!refused.isEmpty()) {
+        qWarning("Not starting: %s is a link or another user's folder", qPrintable(refused));
+        return false;
+    }
+    QDir::setCurrent(folder);
+    return true;
 }
 
 }  // namespace z718

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 #include "macro/macro_name.h"
 #include "macro/macro_store.h"
@@ -19,18 +21,20 @@ QString desktopFolder() {
 }
 
 // Copies source over target without losing target when the copy fails, also when both are
-// the same file.
+// the same file. The staged copy replaces the target in one rename, so there is no moment
+// without either (a kill between deleting and renaming lost the macro).
 bool replaceFile(const QString& source, const QString& target) {
     const QString staging = target + QStringLiteral(".part");
     QFile::remove(staging);
     if (!QFile::copy(source, staging)) {
         return false;
     }
-    if (QFile::exists(target) && !QFile::remove(target)) {
+    std::error_code error;
+    std::filesystem::rename(nativePath(staging), nativePath(target), error);
+    if (error) {
         QFile::remove(staging);
-        return false;
     }
-    return QFile::rename(staging, target);
+    return !error;
 }
 
 }  // namespace
@@ -54,8 +58,14 @@ void MacroExchange::exportExisting(const QString& name) {
 QString MacroExchange::importMacro() {
     const QString source =
         prompts_.openFileName(parent_, QStringLiteral("Open File"), desktopFolder(), kFilter);
-    if (source.isEmpty() || !isSettingsText(source)) {
-        return {};  // cancelled, or nothing a macro file could be (a FIFO would block the copy)
+    if (source.isEmpty()) {
+        return {};
+    }
+    if (!isSettingsText(source)) {  // a FIFO would block the copy, a damaged file every read
+        if (refusal_.size() == 2) {
+            prompts_.warning(refusal_[0], refusal_[1] + source);
+        }
+        return {};
     }
     // "attack.fast.mc" gives "attack".
     const QString name = QFileInfo(source).baseName();

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "settings/settings_file.h"
+
 namespace z718 {
 namespace {
 
@@ -30,6 +32,12 @@ bool ProfileManager::importProfile(int profile) {
     const QString chosen =
         prompts_.openFileName(dialogParent_, tr("Open File"), desktopDir(), tr("Profile(*.pf)"));
     if (chosen.isEmpty()) {
+        return false;
+    }
+    if (!isSettingsText(chosen)) {
+        // Not imported: a copy would be set aside as damaged at its first read anyway.
+        const QStringList& messages = store_.messageStrings();
+        prompts_.warning(messages.value(6), messages.value(7) + chosen);
         return false;
     }
     store_.replaceProfile(profile, chosen);
@@ -76,8 +84,9 @@ QString ProfileManager::pickCustomImage() {
     if (chosen.isEmpty()) {
         return {};
     }
+    // Only a regular file: opening a FIFO would wait for a writer for good.
     QFile image(chosen);
-    if (image.open(QIODevice::ReadOnly)) {
+    if (QFileInfo(chosen).isFile() && image.open(QIODevice::ReadOnly)) {
         return chosen;
     }
     const QStringList& messages = store_.messageStrings();

@@ -6,10 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/ini_nesting.h"
+#include "settings/ini_value_check.h"
 
 namespace z718 {
-namespace {
 
 std::filesystem::path nativePath(const QString& path) {
 #ifdef Q_OS_WIN
@@ -18,6 +17,8 @@ std::filesystem::path nativePath(const QString& path) {
     return {QFile::encodeName(path).toStdString()};
 #endif
 }
+
+namespace {
 
 // QFile will not rename a dangling link (its source "does not exist"); the system's rename
 // moves the link itself, whatever it points at.
@@ -49,7 +50,7 @@ bool isSettingsText(const QString& path) {
         return false;
     }
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && !nestsTooDeep(file.readAll());
+    return file.open(QIODevice::ReadOnly) && !holdsUnsafeValue(file.readAll());
 }
 
 bool isReadableSettingsFile(const QString& path) {

@@ -2,9 +2,13 @@
 
 #include <QSettings>
 #include <QString>
+#include <filesystem>
 #include <memory>
 
 namespace z718 {
+
+// A path as the system's own calls take it.
+std::filesystem::path nativePath(const QString& path);
 
 // Files larger than this are not settings files; readers treat them as missing.
 inline constexpr qint64 kMaxSettingsFileBytes = 4 * 1024 * 1024;

@@ -18,6 +18,8 @@ QStringList defaultMessages() {
         QStringLiteral("This image cannot be read: "),
         QStringLiteral("Please Confirm"),
         QStringLiteral("Do you want to continue?"),
+        QStringLiteral("File Not Imported"),
+        QStringLiteral("This file is not one this program can read: "),
     };
 }
 

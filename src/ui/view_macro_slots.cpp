@@ -105,7 +105,8 @@ void myQQuickView::saveMacroIniToFile(QVariant name) {
 }
 
 QVariant myQQuickView::loadMacroIniFromFile() {
-    return z718::MacroExchange(z718::prompts(), this).importMacro();
+    const QStringList& messages = settings().messageStrings();
+    return z718::MacroExchange(z718::prompts(), this, messages.mid(6, 2)).importMacro();
 }
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros) {

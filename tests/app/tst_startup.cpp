@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "app/working_folder.h"
+#include "support/hostile_files.h"
 
 // The program as a process: single instance and its working directory.
 class StartupTest : public QObject {
@@ -13,6 +14,8 @@ private slots:
     void secondInstanceExitsWithOne();
     void staleLockDoesNotBlock();
     void otherUsersCopyDoesNotBlock();
+    void anythingButAFileAtTheLockIsReplaced_data();
+    void anythingButAFileAtTheLockIsReplaced();
     void entersTheExecutablesFolder();
     void withoutATrayItRunsAndSaysSoOnce();
     void softwareSceneGraphUnlessTheEnvironmentNamesOne();
@@ -100,6 +103,39 @@ void StartupTest::otherUsersCopyDoesNotBlock() {
         process->kill();
         process->waitForFinished(10000);
     }
+}
+
+void StartupTest::anythingButAFileAtTheLockIsReplaced_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"fifo", "folder", "link", "dangling link"}) {
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+}
+
+// A FIFO there would hang the start, a folder or a link keep every start out for good.
+void StartupTest::anythingButAFileAtTheLockIsReplaced() {
+    QFETCH(QString, kind);
+    QTemporaryDir runtime;
+    const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString lock = runtime.filePath(QStringLiteral("kestran-solux-z718.lock"));
+    const z718::test::LinkTargets links(runtime.path());
+    std::unique_ptr<z718::test::FifoTrap> fifo;
+    if (kind == "fifo") {
+        fifo = std::make_unique<z718::test::FifoTrap>(lock);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(lock));
+    } else {
+        QVERIFY(links.link(lock, kind == "dangling link"));
+    }
+    {
+        const z718::SingleInstance instance;
+        QVERIFY(!instance.isRunning());
+        QVERIFY(QFileInfo(lock).isFile() && !QFileInfo(lock).isSymLink());
+    }
+    QVERIFY(!fifo || !fifo->opened());
+    QVERIFY(links.untouched());
+    qputenv("XDG_RUNTIME_DIR", previous);
 }
 
 void StartupTest::entersTheExecutablesFolder() {

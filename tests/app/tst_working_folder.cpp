@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QtTest>
 
 #include "app/working_folder.h"
@@ -13,6 +15,7 @@ private slots:
     void readOnlyInstallFillsTheUsersFolder();
     void laterStartsAddNewFilesAndKeepTheUsersOwn();
     void unusableUserFolderStillFindsTheShippedFiles();
+    void foldersThatAreLinksOrSomeoneElsesAreRefused();
 
 private:
     static void write(const QString& path, const QByteArray& content);
@@ -90,6 +93,23 @@ void WorkingFolderTest::unusableUserFolderStillFindsTheShippedFiles() {
     write(tmp_->filePath("home/file"), "a file where a folder should be");
     const QString folder = chooseWorkingFolder(bin_, shipped_, tmp_->filePath("home/file/z"));
     QVERIFY(QFileInfo::exists(folder + "/modules/setting/apConfig.bin"));
+}
+
+// A link in place of a folder of ./modules would send every write to its target; a folder
+// of another user's could be swapped for one at any time.
+void WorkingFolderTest::foldersThatAreLinksOrSomeoneElsesAreRefused() {
+    write(bin_ + "/modules/setting/p1.bin", "[a]\n");
+    QVERIFY(QDir().mkpath(bin_ + "/modules/macro"));
+    QCOMPARE(refusedFolder(bin_), QString());
+    QVERIFY(QDir().mkpath(tmp_->path() + "/elsewhere"));
+    QVERIFY(QFile::link(tmp_->path() + "/elsewhere", bin_ + "/modules/gun"));
+    QCOMPARE(refusedFolder(bin_), bin_ + "/modules/gun");
+    QVERIFY(QFile::remove(bin_ + "/modules/gun"));
+    if (::geteuid() != 0) {
+        QSKIP("giving a folder to another user takes root");
+    }
+    QVERIFY(::chown(QFile::encodeName(bin_ + "/modules/macro").constData(), 65534, 65534) == 0);
+    QCOMPARE(refusedFolder(bin_), bin_ + "/modules/macro");
 }
 
 QTEST_GUILESS_MAIN(WorkingFolderTest)

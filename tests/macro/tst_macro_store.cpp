@@ -262,6 +262,14 @@ private slots:
         QCOMPARE(exchange_.importMacro(), QString());
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), legacyMacro_);
         QVERIFY(!QFile::exists("./modules/macro/m.bin.part"));
+        // content no settings file may hold is refused with a message
+        const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
+        ScratchDir::write(outside("u.mc"), "[config]\nindex=" + unsafe + "\n");
+        z718::MacroExchange exchange(prompts_, nullptr, {"Refused", "Not a macro: "});
+        prompts_.fileNames.push_back(outside("u.mc"));
+        QCOMPARE(exchange.importMacro(), QString());
+        QCOMPARE(lastAsked(), "warning|Refused|Not a macro: " + outside("u.mc") + "|");
+        QVERIFY(!QFile::exists("./modules/macro/u.bin"));
     }
 
     void gunFileMissingMakesEverythingANoOp() {

@@ -5,6 +5,7 @@
 #include "settings/ini_values.h"
 #include "settings/profile_manager.h"
 #include "settings/settings_store.h"
+#include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_prompts.h"
 
@@ -84,6 +85,16 @@ void ProfilesTest::importReplacesTheFileAndItsObject() {
     QVERIFY(!store_->currentProfile().contains("sensor/extra"));
     QCOMPARE(firstKeyCode(store_->profile(2)), 102);
     QCOMPARE(store_->currentProfileIndex(), 3);
+
+    // A file holding what no settings file may hold is refused with a message.
+    const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
+    ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
+    const QString bad = scratch_->path() + QStringLiteral("/bad.pf");
+    prompts_.fileNames.push_back(bad);
+    QVERIFY(!manager_->importProfile(2));
+    QCOMPARE(prompts_.asked.back().caption, store_->messageStrings().at(6));
+    QCOMPARE(prompts_.asked.back().text, store_->messageStrings().at(7) + bad);
+    QCOMPARE(firstKeyCode(store_->profile(2)), 102);
 }
 
 void ProfilesTest::exportCopiesTheCurrentContent() {
@@ -155,6 +166,14 @@ void ProfilesTest::customFilePath() {
     QCOMPARE(warning.kind, QStringLiteral("warning"));
     QCOMPARE(warning.caption, store_->messageStrings().at(2));
     QCOMPARE(warning.text, store_->messageStrings().at(3) + QStringLiteral("gone.png"));
+
+    // A FIFO would block the open for good: it is not an image, and is never opened.
+    const z718::test::FifoTrap fifo(QStringLiteral("fifo.png"));
+    prompts_.fileNames = {QStringLiteral("fifo.png")};
+    QCOMPARE(manager_->pickCustomImage(), QString());
+    QCOMPARE(prompts_.asked.back().text,
+             store_->messageStrings().at(3) + QStringLiteral("fifo.png"));
+    QVERIFY(!fifo.opened());
 }
 
 QTEST_GUILESS_MAIN(ProfilesTest)

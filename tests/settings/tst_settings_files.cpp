@@ -28,8 +28,8 @@ private slots:
     void defaultProfilePages();
     void damagedProfilesReadAsDefaults();
     void linksAndFifosAreNeitherFollowedNorOpened();
-    void deeplyNestedFilesAreRefused_data();
-    void deeplyNestedFilesAreRefused();
+    void unsafeValuesAreRefused_data();
+    void unsafeValuesAreRefused();
 };
 
 void SettingsFilesTest::readsTheOldProgramsFiles() {
@@ -254,19 +254,25 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
     }
 }
 
-void SettingsFilesTest::deeplyNestedFilesAreRefused_data() {
+void SettingsFilesTest::unsafeValuesAreRefused_data() {
     QTest::addColumn<QByteArray>("value");
     const char* forms[] = {"list in list", "variant in variant", "date-time form", "spaced"};
     const QList<QByteArray> values = z718::test::deeplyNestedValues();
     for (qsizetype i = 0; i < values.size(); ++i) {
         QTest::newRow(forms[i]) << values[i];
     }
+    for (const auto& [name, value] : z718::test::unsafeValues(QStringLiteral("named.fifo"))) {
+        QTest::newRow(name) << value;
+    }
 }
 
-// Such a value would overflow the stack of the settings reader; no program writes one.
-void SettingsFilesTest::deeplyNestedFilesAreRefused() {
+// Values that would overflow the reader's stack, keep it busy for minutes, make it reserve
+// gigabytes or open a file they name; no program writes one. The files holding them are set
+// aside and read as missing, and never reach the reader.
+void SettingsFilesTest::unsafeValuesAreRefused() {
     QFETCH(QByteArray, value);
     ScratchDir scratch;
+    const z718::test::FifoTrap named(QStringLiteral("named.fifo"));
     const QByteArray nested = "[common]\nname=" + value + "\n";
     ScratchDir::write(z718::kAppConfigPath, nested);
     ScratchDir::write(QStringLiteral("imported.pf"), nested);
@@ -285,7 +291,9 @@ void SettingsFilesTest::deeplyNestedFilesAreRefused() {
     QVERIFY(!store.profile(0).value("common/name").isValid());
     QVERIFY(z718::namelists::read(0).isEmpty());
     QCOMPARE(z718::listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
+    QVERIFY(!named.opened());
 }
 
-QTEST_GUILESS_MAIN(SettingsFilesTest)
+// A full application, so that the reader knows every type the program's own would.
+QTEST_MAIN(SettingsFilesTest)
 #include "tst_settings_files.moc"

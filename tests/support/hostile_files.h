@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QString>
+#include <QtEndian>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -98,6 +99,44 @@ inline QList<QByteArray> deeplyNestedValues() {
         nest("@Variant(", "\\0\\0\\0\\x29", leaf),
         nest("@DateTime(", "\\0\\0\\0\\t\\0\\0\\0\\0\\x1", "\\0\\0\\0\\x2\\0\\0\\0\\0\\x5"),
         nest("@Variant(", "\\0\\0\\0\"\" \\t\\0\\0\\0\\x1", leaf),
+    };
+}
+
+// Bytes as an INI value spells them, every byte an escape of its own.
+inline QByteArray iniEscaped(const QByteArray& raw) {
+    QByteArray text;
+    for (const char c : raw) {
+        text += "\\x" + QByteArray::number(uchar(c), 16);
+    }
+    return text;
+}
+
+// Variant values of kinds no program writes into these files, each of which the settings
+// reader would act on: a region whose rectangle count keeps it busy for minutes, an icon
+// (in the newer stream's date-time form) that opens the file it names, and a list and a string
+// list whose counts make it reserve gigabytes before reading a single element.
+inline QList<std::pair<const char*, QByteArray>> unsafeValues(const QString& namedFile) {
+    const auto be32 = [](quint32 v) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian(v, bytes.data());
+        return bytes;
+    };
+    const auto utf16 = [&](const QString& text) {
+        QByteArray bytes = be32(quint32(text.size() * 2));
+        for (const QChar c : text) {
+            bytes += char(c.unicode() >> 8);
+            bytes += char(c.unicode());
+        }
+        return bytes;
+    };
+    const QByteArray region = be32(0x48) + be32(8) + be32(10) + be32(0x7FFFFFFF);
+    const QByteArray icon = be32(69) + '\0' + utf16(QStringLiteral("QPixmapIconEngine")) + be32(1) +
+                            be32(0) + utf16(namedFile) + be32(16) + be32(16) + be32(0) + be32(0);
+    return {
+        {"region", "@Variant(" + iniEscaped(region) + ")"},
+        {"icon naming a file", "@DateTime(" + iniEscaped(icon) + ")"},
+        {"list count", "@Variant(" + iniEscaped(be32(9) + be32(0x7FFFFFFF) + be32(2)) + ")"},
+        {"string list count", "a, @Variant(" + iniEscaped(be32(11) + be32(0x7FFFFFF0)) + ")"},
     };
 }
 

@@ -58,4 +58,23 @@ ButtonPageUser {
         pressXButton(false)
         compare(injectedKeys(2), ["down 0x54", "up 0x54"])
     }
+
+    // The mouse taken away while a button remapped to keys is held: the keys the engine
+    // pressed are let go at once, although the real release never reaches it.
+    function test_unplugWhileHeldLetsGoOfWhatTheEnginePressed() {
+        let matrix = []
+        for (let row = 0; row < 16; ++row)
+            matrix = matrix.concat(entry(row))
+        matrix.splice(12, 4, 0, 0xE0, 0x06, 0)
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+        virtualInput.feedMouse(0x020B, 10, 10, 0x20000)
+        compare(injectedKeys(2), ["down 0xa2", "down 0x43"])
+        virtualMouse.unplug()
+        tryVerify(() => !ui_View.enabled, 10000)
+        compare(injectedKeys(4).slice(2).sort(), ["up 0x43", "up 0xa2"])
+        virtualInput.feedMouse(0x020C, 10, 10, 0x20000)
+        virtualMouse.plug()
+        tryVerify(() => ui_View.enabled, 10000)
+        waitForInput()
+    }
 }

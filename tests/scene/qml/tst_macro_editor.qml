@@ -249,6 +249,21 @@ SceneUser {
         compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "1"])
     }
 
+    // Past what a button can play, the editor says in one line that the macro will be cut.
+    function test_macroTooLongToPlaySaysItWillBeCut() {
+        const lines = []
+        for (let i = 0; i < 100; ++i)
+            lines.push("1,A", "2,A")
+        startWith([["Long", lines], ["Short", lines.slice(0, 199)]])
+        const notice = scene.find("macroEditor").cutNotice
+        clickOn("macroRow0")
+        tryVerify(() => actionRows().length === 200)
+        verify(scene.visibleTexts().includes(notice))
+        clickOn("macroRow1")
+        tryVerify(() => actionRows().length === 199)
+        verify(!scene.visibleTexts().includes(notice))
+    }
+
     // A press on the dialog's title strip ends an edit as a press anywhere in it does.
     function test_aPressOnTheTitleStripEndsTheEdit_data() {
         return [

@@ -9,6 +9,8 @@ import "macroActions.js" as MacroActions
 EditableList {
     id: panel
 
+    // One line beside the delete icon, e.g. that the macro is too long to play whole.
+    property alias notice: noticeText.text
     readonly property var typeIcons: ["delay.svg", "key_down.svg", "key_up.svg",
                                       "mouse_down.svg", "mouse_up.svg"]
 
@@ -61,10 +63,21 @@ EditableList {
     }
 
     ImageButton {
+        id: deleteIcon
         objectName: "actionDeleteButton"
         width: 22
         height: 22
         source: Style.image("macros", "macro_delete.svg")
         onClicked: panel.deleteClicked()
+    }
+
+    Label {
+        id: noticeText
+        objectName: "actionNotice"
+        width: panel.width - deleteIcon.width - 16
+        height: deleteIcon.height
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        color: Style.fontSelectColor
     }
 }

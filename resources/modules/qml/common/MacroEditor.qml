@@ -29,6 +29,10 @@ DialogFrame {
     readonly property int maxMacros: 100
     readonly property int maxRecordedRows: 252
     readonly property int maxMenuRows: 126
+    // A button plays at most this many actions; a longer macro is cut, never between a press
+    // and its release.
+    readonly property int maxPlayedActions: 199
+    property string cutNotice: "Too long: it will be cut"
 
     signal deleteMacroSignal(string macroName)
     signal macroRenamed()
@@ -356,6 +360,7 @@ DialogFrame {
             const at = actionPanel.mapToItem(actionMenu.parent, atX, atY)
             actionMenu.popup(at.x, at.y)
         }
+        notice: actionListModel.count > editor.maxPlayedActions ? editor.cutNotice : ""
         onDelayCommitted: (index, text) => editor.delayEdited(index, text)
         onDeleteClicked: editor.removeSelectedAction()
     }

@@ -1,4 +1,4 @@
-#include "settings/ini_nesting.h"
+#include "settings/ini_value_check.h"
 
 #include <QByteArray>
 #include <QString>
@@ -200,20 +200,38 @@ private:
 
 // ---- The variant stream inside "@Variant(...)" and "@DateTime(...)" ------------------------
 
-// Walks a variant stream as the reader would load it and tells whether it nests deeper than
-// kMaxDepth. A type whose layout is not known here may hold anything, so from there on every
-// remaining four bytes (a type id) count as one more level.
-class VariantWalk {
-public:
-    VariantWalk(QByteArrayView bytes, bool newerStream) : in_(bytes), newer_(newerStream) {}
+// Variant type ids these files may hold; both streams number them alike.
+enum VariantType : quint32 {
+    kInvalid = 0,
+    kBool = 1,
+    kInt = 2,
+    kUInt = 3,
+    kLongLong = 4,
+    kULongLong = 5,
+    kDouble = 6,
+    kMap = 8,
+    kList = 9,
+    kString = 10,
+    kStringList = 11,
+    kByteArray = 12,
+    kHash = 28,
+};
 
-    bool tooDeep() { return !variant(1); }
+constexpr quint32 kNullLength = 0xFFFFFFFF;
+
+// Follows a variant stream as the reader would load it and tells whether it holds only the
+// types above, nested no deeper than kMaxDepth, with every count and length within the bytes
+// that follow. Anything else, a stream that ends early included, fails.
+class VariantCheck {
+public:
+    VariantCheck(QByteArrayView bytes, bool newerStream) : in_(bytes), newer_(newerStream) {}
+
+    bool safe() { return variant(1); }
 
 private:
-    bool unknownRest(int depth) const { return depth + (in_.size() - pos_) / 4 <= kMaxDepth; }
+    qsizetype left() const { return in_.size() - pos_; }
     bool read32(quint32& value) {
-        if (in_.size() - pos_ < 4) {
-            pos_ = in_.size();
+        if (left() < 4) {
             return false;
         }
         value = 0;
@@ -223,80 +241,66 @@ private:
         return true;
     }
     bool skip(qsizetype n) {
-        pos_ = n < in_.size() - pos_ ? pos_ + n : in_.size();
+        if (left() < n) {
+            return false;
+        }
+        pos_ += n;
         return true;
     }
-    // Skips a length-prefixed block; false for a string of odd length, after which the reader
-    // goes on from a place this walk cannot follow.
+    // A length-prefixed string (UTF-16, so of even length) or byte array.
     bool block(bool utf16) {
         quint32 length = 0;
-        if (read32(length) && length != 0xFFFFFFFF) {
-            if (utf16 && (length & 1) != 0) {
+        if (!read32(length)) {
+            return false;
+        }
+        return length == kNullLength || ((!utf16 || length % 2 == 0) && skip(length));
+    }
+    // A count, then that many items. Every item takes at least four bytes, so a count larger
+    // than a quarter of what is left cannot be true.
+    template <typename Item>
+    bool sequence(Item item) {
+        quint32 count = 0;
+        if (!read32(count) || count > left() / 4) {
+            return false;
+        }
+        for (quint32 k = 0; k < count; ++k) {
+            if (!item()) {
                 return false;
             }
-            skip(length);
         }
         return true;
     }
 
     bool variant(int depth) {
-        if (depth > kMaxDepth) {
+        quint32 type = 0;
+        if (depth > kMaxDepth || !read32(type) || (newer_ && !skip(1))) {  // newer: null flag
             return false;
         }
-        quint32 type = 0;
-        if (!read32(type)) {
-            return true;  // the stream ends: nothing deeper is read
-        }
-        if (newer_) {
-            skip(1);  // the null flag
-        } else if (type >= 128) {
-            type -= 97;  // the old stream's numbering of the later core types
-        }
         switch (type) {
-            case 0:  // invalid; the old stream follows it with an empty string
-                return newer_ || block(true) || unknownRest(depth);
-            case 1:  // bool
+            case kInvalid:  // the old stream follows it with an empty string
+                return newer_ || block(true);
+            case kBool:
                 return skip(1);
-            case 7:  // character
-                return skip(2);
-            case 2:  // 32-bit integers
-            case 3:
+            case kInt:
+            case kUInt:
                 return skip(4);
-            case 4:  // 64-bit integers and double
-            case 5:
-            case 6:
+            case kLongLong:
+            case kULongLong:
+            case kDouble:
                 return skip(8);
-            case 10:  // string, byte array
-            case 12:
-                return block(type == 10) || unknownRest(depth);
-            case 11:  // string list
-                return sequence(depth, [this](int d) { return block(true) || unknownRest(d); });
-            case 9:  // list
-                return sequence(depth, [this](int d) { return variant(d + 1); });
-            case 8:  // map and hash: string keys
-            case 28:
-                return sequence(
-                    depth, [this](int d) { return block(true) ? variant(d + 1) : unknownRest(d); });
-            case 41:  // a variant held in a variant
-                return variant(depth + 1);
-            case 58:  // a pair of variants
-                return variant(depth + 1) && variant(depth + 1);
+            case kString:
+            case kByteArray:
+                return block(type == kString);
+            case kStringList:
+                return sequence([this] { return block(true); });
+            case kList:
+                return sequence([&] { return variant(depth + 1); });
+            case kMap:
+            case kHash:
+                return sequence([&] { return block(true) && variant(depth + 1); });
             default:
-                return unknownRest(depth);
-        }
-    }
-
-    // A count, then that many items; each item tells whether it stays within the limit.
-    template <typename Item>
-    bool sequence(int depth, Item item) {
-        quint32 count = 0;
-        read32(count);
-        for (quint32 k = 0; k < count && pos_ < in_.size(); ++k) {
-            if (!item(depth)) {
                 return false;
-            }
         }
-        return true;
     }
 
     QByteArrayView in_;
@@ -304,15 +308,16 @@ private:
     bool newer_;
 };
 
-bool elementTooDeep(const QString& element) {
+bool elementUnsafe(const QString& element) {
     if (!element.endsWith(u')')) {
         return false;
     }
     for (const auto& [prefix, newer] : {std::pair{QLatin1String("@Variant("), false},
                                         std::pair{QLatin1String("@DateTime("), true}}) {
         if (element.startsWith(prefix)) {
+            // The reader takes the characters' low bytes, the closing parenthesis included.
             const QByteArray bytes = QStringView(element).sliced(prefix.size()).toLatin1();
-            return VariantWalk(bytes, newer).tooDeep();
+            return !VariantCheck(bytes, newer).safe();
         }
     }
     return false;
@@ -320,17 +325,17 @@ bool elementTooDeep(const QString& element) {
 
 }  // namespace
 
-bool nestsTooDeep(QByteArrayView iniText) {
-    bool tooDeep = false;
+bool holdsUnsafeValue(QByteArrayView iniText) {
+    bool unsafe = false;
     forEachValue(iniText, [&](QByteArrayView value) {
-        if (tooDeep) {
+        if (unsafe) {
             return;
         }
         for (const QString& element : ValueUnescaper(value).elements()) {
-            tooDeep = tooDeep || elementTooDeep(element);
+            unsafe = unsafe || elementUnsafe(element);
         }
     });
-    return tooDeep;
+    return unsafe;
 }
 
 }  // namespace z718

@@ -1,0 +1,96 @@
+// Fuzz target for the settings reader: each input is a settings file, read the way the program
+// reads one, in an application that knows every value type the program's own knows. A file
+// the check lets through must then read completely, quickly and within bounded memory.
+//
+// Built with libFuzzer (preset "fuzz", clang) it runs as a fuzzer; built otherwise, it replays
+// the files and folders named on its command line, so CI runs the corpus under the sanitizers.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+
+#include "settings/ini_values.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+// Both live until the process ends: libFuzzer leaves through exit(), after which the
+// application cannot be taken down any more.
+QGuiApplication* app = nullptr;
+QTemporaryDir* scratch = nullptr;
+
+void readLikeTheProgram(const QByteArray& text) {
+    // A fresh name each time: the reader keeps parsed files by name, size and time stamp.
+    static int round = 0;
+    const QString path = scratch->filePath(QStringLiteral("f%1.bin").arg(round++ % 2));
+    QFile::remove(path);
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+            return;
+        }
+    }
+    if (!z718::isReadableSettingsFile(path)) {
+        return;
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    for (const QString& key : settings.allKeys()) {
+        z718::listValue(settings.value(key));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The application keeps a reference to its argument count, so give it one that lives on.
+    static int count = 1;
+    app = new QGuiApplication(count, *argv);
+    Q_UNUSED(argc);
+    scratch = new QTemporaryDir;
+    // Relative names inside values resolve in here, never in the caller's folder.
+    QDir::setCurrent(scratch->path());
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    readLikeTheProgram(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    return 0;
+}
+
+#ifndef Z718_LIBFUZZER
+int main(int argc, char** argv) {
+    QStringList inputs;
+    for (int i = 1; i < argc; ++i) {
+        inputs << QFile::decodeName(argv[i]);
+    }
+    for (QString& input : inputs) {
+        input = QFileInfo(input).absoluteFilePath();  // before the folder changes
+    }
+    LLVMFuzzerInitialize(&argc, &argv);
+    int replayed = 0;
+    for (const QString& input : inputs) {
+        const QFileInfo info(input);
+        const QStringList files =
+            info.isDir() ? QDir(input).entryList(QDir::Files, QDir::Name) : QStringList{input};
+        for (const QString& name : files) {
+            QFile file(info.isDir() ? QDir(input).filePath(name) : name);
+            if (!file.open(QIODevice::ReadOnly)) {
+                qFatal("cannot read %s", qPrintable(file.fileName()));
+            }
+            const QByteArray bytes = file.readAll();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                   size_t(bytes.size()));
+            ++replayed;
+        }
+    }
+    qInfo("%d inputs replayed", replayed);
+    delete scratch;
+    delete app;
+    return replayed > 0 ? 0 : 1;
+}
+#endif
