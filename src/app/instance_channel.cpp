@@ -32,8 +32,7 @@ InstanceChannel::InstanceChannel(std::function<Answer()> answer, QObject* parent
     // Only the lock's holder gets here, so a socket of that name is one a crashed copy left.
     QLocalServer::removeServer(channelName());
     if (!server_.listen(channelName())) {
-        qWarning("A second start cannot show this window: %s",
-                 qPrintable(server_.errorString()));
+        qWarning("A second start cannot show this window: %s", qPrintable(server_.errorString()));
     }
     connect(&server_, &QLocalServer::newConnection, this, &InstanceChannel::serve);
 }

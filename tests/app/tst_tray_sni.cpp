@@ -89,9 +89,9 @@ void SniTrayTest::initTestCase() {
 void SniTrayTest::clickWhileNotConnectedSaysSo() {
     widget_->checkDevice();
     activateIcon();
-    QTRY_COMPARE_WITH_TIMEOUT(
-        hostList("Messages"),
-        QStringList{"KESTRAN SOLUX MOUSE Z718|The mouse is not connected."}, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(hostList("Messages"),
+                              QStringList{"KESTRAN SOLUX MOUSE Z718|The mouse is not connected."},
+                              20000);
 }
 
 void SniTrayTest::clickShowsTheHiddenWindow() {
@@ -104,8 +104,8 @@ void SniTrayTest::clickShowsTheHiddenWindow() {
 
 void SniTrayTest::menuShowEntryAboveQuit() {
     const QString menuPath = "/MenuBar";
-    const QDBusMessage reply = call(item_, menuPath, "com.canonical.dbusmenu", "GetLayout",
-                                    {0, -1, QStringList{}});
+    const QDBusMessage reply =
+        call(item_, menuPath, "com.canonical.dbusmenu", "GetLayout", {0, -1, QStringList{}});
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
     QList<MenuEntry> entries;
     readLayout(reply.arguments().value(1).value<QDBusArgument>(), entries);
