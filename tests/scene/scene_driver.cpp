@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QImage>
 #include <QMouseEvent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "app/widget.h"
+#include "scene_input.h"
 #include "ui/myQQuickView.h"
 
 namespace {
@@ -76,6 +78,7 @@ private:
 };
 
 SceneDriver::SceneDriver(SceneHost& host, QObject* parent) : QObject(parent), host_(host) {
+    clock_.start();
     watchView();
 }
 
@@ -137,11 +140,7 @@ bool SceneDriver::sendButton(int type, Qt::MouseButton button, QPoint pos) {
         return press ? counter_->presses() : counter_->count(QEvent::MouseButtonRelease);
     };
     const int before = count();
-    if (press) {
-        QTest::mousePress(window(), button, {}, pos);
-    } else {
-        QTest::mouseRelease(window(), button, {}, pos);
-    }
+    scene_input::button(window(), button, press, pos);
     return QTest::qWaitFor([&] { return count() > before; }, kReplayWaitMs);
 }
 
@@ -166,7 +165,7 @@ bool SceneDriver::rightClick(int x, int y) {
 bool SceneDriver::doubleClick(int x, int y) {
     const int releases = counter_->count(QEvent::MouseButtonRelease);
     const int doubles = counter_->count(QEvent::MouseButtonDblClick);
-    QTest::mouseDClick(window(), Qt::LeftButton, {}, QPoint(x, y));
+    scene_input::doubleClick(window(), QPoint(x, y));
     return QTest::qWaitFor(
         [&] {
             return counter_->count(QEvent::MouseButtonRelease) >= releases + 2 &&
@@ -176,7 +175,7 @@ bool SceneDriver::doubleClick(int x, int y) {
 }
 
 void SceneDriver::move(int x, int y) {
-    QTest::mouseMove(window(), QPoint(x, y));
+    scene_input::move(window(), QPoint(x, y));
     QCoreApplication::processEvents();
 }
 
@@ -189,14 +188,18 @@ void SceneDriver::wheel(int x, int y, int delta) {
     const QPointF pos(x, y);
     QWheelEvent event(pos, window()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
+    // Stamped as the system stamps its events: a list ignores a turn that comes no later than
+    // the one before it.
+    wheelTime_ = std::max(wheelTime_ + 1, static_cast<quint64>(clock_.elapsed()) + 1);
+    event.setTimestamp(wheelTime_);
     QCoreApplication::sendEvent(window(), &event);
     QCoreApplication::processEvents();
 }
 
 void SceneDriver::key(int qtKey, int modifiers) {
     host_.program()->activateWindow();
-    QTest::keyClick(window(), static_cast<Qt::Key>(qtKey),
-                    static_cast<Qt::KeyboardModifiers>(modifiers));
+    scene_input::keyClick(window(), static_cast<Qt::Key>(qtKey),
+                          static_cast<Qt::KeyboardModifiers>(modifiers));
     // The hooks' report to the scene is queued.
     QCoreApplication::processEvents();
 }
@@ -204,7 +207,7 @@ void SceneDriver::key(int qtKey, int modifiers) {
 void SceneDriver::typeText(const QString& text) {
     host_.program()->activateWindow();
     for (const QChar c : text) {
-        QTest::keyClick(window(), c.toLatin1());
+        scene_input::charClick(window(), c.toLatin1());
     }
     QCoreApplication::processEvents();
 }
@@ -237,6 +240,18 @@ QStringList SceneDriver::visibleTexts() const {
 
 bool SceneDriver::grab(const QString& path) const {
     return host_.program()->view()->grabFramebuffer().save(path, "PNG");
+}
+
+QVariantList SceneDriver::pixels(int x, int y, int width, int height) const {
+    const QImage frame = host_.program()->view()->grabFramebuffer();
+    QVariantList values;
+    for (int row = y; row < y + height; ++row) {
+        for (int column = x; column < x + width; ++column) {
+            values.append(frame.valid(column, row) ? static_cast<qint64>(frame.pixel(column, row))
+                                                   : qint64{-1});
+        }
+    }
+    return values;
 }
 
 QVariantMap SceneDriver::windowPosition() const {
