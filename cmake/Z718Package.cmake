@@ -4,7 +4,11 @@ set(CPACK_PACKAGE_NAME ${Z718_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${Z718_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# The DEB generator strips the program itself and moves its symbols into
+# kestran-solux-z718-dbgsym, found by build id, as Debian's own packages do; it only finds
+# them in an unstripped program.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 # Plain strip keeps the .comment section that the C runtime's objects bring in.
 install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
   \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/z718\")")

@@ -1,15 +1,46 @@
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
+#include "app/command_line.h"
 #include "app/frame_log.h"
+#include "app/instance_channel.h"
 #include "app/startup.h"
 #include "app/system_input.h"
 #include "app/widget.h"
 #include "app/working_folder.h"
 #include "hooks/global_hooks.h"
+#include "settings/app_config.h"
 #include "ui/myQQuickView.h"
 
+namespace {
+
+// Before the application object, which would need a display: --help works on a text console.
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+// Starting the program again brings the running copy's window back: on a desktop without a tray
+// nothing else would after its window was closed. An autostart (--hidden) leaves it alone.
+void showRunningCopy() {
+    if (z718::InstanceChannel::askRunningCopy() == z718::InstanceChannel::Answer::NotConnected) {
+        std::fputs("z718: already running; its window shows once the mouse is connected\n", stderr);
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    const z718::CommandLine commandLine =
+        z718::readCommandLine(argumentsOf(argc, argv), QStringLiteral(Z718_VERSION));
+    if (!commandLine.run) {
+        std::fputs(qPrintable(commandLine.text), commandLine.toStandardError ? stderr : stdout);
+        return commandLine.exitCode;
+    }
     z718::chooseSceneGraph();
     QApplication app(argc, argv);
     // Names the per-user data folder and ties the windows to the desktop entry.
@@ -18,16 +49,28 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(Z718_APP_ID)));
     z718::SingleInstance instance;
     if (instance.isRunning()) {
+        if (!commandLine.options.hidden) {
+            showRunningCopy();
+        }
         return 1;
     }
     if (!z718::enterWorkingFolder()) {
         return 1;
     }
-    const auto virtualMouse = z718::installVirtualMouseIfAsked(app.arguments());
+    const auto virtualMouse = z718::installVirtualMouseIfAsked(commandLine.options.virtualMouse);
 
     int exitCode = 0;
     {
         Widget widget;
+#ifndef Q_OS_WIN
+        // A Chinese desktop starts in the scene's Chinese texts; Windows keeps the shipped one.
+        z718::appconfig::chooseFirstLanguage(widget.view()->settings().appConfig(),
+                                             QLocale::system());
+#endif
+        const z718::InstanceChannel channel([&widget] {
+            return widget.showIfConnected() ? z718::InstanceChannel::Answer::Shown
+                                            : z718::InstanceChannel::Answer::NotConnected;
+        });
         // The virtual mouse has no input devices of its own: only the window's events then.
         if (!virtualMouse) {
             z718::startSystemWideInput(widget);
@@ -36,7 +79,7 @@ int main(int argc, char* argv[]) {
         hooks.install();
         const auto windowFeed = z718::feedHooksFromWindow();
         z718::logFramesIfAsked(widget.view()->quickWindow(), &widget);
-        widget.showNormal();
+        widget.showAtStart(commandLine.options.hidden);
         widget.checkDevice();
         exitCode = app.exec();
         hooks.uninstall();

@@ -53,9 +53,7 @@ void chooseSceneGraph() {
     }
 }
 
-std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(const QStringList& arguments) {
-    const bool asked = arguments.contains(QStringLiteral("--virtual-mouse")) ||
-                       qEnvironmentVariable("Z718_VIRTUAL_MOUSE") == QStringLiteral("1");
+std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(bool asked) {
     if (!asked) {
         return nullptr;
     }

@@ -25,8 +25,8 @@ private:
 // memory than OpenGL (README, Performance). Call before the application object exists.
 void chooseSceneGraph();
 
-// The virtual mouse, installed as the hid backend, when --virtual-mouse or
-// Z718_VIRTUAL_MOUSE=1 asks for it; otherwise null and the real hidapi stays.
-std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(const QStringList& arguments);
+// The virtual mouse, installed as the hid backend, when asked for; otherwise null and the real
+// hidapi stays.
+std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(bool asked);
 
 }  // namespace z718

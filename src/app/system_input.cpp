@@ -21,8 +21,8 @@ constexpr int kMouseType = 1;
 QString offMessage(const std::string& reason) {
     return QStringLiteral(
                "System-wide button remapping is off: %1. The buttons are remapped "
-               "inside this window only; the README says how to install the udev "
-               "rule.")
+               "inside this window only; the README (/usr/share/doc/kestran-solux-z718/) "
+               "says how to install the udev rule.")
         .arg(QString::fromStdString(reason));
 }
 

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QThread>
 
+#include "i18n/desktop_texts.h"
 #include "link/catalogue.h"
 #include "link/user_event.h"
 #include "platform/device_watcher.h"
@@ -46,19 +47,39 @@ Widget::~Widget() {
     controller_->deleteLater();
 }
 
+void Widget::showAtStart(bool hidden) {
+    if (!hidden) {
+        showNormal();
+    } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        showMinimized();
+    }
+}
+
 myQQuickView* Widget::view() const {
     return controller_->view();
 }
 
 void Widget::setUpTrayIcon() {
     trayIcon_ = new QSystemTrayIcon(this);
+    auto* menu = new QMenu(this);
+#ifndef Q_OS_WIN
+    // StatusNotifierItem trays (KDE, GNOME's AppIndicator) know no double-click, so the menu
+    // leads back to the window as well.
+    auto* show = new QAction(z718::desktopText(z718::DesktopText::Show, chinese()), this);
+    connect(show, &QAction::triggered, this, &Widget::showIfConnected);
+    menu->addAction(show);
+#endif
     auto* quit = new QAction(tr("Quit (&Q)"), this);
     connect(quit, &QAction::triggered, this, &Widget::exitSYS);
-    auto* menu = new QMenu(this);
     menu->addAction(quit);
     menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
     trayIcon_->setContextMenu(menu);
+#ifdef Q_OS_WIN
     trayIcon_->setToolTip(QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
+#else
+    // Until the mouse connects the window cannot be shown; the tool tip says why.
+    trayIcon_->setToolTip(z718::desktopText(z718::DesktopText::NotConnectedTip, chinese()));
+#endif
     // Only a regular file: reading a FIFO or a device in its place would block start-up.
     const QString icon = QStringLiteral("./modules/img/trayIcon.ico");
     if (QFileInfo(icon).isFile()) {
@@ -68,15 +89,44 @@ void Widget::setUpTrayIcon() {
     // Without a system tray (plain GNOME, a bare X server) the icon is not shown, and the
     // program runs on; should a tray host start later, Qt docks the icon there.
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        qDebug("No system tray: the tray icon and its menu are not shown");
+        qDebug(
+            "No system tray: the tray icon and its menu are not shown, and closing the window "
+            "minimises it");
     }
     trayIcon_->setVisible(true);
 }
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason) {
+#ifdef Q_OS_WIN
     if (reason == QSystemTrayIcon::DoubleClick && z718::connectedFlag()) {
         restoreWindow();
     }
+#else
+    // StatusNotifierItem trays report a click (Trigger) or a middle click, never a double-click;
+    // XEmbed trays report all three. Any of them leads back to the window, and while the mouse
+    // is away says why it cannot.
+    if (reason != QSystemTrayIcon::Context) {
+        showIfConnected();
+    }
+#endif
+}
+
+bool Widget::showIfConnected() {
+    if (z718::connectedFlag()) {
+        restoreWindow();
+        return true;
+    }
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        trayIcon_->showMessage(QStringLiteral("KESTRAN SOLUX MOUSE Z718"),
+                               z718::desktopText(z718::DesktopText::NotConnected, chinese()),
+                               QSystemTrayIcon::Information, 5000);
+    }
+    return false;
+}
+
+bool Widget::chinese() {
+    return appConfigString(QStringLiteral("common/language"), {}) ==
+           QStringLiteral("ChineseSimplified");
 }
 
 void Widget::checkDevice() {
@@ -99,6 +149,9 @@ void Widget::customEvent(QEvent* event) {
 }
 
 void Widget::startScene() {
+#ifndef Q_OS_WIN
+    trayIcon_->setToolTip(QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
+#endif
     view()->initUI();
     QCoreApplication::postEvent(this, new z718::UserEvent(z718::UserEvent::kRunScene));
 }
@@ -119,6 +172,14 @@ QString Widget::appConfigString(const QString& key, const QString& fallback) {
 }
 
 void Widget::hideWindow() {
+#ifndef Q_OS_WIN
+    trayIcon_->setToolTip(z718::desktopText(z718::DesktopText::NotConnectedTip, chinese()));
+    // Without a tray a hidden window could not be found again: it goes to the taskbar instead.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        showMinimized();
+        return;
+    }
+#endif
     setVisible(false);
 }
 
@@ -130,6 +191,8 @@ void Widget::restoreWindow() {
         [this] {
             setVisible(true);
             setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
         },
         Qt::QueuedConnection);
 }

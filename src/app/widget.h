@@ -17,6 +17,14 @@ public:
     explicit Widget(QWidget* parent = nullptr);
     ~Widget() override;
 
+    // Shows the window normally, or not at all when `hidden` and a tray holds the icon. With no
+    // tray a hidden start shows the window minimised, so the taskbar still leads back to it.
+    void showAtStart(bool hidden);
+
+    // Shows the window when the mouse is connected and returns true; otherwise says in one line
+    // that the mouse is not connected (a tray message, where a tray is) and returns false.
+    bool showIfConnected();
+
     Hid_Thread& hid() { return hid_; }
     myQQuickView* view() const;
     Ui_Controler* controller() const { return controller_; }
@@ -43,6 +51,7 @@ protected:
 private:
     void setUpTrayIcon();
     void restoreWindow();
+    bool chinese();
 
     QTimer pollTimer_;
     Ui_Controler* controller_ = nullptr;

@@ -24,6 +24,17 @@ QVariant language(QSettings& config) {
     return config.value(QStringLiteral("common/language"));
 }
 
+void chooseFirstLanguage(QSettings& config, const QLocale& desktop) {
+    const QString key = QStringLiteral("common/language");
+    if (!config.contains(key)) {
+        // The scene's only translation is Simplified Chinese; it still reads better than
+        // English on a Traditional Chinese desktop.
+        config.setValue(key, desktop.language() == QLocale::Chinese
+                                 ? QStringLiteral("ChineseSimplified")
+                                 : QStringLiteral("English"));
+    }
+}
+
 QVariant profileNumber(QSettings& config) {
     return config.value(QStringLiteral("Q7/profileNo"), 0);
 }

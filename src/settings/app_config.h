@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -7,7 +8,10 @@
 
 namespace z718::appconfig {
 
-QVariant language(QSettings& config);       // "common/language", invalid if unset
+QVariant language(QSettings& config);  // "common/language", invalid if unset
+// With no language saved yet (the first start, or after a factory reset), saves the one that
+// matches the desktop's: Chinese for any Chinese locale, else English. A saved one stays.
+void chooseFirstLanguage(QSettings& config, const QLocale& desktop);
 QVariant profileNumber(QSettings& config);  // "Q7/profileNo", default 0
 void setProfileNumber(QSettings& config, const QVariant& profileNo);
 QVariantList generic(QSettings& config);  // "common/0" .. "common/<total-1>"

@@ -1,7 +1,10 @@
 #include "ui/Ui_Controler.h"
 
+#include <QGuiApplication>
 #include <QQmlContext>
+#include <QSystemTrayIcon>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/myQQuickView.h"
 #include "ui/scene_source.h"
@@ -41,19 +44,51 @@ void Ui_Controler::onMinimize() {
 }
 
 void Ui_Controler::onClose() {
-    if (window_) {
-        window_->setVisible(false);
+    if (!window_) {
+        return;
     }
+#ifndef Q_OS_WIN
+    // With no tray to come back from (plain GNOME, a bare window manager), a hidden window
+    // would leave an invisible program behind: closing minimises it instead.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        window_->showMinimized();
+        return;
+    }
+#endif
+    window_->setVisible(false);
+}
+
+namespace {
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
+}  // namespace
+
+// Wayland lets no program place its own window: the compositor moves it instead, following
+// the pointer from the press that started the drag until its release. The scene's first step
+// of a drag hands the move over; the compositor then keeps the pointer, so no further steps
+// arrive until the next press.
+bool Ui_Controler::compositorMoves() {
+    if (!onWayland()) {
+        return false;
+    }
+    if (QWindow* handle = window_->windowHandle()) {
+        handle->startSystemMove();
+    }
+    return true;
 }
 
 void Ui_Controler::onXChanged(int x) {
-    if (window_) {
+    if (window_ && !compositorMoves()) {
         window_->move(window_->x() + x, window_->y());
     }
 }
 
 void Ui_Controler::onYChanged(int y) {
-    if (window_) {
+    // Under Wayland the step's horizontal half has already handed the drag over.
+    if (window_ && !onWayland()) {
         window_->move(window_->x(), window_->y() + y);
     }
 }

@@ -26,6 +26,8 @@ public slots:
     void setBusy();
 
 private:
+    bool compositorMoves();
+
     QPointer<QWidget> window_;
     myQQuickView* view_ = nullptr;
 };

@@ -1,13 +1,16 @@
 // The view's device-settings, key-assignment and pointer slots: the scene's values become
 // bytes and numbers here, for the bridge classes built per call over the view's settings and
 // the link's commands.
+#include <QFileInfo>
 #include <QProcess>
 
 #include "device/device_bridge.h"
 #include "device/key_assignments.h"
 #include "device/pointer_preferences.h"
 #include "device/scene_values.h"
+#include "i18n/desktop_texts.h"
 #include "platform/timing.h"
+#include "settings/app_config.h"
 #include "ui/Hid_Thread.h"
 #include "ui/myQQuickView.h"
 #include "ui/prompts.h"
@@ -123,6 +126,17 @@ bool myQQuickView::getMsgAns_FoolProofing() {
 }
 
 void myQQuickView::openUpdateExe() {
+#ifndef Q_OS_WIN
+    // Linux packages ship no updater: updates come through the package manager. Stopping the
+    // worker for an updater that is not there would only cut the mouse off.
+    if (!QFileInfo(kUpdater).isExecutable()) {
+        const bool chinese = z718::appconfig::language(settings().appConfig()).toString() ==
+                             QStringLiteral("ChineseSimplified");
+        z718::prompts().warning(QStringLiteral("KESTRAN SOLUX MOUSE Z718"),
+                                z718::desktopText(z718::DesktopText::UpdateByPackages, chinese));
+        return;
+    }
+#endif
     if (hid()) {
         hid()->stopWorker();
     }

@@ -11,7 +11,10 @@
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
+    void commandLineAnswersWithoutADisplay_data();
+    void commandLineAnswersWithoutADisplay();
     void secondInstanceExitsWithOne();
+    void secondStartWhileNotConnectedSaysSo();
     void staleLockDoesNotBlock();
     void otherUsersCopyDoesNotBlock();
     void anythingButAFileAtTheLockIsReplaced_data();
@@ -22,7 +25,8 @@ private slots:
 
 private:
     // runtimeDir stands for the user: each user's session has a runtime folder of its own.
-    QProcess* start(QObject* parent, const QString& workingDir, const QString& runtimeDir = {});
+    QProcess* start(QObject* parent, const QString& workingDir, const QString& runtimeDir = {},
+                    const QStringList& arguments = {"--virtual-mouse"});
     static bool waitForOutput(QProcess* process, const QByteArray& text,
                               QByteArray* seen = nullptr);
 
@@ -38,8 +42,8 @@ void StartupTest::softwareSceneGraphUnlessTheEnvironmentNamesOne() {
     QCOMPARE(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));
 }
 
-QProcess* StartupTest::start(QObject* parent, const QString& workingDir,
-                             const QString& runtimeDir) {
+QProcess* StartupTest::start(QObject* parent, const QString& workingDir, const QString& runtimeDir,
+                             const QStringList& arguments) {
     auto* process = new QProcess(parent);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TMPDIR", tmp_.path());
@@ -48,7 +52,7 @@ QProcess* StartupTest::start(QObject* parent, const QString& workingDir,
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(workingDir);
     process->setProcessChannelMode(QProcess::MergedChannels);
-    process->start(QStringLiteral(Z718_PROGRAM), {"--virtual-mouse"});
+    process->start(QStringLiteral(Z718_PROGRAM), arguments);
     return process;
 }
 
@@ -66,6 +70,38 @@ bool StartupTest::waitForOutput(QProcess* process, const QByteArray& text, QByte
     return false;
 }
 
+void StartupTest::commandLineAnswersWithoutADisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("--hidden");
+    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("z718 1.0\n");
+    QTest::newRow("unknown option") << QStringList{"--hiden"} << 2 << QByteArray("'hiden'");
+    QTest::newRow("stray argument") << QStringList{"now"} << 2 << QByteArray("'now'");
+}
+
+void StartupTest::commandLineAnswersWithoutADisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    QProcess process;
+    // A text console: no display of any kind, and the platform a desktop would pick.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        env.remove(name);
+    }
+    env.insert("XDG_RUNTIME_DIR", tmp_.path());
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(Z718_PROGRAM), arguments);
+    QVERIFY(process.waitForFinished(30000));
+    const QByteArray seen = process.readAll();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), exitCode);
+    QVERIFY2(seen.contains(output), seen.constData());
+    QVERIFY2(!seen.contains("Device"), seen.constData());  // nothing started
+}
+
 void StartupTest::secondInstanceExitsWithOne() {
     QObject owner;
     QProcess* first = start(&owner, tmp_.path());
@@ -75,6 +111,19 @@ void StartupTest::secondInstanceExitsWithOne() {
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 1);
     QVERIFY(!second->readAll().contains("Device Connect"));
+    QCOMPARE(first->state(), QProcess::Running);
+    first->kill();
+    first->waitForFinished(10000);
+}
+
+void StartupTest::secondStartWhileNotConnectedSaysSo() {
+    QObject owner;
+    QProcess* first = start(&owner, tmp_.path(), {}, {});  // no mouse at all
+    QVERIFY(waitForOutput(first, "Device Error"));
+    QProcess* second = start(&owner, tmp_.path(), {}, {});
+    QVERIFY(second->waitForFinished(30000));
+    QCOMPARE(second->exitCode(), 1);
+    QVERIFY(second->readAll().contains("already running; its window shows once the mouse is"));
     QCOMPARE(first->state(), QProcess::Running);
     first->kill();
     first->waitForFinished(10000);

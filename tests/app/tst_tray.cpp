@@ -59,7 +59,6 @@ void TrayTest::iconIsEmbeddedInTheTray() {
     QSystemTrayIcon* tray = widget_->trayIcon();
     QVERIFY(tray->isVisible());
     QVERIFY(!tray->icon().isNull());  // the shipped trayIcon.ico was read
-    QCOMPARE(tray->toolTip(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
     QTRY_VERIFY(!tray->geometry().isEmpty());
     // Embedded means reparented into the tray host's window, away from the root window.
     QTRY_VERIFY(topLevel("QSystemTrayIconSys"));
@@ -105,8 +104,8 @@ void TrayTest::doubleClickShowsTheHiddenWindow() {
 
 void TrayTest::menuQuitEndsTheProgram() {
     QMenu* menu = widget_->trayIcon()->contextMenu();
-    QCOMPARE(menu->actions().size(), 1);
-    QAction* quit = menu->actions().constFirst();
+    QCOMPARE(menu->actions().size(), 2);  // "Show" above it
+    QAction* quit = menu->actions().constLast();
     QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
     widget_->hide();  // with no window manager it sits over the tray
     click(iconCentre(), 3);

@@ -1,7 +1,9 @@
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QtTest>
+#include <future>
 
+#include "app/instance_channel.h"
 #include "app/widget.h"
 #include "platform/device_watcher.h"
 #include "platform/timing.h"
@@ -14,6 +16,7 @@
 #include "ui/myQQuickView.h"
 
 using namespace z718;
+using namespace std::chrono_literals;
 
 // The main object with the virtual mouse: connection, removal, device-change bursts, tray.
 class WidgetTest : public QObject {
@@ -22,7 +25,9 @@ private slots:
     void init();
     void cleanup();
     void deviceAtStartConnectsBeforeTheLoopRuns();
-    void unplugHidesAndReplugReconnects();  // with the tray's double-click
+    void initTestCase();
+    void unplugHidesAndReplugReconnects();  // with the tray's double-click or click
+    void secondStartShowsTheWindowOrSaysWhy();
     void burstOfDeviceChangesGivesOneScan();
     void refusedOpenComesBackWithoutAReplug();
     void trayIconFifoIsNotOpened();
@@ -30,13 +35,22 @@ private slots:
     void quitStopsTheWorkerAndExitsWithZero();
 
 private:
+    // The window is out of the user's way: hidden where a tray leads back, else minimised.
+    bool outOfSight() const { return widget_->isHidden() || widget_->isMinimized(); }
     QStringList sceneCalls() const {
         return widget_->view()->rootObject()->property("calls").toStringList();
     }
 
     std::unique_ptr<sim::VirtualMouse> mouse_;
     std::unique_ptr<Widget> widget_;
+    QTemporaryDir runtimeDir_;
 };
+
+void WidgetTest::initTestCase() {
+    // The channel a second start talks to lives in the session's runtime folder: keep this
+    // test's apart from any copy of the program or other test that runs.
+    qputenv("XDG_RUNTIME_DIR", runtimeDir_.path().toLocal8Bit());
+}
 
 void WidgetTest::init() {
     test::useProbeScene();
@@ -72,8 +86,16 @@ void WidgetTest::unplugHidesAndReplugReconnects() {
     widget_->checkDevice();
     QTRY_COMPARE(sceneCalls().size(), 2);
     test::DebugCapture debug;
+    QCOMPARE(widget_->trayIcon()->toolTip(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
     mouse_->unplug();
+#ifdef Q_OS_WIN
     QTRY_VERIFY(!widget_->isVisible());
+#else
+    // No tray here (offscreen): the window goes to the taskbar rather than out of reach.
+    QTRY_VERIFY(widget_->isMinimized());
+    QCOMPARE(widget_->trayIcon()->toolTip(),
+             QStringLiteral("KESTRAN SOLUX MOUSE Z718 - mouse not connected"));
+#endif
     QCOMPARE(debug.captured(), (QStringList{"Device Error", "Device removed"}));
     QVERIFY(!widget_->hid().workerRunning());
     QVERIFY(!connectedFlag());
@@ -83,17 +105,43 @@ void WidgetTest::unplugHidesAndReplugReconnects() {
 
     widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);  // not while disconnected
     QTest::qWait(50);
-    QVERIFY(widget_->isHidden());
+    QVERIFY(outOfSight());
 
     mouse_->plug();
     QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run", "initUI", "run"}));
     QVERIFY(widget_->hid().workerRunning());
     QVERIFY(widget_->view()->isEnabled());
-    QVERIFY(widget_->isHidden());  // only the tray brings the window back
+    QVERIFY(outOfSight());  // only the tray brings the window back
+#ifdef Q_OS_WIN
     widget_->trayIconActivated(QSystemTrayIcon::Trigger);
     QTest::qWait(50);
-    QVERIFY(widget_->isHidden());
+    QVERIFY(outOfSight());
     widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);
+#else
+    widget_->trayIconActivated(QSystemTrayIcon::Context);  // the menu opens by itself
+    QTest::qWait(50);
+    QVERIFY(outOfSight());
+    widget_->trayIconActivated(QSystemTrayIcon::Trigger);     // a StatusNotifierItem click
+#endif
+    QTRY_VERIFY(!outOfSight());
+}
+
+void WidgetTest::secondStartShowsTheWindowOrSaysWhy() {
+    using Answer = InstanceChannel::Answer;
+    const InstanceChannel channel(
+        [this] { return widget_->showIfConnected() ? Answer::Shown : Answer::NotConnected; });
+    QVERIFY(channel.listening());
+    // The later start waits for its answer; the running copy answers from its event loop.
+    const auto askFromAnotherStart = [] {
+        auto answer = std::async(std::launch::async, &InstanceChannel::askRunningCopy);
+        const bool answered = QTest::qWaitFor(
+            [&answer] { return answer.wait_for(0s) == std::future_status::ready; }, 20000);
+        return answered ? answer.get() : Answer::NoAnswer;
+    };
+    QCOMPARE(askFromAnotherStart(), Answer::NotConnected);
+    widget_->checkDevice();
+    widget_->hide();
+    QCOMPARE(askFromAnotherStart(), Answer::Shown);
     QTRY_VERIFY(widget_->isVisible());
 }
 
@@ -143,7 +191,14 @@ void WidgetTest::windowControllerSlots() {
     QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});  // direct, not queued
     QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 0);
     controller->onClose();
+#ifdef Q_OS_WIN
     QVERIFY(widget_->isHidden());
+#else
+    QVERIFY(widget_->isMinimized() && widget_->isVisible());  // no tray to come back from
+    Widget hiddenStart;
+    hiddenStart.showAtStart(true);
+    QVERIFY(hiddenStart.isMinimized() && hiddenStart.isVisible());
+#endif
 }
 
 void WidgetTest::quitStopsTheWorkerAndExitsWithZero() {

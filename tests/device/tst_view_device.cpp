@@ -97,6 +97,22 @@ private slots:
         QVERIFY(updater->waitForFinished(10000));
     }
 
+    void withoutAnUpdaterTheMouseStaysConnected() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps starting update.exe");
+#endif
+        ScriptedPrompts scripted;
+        ScopedPrompts installed(scripted);
+        t_->rig.hid->startWorker(1);
+        t_->view.openUpdateExe();  // no update/update here
+        QVERIFY(t_->rig.hid->workerRunning());
+        QVERIFY(!t_->view.findChild<QProcess*>());
+        QCOMPARE(scripted.asked.size(), size_t(1));
+        QCOMPARE(scripted.asked[0].text,
+                 QStringLiteral("Updates come from the system's package manager."));
+        t_->rig.hid->stopWorker();
+    }
+
 private:
     struct Fixture {
         ScratchDir scratch;

@@ -24,6 +24,7 @@ private slots:
     void writesTheOldProgramsForm();
     void applicationConfiguration();
     void resetApconfig();
+    void firstStartLanguageFollowsTheDesktop();
     void nameLists();
     void defaultProfilePages();
     void damagedProfilesReadAsDefaults();
@@ -128,6 +129,20 @@ void SettingsFilesTest::resetApconfig() {
     store.replaceAppConfig(z718::kAppConfigFactoryPath);
     QVERIFY(!QFile::exists(z718::kAppConfigPath));
     QCOMPARE(z718::appconfig::profileNumber(store.appConfig()).toInt(), 0);
+}
+
+void SettingsFilesTest::firstStartLanguageFollowsTheDesktop() {
+    ScratchDir scratch;
+    QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
+    // Only the first start chooses: a later desktop language does not undo the saved choice.
+    for (const auto& [desktop, chosen] :
+         {std::pair{"zh_TW", "ChineseSimplified"}, std::pair{"en_GB", "ChineseSimplified"}}) {
+        z718::appconfig::chooseFirstLanguage(config, QLocale(QString::fromLatin1(desktop)));
+        QCOMPARE(z718::appconfig::language(config).toString(), QString::fromLatin1(chosen));
+    }
+    config.remove("common/language");
+    z718::appconfig::chooseFirstLanguage(config, QLocale(QStringLiteral("de_DE")));
+    QCOMPARE(z718::appconfig::language(config).toString(), QStringLiteral("English"));
 }
 
 void SettingsFilesTest::nameLists() {

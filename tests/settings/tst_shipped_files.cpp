@@ -45,15 +45,19 @@ void ShippedFilesTest::everyProfileHoldsTheFactorySettings() {
 
 void ShippedFilesTest::configurationNameListsAndFolders() {
     QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
-    QCOMPARE(z718::appconfig::language(config).toString(), QStringLiteral("English"));
     QCOMPARE(config.value("common/name").toString(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
     QCOMPARE(config.value("common/product_name").toStringList().size(), 2);
     QCOMPARE(z718::appconfig::profileNumber(config).toInt(), 0);
     QCOMPARE(z718::appconfig::deviceEntries(config), QVariantList{8});
-    QFile factory(z718::kAppConfigFactoryPath);
-    QFile current(z718::kAppConfigPath);
-    QVERIFY(factory.open(QIODevice::ReadOnly) && current.open(QIODevice::ReadOnly));
-    QCOMPARE(factory.readAll(), current.readAll());
+    // The factory copy matches, apart from the language that a first start saves.
+    QSettings factory(z718::kAppConfigFactoryPath, QSettings::IniFormat);
+    QVERIFY(!z718::appconfig::language(factory).isValid());
+    QStringList keys = config.allKeys();
+    keys.removeAll(QStringLiteral("common/language"));
+    QCOMPARE(factory.allKeys(), keys);
+    for (const QString& key : factory.allKeys()) {
+        QCOMPARE(factory.value(key), config.value(key));
+    }
 
     QCOMPARE(z718::namelists::read(2), (QVariantList{"Standard0", "listpadguard"}));
     QVERIFY(QFileInfo(QStringLiteral("./modules/gun/gunData.bin")).isFile());
