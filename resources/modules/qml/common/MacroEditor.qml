@@ -106,7 +106,7 @@ DialogFrame {
             return
         const fault = Number(view.macroNameFault(newName))
         if (fault !== 0) {
-            macroPanel.refuseRename(index, macroEditorLang[24 + fault] || nameFaultLang[fault - 1])
+            macroPanel.refuseEdit(index, macroEditorLang[24 + fault] || nameFaultLang[fault - 1])
             return
         }
         view.modifyMacroName(names[index], newName)
