@@ -294,17 +294,24 @@ SceneUser {
             { tag: "separator", keys: ["a", Qt.Key_Slash, "b"], why: "Not allowed: / \\ : * ? \" < > |" },
             { tag: "too long", keys: ["x".repeat(245)], why: "Name too long" },
             { tag: "device name", keys: ["CON"], why: "Not usable as a file name" },
-            { tag: "Chinese", keys: [], why: "请输入名称", chinese: true }
+            { tag: "Chinese", keys: [], why: "请输入名称", chinese: true },
+            // A language file copied before these texts existed.
+            { tag: "older Chinese file", keys: [], why: "Enter a name", chinese: true, texts: 25 }
         ]
     }
 
     function test_aNameNoFileCanHoldIsRefused(data) {
+        const language = "../i18n/lang_025044.ini"
         if (data.chinese)
             scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
+        if (data.texts)
+            verify(scene.writeSetting(language, "macroEditor/total", data.texts))
         savedMatrix = keyMatrix()
         ui_View.setMacroKey(3, "Fast")
         startWith([["Fast", ["1,A", "2,A"]]])
         scene.writeSetting("apConfig.bin", "common/language", "English")
+        if (data.texts)
+            scene.writeSetting(language, "macroEditor/total", 29)
         doubleClickOn("macroRow0")
         scene.key(Qt.Key_A, Qt.ControlModifier)
         scene.key(Qt.Key_Backspace)

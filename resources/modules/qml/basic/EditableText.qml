@@ -11,7 +11,8 @@ Item {
     property string text
     property alias validator: input.validator
     readonly property bool editing: input.visible
-    // Why the text in the field was refused; empty while nothing is.
+    // Why the text in the field was refused, and that text, while the field is open on it.
+    property bool refused: false
     property string note
     property string refusedText
 
@@ -19,7 +20,7 @@ Item {
 
     // Edits `initialText`, or the shown text when none is given.
     function startEdit(initialText) {
-        note = ""
+        refused = false
         input.text = initialText ?? text
         input.visible = true
         input.forceActiveFocus()
@@ -31,19 +32,20 @@ Item {
             return
         input.visible = false
         const given = input.text
-        const refusedAgain = note !== "" && given === refusedText
-        note = ""
+        const refusedAgain = refused && given === refusedText
+        refused = false
         if (!refusedAgain)
             committed(given)
     }
 
     function cancelEdit() {
         input.visible = false
-        note = ""
+        refused = false
     }
 
     // Opens the field again on the refused text, saying why.
     function refuse(reason: string) {
+        refused = true
         refusedText = input.text
         note = reason
         input.visible = true
@@ -91,7 +93,7 @@ Item {
         y: editable.height
         width: Math.max(editable.width, noteText.implicitWidth + 8)
         height: noteText.implicitHeight + 4
-        visible: input.visible && editable.note !== ""
+        visible: input.visible && editable.refused
         color: "#3a1a1a"
         border.color: "#d04040"
 

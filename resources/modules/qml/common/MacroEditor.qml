@@ -16,10 +16,11 @@ DialogFrame {
         "Stop Record", "Rec Time", "루프 타이머", "New", "Delete", "OK", "Cancel", "Delete",
         "Insert Left Button", "Insert Middle Button", "Insert Right Button", "Insert Delay",
         "기본 지연시간", "Insert Action", "Mouse/Keyboard Action", "Delay Action", "Insert",
-        "Insert Before", "Insert After", "", "Enter a name", "Name too long",
+        "Insert Before", "Insert After", ""]
+    // Why a name is refused, by view.macroNameFault's numbers 1 to 4. A language file gives
+    // them as macroEditorLang's entries 25 to 28; an older file without them leaves these.
+    readonly property var nameFaultLang: ["Enter a name", "Name too long",
         "Not allowed: / \\ : * ? \" < > |", "Not usable as a file name"]
-    // Where the reasons a macro name is refused start, by view.macroNameFault's numbers.
-    readonly property int nameFaultTexts: 24
     readonly property alias isInputting: recordPanel.isInputting
     property alias isInsertting: insertPanel.isInsertting
     property alias isInsertEnd: insertPanel.isInsertEnd
@@ -109,7 +110,7 @@ DialogFrame {
             return
         const fault = Number(view.macroNameFault(newName))
         if (fault !== 0) {
-            macroPanel.refuseEdit(index, macroEditorLang[nameFaultTexts + fault] ?? "")
+            macroPanel.refuseEdit(index, macroEditorLang[24 + fault] || nameFaultLang[fault - 1])
             return
         }
         view.modifyMacroName(names[index], newName)
