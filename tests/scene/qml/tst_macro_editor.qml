@@ -213,7 +213,6 @@ SceneUser {
         feedKey(keyA, true)
         tryVerify(() => actionRows().length === 3)
         clickAgainOn("recordButton")
-        const delay = Number(actionRows()[1].slice(2))
         clickOn("macroEditorClose")
         // The middle button plays it once per press.
         clickOn("keyRow2")
@@ -227,11 +226,8 @@ SceneUser {
         virtualInput.feedMouse(0x0208, 500, 300)
         tryVerify(() => playedKeys().length >= 2)
         compare(playedKeys(), ["A down", "A up"])
-        const played = virtualInput.delivered().filter(event => !event.mouse && event.injected)
-        // Never sooner than recorded. A busy machine can make it later by any amount; the
-        // engine's own tests count the ticks of a delay.
-        const spacing = played[1].time - played[0].time
-        verify(spacing >= delay, spacing + " ms for a delay of " + delay)
+        // How long the delay holds is counted in ticks by the engine's tests: on a wall clock a
+        // late tick before it shortens it, and a busy machine lengthens it by any amount.
     }
 
     function test_loopCountSavesWhenItsFieldLosesFocus() {
