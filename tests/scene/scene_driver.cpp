@@ -291,6 +291,5 @@ QString SceneDriver::readText(const QString& path) const {
 }
 
 QString SceneDriver::activationRecord(const QStringList& wire) const {
-    return z718::test::activationRecord(host_.program()->view()->settings().currentProfile(),
-                                        wire);
+    return z718::test::activationRecord(host_.program()->view()->settings().currentProfile(), wire);
 }

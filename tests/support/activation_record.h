@@ -65,8 +65,8 @@ inline QString activationRecord(QSettings& profile, const QStringList& wire) {
         stored << QStringLiteral("%1=[%2]").arg(k).arg(v.toStringList().join(','));
     }
     for (const char* key : {"cursorSpeed_Q7", "verticalScrollLines_Q7", "doubleClickSpeed_Q7"}) {
-        stored << QStringLiteral("%1=%2").arg(key, profile.value(QStringLiteral("sensor/") + key)
-                                                       .toString());
+        stored << QStringLiteral("%1=%2").arg(
+            key, profile.value(QStringLiteral("sensor/") + key).toString());
     }
     out << QStringLiteral("stored: ") + stored.join(' ');
     return out.join('\n');

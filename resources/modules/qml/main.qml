@@ -32,6 +32,7 @@ Item {
     // The program's objects, handed to the pages once the program has registered them.
     property var view: null
     property var device: null
+    readonly property var keyTable: view ? view.keyTable : null
     property bool isProtected: false
     property bool profileChanged: false
 
@@ -56,10 +57,8 @@ Item {
         gunControl.init()
         profilePage.init()
         keyMenu.init()
-        keyMatrixPanel.init(false)
-        pointerSpeedPanel.init(false)
-        doubleClickPanel.init(false)
-        scrollPanel.init(false)
+        // The buttons only: the pointer settings stay as the system has them.
+        view.activateProfile(profileNo, false)
     }
 
     function run() {
@@ -131,11 +130,17 @@ Item {
         keyMatrixPanel.refreashUI(true)
     }
 
-    function reloadPanels(isSendData) {
-        keyMatrixPanel.init(isSendData)
-        pointerSpeedPanel.init(isSendData)
-        doubleClickPanel.init(isSendData)
-        scrollPanel.init(isSendData)
+    // Applies the current profile again, with its pointer settings when `applyPointer`.
+    function reloadPanels(applyPointer) {
+        view.activateProfile(profilePage.profileNo, applyPointer)
+    }
+
+    // A profile was applied: the panels show it.
+    function rereadPanels() {
+        keyMatrixPanel.init()
+        pointerSpeedPanel.init()
+        doubleClickPanel.init()
+        scrollPanel.init()
     }
 
     function showDialog(dialog) {
@@ -169,6 +174,14 @@ Item {
         if (scrollPanel.isNeedSave) {
             scrollPanel.isNeedSave = false
             view.setVerticalScrollLines(scrollPanel.lines)
+        }
+    }
+
+    Connections {
+        target: shell.view
+        function onProfileActivated(profile: int) {
+            profilePage.profileNo = profile
+            shell.rereadPanels()
         }
     }
 
@@ -242,12 +255,11 @@ Item {
             id: keyMatrixPanel
             objectName: "keyMatrixPanel"
             view: shell.view
-            keyTable: keyTable
+            keyTable: shell.keyTable
             language: shell.language
             selectGunName: gunControl.selectGunName
             selectKey: mousePicture.selectKey
             onClickFrame: shell.focusControl()
-            onMacroUpload: function(row, name) { macroEditor.sendMacro(row, name) }
             onClickKeyMatrix: function(row) { shell.openKeyMenu(row) }
             onEnterBtn: function(row) { shell.pointAtButton(row) }
             onLeaveBtn: shell.pointAtButton(-1)
@@ -381,8 +393,7 @@ Item {
         id: macroEditor
         objectName: "macroEditor"
         view: shell.view
-        device: shell.device
-        keyTable: keyTable
+        keyTable: shell.keyTable
         onCloseUI: mask.visible = false
         onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
         onMacroRenamed: keyMatrixPanel.refreashUI(true)
@@ -419,6 +430,7 @@ Item {
         id: profilePage
         objectName: "profilePage"
         view: shell.view
+        profiles: shell.view ? shell.view.profiles : null
         language: shell.language
         mainLang: shell.mainLang
         onProfileLoaded: shell.reloadPanels(true)
@@ -426,7 +438,6 @@ Item {
             if (tmpProfileNo === profilePage.profileNo)
                 return
             profilePage.profileNo = tmpProfileNo
-            shell.view.ui_02H_SetCurrentProfile(tmpProfileNo)
             shell.profileChanged = true
             shell.reloadPanels(false)
         }
@@ -444,7 +455,7 @@ Item {
         id: singleKeyDialog
         objectName: "singleKeyDialog"
         macroKeyLang: macroKeyDialog.macroKeyLang
-        keyTable: keyTable
+        keyTable: shell.keyTable
         onKeyAssigned: function(code) { shell.assignToSelectedButton(0, 0, code, 0) }
         onCloseSure: {
             shell.closeDialog(singleKeyDialog)
@@ -475,9 +486,7 @@ Item {
         onAccepted: {
             shell.closeDialog(resetDialog)
             shell.view.resetProfile(profilePage.profileNo)
-            keyMatrixPanel.init(true)
-            pointerSpeedPanel.init(true)
-            scrollPanel.init(true)
+            shell.reloadPanels(true)
         }
         onRejected: shell.closeDialog(resetDialog)
     }
@@ -488,10 +497,5 @@ Item {
         x: 834
         y: 38
         onUpdateChosen: shell.view.openUpdateExe()
-    }
-
-    KeyTable {
-        id: keyTable
-        objectName: "keyTable"
     }
 }

@@ -30,7 +30,7 @@ SceneUser {
     // profile goes back first: a remapped left button would keep the clicks from the window.
     function cleanup() {
         ui_View.resetProfile(Number(ui_View.getProfile()))
-        scene.find("keyMatrixPanel").init(true)
+        ui_View.activateProfile(Number(ui_View.getProfile()), false)
         for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel"]) {
             if (shown(name))
                 clickOn(name)

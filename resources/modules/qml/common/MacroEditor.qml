@@ -10,7 +10,6 @@ DialogFrame {
 
     // The program's view and device link, and the key table naming keys and buttons.
     property var view: null
-    property var device: null
     property var keyTable: null
     property var macroEditorLang: ["메크로 메니저", "메크로", "순서", "Options", "Start Record",
         "Stop Record", "Rec Time", "루프 타이머", "New", "Delete", "OK", "Cancel", "Delete",
@@ -159,13 +158,14 @@ DialogFrame {
             sendMacro(MacroActions.toInteger(users[i]), name)
     }
 
-    // Loads macro `name` into the playback slot of `button`.
+    // Loads macro `name` into the playback slot of `button`. A profile switch loads its
+    // macros without the editor, so the loop count field keeps the selected macro's count.
     function sendMacro(button, name) {
         const lines = view.loadMacroIni(name)
         if (lines.length === 0)
             return
         recordPanel.loopCountField.text = String(MacroActions.toInteger(lines[lines.length - 1]))
-        device.hidSetMacro(button, MacroActions.playbackList(lines, key => keyTable.keyCode(key)))
+        view.uploadMacro(button, name)
     }
 
     // --- recording ---
