@@ -1,6 +1,8 @@
 #include "engine/action_engine.h"
 
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 #include "engine/key_tables.h"
 #include "platform/tick_clock.h"
@@ -72,6 +74,7 @@ void ActionEngine::run(const std::atomic<bool>& running) {
         }
         tick();
     }
+    releaseEverything();
 }
 
 bool ActionEngine::park(const std::atomic<bool>& running) {
@@ -90,8 +93,12 @@ bool ActionEngine::queuesIdle() const {
 }
 
 void ActionEngine::tick() {
-    if (events_.countDown()) {
+    const int windowsKey = events_.windowsKeyDue();
+    if (windowsKey & MySafeQueue::kWindowsPress) {
         queueAction(kWindowsKeyVk);  // the Windows key pressed alone, held back so far
+    }
+    if (windowsKey & MySafeQueue::kWindowsRelease) {
+        queueAction(kWindowsKeyVk | kReleaseWord);  // its real release, kept behind the press
     }
     if (const auto event = events_.pop()) {
         dispatch(*event);
@@ -112,18 +119,28 @@ void ActionEngine::tick() {
 
 void ActionEngine::dispatch(int event) {
     const int index = event & 0x7F;
-    const bool release = event & kButtonReleased;
-    if (!release && repeatMode_ == kRepeatUntilNextPress) {
+    if (event & kButtonReleased) {
+        releaseButton(index);
+    } else if (repeatMode_ == kRepeatUntilNextPress) {
         stopMacro();  // this press only ends the looping macro
-        return;
+    } else {
+        pressButton(event, index);
     }
+}
+
+void ActionEngine::pressButton(int event, int index) {
     const KeyEntry entry = matrix_.entry(index);
-    const uint32_t r = release ? kReleaseWord : 0;
+    PressRecord& record = presses_[index];
+    const auto press = [&](uint32_t word) {
+        if (queueAction(word) && record.count < int(record.codes.size())) {
+            record.codes[record.count++] = word;
+        }
+    };
     switch (entry.type) {
         case kKeysFunction:
             for (const uint8_t usage : {entry.b1, entry.b2, entry.b3}) {
                 if (usage != 0) {
-                    queueAction(r | usageToVk(usage));
+                    press(usageToVk(usage));
                 }
             }
             break;
@@ -131,24 +148,22 @@ void ActionEngine::dispatch(int event) {
             for (const ButtonOutput& output : kMouseFunctions) {
                 if (output.b2 == entry.b2) {
                     for (int i = 0; i < output.count; ++i) {
-                        queueAction(r | output.words[i]);
+                        press(output.words[i]);
                     }
                 }
             }
             break;
         case kMediaFunction:
             for (const uint8_t vk : mediaKeyVks(entry.b2)) {
-                queueAction(r | vk);
+                press(vk);
             }
             break;
         case kMacroFunction:
-            dispatchMacro(event, index, entry, release);
+            pressMacro(event, index, entry);
             break;
         case kTripleClickFunction:
-            if (!release) {
-                for (const uint32_t word : kTripleClick) {
-                    queueAction(word);
-                }
+            for (const uint32_t word : kTripleClick) {
+                queueAction(word);
             }
             break;
         default:  // no action, or an unknown type: the button is just swallowed
@@ -156,7 +171,20 @@ void ActionEngine::dispatch(int event) {
     }
 }
 
-void ActionEngine::queueAction(uint32_t word) {
+void ActionEngine::releaseButton(int index) {
+    PressRecord& record = presses_[index];
+    for (int i = 0; i < record.count; ++i) {
+        queueAction(record.codes[i] | kReleaseWord);
+    }
+    if (heldBack_[index]) {
+        releasedEarly_[index] = true;  // its macro, once started, ends at once
+    } else if (record.startedMacro && macroOwner_ == index && repeatMode_ == kRepeatWhileHeld) {
+        stopMacro();
+    }
+    record = {};
+}
+
+bool ActionEngine::queueAction(uint32_t word) {
     const size_t code = word & 0xFF;
     const bool release = word & kReleaseWord;
     const int free = MyQueue::kLimit - actionQueue_.write - reservedActions_;
@@ -165,28 +193,31 @@ void ActionEngine::queueAction(uint32_t word) {
         --reservedActions_;
     } else if (!release && !heldActions_[code]) {
         if (free < 2) {  // this press and, later, its release
-            return;
+            return false;
         }
         heldActions_[code] = true;
         ++reservedActions_;
     } else if (free < 1) {
-        return;
+        return false;
     }
-    actionQueue_.append(word);
+    return actionQueue_.append(word);
 }
 
-void ActionEngine::dispatchMacro(int event, int index, const KeyEntry& entry, bool release) {
-    if (release) {
-        if (repeatMode_ == kRepeatWhileHeld) {
-            stopMacro();
-        }
-        return;
-    }
+void ActionEngine::pressMacro(int event, int index, const KeyEntry& entry) {
     if (macroQueue_.playing()) {
-        events_.push(event);  // retried on later ticks until the playing macro ends
+        // Retried on later ticks until the playing macro ends; dropped when the ring is full.
+        heldBack_[index] = events_.requeue(event);
+        releasedEarly_[index] = releasedEarly_[index] && heldBack_[index];
         return;
     }
+    const bool releasedEarly = releasedEarly_[index];
+    heldBack_[index] = releasedEarly_[index] = false;
     loadMacro(index, entry.b1);
+    macroOwner_ = index;
+    presses_[index].startedMacro = !releasedEarly;
+    if (releasedEarly && repeatMode_ == kRepeatWhileHeld) {
+        stopMacro();
+    }
 }
 
 void ActionEngine::loadMacro(int slot, int32_t repeatMode) {
@@ -195,8 +226,29 @@ void ActionEngine::loadMacro(int slot, int32_t repeatMode) {
     stop_ = false;
     macroQueue_.restart();
     macroQueue_.repeat = static_cast<int32_t>(words[0] * 256 + words[1]);
+    // A slot holds more words than the queue. The part kept is cut where the next word would
+    // leave no place for the releases of what the kept part pressed, and those releases end it.
+    std::vector<uint32_t> open;  // codes pressed and not yet released, in press order
     for (int i = 2; i < MacroSlots::kWords && words[i] != 0; ++i) {
-        macroQueue_.append(words[i]);
+        const uint32_t word = words[i];
+        const uint32_t code = word & 0xFF;
+        const bool key = !(word & kDelayWord);
+        const auto opened = std::find(open.begin(), open.end(), code);
+        const int free = MyQueue::kLimit - macroQueue_.write - int(open.size());
+        if (key && (word & kReleaseWord) && opened != open.end()) {
+            open.erase(opened);  // its place was kept
+        } else if (key && !(word & kReleaseWord) && opened == open.end()) {
+            if (free < 2) {
+                break;
+            }
+            open.push_back(code);
+        } else if (free < 1) {
+            break;
+        }
+        macroQueue_.append(word);
+    }
+    for (auto code = open.rbegin(); code != open.rend(); ++code) {
+        macroQueue_.append(*code | kReleaseWord);
     }
 }
 
@@ -205,6 +257,7 @@ void ActionEngine::stopMacro() {
     macroQueue_.repeat = 1;
     stop_ = true;
     repeatMode_ = kRepeatCounted;
+    macroOwner_ = -1;
 }
 
 void ActionEngine::step(MyQueue& queue, int& remaining) {
@@ -235,8 +288,11 @@ void ActionEngine::perform(uint32_t word, MyQueue& queue, int& remaining) {
         queue.wait = 1;
         return;
     }
-    const bool release = word & kReleaseWord;
-    const uint32_t code = word & ~kReleaseWord;
+    inject(word & ~kReleaseWord, word & kReleaseWord);
+}
+
+void ActionEngine::inject(uint32_t code, bool release) {
+    down_[code & 0xFF] = !release;
     for (const MouseFlags& button : kMouseFlags) {
         if (button.code == code) {
             injector_.mouseEvent(release ? button.up : button.down);
@@ -244,6 +300,32 @@ void ActionEngine::perform(uint32_t word, MyQueue& queue, int& remaining) {
         }
     }
     injector_.keybdEvent(static_cast<uint8_t>(code & 0xFF), 0, release ? win::kKeyEventKeyUp : 0);
+}
+
+void ActionEngine::releaseEverything() {
+    // The worker stops when the mouse goes away (or the program ends). The real releases then
+    // pass straight to the system, so nothing the engine pressed may stay down, and nothing
+    // half-played may wait for the next worker: unlike a plain stop, everything is let go.
+    for (uint32_t code = 0; code < down_.size(); ++code) {
+        if (down_[code]) {
+            inject(code, true);
+        }
+    }
+    events_.clear();
+    for (MyQueue* queue : {&actionQueue_, &macroQueue_}) {
+        queue->restart();
+        queue->repeat = 1;
+        queue->wait = 0;
+    }
+    actionRemaining_ = macroRemaining_ = 0;
+    repeatMode_ = kRepeatCounted;
+    stop_ = false;
+    heldActions_.reset();
+    reservedActions_ = 0;
+    presses_ = {};
+    heldBack_.reset();
+    releasedEarly_.reset();
+    macroOwner_ = -1;
 }
 
 }  // namespace z718

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <bitset>
 #include <cstdint>
@@ -63,19 +64,35 @@ public:
     // Tests use it to land an event in that very moment.
     void setBeforePark(std::function<void()> callback) { beforePark_ = std::move(callback); }
 
+    // Lets go of everything: injects the release of every key and button it pressed and not
+    // yet released, and forgets what waits in its queues. run() ends with it.
+    void releaseEverything();
+
     bool stopping() const { return stop_; }
     uint64_t ticks() const { return ticks_.load(); }
 
 private:
+    // What a press did, so that its release undoes exactly that, whatever the table says by
+    // then: the codes it pressed, and whether it started a while-held macro.
+    struct PressRecord {
+        std::array<uint32_t, 4> codes{};
+        int count = 0;
+        bool startedMacro = false;
+    };
+    static constexpr int kButtons = 128;
+
     void dispatch(int event);
+    void pressButton(int event, int index);
+    void releaseButton(int index);
     // Appends to the action queue. A full queue drops new words, but never the release of a
-    // press it took: each such press keeps a place free for its release.
-    void queueAction(uint32_t word);
-    void dispatchMacro(int event, int index, const KeyEntry& entry, bool release);
+    // press it took: each such press keeps a place free for its release. False when dropped.
+    bool queueAction(uint32_t word);
+    void pressMacro(int event, int index, const KeyEntry& entry);
     void loadMacro(int slot, int32_t repeatMode);
     void stopMacro();
     void step(MyQueue& queue, int& remaining);
     void perform(uint32_t word, MyQueue& queue, int& remaining);
+    void inject(uint32_t code, bool release);
     bool park(const std::atomic<bool>& running);
 
     MySafeQueue& events_;
@@ -92,6 +109,11 @@ private:
     bool stop_ = false;
     std::bitset<256> heldActions_;  // codes pressed through the action queue, not yet released
     int reservedActions_ = 0;
+    std::array<PressRecord, kButtons> presses_{};
+    std::bitset<kButtons> heldBack_;       // macro presses waiting for the playing macro to end
+    std::bitset<kButtons> releasedEarly_;  // ... whose button was released meanwhile
+    int macroOwner_ = -1;                  // the button whose press loaded the playing macro
+    std::bitset<256> down_;                // codes injected down and not yet up
     std::atomic<uint64_t> ticks_{0};
     std::function<void()> beforePark_;
 };

@@ -1,5 +1,7 @@
 #include "engine/queues.h"
 
+#include <utility>
+
 namespace {
 constexpr int kReleaseBit = 0x80;
 constexpr int kButtonBits = 0x7F;
@@ -41,23 +43,55 @@ std::optional<int> MySafeQueue::pop() {
     return event;
 }
 
+bool MySafeQueue::requeue(int event) {
+    std::lock_guard lock(mutex_);
+    const int waiting = (tail_ - head_ + kRingSize) % kRingSize;
+    if (waiting + reserved_ >= kRingSize - 1) {
+        return false;
+    }
+    ring_[tail_] = event;
+    tail_ = (tail_ + 1) % kRingSize;
+    return true;
+}
+
 void MySafeQueue::setCountdown(int ticks) {
     {
         // Under the lock, so a worker between its last look and its wait cannot miss it.
         std::lock_guard lock(mutex_);
-        countdown_.store(ticks);
+        countdown_ = ticks;
     }
     if (ticks != 0) {
         wakeUp_.notify_one();
     }
 }
 
-bool MySafeQueue::countDown() {
-    int current = countdown_.load();
-    // The hooks may reset it to 0 meanwhile (the D of the chord came): never count below 0.
-    while (current != 0 && !countdown_.compare_exchange_weak(current, current - 1)) {
+void MySafeQueue::releaseWindowsKey() {
+    {
+        std::lock_guard lock(mutex_);
+        if (countdown_ != 0) {
+            countdown_ = 0;
+            windowsDue_ |= kWindowsPress;
+        }
+        windowsDue_ |= kWindowsRelease;
     }
-    return current == 1;
+    wakeUp_.notify_one();
+}
+
+int MySafeQueue::windowsKeyDue() {
+    std::lock_guard lock(mutex_);
+    if (countdown_ != 0 && --countdown_ == 0) {
+        windowsDue_ |= kWindowsPress;
+    }
+    return std::exchange(windowsDue_, 0);
+}
+
+void MySafeQueue::clear() {
+    std::lock_guard lock(mutex_);
+    head_ = tail_ = 0;
+    held_.reset();
+    reserved_ = 0;
+    countdown_ = 0;
+    windowsDue_ = 0;
 }
 
 bool MySafeQueue::parkWhileEmpty(const std::atomic<bool>& running) {

@@ -10,8 +10,8 @@
 #include <optional>
 
 // The event queue between the hooks and the worker: a ring of 12 button events (so at most 11
-// wait) and the countdown of a held-back Windows-key press. Push and pop take the ring's lock;
-// the countdown is atomic because the hooks set it while the worker counts it down.
+// wait) and the countdown of a held-back Windows-key press. Everything here is under one lock:
+// the hooks write it while the worker reads it.
 // A full ring drops new events, but never the release of a press it took: every press taken
 // keeps a place free for its release, so no replayed button or key stays down. A worker with
 // nothing to do parks here until an event, a countdown or a wake() comes.
@@ -25,10 +25,24 @@ public:
     // False when the ring is full and the event is dropped.
     bool push(int event);
     std::optional<int> pop();
+    // The worker puts back an event it cannot handle yet; its release's place was kept when
+    // it first came. False when the ring is full and the event is dropped.
+    bool requeue(int event);
+
+    // Bits of windowsKeyDue().
+    static constexpr int kWindowsPress = 1;
+    static constexpr int kWindowsRelease = 2;
 
     void setCountdown(int ticks);
-    // Counts a running countdown down by one; true when this call brought it to zero.
-    bool countDown();
+    // The real release of a held-back Windows key whose replayed press has not reached the
+    // system yet: the engine replays the release after the press (at once if still counting).
+    void releaseWindowsKey();
+    // Worker, once a tick: counts a running countdown down by one and returns what of the
+    // held-back Windows key is due now (kWindowsPress, kWindowsRelease, in that order).
+    int windowsKeyDue();
+
+    // Forgets every waiting event and the held-back Windows key.
+    void clear();
 
     // Worker side: returns false at once when an event waits or a countdown runs; otherwise
     // blocks until one does or `running` turns false, and returns true.
@@ -37,10 +51,11 @@ public:
     void wake();
 
 private:
-    bool empty() const { return head_ == tail_ && countdown_.load() == 0; }
+    bool empty() const { return head_ == tail_ && countdown_ == 0 && windowsDue_ == 0; }
 
-    std::atomic<int> countdown_{0};
     std::mutex mutex_;
+    int countdown_ = 0;
+    int windowsDue_ = 0;
     std::condition_variable wakeUp_;
     std::array<int32_t, kRingSize> ring_{};
     int head_ = 0;

@@ -1,6 +1,7 @@
 #include "hooks/hook_procedures.h"
 
 #include <QDebug>
+#include <utility>
 
 #include "hooks/vk_usage_table.h"
 
@@ -11,15 +12,16 @@ namespace {
 enum class ChordAction {
     Pass,
     Swallow,
-    HoldWindowsKey,  // keep the press back until D comes or the engine's countdown runs out
-    ResetAndPass,
-    DPressed,  // starts the chord when it comes within the window
+    HoldWindowsKey,   // keep the press back until D comes or the engine's countdown runs out
+    WindowsReleased,  // passes, unless its held-back press is not through yet
+    DPressed,         // starts the chord when it comes within the window
     ChordReleased,
 };
 
 // Hardware scan codes; injected keys carry 0 and never take part in the chord.
 constexpr uint32_t kWindowsScan = 0x5B;
 constexpr uint32_t kDScan = 0x20;
+constexpr uint32_t kWindowsVk = 0x5B;
 constexpr int kSixthButton = 5;
 
 struct ChordRow {
@@ -36,8 +38,8 @@ constexpr ChordRow kChordRows[] = {
     {kWindowsScan, false, HookProcedures::kChordIdle, HoldWindowsKey},
     {kWindowsScan, false, HookProcedures::kChordWindowsHeld, Pass},
     {kWindowsScan, false, HookProcedures::kChordActive, Swallow},
-    {kWindowsScan, true, HookProcedures::kChordIdle, ResetAndPass},
-    {kWindowsScan, true, HookProcedures::kChordWindowsHeld, ResetAndPass},
+    {kWindowsScan, true, HookProcedures::kChordIdle, WindowsReleased},
+    {kWindowsScan, true, HookProcedures::kChordWindowsHeld, WindowsReleased},
     {kWindowsScan, true, HookProcedures::kChordActive, ChordReleased},
     {kDScan, false, HookProcedures::kChordWindowsHeld, DPressed},
     {kDScan, false, HookProcedures::kChordActive, Swallow},
@@ -84,6 +86,9 @@ bool HookProcedures::keyboard(int /*nCode*/, const platform::KeyboardHookEvent& 
     if (!workerRunning()) {
         return false;
     }
+    if (event.vkCode == kWindowsVk && !up && (event.flags & win::kLlkhfInjected) != 0) {
+        windowsReplayPending_ = false;  // the engine's replay of the held-back press is through
+    }
     return handleChord(event, up);
 }
 
@@ -97,10 +102,17 @@ bool HookProcedures::handleChord(const platform::KeyboardHookEvent& event, bool 
             chordTime_ = event.time;
             chordState_ = kChordWindowsHeld;
             targets_.events->setCountdown(kWindowsKeyDelayTicks);
+            windowsReplayPending_ = true;
             return true;
-        case ResetAndPass:
+        case WindowsReleased:
             resetChord();
-            return false;
+            if (!std::exchange(windowsReplayPending_, false)) {
+                return false;
+            }
+            // Passed now, the release would overtake the press still to be replayed and leave
+            // the Windows key held: the engine replays the release after the press instead.
+            targets_.events->releaseWindowsKey();
+            return true;
         case DPressed:
             if (event.time - chordTime_ >= kChordWindowMs) {
                 resetChord();
@@ -108,6 +120,7 @@ bool HookProcedures::handleChord(const platform::KeyboardHookEvent& event, bool 
             }
             chordState_ = kChordActive;
             targets_.events->setCountdown(0);
+            windowsReplayPending_ = false;
             pushEvent(kSixthButton);
             qDebug("Win+D Down");
             return true;

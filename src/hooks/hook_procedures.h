@@ -50,6 +50,7 @@ private:
     HookTargets targets_;
     int32_t chordState_ = kChordIdle;
     uint32_t chordTime_ = 0;
+    bool windowsReplayPending_ = false;  // a held-back Windows press not yet replayed
 };
 
 }  // namespace z718

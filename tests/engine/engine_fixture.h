@@ -88,6 +88,21 @@ struct EngineRig {
         return all;
     }
 
+    // "key A2 down", "left up".
+    static QString describe(const platform::PortableInput::Delivered& d) {
+        static const std::pair<uint32_t, const char*> kButtons[] = {
+            {win::kWmLButtonDown, "left down"},   {win::kWmLButtonUp, "left up"},
+            {win::kWmRButtonDown, "right down"},  {win::kWmRButtonUp, "right up"},
+            {win::kWmMButtonDown, "middle down"}, {win::kWmMButtonUp, "middle up"},
+        };
+        for (const auto& [message, name] : kButtons) {
+            if (d.mouse && d.message == message) {
+                return QLatin1String(name);
+            }
+        }
+        return QString::asprintf("key %02X %s", d.code, d.message == win::kWmKeyUp ? "up" : "down");
+    }
+
 private:
     bool feedButton(int button, bool up) {
         static constexpr uint32_t kMessages[][3] = {
@@ -103,19 +118,6 @@ private:
             return up ? windows : input.feedKey(0x44, 0x20, false, clock_ + 5) || windows;
         }
         return input.feedMouse(kMessages[button][up ? 1 : 0], 0, 0, kMessages[button][2], clock_);
-    }
-    static QString describe(const platform::PortableInput::Delivered& d) {
-        static const std::pair<uint32_t, const char*> kButtons[] = {
-            {win::kWmLButtonDown, "left down"},   {win::kWmLButtonUp, "left up"},
-            {win::kWmRButtonDown, "right down"},  {win::kWmRButtonUp, "right up"},
-            {win::kWmMButtonDown, "middle down"}, {win::kWmMButtonUp, "middle up"},
-        };
-        for (const auto& [message, name] : kButtons) {
-            if (d.mouse && d.message == message) {
-                return QLatin1String(name);
-            }
-        }
-        return QString::asprintf("key %02X %s", d.code, d.message == win::kWmKeyUp ? "up" : "down");
     }
 
     uint32_t clock_ = 1000;

@@ -36,6 +36,10 @@ private slots:
     void burstsLeaveNothingHeld_data();
     void burstsLeaveNothingHeld();
     void sharedTablesStartContentsAndWrites();
+    void releaseUndoesWhatItsPressDid();
+    void heldBackWhileHeldMacroEndsWithItsEarlyRelease();
+    void longMacroIsCutOnlyAfterReleasingWhatItPressed();
+    void stoppedWorkerLetsGoOfEverythingItHolds();
 };
 
 void TestActionEngine::entriesPlayTheirActions_data() {
@@ -233,6 +237,104 @@ void TestActionEngine::sharedTablesStartContentsAndWrites() {
     QVERIFY(!macros.write(6, shorter));
     QVERIFY(!macros.write(1, std::vector<uint32_t>(MacroSlots::kWords + 1, 1)));
     QCOMPARE(macros.read(1)[2], 0x42u);
+}
+
+// Whatever the table says by the time of the release, the release lets go of exactly what
+// the press pressed, and a while-held macro stops only for the release of its own button.
+void TestActionEngine::releaseUndoesWhatItsPressDid() {
+    EngineRig rig;
+    rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
+    rig.press(1);
+    rig.ticks(3);
+    rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
+    rig.release(1);
+    QCOMPARE(rig.ticks(4), (QStringList{"4 key A2 up", "5 key 43 up"}));
+
+    const uint32_t words[] = {0, 1, 0x41, kDelay | 3, 0x141, kDelay | 3, 0};
+    QVERIFY(rig.macros.write(5, words));
+    rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
+    rig.assign(2, {kMacroFunction, kRepeatWhileHeld, 0, 0});
+    rig.press(5);
+    rig.ticks(2);
+    rig.release(2);  // not the button that started it
+    QVERIFY(ticksOf(rig.ticks(40), "key 41 down").size() >= 3);
+    rig.release(5);
+    rig.ticks(10);
+    QVERIFY(rig.macroQueue.idle());
+}
+
+// A while-held macro pressed while another macro plays waits for it; when its button was
+// released meanwhile, it plays one pass at most once it starts, instead of looping for good.
+void TestActionEngine::heldBackWhileHeldMacroEndsWithItsEarlyRelease() {
+    EngineRig rig;
+    const uint32_t first[] = {0, 1, 0x41, kDelay | 5, 0x141, 0};
+    const uint32_t second[] = {0, 1, 0x42, kDelay | 2, 0x142, 0};
+    QVERIFY(rig.macros.write(0, first));
+    QVERIFY(rig.macros.write(1, second));
+    rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
+    rig.assign(1, {kMacroFunction, kRepeatWhileHeld, 0, 0});
+    rig.press(0);
+    rig.ticks(1);
+    rig.press(1);
+    rig.ticks(1);
+    rig.release(1);
+    const QStringList log = rig.ticks(100);
+    QCOMPARE(ticksOf(log, "key 42 down").size(), 1);
+    QCOMPARE(ticksOf(log, "key 42 up").size(), 1);
+    QVERIFY(rig.macroQueue.idle());
+}
+
+// The macro queue keeps 199 words. A longer macro is cut there, but never between a press
+// and its release: the kept part ends with the releases of what it pressed.
+void TestActionEngine::longMacroIsCutOnlyAfterReleasingWhatItPressed() {
+    EngineRig rig;
+    std::vector<uint32_t> words{0, 1, 0xA2, 0xE8};  // Ctrl and the left button held
+    while (words.size() < MacroSlots::kWords - 2) {
+        words.insert(words.end(), {0x41, 0x141});
+    }
+    words.insert(words.end(), {0x1E8, 0x1A2});
+    QVERIFY(rig.macros.write(0, words));
+    rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
+    rig.press(0);
+    const QStringList log = rig.ticks(300);
+    QVERIFY(log.size() > MyQueue::kLimit - 4 && log.size() <= MyQueue::kLimit);
+    QVERIFY2(log[log.size() - 2].endsWith(" left up") && log.last().endsWith(" key A2 up"),
+             qPrintable(log.mid(log.size() - 2).join(',')));
+    QCOMPARE(ticksOf(log, "key 41 down").size(), ticksOf(log, "key 41 up").size());
+}
+
+// The mouse taken away while a button is held: the worker stops, and whatever the engine
+// pressed is released at once; nothing half-done is left for the next worker.
+void TestActionEngine::stoppedWorkerLetsGoOfEverythingItHolds() {
+    EngineRig rig;
+    rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
+    const uint32_t words[] = {0, 1, 0xA0, 0xE9, kDelay | 500, 0x1E9, 0x1A0, 0};
+    QVERIFY(rig.macros.write(2, words));
+    rig.assign(2, {kMacroFunction, kRepeatCounted, 0, 0});
+    rig.assign(3, {kMouseFunction, 0, 0xF2, 0});
+    rig.press(1);
+    rig.press(2);
+    QStringList log = rig.ticks(4);
+    QCOMPARE(log.size(), 4);  // Ctrl, C, Shift and the right button down
+    rig.press(3);             // still waiting in the ring
+    QVERIFY(!rig.input.feedKey(0x5B, 0x5B, false, 5000));  // a held-back Windows key
+    rig.input.clearDelivered();
+    rig.startWorker();
+    rig.stopWorker();
+    for (const auto& d : rig.input.delivered()) {
+        log.append(EngineRig::describe(d));
+    }
+    QSet<QString> down;  // what went down and did not come up
+    for (const QString& line : log) {
+        const QString what = QString(line).remove(QRegularExpression("^\\d+ | \\w+$"));
+        line.endsWith(QLatin1String(" down")) ? void(down.insert(what)) : void(down.remove(what));
+    }
+    QVERIFY2(down.isEmpty(), qPrintable(down.values().join(',')));
+    rig.input.clearDelivered();
+    QVERIFY(rig.ticks(100).isEmpty());
+    rig.running = true;  // the mouse is back
+    rig.release(1);
+    QVERIFY(rig.ticks(10).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestActionEngine)

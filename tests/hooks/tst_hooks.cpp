@@ -28,6 +28,8 @@ private slots:
     void windowsThenDAfter5msIsTheSixthButton();
     void windowsThenDAfter30msLetsTheDPass();
     void windowsKeyAloneReachesTheSystemTwoTicksLate();
+    void windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt_data();
+    void windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt();
 };
 
 // The hooks' virtual-key table and the engine's usage map describe the same keys both ways.
@@ -164,6 +166,30 @@ void TestHooks::windowsKeyAloneReachesTheSystemTwoTicksLate() {
     QCOMPARE(rig.ticks(4), QStringList{"2 key 5B down"});
     QVERIFY(rig.input.feedKey(kWindows, kWindows, true, 600));  // the real release
     QVERIFY(rig.ticks(3).isEmpty());
+}
+
+void TestHooks::windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt_data() {
+    QTest::addColumn<int>("ticksHeld");
+    QTest::newRow("tapped within a tick") << 0;
+    QTest::newRow("replay waits behind a triple click") << 3;
+}
+
+// The real release must never overtake the replayed press, or Windows stays held: while the
+// press is not yet through, the release is swallowed and replayed after it.
+void TestHooks::windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt() {
+    QFETCH(int, ticksHeld);
+    EngineRig rig;
+    rig.assign(0, {kTripleClickFunction, 0, 0, 0});
+    rig.press(0);
+    QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 500));
+    QStringList log = rig.ticks(ticksHeld);
+    QVERIFY(!rig.input.feedKey(kWindows, kWindows, true, 505));
+    log += rig.ticks(12);
+    const auto at = [&](const char* what) {
+        return log.indexOf(QRegularExpression(QStringLiteral("\\d+ ") + QLatin1String(what)));
+    };
+    QVERIFY2(at("key 5B down") >= 0 && at("key 5B down") < at("key 5B up"),
+             qPrintable(log.join(',')));
 }
 
 QTEST_GUILESS_MAIN(TestHooks)
