@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QThread>
 
+#include "app/tray_profiles.h"
 #include "link/catalogue.h"
 #include "link/user_event.h"
 #include "platform/device_watcher.h"
@@ -56,6 +57,7 @@ void Widget::setUpTrayIcon() {
     connect(quit, &QAction::triggered, this, &Widget::exitSYS);
     auto* menu = new QMenu(this);
     menu->addAction(quit);
+    new TrayProfiles(menu, quit, view());
     menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
     trayIcon_->setContextMenu(menu);
     trayIcon_->setToolTip(QStringLiteral("KESTRAN SOLUX MOUSE Z718"));

@@ -68,6 +68,12 @@ void ProfileListModel::select(int row) {
     announce();
 }
 
+void ProfileListModel::follow(int profileNo) {
+    if (const int row = rowOfNumber(profileNo); row >= 0) {
+        setSelected(row);
+    }
+}
+
 void ProfileListModel::addNew() {
     const int n = firstFreeName(QStringLiteral("profile_"), QString());
     const int number = firstFreeNumber();

@@ -31,6 +31,9 @@ public:
     // it). With `standardFirst` the first row is named "Standard" and the list written back.
     Q_INVOKABLE void load(int profileNo, bool standardFirst);
     Q_INVOKABLE void select(int row);
+    // Selects the row of `profileNo`, if one has it, without announcing it: the profile was
+    // applied from elsewhere (the tray).
+    Q_INVOKABLE void follow(int profileNo);
     // A row named "profile_<n>" with the first free number, its file reset to the default.
     // With six rows no row is added, but the next number's file is still reset.
     Q_INVOKABLE void addNew();

@@ -36,6 +36,7 @@ public:
 
     QObject* keyTable() { return &keyTable_; }
     QObject* profiles() { return &profiles_; }
+    z718::ProfileListModel& profileList() { return profiles_; }
 
 signals:
     // A profile was applied; the pages show it again.

@@ -181,6 +181,7 @@ Item {
         target: shell.view
         function onProfileActivated(profile: int) {
             profilePage.profileNo = profile
+            shell.view.profiles.follow(profile)
             shell.rereadPanels()
         }
     }
