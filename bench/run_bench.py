@@ -21,6 +21,9 @@ import time
 FULL = {"settle": 5.0, "idle": 30.0, "frame_runs": 5, "after_frame": 2.0}
 QUICK = {"settle": 0.5, "idle": 1.0, "frame_runs": 1, "after_frame": 0.3}
 FRAME_TIMEOUT = 60.0
+# Seconds: how long the window may take to go to the tray, and between two close clicks.
+CLOSE_TIMEOUT = 60.0
+CLICK_RETRY = 1.0
 
 
 def figures(command):
@@ -163,19 +166,27 @@ def visible_windows(pid, display):
 
 def close_to_tray(pid, display):
     """Clicks the scene's close button, as a user sends the program to the tray."""
-    deadline = time.monotonic() + 20
+    deadline = time.monotonic() + CLOSE_TIMEOUT
     while not visible_windows(pid, display):
         if time.monotonic() > deadline:
             raise RuntimeError("the program's window never showed")
         time.sleep(0.05)
-    # The close button's centre in the 1000 x 640 window: the last of three 16-pixel buttons
-    # 6 pixels apart, from x 935, y 16.
-    subprocess.run(["xdotool", "mousemove", "--window", visible_windows(pid, display)[0], "987",
-                    "24", "click", "1"], check=True, env=dict(os.environ, DISPLAY=display))
-    while visible_windows(pid, display):
+    # The window ignores clicks while it protects its start-up (a second or more on a busy
+    # machine), so the click is repeated until the window hides.
+    while True:
+        shown = visible_windows(pid, display)
+        if not shown:
+            return
         if time.monotonic() > deadline:
             raise RuntimeError("the close button did not hide the window")
-        time.sleep(0.05)
+        # The close button's centre in the 1000 x 640 window: the last of three 16-pixel
+        # buttons 6 pixels apart, from x 935, y 16. A window that hid meanwhile may refuse the
+        # click; the loop then sees it gone.
+        subprocess.run(["xdotool", "mousemove", "--window", shown[0], "987", "24", "click", "1"],
+                       check=False, env=dict(os.environ, DISPLAY=display))
+        retry = time.monotonic() + CLICK_RETRY
+        while visible_windows(pid, display) and time.monotonic() < retry:
+            time.sleep(0.05)
 
 
 def resident(command, backend, display, pace, scratch):

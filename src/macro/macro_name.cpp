@@ -43,17 +43,27 @@ bool isDeviceName(const QString& name) {
 
 }  // namespace
 
-bool isValidMacroName(const QString& name) {
-    if (name.isEmpty() || hasForbiddenChar(name) || isDeviceName(name)) {
-        return false;
+MacroNameFault macroNameFault(const QString& name) {
+    if (name.isEmpty()) {
+        return MacroNameFault::Empty;
+    }
+    if (hasForbiddenChar(name)) {
+        return MacroNameFault::Character;
     }
     // Windows strips trailing dots and blanks, so such a name would alias another file
     // (and "." or ".." would name a folder).
     const QChar last = name.back();
-    if (last == QLatin1Char('.') || last == QLatin1Char(' ')) {
-        return false;
+    if (isDeviceName(name) || last == QLatin1Char('.') || last == QLatin1Char(' ')) {
+        return MacroNameFault::Reserved;
     }
-    return (name + QStringLiteral(".bin")).toUtf8().size() <= kMaxFileNameBytes;
+    if ((name + QStringLiteral(".bin")).toUtf8().size() > kMaxFileNameBytes) {
+        return MacroNameFault::TooLong;
+    }
+    return MacroNameFault::None;
+}
+
+bool isValidMacroName(const QString& name) {
+    return macroNameFault(name) == MacroNameFault::None;
 }
 
 std::optional<QString> macroFilePath(const QString& name) {

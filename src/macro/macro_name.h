@@ -7,8 +7,11 @@ namespace z718 {
 
 inline const QString kMacroDir = QStringLiteral("./modules/macro");
 
-// Whether a macro name can serve as the base name of a file in the macro folder on every
-// platform the program runs on: no folder parts, nothing the file systems refuse or rewrite.
+// Why a name cannot serve as the base name of a file in the macro folder on every platform
+// the program runs on (folder parts, what the file systems refuse or rewrite); None when it can.
+enum class MacroNameFault { None, Empty, TooLong, Character, Reserved };
+MacroNameFault macroNameFault(const QString& name);
+
 bool isValidMacroName(const QString& name);
 
 // "./modules/macro/<name>.bin", or nothing for a name that would not stay a plain file there.

@@ -138,6 +138,9 @@ public slots:
     void setMacroIndex(QVariant name, QVariant macroIndex);
     void setMacroType(QVariant name, QVariant macroType);
     QVariant modifyMacroName(QVariant oldname, QVariant newname);
+    // Why `name` cannot be a macro's name (its file's name): 0 it can, 1 empty, 2 too long,
+    // 3 a character file names refuse, 4 a name the system keeps for itself.
+    QVariant macroNameFault(QVariant name);
     QVariant deleteMacroIni(QVariant name);
     void renameMacroIniFile(QVariant oldName, QVariant newName);
     QStringList isMacroUse(QVariant macroName);

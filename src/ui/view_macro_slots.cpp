@@ -4,6 +4,7 @@
 #include "i18n/key_names.h"
 #include "macro/macro_encoder.h"
 #include "macro/macro_exchange.h"
+#include "macro/macro_name.h"
 #include "macro/macro_store.h"
 #include "ui/Hid_Thread.h"
 #include "ui/myQQuickView.h"
@@ -69,6 +70,10 @@ void myQQuickView::setMacroType(QVariant name, QVariant macroType) {
 
 QVariant myQQuickView::modifyMacroName(QVariant oldname, QVariant newname) {
     return z718::MacroStore(settings()).rename(oldname.toString(), newname.toString());
+}
+
+QVariant myQQuickView::macroNameFault(QVariant name) {
+    return static_cast<int>(z718::macroNameFault(name.toString()));
 }
 
 QVariant myQQuickView::deleteMacroIni(QVariant name) {

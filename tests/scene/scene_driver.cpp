@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QHash>
+#include <QImage>
 #include <QMouseEvent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -78,6 +79,7 @@ private:
 };
 
 SceneDriver::SceneDriver(SceneHost& host, QObject* parent) : QObject(parent), host_(host) {
+    clock_.start();
     watchView();
 }
 
@@ -191,6 +193,10 @@ void SceneDriver::wheel(int x, int y, int delta) {
     const QPointF pos(x, y);
     QWheelEvent event(pos, window()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
+    // Stamped as the system stamps its events: a list ignores a turn that comes no later than
+    // the one before it.
+    wheelTime_ = std::max(wheelTime_ + 1, static_cast<quint64>(clock_.elapsed()) + 1);
+    event.setTimestamp(wheelTime_);
     QCoreApplication::sendEvent(window(), &event);
     QCoreApplication::processEvents();
 }
@@ -239,6 +245,18 @@ QStringList SceneDriver::visibleTexts() const {
 
 bool SceneDriver::grab(const QString& path) const {
     return host_.program()->view()->grabFramebuffer().save(path, "PNG");
+}
+
+QVariantList SceneDriver::pixels(int x, int y, int width, int height) const {
+    const QImage frame = host_.program()->view()->grabFramebuffer();
+    QVariantList values;
+    for (int row = y; row < y + height; ++row) {
+        for (int column = x; column < x + width; ++column) {
+            values.append(frame.valid(column, row) ? static_cast<qint64>(frame.pixel(column, row))
+                                                   : qint64{-1});
+        }
+    }
+    return values;
 }
 
 QVariantMap SceneDriver::windowPosition() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QVariantList>
@@ -44,6 +45,7 @@ public:
 
     Q_INVOKABLE QStringList visibleTexts() const;
     Q_INVOKABLE bool grab(const QString& path) const;
+    Q_INVOKABLE QVariantList pixels(int x, int y, int width, int height) const;
     Q_INVOKABLE QVariantMap windowPosition() const;
     Q_INVOKABLE void restart();
     Q_INVOKABLE bool writeSetting(const QString& file, const QString& key, const QVariant& value);
@@ -62,4 +64,6 @@ private:
 
     SceneHost& host_;
     EventCounter* counter_ = nullptr;
+    QElapsedTimer clock_;
+    quint64 wheelTime_ = 0;
 };

@@ -61,8 +61,8 @@ private slots:
                               << QStringList{"Mine0", "FPS1"} << 0;
         QTest::newRow("one name") << QStringList{"Solo3", "listpadguard"} << 3 << false
                                   << QStringList{"Solo3"} << 0;
-        QTest::newRow("no such number") << QStringList{"A0", "B4"} << 2 << false
-                                        << QStringList{"A0", "B4"} << 0;
+        QTest::newRow("no such number")
+            << QStringList{"A0", "B4"} << 2 << false << QStringList{"A0", "B4"} << 0;
     }
     void loadNamesTheFirstRowAndSelectsTheCurrentProfile() {
         QFETCH(QStringList, names);

@@ -119,9 +119,10 @@ Item {
         keyMenu.visible = true
     }
 
-    // Hovering a button's row or hot spot shows it on the picture, unless the menu is open.
+    // Hovering a button's row or hot spot shows it on the picture, unless the menu is open
+    // or a dialog is: a dialog writes to the button it was opened for.
     function pointAtButton(row) {
-        if (!keyMenu.visible)
+        if (!keyMenu.visible && !mask.visible)
             mousePicture.selectKey = row
     }
 
@@ -143,7 +144,9 @@ Item {
         scrollPanel.init()
     }
 
+    // Menus and edits end first, as a press outside them would end them.
     function showDialog(dialog) {
+        focusControl()
         dialog.x = (width - dialog.width) / 2
         dialog.y = (height - dialog.height) / 2
         dialog.visible = true
@@ -310,6 +313,7 @@ Item {
             if (profilePage.visible) {
                 shell.closeDialog(profilePage)
             } else {
+                shell.focusControl()
                 profilePage.x = 24
                 profilePage.y = 10
                 profilePage.visible = true

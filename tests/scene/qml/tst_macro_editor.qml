@@ -56,11 +56,12 @@ TestCase {
         scene.typeText(text)
         scene.key(Qt.Key_Return)
     }
-    // Starts the program afresh with these macros (name and lines each), the editor open.
+    // Starts the program afresh with these macros (name, lines and optionally the repeat
+    // count each), the editor open.
     function startWith(macros) {
         for (const macro of macros) {
             ui_View.createMacroIni(macro[0], 0)
-            ui_View.saveMacroIni(macro[0], macro[1], 1)
+            ui_View.saveMacroIni(macro[0], macro[1], macro[2] ?? 1)
         }
         ui_View.updataNameList(0, macros.map(macro => macro[0]))
         scene.restart()
@@ -287,5 +288,117 @@ TestCase {
         clickOn("actionRow0")
         compare(scene.find("loopCountField").text, "1")
         compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "1"])
+    }
+
+    // A press on the dialog's title strip ends an edit as a press anywhere in it does.
+    function test_aPressOnTheTitleStripEndsTheEdit_data() {
+        return [
+            { tag: "delay", start: "actionRow1", text: "250", lines: ["1,C", "0,250", "2,C", "1"] },
+            { tag: "loop count", start: "loopCountField", text: "7", lines: ["1,C", "0,50", "2,C", "7"] }
+        ]
+    }
+
+    function test_aPressOnTheTitleStripEndsTheEdit(data) {
+        startWith([["Clicks", ["1,C", "0,50", "2,C"]]])
+        clickOn("macroRow0")
+        const p = pointOf(data.start)
+        if (data.tag === "delay")
+            scene.doubleClick(p[0], p[1])
+        else
+            scene.click(p[0], p[1])
+        scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.typeText(data.text)
+        const r = scene.rect("macroEditor")
+        verify(scene.click(r.x + 120, r.y + 12))
+        compare(ui_View.loadMacroIni("Clicks"), data.lines)
+    }
+
+    // A name no file can have is refused with its reason in one line; the macro, its file
+    // and the buttons that play it stay as they were.
+    function test_aNameNoFileCanHoldIsRefused_data() {
+        return [
+            { tag: "empty", keys: [], why: "Enter a name" },
+            { tag: "separator", keys: ["a", Qt.Key_Slash, "b"], why: "Not allowed: / \\ : * ? \" < > |" },
+            { tag: "too long", keys: ["x".repeat(245)], why: "Name too long" },
+            { tag: "device name", keys: ["CON"], why: "Not usable as a file name" },
+            { tag: "Chinese", keys: [], why: "请输入名称", chinese: true }
+        ]
+    }
+
+    function test_aNameNoFileCanHoldIsRefused(data) {
+        if (data.chinese)
+            scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
+        savedMatrix = keyMatrix()
+        ui_View.setMacroKey(3, "Fast")
+        startWith([["Fast", ["1,A", "2,A"]]])
+        scene.writeSetting("apConfig.bin", "common/language", "English")
+        const p = pointOf("macroRow0")
+        scene.doubleClick(p[0], p[1])
+        scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.key(Qt.Key_Backspace)
+        for (const key of data.keys) {
+            if (typeof key === "string")
+                scene.typeText(key)
+            else
+                scene.key(key)
+        }
+        scene.key(Qt.Key_Return)
+        compare(macroNames(), ["Fast"])
+        compare(ui_View.getNameList(0), ["Fast", "listpadguard"])
+        compare(ui_View.loadMacroIni("Fast"), ["1,A", "2,A", "1"])
+        compare(String(ui_View.getMacroKey(3)), "Fast")
+        verify(scene.visibleTexts().indexOf(data.why) >= 0, data.why + " missing")
+        // The field stays open for a better name; a second try of the same text gives up.
+        verify(scene.find("macroRow0").nameField.editing)
+        clickOn("actionList")
+        verify(!scene.find("macroRow0").nameField.editing)
+        compare(macroNames(), ["Fast"])
+        verify(scene.visibleTexts().indexOf(data.why) < 0)
+    }
+
+    // Loading macro "Other" into its button, as a profile switch does, leaves the selected
+    // macro's loop count in the field and in its file.
+    function test_theLoopFieldKeepsTheSelectedMacrosCount() {
+        savedMatrix = keyMatrix()
+        const matrix = savedMatrix.slice()
+        matrix.splice(2 * 4, 4, 9, 0, 2, 0)
+        ui_View.setMacroKey(2, "Other")
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+        startWith([["Mine", ["1,A", "2,A"], 3], ["Other", ["1,B", "2,B"], 5]])
+        clickOn("macroRow0")
+        compare(scene.find("loopCountField").text, "3")
+        const profiles = scene.find("profilePage")
+        const current = profiles.profileNo
+        profiles.changeProfile((current + 1) % 6)
+        profiles.changeProfile(current)
+        compare(scene.find("loopCountField").text, "3")
+        clickOn("insertButton")
+        const lines = ui_View.loadMacroIni("Mine")
+        compare(lines[lines.length - 1], "3")
+    }
+
+    // Every wheel notch over a long list scrolls it further.
+    function test_eachWheelNotchScrollsTheList() {
+        const many = []
+        for (let n = 0; n < 40; ++n)
+            many.push(["Macro_" + n, []])
+        startWith(many)
+        const p = pointOf("macroList")
+        scene.hover(p[0], p[1])
+        const top = () => scene.rect("macroRow0").y
+        for (let notch = 1; notch <= 3; ++notch) {
+            const before = top()
+            scene.wheel(p[0], p[1], -120)
+            tryVerify(() => top() < before, 2000, "notch " + notch + " scrolls")
+            // At rest: the same place at three polls in a row.
+            let last = NaN
+            let still = 0
+            tryVerify(() => {
+                const now = top()
+                still = now === last ? still + 1 : 0
+                last = now
+                return still >= 2
+            }, 5000, "the list comes to rest")
+        }
     }
 }

@@ -134,6 +134,7 @@ CollapsiblePanel {
                 color: lit ? "#33ffffff" : "transparent"
 
                 Label {
+                    id: rowLabel
                     x: 14
                     width: 64
                     height: parent.height
@@ -141,10 +142,12 @@ CollapsiblePanel {
                     color: rowItem.lit ? Style.fontSelectColor : Style.fontColor
                 }
 
+                // On the row label's baseline, whatever scripts the two texts hold.
                 Label {
                     x: 84
                     width: parent.width - x - 10
-                    height: parent.height
+                    anchors.baseline: rowLabel.baseline
+                    verticalAlignment: Text.AlignTop
                     text: rowItem.text
                     elide: Text.ElideRight
                     color: rowItem.lit ? Style.fontSelectColor : Style.fontColor

@@ -2,7 +2,7 @@ import QtQuick
 import modules.qml
 
 // A dialog's plate: title bar, optional close icon, body below. Dragged by its title bar and
-// kept inside its parent.
+// kept inside its parent. Nothing under the plate takes the pointer's hover.
 Rectangle {
     id: frame
 
@@ -12,11 +12,19 @@ Rectangle {
     default property alias content: body.data
 
     signal closeClicked()
+    signal titlePressed()
 
     color: Style.dialogColor
     border.color: Style.accentColor
     border.width: 1
     radius: 4
+
+    // Presses still fall through to the mask, as on any part of the plate nothing takes.
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        acceptedButtons: Qt.NoButton
+    }
 
     Rectangle {
         id: titleBar
@@ -42,6 +50,7 @@ Rectangle {
             drag.minimumY: 0
             drag.maximumX: frame.parent ? frame.parent.width - frame.width : 0
             drag.maximumY: frame.parent ? frame.parent.height - frame.height : 0
+            onPressed: frame.titlePressed()
         }
 
         ImageButton {

@@ -10,7 +10,7 @@ Item {
     signal chosen()
 
     implicitWidth: mark.width + 6 + label.implicitWidth
-    implicitHeight: 20
+    implicitHeight: Math.max(20, label.implicitHeight)
 
     Picture {
         id: mark

@@ -3,8 +3,14 @@ import QtQuick
 
 // Fonts, colours and the image path scheme shared by every page.
 QtObject {
-    // Absent on Linux; the font system falls back to the installed fonts, CJK ones included.
-    readonly property string fontFamily: "MS Reference Sans Serif"
+    // The first family installed: the Windows one, else one that holds Latin, Hangul and Han
+    // with one set of metrics. Left to the font system, each script would take a family of
+    // its own, with its own weight and baseline.
+    readonly property string fontFamily: {
+        const installed = Qt.fontFamilies()
+        return ["MS Reference Sans Serif", "Noto Sans CJK SC", "WenQuanYi Micro Hei"]
+            .find(family => installed.includes(family)) ?? "MS Reference Sans Serif"
+    }
     readonly property int fontNormalSize: 13
     readonly property int fontMinSize: 11
     readonly property int fontMiddleSize: 14
@@ -14,7 +20,8 @@ QtObject {
     readonly property color fontDimColor: "#9a9a9a"
     readonly property color accentColor: "#0095de"
     readonly property color panelColor: "#b31a1a1a"
-    readonly property color dialogColor: "#f01a1a1a"
+    // Opaque: what lies under a dialog or menu must not show through it.
+    readonly property color dialogColor: "#1a1a1a"
     readonly property color lineColor: "#3a3a3a"
     readonly property color hoverColor: "#999999"
     readonly property color selectColor: "#00a0e8"

@@ -8,14 +8,17 @@ import "nameLists.js" as NameLists
 DialogFrame {
     id: editor
 
-    // The program's view and device link, and the key table naming keys and buttons.
+    // The program's view, and the key table naming keys and buttons.
     property var view: null
     property var keyTable: null
     property var macroEditorLang: ["메크로 메니저", "메크로", "순서", "Options", "Start Record",
         "Stop Record", "Rec Time", "루프 타이머", "New", "Delete", "OK", "Cancel", "Delete",
         "Insert Left Button", "Insert Middle Button", "Insert Right Button", "Insert Delay",
         "기본 지연시간", "Insert Action", "Mouse/Keyboard Action", "Delay Action", "Insert",
-        "Insert Before", "Insert After", ""]
+        "Insert Before", "Insert After", "", "Enter a name", "Name too long",
+        "Not allowed: / \\ : * ? \" < > |", "Not usable as a file name"]
+    // Where the reasons a macro name is refused start, by view.macroNameFault's numbers.
+    readonly property int nameFaultTexts: 24
     readonly property alias isInputting: recordPanel.isInputting
     property alias isInsertting: insertPanel.isInsertting
     property alias isInsertEnd: insertPanel.isInsertEnd
@@ -35,6 +38,7 @@ DialogFrame {
     visible: false
     title: macroEditorLang[0] ?? ""
     onCloseClicked: close()
+    onTitlePressed: macroEditorFocus()
 
     // --- the macro list ---
 
@@ -91,10 +95,18 @@ DialogFrame {
         writeNameList()
     }
 
+    // A name that cannot be a file's name is refused with its reason, before anything is
+    // renamed: otherwise the row would show a name whose file does not exist, its actions
+    // gone and its old file left unlisted.
     function renameMacro(index, newName) {
         const names = listedNames()
         if (names.includes(newName))
             return
+        const fault = Number(view.macroNameFault(newName))
+        if (fault !== 0) {
+            macroPanel.refuseRename(index, macroEditorLang[nameFaultTexts + fault] ?? "")
+            return
+        }
         view.modifyMacroName(names[index], newName)
         macroListModel.setProperty(index, "macroName", newName)
         writeNameList()
@@ -158,13 +170,15 @@ DialogFrame {
             sendMacro(MacroActions.toInteger(users[i]), name)
     }
 
-    // Loads macro `name` into the playback slot of `button`. A profile switch loads its
-    // macros without the editor, so the loop count field keeps the selected macro's count.
+    // Loads macro `name` into the playback slot of `button`. The loop field takes the
+    // macro's repeat count only when it is the selected macro: it shows, and a save stores,
+    // the selected macro's own count, whatever other macro a profile switch loads.
     function sendMacro(button, name) {
         const lines = view.loadMacroIni(name)
         if (lines.length === 0)
             return
-        recordPanel.loopCountField.text = String(MacroActions.toInteger(lines[lines.length - 1]))
+        if (name === selectedName())
+            recordPanel.loopCountField.text = String(MacroActions.toInteger(lines[lines.length - 1]))
         view.uploadMacro(button, name)
     }
 
@@ -274,6 +288,7 @@ DialogFrame {
     function close() {
         stopRecording()
         macroEditorFocus()
+        macroPanel.cancelEdits() // a refused name left open
         isInsertting = false
         visible = false
         closeUI()

@@ -19,10 +19,11 @@ DialogFrame {
     signal closeSure()
 
     width: 340
-    height: 320
+    height: 340
     visible: false
     closable: false
     title: macroKeyLang[0] ?? ""
+    onTitlePressed: macroKeyFocus()
 
     // Opens with the first name chosen, so OK alone assigns it.
     function showUI() {
@@ -45,10 +46,12 @@ DialogFrame {
         text: dialog.macroKeyLang[1] ?? ""
     }
 
+    // Two-line labels: the gap between choices is wider than between a label's lines, so
+    // each label stays with its mark.
     Column {
         x: 24
-        y: 100
-        spacing: 4
+        y: 96
+        spacing: 14
 
         Repeater {
             model: 3
@@ -57,7 +60,6 @@ DialogFrame {
                 id: mode
                 required property int index
                 objectName: "macroKeyMode" + index
-                height: 34
                 text: dialog.macroKeyLang[2 + mode.index] ?? ""
                 checked: dialog.macroType === mode.index
                 onChosen: dialog.macroType = mode.index

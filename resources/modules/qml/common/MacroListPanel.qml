@@ -30,10 +30,23 @@ Item {
         list.itemAt(index).nameField.startEdit()
     }
 
+    // The field may open again on a refused name (refuseRename), so the row is let go first.
     function finishEdits() {
-        if (editingItem)
-            editingItem.finishEdit()
+        const item = editingItem
         editingRow = -1
+        if (item)
+            item.finishEdit()
+    }
+
+    function cancelEdits() {
+        if (editingItem)
+            editingItem.cancelEdit()
+        editingRow = -1
+    }
+
+    function refuseRename(index: int, reason: string) {
+        editingRow = index
+        list.itemAt(index).nameField.refuse(reason)
     }
 
     Label {
@@ -61,6 +74,8 @@ Item {
             required property string macroName
             readonly property alias nameField: name
             objectName: "macroRow" + index
+            // The field's note lies over the rows below.
+            z: name.editing ? 1 : 0
             y: index * height
             width: list.width
             height: list.rowHeight

@@ -1,7 +1,8 @@
 import QtQuick
 import modules.qml
 
-// The dark layer under an open dialog. Pressing it is pressing an empty part of the window.
+// The dark layer under an open dialog. Pressing it is pressing an empty part of the window;
+// nothing under it takes the pointer's hover or clicks.
 Rectangle {
     id: mask
 
@@ -13,6 +14,7 @@ Rectangle {
 
     WindowDragArea {
         anchors.fill: parent
+        hoverEnabled: true
         onPressedHere: mask.pressedHere()
         onDragged: function(dx, dy) { mask.dragged(dx, dy) }
     }

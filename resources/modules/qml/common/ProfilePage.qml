@@ -66,6 +66,13 @@ Item {
         closeUI()
     }
 
+    // Nothing under the page takes the pointer's hover; presses fall through to the mask.
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        acceptedButtons: Qt.NoButton
+    }
+
     Picture {
         anchors.fill: parent
         source: Style.image("profile", "background.svg")

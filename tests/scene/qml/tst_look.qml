@@ -1,0 +1,132 @@
+import QtQuick
+import QtTest
+
+// How the window's texts and layers look, in both languages: one font for every script, one
+// baseline per row, dialogs that hide what lies under them, choices that stand apart.
+SceneUser {
+    name: "Look"
+
+    function init() {
+        waitForInput()
+    }
+
+    function cleanup() {
+        if (shown("macroKeyCancel"))
+            clickOn("macroKeyCancel")
+        if (shown("profilePage"))
+            clickOn("profileClose")
+        scene.find("profileButton").visible = true
+        if (scene.root().language === 1) {
+            scene.writeSetting("apConfig.bin", "common/language", "English")
+            restartAndWait()
+        }
+    }
+
+    function useLanguage(chinese) {
+        if ((scene.root().language === 1) === chinese)
+            return
+        scene.writeSetting("apConfig.bin", "common/language",
+                           chinese ? "ChineseSimplified" : "English")
+        restartAndWait()
+    }
+
+    // The shown texts among the children of `item`.
+    function texts(item) {
+        const found = []
+        for (let i = 0; i < item.children.length; ++i) {
+            const child = item.children[i]
+            if (child.text !== undefined && child.visible)
+                found.push(child)
+        }
+        return found
+    }
+
+    function baselineY(text) {
+        return text.mapToItem(null, 0, text.baselineOffset).y
+    }
+
+    // Where the lines of a text are painted, in window coordinates.
+    function paintedBox(text) {
+        const top = text.mapToItem(null, 0, 0).y + (text.height - text.contentHeight) / 2
+        return { top: top, bottom: top + text.contentHeight }
+    }
+
+    function languages() {
+        return [{ tag: "built-in", chinese: false }, { tag: "Chinese", chinese: true }]
+    }
+
+    function test_oneInstalledFontAndOneBaselinePerRow_data() {
+        return languages()
+    }
+
+    function test_oneInstalledFontAndOneBaselinePerRow(data) {
+        useLanguage(data.chinese)
+        const family = scene.root().fontFamily
+        verify(Qt.fontFamilies().indexOf(family) >= 0, family + " is not installed")
+        for (let row = 0; row < 8; ++row) {
+            const labels = texts(scene.find("keyRow" + row))
+            compare(labels.length, 2)
+            compare(labels[0].font.family, family)
+            compare(baselineY(labels[1]), baselineY(labels[0]),
+                    "row " + row + ": " + labels[0].text + " / " + labels[1].text)
+        }
+    }
+
+    function test_repeatModesStandApartFromEachOther_data() {
+        return languages()
+    }
+
+    function test_repeatModesStandApartFromEachOther(data) {
+        useLanguage(data.chinese)
+        clickOn("keyRow2")
+        clickOn("keyMenuEntry11")
+        verify(shown("macroKeyDialog"))
+        const boxes = []
+        for (let mode = 0; mode < 3; ++mode) {
+            const label = texts(scene.find("macroKeyMode" + mode))[0]
+            verify(label.lineCount >= 2, label.text)
+            const box = paintedBox(label)
+            box.line = label.contentHeight / label.lineCount
+            boxes.push(box)
+            const mark = scene.rect("macroKeyMode" + mode)
+            verify(Math.abs((box.top + box.bottom) / 2 - (mark.y + mark.height / 2)) <= 1,
+                   "mode " + mode + " is centred on its mark")
+        }
+        for (let mode = 1; mode < 3; ++mode) {
+            const gap = boxes[mode].top - boxes[mode - 1].bottom
+            verify(gap >= boxes[mode].line / 2, "modes " + (mode - 1) + " and " + mode
+                   + " are " + gap + " px apart")
+        }
+        verify(boxes[2].bottom < scene.rect("macroKeyOk").y, "the modes clear the buttons")
+    }
+
+    // The profile page is opaque over the main window's "Config" button; a rename field's
+    // selection does not melt into the selected row.
+    function test_theProfilePageHidesWhatLiesUnderIt() {
+        clickOn("profileButton")
+        verify(shown("profilePage"))
+        const button = scene.find("profileButton")
+        const r = scene.rect("profileNew")
+        const under = scene.rect("profileButton")
+        verify(r.x < under.x + under.width && r.y < under.y + under.height, "the two overlap")
+        const area = [Math.ceil(r.x), Math.ceil(r.y), Math.floor(r.width), Math.floor(r.height)]
+        const withButton = scene.pixels(...area)
+        button.visible = false
+        const withoutButton = scene.pixels(...area)
+        const differing = withButton.filter((pixel, i) => pixel !== withoutButton[i]).length
+        compare(differing, 0, "pixels of New that show the button under it")
+
+        const p = center("profileRow0")
+        scene.doubleClick(p.x, p.y)
+        const field = scene.find("profileRow0").nameField
+        verify(field.editing)
+        const rowColor = scene.find("profileRow0").color
+        let selection = null
+        for (let i = 0; i < field.children.length; ++i)
+            selection = field.children[i].selectionColor ?? selection
+        const distance = Math.abs(selection.r - rowColor.r) + Math.abs(selection.g - rowColor.g)
+                         + Math.abs(selection.b - rowColor.b)
+        verify(distance > 0.5, "selection " + selection + " against the row's " + rowColor)
+        scene.key(Qt.Key_Escape)
+    }
+}
