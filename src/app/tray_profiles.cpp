@@ -19,12 +19,12 @@ void TrayProfiles::refresh() {
     for (int row = 0; row < rows->rowCount(); ++row) {
         const QModelIndex at = rows->index(row);
         const int number = rows->data(at, z718::ProfileListModel::NumberRole).toInt();
-        auto* entry = new QAction(rows->data(at, z718::ProfileListModel::NameRole).toString(), menu_);
+        auto* entry =
+            new QAction(rows->data(at, z718::ProfileListModel::NameRole).toString(), menu_);
         entry->setCheckable(true);
         entry->setChecked(number == current);
-        connect(entry, &QAction::triggered, view_, [view = view_, number] {
-            view->activateProfile(number, true);
-        });
+        connect(entry, &QAction::triggered, view_,
+                [view = view_, number] { view->activateProfile(number, true); });
         menu_->insertAction(before_, entry);
         entries_ << entry;
     }

@@ -16,7 +16,7 @@ private slots:
         z718::test::ScratchDir scratch;
         z718::namelists::store(2, {"Standard0", "FPS3"});
         z718::test::ScratchDir::write(z718::SettingsStore::profilePath(3),
-                                "[sensor]\ncursorSpeed_Q7=4\n");
+                                      "[sensor]\ncursorSpeed_Q7=4\n");
         myQQuickView view;
         view.profileList().load(0, false);
         QMenu menu;

@@ -2,7 +2,7 @@ import QtQuick
 import modules.qml
 
 // The window's root: lays out the pages, takes the program's calls and is the only item that
-// talks to the program ("ui_View", "hid", "ui_Ctl"); the pages get it through `view`.
+// talks to the program ("ui_View", "ui_Ctl"); the pages get it through `view`.
 Item {
     id: shell
     objectName: "shell"
@@ -31,7 +31,6 @@ Item {
 
     // The program's objects, handed to the pages once the program has registered them.
     property var view: null
-    property var device: null
     readonly property var keyTable: view ? view.keyTable : null
     property bool isProtected: false
     property bool profileChanged: false
@@ -44,7 +43,6 @@ Item {
 
     function initUI() {
         view = ui_View // qmllint disable unqualified
-        device = hid // qmllint disable unqualified
         setProtectUI(1000)
         visible = true
         language = String(view.getLang()) === "ChineseSimplified" ? 1 : 0
