@@ -17,9 +17,10 @@ import sys
 import tempfile
 import time
 
-# Seconds: start-up allowance, idle window, runs of the first-frame measurement.
-FULL = {"settle": 5.0, "idle": 30.0, "frame_runs": 5, "after_frame": 2.0}
-QUICK = {"settle": 0.5, "idle": 1.0, "frame_runs": 1, "after_frame": 0.3}
+# Seconds: start-up allowance, idle window, runs of the first-frame measurement and of the
+# restore from the tray.
+FULL = {"settle": 5.0, "idle": 30.0, "frame_runs": 5, "after_frame": 2.0, "restore_runs": 5}
+QUICK = {"settle": 0.5, "idle": 1.0, "frame_runs": 1, "after_frame": 0.3, "restore_runs": 1}
 FRAME_TIMEOUT = 60.0
 # Seconds: how long the window may take to go to the tray, and between two close clicks.
 CLOSE_TIMEOUT = 60.0
@@ -62,12 +63,24 @@ def memory_kb(pid, field):
     return 0
 
 
+def smaps(pid):
+    """Rss, Pss and Private_Dirty (KB) of a process, from /proc/PID/smaps_rollup. Pages of a
+    shared library mapped by another running Qt program count for neither in Private_Dirty."""
+    values = {}
+    with open(f"/proc/{pid}/smaps_rollup") as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) == 3 and parts[2] == "kB":
+                values[parts[0].rstrip(":")] = int(parts[1])
+    return values
+
+
 class Child:
     """A program started with the frame log on, in a private home and temp folder."""
 
     def __init__(self, command, env, scratch):
-        self.log_path = os.path.join(scratch, "stderr.log")
-        self.log = open(self.log_path, "w")
+        handle, self.log_path = tempfile.mkstemp(prefix="stderr-", suffix=".log", dir=scratch)
+        self.log = os.fdopen(handle, "w")
         self.started = time.monotonic()
         self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                         stderr=self.log)
@@ -87,8 +100,25 @@ class Child:
 
     def frames(self):
         """Frames rendered so far."""
+        return sum(1 for line in self.lines() if line.startswith("frame "))
+
+    def lines(self):
         with open(self.log_path) as f:
-            return sum(1 for line in f if line.startswith("frame "))
+            return f.read().splitlines()
+
+    def wait_for_shown_frame(self, after_line):
+        """Milliseconds from the window's next show (after log line `after_line`) to the
+        scene's next rendered frame, by the program's own clock."""
+        deadline = time.monotonic() + FRAME_TIMEOUT
+        while time.monotonic() < deadline:
+            shown = None
+            for line in self.lines()[after_line:]:
+                if line.startswith("shown "):
+                    shown = int(line.split()[1])
+                elif line.startswith("frame ") and shown is not None:
+                    return int(line.split()[2]) - shown
+            time.sleep(0.001)
+        raise RuntimeError(f"no frame after the show; see {self.log_path}")
 
     def stop(self):
         self.process.terminate()
@@ -159,9 +189,17 @@ def idle_activity(command, settle, seconds, scratch):
 
 
 def visible_windows(pid, display):
+    """The program's shown windows of the window's size (not its tray icon or a balloon)."""
+    env = dict(os.environ, DISPLAY=display)
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
-                           capture_output=True, text=True, env=dict(os.environ, DISPLAY=display))
-    return found.stdout.split()
+                           capture_output=True, text=True, env=env).stdout.split()
+    windows = []
+    for window in found:
+        shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                               capture_output=True, text=True, env=env).stdout
+        if "WIDTH=1000\n" in shape and "HEIGHT=640\n" in shape:
+            windows.append(window)
+    return windows
 
 
 def close_to_tray(pid, display):
@@ -189,6 +227,59 @@ def close_to_tray(pid, display):
             time.sleep(0.05)
 
 
+def double_click_tray_icon(display):
+    """Double-clicks the centre of the tray host's window, which the program's icon fills,
+    raised first above the minimal window and the connection balloon."""
+    env = dict(os.environ, DISPLAY=display)
+    docker = subprocess.run(["xdotool", "search", "--name", "^Docker$"], capture_output=True,
+                            text=True, env=env).stdout.split()
+    if not docker:
+        raise RuntimeError("no tray host")
+    subprocess.run(["xdotool", "windowraise", docker[0]], check=True, env=env)
+    shape = dict(line.split("=") for line in subprocess.run(
+        ["xdotool", "getwindowgeometry", "--shell", docker[0]], capture_output=True, text=True,
+        env=env, check=True).stdout.split())
+    x = int(shape["X"]) + int(shape["WIDTH"]) // 2
+    y = int(shape["Y"]) + int(shape["HEIGHT"]) // 2
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", "2", "--delay",
+                    "80", "1"], check=True, env=env)
+
+
+def tray(program, anchor, display, pace, scratch):
+    """The program beside the minimal window under one Xvfb with a tray host. Memory of both,
+    read at the same moment, with the program's window shown and then closed to the tray; then
+    the time from a restore through the tray icon to the first frame, over several rounds."""
+    env = environment(display, scratch)
+    env["QT_QUICK_BACKEND"] = "software"
+    # The minimal window first: at the same place, the program's window comes on top of it.
+    base = Child(anchor, environment(display, scratch), scratch)
+    child = None
+    try:
+        base.wait_for_frame()
+        child = Child(program, env, scratch)
+        pid = child.process.pid
+        child.wait_for_frame()
+        time.sleep(pace["settle"])
+        shown, base_shown = smaps(pid), smaps(base.process.pid)
+        close_to_tray(pid, display)
+        time.sleep(pace["settle"])
+        hidden, base_hidden = smaps(pid), smaps(base.process.pid)
+        restores = []
+        for _ in range(pace["restore_runs"]):
+            seen = len(child.lines())
+            double_click_tray_icon(display)
+            restores.append(child.wait_for_shown_frame(seen))
+            time.sleep(pace["after_frame"])
+            close_to_tray(pid, display)
+            time.sleep(pace["after_frame"])
+        return {"shown": (shown, base_shown), "hidden": (hidden, base_hidden),
+                "restore": statistics.median(restores)}
+    finally:
+        if child:
+            child.stop()
+        base.stop()
+
+
 def resident(command, backend, display, pace, scratch):
     """The program under one scene graph backend: first frame, then memory, idle CPU and the
     frames rendered, shown and then hidden in the tray."""
@@ -203,19 +294,30 @@ def resident(command, backend, display, pace, scratch):
         figures["idle CPU shown"] = (activity(pid, pace["idle"])[1], "%")
         figures["frames/s shown, idle"] = ((child.frames() - frames) / pace["idle"], "/s")
         figures["resident memory shown"] = (memory_kb(pid, "VmRSS") / 1024, "MiB")
+        rollup = smaps(pid)
+        figures["PSS shown"] = (rollup["Pss"] / 1024, "MiB")
+        figures["private dirty shown"] = (rollup["Private_Dirty"] / 1024, "MiB")
         close_to_tray(pid, display)
         time.sleep(pace["settle"])
         frames = child.frames()
         figures["idle CPU hidden"] = (activity(pid, pace["idle"])[1], "%")
         figures["frames/s hidden"] = ((child.frames() - frames) / pace["idle"], "/s")
         figures["resident memory hidden"] = (memory_kb(pid, "VmRSS") / 1024, "MiB")
+        rollup = smaps(pid)
+        figures["PSS hidden"] = (rollup["Pss"] / 1024, "MiB")
+        figures["private dirty hidden"] = (rollup["Private_Dirty"] / 1024, "MiB")
         return figures
     finally:
         child.stop()
 
 
 class Xvfb:
-    """A private X server for the figures "under Xvfb"."""
+    """A private X server for the figures "under Xvfb", with wmdocker as its system tray when
+    asked (an XEmbed tray host that needs no desktop session)."""
+
+    def __init__(self, tray_host=False):
+        self.tray_host = tray_host
+        self.tray = None
 
     def __enter__(self):
         read, write = os.pipe()
@@ -225,9 +327,19 @@ class Xvfb:
         os.close(write)
         with os.fdopen(read) as f:
             self.display = ":" + f.readline().strip()
+        if self.tray_host:
+            env = dict(os.environ, DISPLAY=self.display)
+            self.tray = subprocess.Popen(["wmdocker"], env=env, stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+            # A dock app waits, withdrawn, for a window manager to show it; with none, show it.
+            subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--name", "^Docker$",
+                            "windowmap"], env=env, check=True, stdout=subprocess.DEVNULL)
         return self
 
     def __exit__(self, *exc):
+        if self.tray:
+            self.tray.terminate()
+            self.tray.wait()
         self.server.terminate()
         self.server.wait()
 
@@ -311,17 +423,32 @@ def main():
 
         # (e) First frame and peak memory, offscreen and under Xvfb.
         runs, after = pace["frame_runs"], pace["after_frame"]
+        anchor_frame = {}
         with Xvfb() as x:
             for label, display in (("offscreen", None), ("Xvfb", x.display)):
                 frame, peak = first_frame_and_memory(program, display, runs, after, scratch)
                 base_frame, base_peak = first_frame_and_memory(anchor, display, runs, after,
                                                                scratch)
+                anchor_frame[label] = base_frame
                 row(f"first frame, {label}", frame, base_frame, "ms", minimal)
                 row(f"peak memory, {label}", peak / 1024, base_peak / 1024, "MiB", minimal)
 
             # (f) The resident program under both scene graphs, shown and in the tray.
             software = resident(program, "software", x.display, pace, scratch)
             opengl = resident(program, "rhi", x.display, pace, scratch)
+
+        # (g) Beside the minimal window: memory shown and in the tray, restore from the tray.
+        with Xvfb(tray_host=True) as x:
+            held = tray(program, anchor, x.display, pace, scratch)
+        for moment in ("shown", "hidden"):
+            where = "shown" if moment == "shown" else "hidden in the tray"
+            mine, base = held[moment]
+            row(f"private dirty, {where}", mine["Private_Dirty"] / 1024,
+                base["Private_Dirty"] / 1024, "MiB", minimal + ", same moment")
+            row(f"PSS, {where}", mine["Pss"] / 1024, base["Pss"] / 1024, "MiB",
+                minimal + ", same moment")
+        row("first frame after a tray restore", held["restore"], anchor_frame["Xvfb"], "ms",
+            minimal + ", first frame")
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
 

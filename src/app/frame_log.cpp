@@ -1,21 +1,43 @@
 #include "app/frame_log.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QQuickWindow>
+#include <QWidget>
 #include <atomic>
 #include <cstdio>
 #include <memory>
 
 namespace z718 {
 
-void logFramesIfAsked(QQuickWindow* window) {
-    if (!window || qEnvironmentVariableIntValue("Z718_FRAME_LOG") != 1) {
+namespace {
+
+struct Log {
+    QElapsedTimer clock;
+    std::atomic<int> frames{0};
+};
+
+class ShowLogger : public QObject {
+public:
+    ShowLogger(std::shared_ptr<Log> log, QObject* parent) : QObject(parent), log_(std::move(log)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            std::fprintf(stderr, "shown %lld\n", static_cast<long long>(log_->clock.elapsed()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::shared_ptr<Log> log_;
+};
+
+}  // namespace
+
+void logFramesIfAsked(QQuickWindow* window, QWidget* topLevel) {
+    if (!window || !topLevel || qEnvironmentVariableIntValue("Z718_FRAME_LOG") != 1) {
         return;
     }
-    struct Log {
-        QElapsedTimer clock;
-        std::atomic<int> frames{0};
-    };
     auto log = std::make_shared<Log>();
     log->clock.start();
     // Rendering may run on the scene graph's own thread: nothing here needs the GUI thread.
@@ -26,6 +48,7 @@ void logFramesIfAsked(QQuickWindow* window) {
                          static_cast<long long>(log->clock.elapsed()));
         },
         Qt::DirectConnection);
+    topLevel->installEventFilter(new ShowLogger(log, topLevel));
 }
 
 }  // namespace z718

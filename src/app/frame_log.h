@@ -1,12 +1,14 @@
 #pragma once
 
 class QQuickWindow;
+class QWidget;
 
 namespace z718 {
 
 // With Z718_FRAME_LOG=1 in the environment, writes "frame <n> <ms>" to stderr for every frame
-// the scene renders (ms since the log began). scripts/bench reads the first frame from it, and
-// it shows that a hidden window renders nothing. Without the variable it does nothing.
-void logFramesIfAsked(QQuickWindow* window);
+// the scene renders and "shown <ms>" each time `topLevel` is shown (ms since the log began).
+// scripts/bench reads the first frame, and the first frame after a show from the tray, from
+// it; it also shows that a hidden window renders nothing. Without the variable it does nothing.
+void logFramesIfAsked(QQuickWindow* window, QWidget* topLevel);
 
 }  // namespace z718

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
         z718::GlobalHooks hooks(widget.view(), widget.hid());
         hooks.install();
         const auto windowFeed = z718::feedHooksFromWindow();
-        z718::logFramesIfAsked(widget.view()->quickWindow());
+        z718::logFramesIfAsked(widget.view()->quickWindow(), &widget);
         widget.showNormal();
         widget.checkDevice();
         exitCode = app.exec();

@@ -7,9 +7,26 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifdef Q_OS_WIN
+// Qt answers isWritable() on NTFS from the read-only attribute alone unless this is raised; a
+// folder under Program Files would then pass for writable to a user who cannot write there.
+extern Q_CORE_EXPORT int qt_ntfs_permission_lookup;
+#endif
+
 namespace z718 {
 
 namespace {
+
+bool writableFolder(const QFileInfo& folder) {
+#ifdef Q_OS_WIN
+    ++qt_ntfs_permission_lookup;
+    const bool writable = folder.isDir() && folder.isWritable();
+    --qt_ntfs_permission_lookup;
+    return writable;
+#else
+    return folder.isDir() && folder.isWritable();
+#endif
+}
 
 // An installed package's files are read-only; the user's copy must take the program's writes.
 bool copyWritable(const QString& from, const QString& to) {
@@ -43,7 +60,7 @@ bool addMissingFiles(const QString& from, const QString& to) {
 QString chooseWorkingFolder(const QString& executableDir, const QString& shippedModules,
                             const QString& userDataDir) {
     const QFileInfo beside(executableDir + QStringLiteral("/modules"));
-    if (beside.isDir() && beside.isWritable()) {
+    if (writableFolder(beside)) {
         return executableDir;
     }
     const QFileInfo source(beside.isDir() ? beside : QFileInfo(shippedModules));

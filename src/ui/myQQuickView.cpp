@@ -2,11 +2,14 @@
 
 #include <QFocusEvent>
 #include <QGenericArgument>
+#include <QHideEvent>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QTimer>
 
 #include "i18n/key_names.h"
 #include "ui/Hid_Thread.h"
+#include "ui/hidden_scene.h"
 #include "ui/prompts.h"
 
 myQQuickView::myQQuickView(QWidget* parent)
@@ -79,4 +82,14 @@ void myQQuickView::focusInEvent(QFocusEvent* event) {
     QQuickWidget::focusInEvent(event);
     repaint();
     event->accept();
+}
+
+void myQQuickView::hideEvent(QHideEvent* event) {
+    QQuickWidget::hideEvent(event);
+    // Hiding may come from inside a scene handler (the close button): release after it ended.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) {
+            z718::releaseWhileHidden(quickWindow(), engine());
+        }
+    });
 }

@@ -180,6 +180,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     Q_INVOKABLE void deliverKeyReport(bool released, int usage);

@@ -1,5 +1,6 @@
 // z718_scene_tests: runs the tst_*.qml files of any folder (-input DIR) against the program's
-// real window, with the virtual mouse plugged in and the portable input backend.
+// real window, with the virtual mouse plugged in and the program's own input backend (the
+// portable one, or on Windows the system's hooks).
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -9,6 +10,7 @@
 #include <QtQuickTest>
 #include <memory>
 
+#include "app/startup.h"
 #include "app/widget.h"
 #include "hooks/global_hooks.h"
 #include "prompts_object.h"
@@ -91,6 +93,7 @@ private:
         widget_ = std::make_unique<Widget>();
         hooks_ = std::make_unique<z718::GlobalHooks>(widget_->view(), widget_->hid());
         hooks_->install();
+        inputObject_.programHooksInstalled();
         windowFeed_ = z718::feedHooksFromWindow();
         widget_->showNormal();
         widget_->checkDevice();
@@ -129,6 +132,8 @@ private:
 };
 
 int main(int argc, char** argv) {
+    // The scene graph the program picks; under Wine, Direct3D would draw a white window.
+    z718::chooseSceneGraph();
     // The main window is a widget: the test runner takes this application instead of making
     // a QGuiApplication of its own.
     QApplication app(argc, argv);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/widget.h"
+#include "scene_input.h"
 #include "support/activation_record.h"
 #include "ui/myQQuickView.h"
 
@@ -141,11 +142,7 @@ bool SceneDriver::sendButton(int type, Qt::MouseButton button, QPoint pos) {
         return press ? counter_->presses() : counter_->count(QEvent::MouseButtonRelease);
     };
     const int before = count();
-    if (press) {
-        QTest::mousePress(window(), button, {}, pos);
-    } else {
-        QTest::mouseRelease(window(), button, {}, pos);
-    }
+    scene_input::button(window(), button, press, pos);
     return QTest::qWaitFor([&] { return count() > before; }, kReplayWaitMs);
 }
 
@@ -170,7 +167,7 @@ bool SceneDriver::rightClick(int x, int y) {
 bool SceneDriver::doubleClick(int x, int y) {
     const int releases = counter_->count(QEvent::MouseButtonRelease);
     const int doubles = counter_->count(QEvent::MouseButtonDblClick);
-    QTest::mouseDClick(window(), Qt::LeftButton, {}, QPoint(x, y));
+    scene_input::doubleClick(window(), QPoint(x, y));
     return QTest::qWaitFor(
         [&] {
             return counter_->count(QEvent::MouseButtonRelease) >= releases + 2 &&
@@ -180,7 +177,7 @@ bool SceneDriver::doubleClick(int x, int y) {
 }
 
 void SceneDriver::move(int x, int y) {
-    QTest::mouseMove(window(), QPoint(x, y));
+    scene_input::move(window(), QPoint(x, y));
     QCoreApplication::processEvents();
 }
 
@@ -203,8 +200,8 @@ void SceneDriver::wheel(int x, int y, int delta) {
 
 void SceneDriver::key(int qtKey, int modifiers) {
     host_.program()->activateWindow();
-    QTest::keyClick(window(), static_cast<Qt::Key>(qtKey),
-                    static_cast<Qt::KeyboardModifiers>(modifiers));
+    scene_input::keyClick(window(), static_cast<Qt::Key>(qtKey),
+                          static_cast<Qt::KeyboardModifiers>(modifiers));
     // The hooks' report to the scene is queued.
     QCoreApplication::processEvents();
 }
@@ -212,7 +209,7 @@ void SceneDriver::key(int qtKey, int modifiers) {
 void SceneDriver::typeText(const QString& text) {
     host_.program()->activateWindow();
     for (const QChar c : text) {
-        QTest::keyClick(window(), c.toLatin1());
+        scene_input::charClick(window(), c.toLatin1());
     }
     QCoreApplication::processEvents();
 }

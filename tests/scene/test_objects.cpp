@@ -41,6 +41,54 @@ bool VirtualMouseObject::setFault(const QString& name, bool on) {
     return true;
 }
 
+#ifdef _WIN32
+namespace {
+
+// How long the hooks may take to decide on one event, under a loaded machine.
+constexpr int kDecideMs = 2000;
+
+QVariantMap toMap(const z718::testing::Delivered& event) {
+    return {{"mouse", event.mouse},
+            {"message", event.message},
+            {"code", event.code},
+            {"injected", event.injected},
+            {"time", event.time}};
+}
+
+}  // namespace
+
+void VirtualInputObject::programHooksInstalled() {
+    witness_.install();
+}
+
+bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+    return witness_.waitPassed(
+        z718::testing::sendHardwareKey(static_cast<uint32_t>(vk), static_cast<uint32_t>(scanCode),
+                                       up, static_cast<uint32_t>(time)),
+        kDecideMs);
+}
+
+bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+    return witness_.waitPassed(z718::testing::sendHardwareMouse(static_cast<uint32_t>(message), x,
+                                                                y, static_cast<uint32_t>(mouseData),
+                                                                static_cast<uint32_t>(time)),
+                               kDecideMs);
+}
+
+QVariantList VirtualInputObject::delivered() const {
+    QVariantList list;
+    for (const auto& event : witness_.delivered()) {
+        list.append(toMap(event));
+    }
+    return list;
+}
+
+void VirtualInputObject::clearDelivered() {
+    witness_.clearDelivered();
+}
+#else
+void VirtualInputObject::programHooksInstalled() {}
+
 bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
     return platform::portableInput().feedKey(static_cast<uint32_t>(vk),
                                              static_cast<uint32_t>(scanCode), up,
@@ -69,10 +117,16 @@ void VirtualInputObject::clearDelivered() {
     platform::portableInput().clearDelivered();
 }
 
+#endif
+
 namespace {
 
-platform::PortablePointerSettings& pointer() {
+platform::PointerSettings& pointer() {
+#ifdef _WIN32
+    return platform::pointerSettings();
+#else
     return platform::portablePointerSettings();
+#endif
 }
 
 int getInt(uint32_t action) {
@@ -88,7 +142,8 @@ int VirtualInputObject::mouseSpeed() const {
 }
 
 bool VirtualInputObject::setMouseSpeed(int speed) {
-    return pointer().systemParametersInfo(win::kSpiSetMouseSpeed, 0,
+    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
+    return pointer().systemParametersInfo(win::kSpiSetMouseSpeed, static_cast<uint32_t>(speed),
                                           reinterpret_cast<void*>(static_cast<intptr_t>(speed)), 0);
 }
 
@@ -130,5 +185,14 @@ bool VirtualInputObject::setMouseParams(const QVariantList& thresholdsAndAcceler
 }
 
 void VirtualInputObject::resetPointerSettings() {
-    pointer().reset();
+#ifdef _WIN32
+    using Defaults = platform::PortablePointerSettings;
+    setMouseSpeed(Defaults::kDefaultSpeed);
+    setWheelScrollLines(static_cast<int>(Defaults::kDefaultScrollLines));
+    setDoubleClickTime(static_cast<int>(Defaults::kDefaultDoubleClickMs));
+    setMouseParams(
+        {Defaults::kDefaultMouse[0], Defaults::kDefaultMouse[1], Defaults::kDefaultMouse[2]});
+#else
+    platform::portablePointerSettings().reset();
+#endif
 }

@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QVariantList>
 
+#ifdef _WIN32
+#include "win32/hardware_input.h"
+#endif
+
 namespace z718::sim {
 class VirtualMouse;
 }
@@ -28,11 +32,16 @@ private:
     z718::sim::VirtualMouse& mouse_;
 };
 
-// "virtualInput": the in-process stand-in for the system's input and pointer settings.
+// "virtualInput": the system's input and pointer settings; the in-process stand-in, or on
+// Windows the system's own (see README.md beside this file).
 class VirtualInputObject : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+
+    // Call after the program's hooks have been installed: on Windows the witness of what
+    // reaches the system must come before them in the hook chain.
+    void programHooksInstalled();
 
     Q_INVOKABLE bool feedKey(int vk, int scanCode, bool up, int time = 0);
     Q_INVOKABLE bool feedMouse(int message, int x, int y, int mouseData = 0, int time = 0);
@@ -48,4 +57,9 @@ public:
     Q_INVOKABLE QVariantList mouseParams() const;
     Q_INVOKABLE bool setMouseParams(const QVariantList& thresholdsAndAcceleration);
     Q_INVOKABLE void resetPointerSettings();
+
+#ifdef _WIN32
+private:
+    z718::testing::HookWitness witness_;
+#endif
 };

@@ -1,0 +1,220 @@
+#include "win32/hardware_input.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <map>
+
+namespace z718::testing {
+
+namespace {
+
+// Marks the witness's own events in dwExtraInfo; the program's injections carry 0.
+constexpr ULONG_PTR kTagBase = 0x5A718000;
+constexpr ULONG_PTR kMoveTag = kTagBase - 1;
+
+using SendInputEntry = BOOL(CDECL*)(HWND, const INPUT*, const void*);
+
+SendInputEntry wineEntry() {
+    static const SendInputEntry entry = [] {
+        HMODULE module = LoadLibraryW(L"win32u.dll");
+        return module ? reinterpret_cast<SendInputEntry>(
+                            reinterpret_cast<void*>(GetProcAddress(module, "__wine_send_input")))
+                      : nullptr;
+    }();
+    return entry;
+}
+
+// Shared with the hook procedures, which carry no user data.
+std::mutex g_mutex;
+std::condition_variable g_decided;
+std::vector<Delivered> g_delivered;
+std::map<ULONG_PTR, bool> g_passed;
+ULONG_PTR g_nextTag = kTagBase;
+
+void record(ULONG_PTR tag, bool passed, const Delivered& event) {
+    {
+        const std::lock_guard lock(g_mutex);
+        if (passed && tag != kMoveTag) {
+            g_delivered.push_back(event);
+        }
+        if (tag >= kTagBase) {
+            g_passed[tag] = passed;
+        }
+    }
+    g_decided.notify_all();
+}
+
+// What the hooks behind the witness decide: a swallowing hook returns non-zero.
+LRESULT CALLBACK keyboardWitness(int nCode, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallNextHookEx(nullptr, nCode, wParam, lParam);
+    if (nCode >= 0) {
+        const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        record(info->dwExtraInfo, result == 0,
+               {false, static_cast<uint32_t>(wParam), info->vkCode,
+                (info->flags & LLKHF_INJECTED) != 0, info->time});
+    }
+    return result;
+}
+
+LRESULT CALLBACK mouseWitness(int nCode, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallNextHookEx(nullptr, nCode, wParam, lParam);
+    const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+    if (nCode >= 0 && wParam != WM_MOUSEMOVE) {
+        const bool xButton = wParam == WM_XBUTTONDOWN || wParam == WM_XBUTTONUP;
+        record(info->dwExtraInfo, result == 0,
+               {true, static_cast<uint32_t>(wParam), xButton ? info->mouseData : 0,
+                (info->flags & LLMHF_INJECTED) != 0, info->time});
+    }
+    return result;
+}
+
+ULONG_PTR newTag() {
+    const std::lock_guard lock(g_mutex);
+    return ++g_nextTag;
+}
+
+bool send(INPUT& input) {
+    if (SendInputEntry entry = wineEntry()) {
+        return entry(nullptr, &input, nullptr) != FALSE;
+    }
+    return SendInput(1, &input, sizeof(input)) == 1;
+}
+
+DWORD buttonFlags(uint32_t message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            return MOUSEEVENTF_LEFTDOWN;
+        case WM_LBUTTONUP:
+            return MOUSEEVENTF_LEFTUP;
+        case WM_RBUTTONDOWN:
+            return MOUSEEVENTF_RIGHTDOWN;
+        case WM_RBUTTONUP:
+            return MOUSEEVENTF_RIGHTUP;
+        case WM_MBUTTONDOWN:
+            return MOUSEEVENTF_MIDDLEDOWN;
+        case WM_MBUTTONUP:
+            return MOUSEEVENTF_MIDDLEUP;
+        case WM_XBUTTONDOWN:
+            return MOUSEEVENTF_XDOWN;
+        case WM_XBUTTONUP:
+            return MOUSEEVENTF_XUP;
+        default:
+            return 0;
+    }
+}
+
+void serveWitness(std::promise<bool>* installed, uint32_t* threadId) {
+    MSG msg;
+    // Creates this thread's message queue, so uninstall's WM_QUIT cannot get lost.
+    PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+    *threadId = GetCurrentThreadId();
+    HMODULE module = GetModuleHandleW(nullptr);
+    HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardWitness, module, 0);
+    HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, mouseWitness, module, 0);
+    installed->set_value(keyboard && mouse);
+    if (keyboard && mouse) {
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&msg);
+        }
+    }
+    if (keyboard) {
+        UnhookWindowsHookEx(keyboard);
+    }
+    if (mouse) {
+        UnhookWindowsHookEx(mouse);
+    }
+}
+
+}  // namespace
+
+bool hardwareInputAvailable() {
+    return wineEntry() != nullptr;
+}
+
+uint32_t sendHardwareKey(uint32_t vk, uint32_t scanCode, bool up, uint32_t time) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(vk);
+    input.ki.wScan = static_cast<WORD>(scanCode);
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.time = time;
+    input.ki.dwExtraInfo = newTag();
+    return send(input) ? static_cast<uint32_t>(input.ki.dwExtraInfo) : 0;
+}
+
+void moveHardwarePointer(int x, int y) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x;
+    input.mi.dy = y;
+    // SendInput spans the primary screen as 0..65535; Wine's driver entry takes pixels.
+    if (!wineEntry()) {
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = static_cast<LONG>((x * 65536LL + width / 2) / width);
+        input.mi.dy = static_cast<LONG>((y * 65536LL + height / 2) / height);
+    }
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dwExtraInfo = kMoveTag;
+    send(input);
+}
+
+uint32_t sendHardwareMouse(uint32_t message, int x, int y, uint32_t mouseData, uint32_t time) {
+    moveHardwarePointer(x, y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = buttonFlags(message);
+    // The hook sees the X button in the high word; SendInput takes it in the low one.
+    input.mi.mouseData = mouseData >> 16;
+    input.mi.time = time;
+    input.mi.dwExtraInfo = newTag();
+    return send(input) ? static_cast<uint32_t>(input.mi.dwExtraInfo) : 0;
+}
+
+HookWitness::~HookWitness() {
+    uninstall();
+}
+
+bool HookWitness::install() {
+    uninstall();
+    std::promise<bool> installed;
+    auto result = installed.get_future();
+    thread_ = std::thread(serveWitness, &installed, &threadId_);
+    if (!result.get()) {
+        uninstall();
+        return false;
+    }
+    return true;
+}
+
+void HookWitness::uninstall() {
+    if (thread_.joinable()) {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+}
+
+bool HookWitness::waitPassed(uint32_t tag, int timeoutMs) {
+    std::unique_lock lock(g_mutex);
+    const bool decided = g_decided.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                            [tag] { return g_passed.count(tag) != 0; });
+    return decided && g_passed[tag];
+}
+
+std::vector<Delivered> HookWitness::delivered() const {
+    const std::lock_guard lock(g_mutex);
+    return g_delivered;
+}
+
+void HookWitness::clearDelivered() {
+    const std::lock_guard lock(g_mutex);
+    g_delivered.clear();
+}
+
+}  // namespace z718::testing
