@@ -12,9 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/action_engine.h"
-#include "hooks/hook_procedures.h"
-#include "platform/portable/portable_input.h"
+#include "support/engine_rig.h"
 
 using namespace z718;
 using Clock = std::chrono::steady_clock;
@@ -36,24 +34,12 @@ void naiveLoop(ActionEngine& engine, const std::atomic<bool>& running, MySafeQue
     }
 }
 
-// Hooks, engine and worker; every injected event's arrival time is noted.
-struct Rig {
-    platform::PortableInput input;
-    MySafeQueue events;
-    MyQueue macroQueue;
-    MyQueue actionQueue;
-    KeyMatrixTable matrix;
-    MacroSlots macros;
-    ActionEngine engine{events, macroQueue, actionQueue, input, matrix, macros};
-    std::atomic<bool> running{true};
-    HookProcedures hooks{{nullptr, nullptr, &running, &events}};
+// The test suite's engine rig, quiet; every injected event's arrival time is noted.
+struct Rig : test::EngineRig {
     std::atomic<int> delivered{0};
     std::vector<Clock::time_point> arrivals;  // written by the worker, read after it stops
-    std::thread worker;
 
-    Rig() {
-        input.install([this](int n, const auto& e) { return hooks.keyboard(n, e); },
-                      [this](int n, const auto& e) { return hooks.mouse(n, e); });
+    Rig() : EngineRig(false) {
         arrivals.reserve(1 << 16);
         input.setDeliverySink([this](const platform::PortableInput::Delivered& d) {
             if (d.injected) {
@@ -63,20 +49,7 @@ struct Rig {
         });
     }
     void start(const Loop& loop) {
-        worker = std::thread([this, loop] { loop(engine, running, events); });
-    }
-    void stop() {
-        running.store(false);
-        events.wake();
-        worker.join();
-    }
-    void assign(int button, KeyEntry e) {
-        uint8_t bytes[KeyMatrixTable::kBytes] = {};
-        bytes[button * 4] = e.type;
-        bytes[button * 4 + 1] = e.b1;
-        bytes[button * 4 + 2] = e.b2;
-        bytes[button * 4 + 3] = e.b3;
-        matrix.write(bytes);
+        startWorker([this, loop] { loop(engine, running, events); });
     }
     void waitFor(int count) {
         while (delivered.load() < count) {
@@ -110,7 +83,7 @@ std::vector<double> remapLatencies(const Loop& loop, int events, std::mt19937& r
         rig.waitFor(i + 1);
         latencies.push_back(ms(rig.arrivals[static_cast<size_t>(i)] - sent));
     }
-    rig.stop();
+    rig.stopWorker();
     return latencies;
 }
 
@@ -127,7 +100,7 @@ std::vector<double> tickPeriods(const Loop& loop, int ticks) {
     rig.input.feedMouse(win::kWmLButtonDown, 1, 1);
     rig.input.feedMouse(win::kWmLButtonUp, 1, 1);
     rig.waitFor(ticks + 2);
-    rig.stop();
+    rig.stopWorker();
     std::vector<double> periods;
     for (int i = 1; i <= ticks; ++i) {  // from the second tick: the first answers the press
         periods.push_back(ms(rig.arrivals[static_cast<size_t>(i) + 1] - rig.arrivals[i]));

@@ -15,6 +15,7 @@
 #include "link/catalogue.h"
 #include "link/scanner.h"
 #include "sim/virtual_mouse.h"
+#include "support/quiet_host.h"
 #include "ui/Hid_Thread.h"
 
 using namespace z718;
@@ -32,15 +33,6 @@ double floorMs(int payloadBytes) {
     const double reports = std::max(1.0, std::ceil(payloadBytes / kReportLength));
     return kSettleMs + reports * kReportPauseMs + kSettleMs;
 }
-
-class QuietHost : public ConnectionHost {
-public:
-    void startScene() override {}
-    void setViewEnabled(bool) override {}
-    void showTrayMessage(const QString&, const QString&) override {}
-    QString appConfigString(const QString&, const QString& fallback) override { return fallback; }
-    void hideWindow() override {}
-};
 
 // The median time of `runs` transfers; -1 when a transfer did not put all its reports on the
 // wire.
@@ -76,7 +68,7 @@ int main(int argc, char** argv) {
     const int runs = quick ? 1 : 5;
     sim::VirtualMouse mouse;
     setHidBackend(&mouse);
-    QuietHost host;
+    test::QuietHost host;
     Hid_Thread hid(&host);
     hid.link().setDevices(scanDevices(mouse, loadCatalogue(kCataloguePath, {}), 0).devices);
     hid.link().setCurrentIndex(1);  // the mouse

@@ -2,6 +2,7 @@
 option(Z718_WERROR "Treat warnings as errors" OFF)
 option(Z718_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(Z718_TSAN "Build with ThreadSanitizer" OFF)
+option(Z718_COVERAGE "Build with gcc's --coverage for scripts/coverage" OFF)
 
 # Rebuilds after a branch switch or in a second checkout reuse earlier compiles.
 find_program(Z718_CCACHE ccache)
@@ -20,6 +21,10 @@ endif()
 if(Z718_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()
+if(Z718_COVERAGE)
+  add_compile_options(--coverage)
+  add_link_options(--coverage)
 endif()
 if(Z718_TSAN)
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
@@ -64,3 +69,4 @@ function(z718_add_test name)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
+

@@ -1,21 +1,13 @@
 import QtQuick
 import QtTest
+import "../../tests/scene/qml"
 
 // Takes docs/macro-editor.png and docs/profile-page.png, the README's pictures: a macro
 // recorded from fed keys, and a few profiles.  xvfb-run -a build/asan/bin/z718_scene_tests
 // -input docs/shots
-TestCase {
+SceneUser {
     name: "MacroAndProfileShots"
 
-    function clickOn(name) {
-        const r = scene.rect(name)
-        verify(scene.click(r.x + r.width / 2, r.y + r.height / 2), name)
-    }
-    function restart() {
-        scene.restart()
-        tryVerify(() => scene.root() && scene.root().visible && !scene.find("busyIndicator").visible
-                  && ui_View.enabled, 5000)
-    }
     // Virtual key and scan code, up or down, then a pause in milliseconds.
     function feed(keys) {
         for (const key of keys) {
@@ -34,7 +26,7 @@ TestCase {
             ui_View.saveMacroIni(name, ["1,R", "0,30", "2,R"], 1)
         }
         ui_View.updataNameList(0, ["Reload", "Burst", "Copy paste"])
-        restart()
+        restartAndWait()
         clickOn("macroManagerBar")
         clickOn("macroRow2")
         clickOn("recordButton")
@@ -48,7 +40,7 @@ TestCase {
     function test_profilePage() {
         ui_View.updataNameList(2, ["Standard0", "FPS1", "Racing2", "FPS(0)3"])
         ui_View.setProfile(1)
-        restart()
+        restartAndWait()
         clickOn("profileButton")
         const row = scene.rect("profileRow2")
         scene.hover(row.x + 50, row.y + row.height / 2)

@@ -9,20 +9,11 @@
 #include "platform/timing.h"
 #include "settings/settings_store.h"
 #include "sim/virtual_mouse.h"
+#include "support/quiet_host.h"
 #include "support/scratch_dir.h"
 #include "ui/Hid_Thread.h"
 
 namespace z718::test {
-
-// Connection side effects are not what these tests look at.
-class QuietHost : public ConnectionHost {
-public:
-    void startScene() override {}
-    void setViewEnabled(bool) override {}
-    void showTrayMessage(const QString&, const QString&) override {}
-    QString appConfigString(const QString&, const QString& fallback) override { return fallback; }
-    void hideWindow() override {}
-};
 
 // The virtual mouse, able to lose the reply to one command code only.
 class RigMouse : public sim::VirtualMouse {

@@ -1,7 +1,7 @@
 // The engine fed through the hooks on the portable input system, stepped tick by tick.
 #include <QtTest>
 
-#include "engine_fixture.h"
+#include "support/engine_rig.h"
 
 using namespace z718;
 using z718::test::EngineRig;

@@ -2,10 +2,10 @@
 // the scene is told, what reaches the system and what the engine replays.
 #include <QtTest>
 
-#include "../engine/engine_fixture.h"
 #include "engine/key_tables.h"
 #include "hooks/vk_usage_table.h"
 #include "support/debug_capture.h"
+#include "support/engine_rig.h"
 
 using namespace z718;
 using z718::test::EngineRig;

@@ -11,6 +11,8 @@
 #include "support/scratch_dir.h"
 
 namespace win = z718::win;
+// Button events by the tick they come before.
+using Presses = QMap<int, int>;
 using z718::test::ScratchDir;
 
 // What the macro editor page does before hidSetMacro: the lines of loadMacroIni in the
@@ -77,7 +79,7 @@ private:
 
     // Ticks the engine; buttonEvents[t] is queued just before tick t. Every injected event
     // comes back as "<tick>: <event>".
-    QStringList play(int ticks, const QMap<int, int>& buttonEvents = {{1, kButton}}) {
+    QStringList play(int ticks, const Presses& buttonEvents = {{1, kButton}}) {
         auto& input = z718::platform::portableInput();
         input.clearDelivered();
         QStringList seen;
@@ -117,26 +119,30 @@ private slots:
     }
 
     // Delays of 5 and 2 ticks: the word after each comes 7 and 4 ticks after it.
-    void countedRepeats() {
-        uploadMacro(0);
-        QCOMPARE(play(60, {{1, kButton}, {3, kButton | 0x80}}),
-                 (QStringList{"1: vka2 down", "9: vka2 up", "10: left down", "15: left up",
-                              "16: vka2 down", "24: vka2 up", "25: left down", "30: left up"}));
-    }
-
-    void loopsUntilNextPress() {
-        uploadMacro(1);
+    void repeatModes_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<Presses>("presses");
+        QTest::addColumn<QStringList>("played");
+        const QStringList firstPass{"1: vka2 down", "9: vka2 up", "10: left down", "15: left up"};
+        const int up = kButton | 0x80;
+        QTest::newRow("counted") << 0 << Presses{{1, kButton}, {3, up}}
+                                 << firstPass + QStringList{"16: vka2 down", "24: vka2 up",
+                                                            "25: left down", "30: left up"};
         // The second press ends the pass under way: its delays are cut, and it is consumed.
-        QCOMPARE(play(80, {{1, kButton}, {3, kButton | 0x80}, {18, kButton}}),
-                 (QStringList{"1: vka2 down", "9: vka2 up", "10: left down", "15: left up",
-                              "16: vka2 down", "19: vka2 up", "20: left down", "22: left up"}));
+        QTest::newRow("until the next press")
+            << 1 << Presses{{1, kButton}, {3, up}, {18, kButton}}
+            << firstPass +
+                   QStringList{"16: vka2 down", "19: vka2 up", "20: left down", "22: left up"};
+        QTest::newRow("while held") << 2 << Presses{{1, kButton}, {20, up}}
+                                    << firstPass + QStringList{"16: vka2 down", "21: vka2 up",
+                                                               "22: left down", "24: left up"};
     }
-
-    void loopsWhileHeld() {
-        uploadMacro(2);
-        QCOMPARE(play(80, {{1, kButton}, {20, kButton | 0x80}}),
-                 (QStringList{"1: vka2 down", "9: vka2 up", "10: left down", "15: left up",
-                              "16: vka2 down", "21: vka2 up", "22: left down", "24: left up"}));
+    void repeatModes() {
+        QFETCH(int, mode);
+        QFETCH(Presses, presses);
+        QFETCH(QStringList, played);
+        uploadMacro(mode);
+        QCOMPARE(play(80, presses), played);
     }
 
     // Uploads for buttons without a slot, or of a list without its repeat count.

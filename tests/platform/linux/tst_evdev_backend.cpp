@@ -5,12 +5,11 @@
 #include <cerrno>
 #include <thread>
 
-#include "engine/action_engine.h"
 #include "engine/key_tables.h"
-#include "hooks/hook_procedures.h"
 #include "platform/linux/evdev_fakes.h"
 #include "platform/linux/linux_input.h"
 #include "support/debug_capture.h"
+#include "support/engine_rig.h"
 
 using namespace z718;
 using namespace z718::test;
@@ -21,26 +20,16 @@ namespace {
 const std::string kPointer = "/dev/input/event5";
 const std::string kKeyboard = "/dev/input/event6";
 
-struct Rig {
+// The fakes and the backend, built before the engine that injects through the backend.
+struct LinuxParts {
     OutputLog log;
     platform::PortableInput portable;
     FakeSystem* system = new FakeSystem(log);
     LinuxInput input{portable, std::unique_ptr<EvdevSystem>(system)};
-    MySafeQueue events;
-    MyQueue macroQueue;
-    MyQueue actionQueue;
-    KeyMatrixTable matrix;
-    MacroSlots macros;
-    ActionEngine engine{events, macroQueue, actionQueue, input, matrix, macros};
-    std::atomic<bool> running{true};
-    QStringList reports;
-    HookProcedures hooks{{[this](uint8_t usage, uint8_t up) {
-                              reports.append(QString::asprintf("key %d %d", up, usage));
-                          },
-                          [this](uint8_t code, uint8_t down, int, int) {
-                              reports.append(QString::asprintf("mouse %d %x", down, code));
-                          },
-                          &running, &events}};
+};
+
+struct Rig : LinuxParts, EngineCore {
+    Rig() : EngineCore(input) {}
     std::vector<std::string> notices;
 
     // System-wide remapping on, the hooks installed, the mouse's nodes plugged in.
@@ -48,30 +37,9 @@ struct Rig {
         system->plugged = std::move(nodes);
         input.enableSystemWide(0x3151, 0x5718,
                                [this](const std::string& reason) { notices.push_back(reason); });
-        input.install([this](int n, const auto& e) { return hooks.keyboard(n, e); },
-                      [this](int n, const auto& e) { return hooks.mouse(n, e); });
+        installHooks(input);
     }
     FakeNode& node(const std::string& path) { return *system->nodes.at(path); }
-    void assign(int button, KeyEntry entry) {
-        uint8_t bytes[KeyMatrixTable::kBytes] = {};
-        bytes[button * 4] = entry.type;
-        bytes[button * 4 + 1] = entry.b1;
-        bytes[button * 4 + 2] = entry.b2;
-        bytes[button * 4 + 3] = entry.b3;
-        matrix.write(bytes);
-    }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i) {
-            engine.tick();
-        }
-    }
-    std::vector<int> drainEvents() {
-        std::vector<int> all;
-        while (const auto e = events.pop()) {
-            all.push_back(*e);
-        }
-        return all;
-    }
 };
 
 InputEvent key(uint16_t code, int32_t value) {
@@ -171,8 +139,8 @@ void TestEvdevBackend::remappedClickComesOutAsLeftWithMotionInOrder() {
     QCOMPARE(rig.log.take(),
              (QStringList{"event5: REL_X 3", "event5: REL_Y -1", "event5: SYN", "event5: REL_X 2",
                           "event5: SYN", "event5: REL_WHEEL -1", "event5: SYN"}));
-    QCOMPARE(rig.reports, (QStringList{"mouse 1 f1", "mouse 0 f1"}));
-    rig.ticks(2);
+    QCOMPARE(rig.reports, (QStringList{"mouse 1 f1 0,0", "mouse 0 f1 0,0"}));
+    rig.advance(2);
     QCOMPARE(rig.log.take(), (QStringList{"injector: BTN_LEFT 1", "injector: SYN",
                                           "injector: BTN_LEFT 0", "injector: SYN"}));
 
@@ -197,7 +165,7 @@ void TestEvdevBackend::windowsKeyPlusDFromTheKeyboardNode() {
     QVERIFY(rig.system->deliver(kKeyboard));
     QCOMPARE(rig.drainEvents(), (std::vector<int>{5, 0x85}));
     QCOMPARE(debug.count("Win+D Down"), 1);
-    rig.ticks(3);
+    rig.advance(3);
     QCOMPARE(rig.log.take(), QStringList{});  // nothing reached the system
 
     // The Windows key alone is held back two ticks, replayed through the injector, and its
@@ -205,11 +173,11 @@ void TestEvdevBackend::windowsKeyPlusDFromTheKeyboardNode() {
     // see the replayed press go by here, so the release is kept from overtaking it.
     keyboard.frame({key(kKeyLeftMeta, 1)}, 2000);
     QVERIFY(rig.system->deliver(kKeyboard));
-    rig.ticks(2);
+    rig.advance(2);
     keyboard.frame({key(kKeyLeftMeta, 2)}, 2250);
     keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 2300);
     QVERIFY(rig.system->deliver(kKeyboard));
-    rig.ticks(2);
+    rig.advance(2);
     QCOMPARE(rig.log.take(),
              (QStringList{"injector: KEY_LEFTMETA 1", "injector: SYN", "injector: KEY_LEFTMETA 2",
                           "injector: SYN", "injector: KEY_LEFTMETA 0", "injector: SYN"}));
@@ -248,8 +216,7 @@ void TestEvdevBackend::ungrabReleasesWhatWasHeld() {
                           "event5: SYN", "event5 ungrabbed"}));
 
     // Unplugged: what was held is released at once; the same node comes back grabbed anew.
-    rig.input.install([&rig](int n, const auto& e) { return rig.hooks.keyboard(n, e); },
-                      [&rig](int n, const auto& e) { return rig.hooks.mouse(n, e); });
+    rig.installHooks(rig.input);
     rig.node(kPointer).frame({key(kBtnLeft, 1)});
     QVERIFY(rig.system->deliver(kPointer));
     rig.log.take();
@@ -319,11 +286,9 @@ void TestEvdevBackend::readerAndWorkerRaceFree() {
             rig.system->deliver(kPointer);
         }
     });
-    for (int i = 0; i < 400; ++i) {
-        rig.engine.tick();
-    }
+    rig.advance(400);
     reader.join();
-    rig.ticks(30);
+    rig.advance(30);
     rig.input.uninstall();
     const QStringList out = rig.log.take();
     QCOMPARE(out.count("event5: REL_X 1"), 200);

@@ -17,9 +17,53 @@ TestCase {
         verify(scene.click(p.x, p.y), "no click reached " + name)
     }
 
+    // A second click on the same spot, late enough not to make a double click.
+    function clickAgainOn(name) {
+        wait(Qt.styleHints.mouseDoubleClickInterval)
+        clickOn(name)
+    }
+
+    function rightClickOn(name) {
+        const p = center(name)
+        verify(scene.rightClick(p.x, p.y), "no right click reached " + name)
+    }
+
+    function doubleClickOn(name) {
+        const p = center(name)
+        scene.doubleClick(p.x, p.y)
+    }
+
+    function hoverOn(name) {
+        const p = center(name)
+        scene.hover(p.x, p.y)
+    }
+
     function shown(name) {
         const item = scene.find(name)
         return item !== null && item.visible
+    }
+
+    // `describe` of every item named prefix0, prefix1, ... up to the first missing one.
+    function rows(prefix, describe) {
+        const found = []
+        for (let row = scene.find(prefix + "0"); row; row = scene.find(prefix + found.length))
+            found.push(describe(row))
+        return found
+    }
+
+    // Replaces the text of the focused field and confirms it.
+    function retype(text) {
+        scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.typeText(text)
+        scene.key(Qt.Key_Return)
+    }
+
+    // The current profile's sixteen key entries, four numbers each, in one list.
+    function keyMatrix() {
+        let values = []
+        for (let row = 0; row < 16; ++row)
+            values = values.concat(ui_View.getKeydefine(row).map(Number))
+        return values
     }
 
     // The window shown, started and no longer protected.

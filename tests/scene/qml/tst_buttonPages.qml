@@ -2,64 +2,9 @@ import QtQuick
 import QtTest
 
 // Giving the mouse's buttons their functions in the window, as a user does, and what then
-// reaches the profile and the engine. Each test starts from the factory profile.
-SceneUser {
+// reaches the profile and the engine.
+ButtonPageUser {
     name: "ButtonPages"
-
-    readonly property int wmKeyUp: 0x101
-
-    function hoverOn(name) {
-        const p = center(name)
-        scene.hover(p.x, p.y)
-    }
-
-    function rowText(row) {
-        return scene.find("keyRow" + row).text
-    }
-
-    function entry(row) {
-        return ui_View.getKeydefine(row).map(Number)
-    }
-
-    function init() {
-        waitForInput()
-        virtualInput.clearDelivered()
-    }
-
-    // The next test starts from the factory profile, with no dialog or menu in its way. The
-    // profile goes back first: a remapped left button would keep the clicks from the window.
-    function cleanup() {
-        if (scene.root().language === 1) {
-            scene.writeSetting("apConfig.bin", "common/language", "English")
-            restartAndWait()
-        }
-        ui_View.resetProfile(Number(ui_View.getProfile()))
-        ui_View.activateProfile(Number(ui_View.getProfile()), false)
-        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel"]) {
-            if (shown(name))
-                clickOn(name)
-        }
-        if (shown("keyMenu")) {
-            scene.hover(400, 20)
-            scene.click(400, 20)
-        }
-    }
-
-    function choose(row, entryName, submenuOpener) {
-        clickOn("keyRow" + row)
-        verify(shown("keyMenu"))
-        if (submenuOpener)
-            hoverOn(submenuOpener)
-        clickOn(entryName)
-    }
-
-    // Key events the engine injected, as "down 0xa2"; waits until `count` have come.
-    function injectedKeys(count) {
-        const keys = () => virtualInput.delivered().filter(d => !d.mouse && d.injected).map(
-            d => (d.message === wmKeyUp ? "up 0x" : "down 0x") + d.code.toString(16))
-        tryVerify(() => keys().length >= count, 3000, "injected: " + keys())
-        return keys()
-    }
 
     function test_copyFromBasicCommandsReachesProfileAndEngine() {
         clickOn("keyRow1")
@@ -141,9 +86,7 @@ SceneUser {
     // A fresh start shows every form of entry by its name.
     function test_freshStartNamesEveryEntry() {
         ui_View.setMacroKey(3, "Wave")
-        let matrix = []
-        for (let row = 0; row < 16; ++row)
-            matrix = matrix.concat(entry(row))
+        const matrix = keyMatrix()
         const rows = { 3: [9, 0, 3, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5], 7: [0, 0, 0, 0] }
         for (const row in rows)
             matrix.splice(4 * row, 4, ...rows[row])

@@ -2,66 +2,15 @@ import QtQuick
 import QtTest
 
 // Macros on the mouse's buttons: assigned in the window, loaded into the engine at once and
-// again at every start. Each test starts from the factory profile.
-SceneUser {
+// again at every start.
+ButtonPageUser {
     name: "MacroButtons"
-
-    readonly property int wmKeyUp: 0x101
-
-    function hoverOn(name) {
-        const p = center(name)
-        scene.hover(p.x, p.y)
-    }
-
-    function rowText(row) {
-        return scene.find("keyRow" + row).text
-    }
-
-    function entry(row) {
-        return ui_View.getKeydefine(row).map(Number)
-    }
-
-    function init() {
-        waitForInput()
-        virtualInput.clearDelivered()
-    }
-
-    // The next test starts from the factory profile, with no dialog or menu in its way. The
-    // profile goes back first: a remapped left button would keep the clicks from the window.
-    function cleanup() {
-        ui_View.resetProfile(Number(ui_View.getProfile()))
-        ui_View.activateProfile(Number(ui_View.getProfile()), false)
-        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel"]) {
-            if (shown(name))
-                clickOn(name)
-        }
-        if (shown("keyMenu")) {
-            scene.hover(400, 20)
-            scene.click(400, 20)
-        }
-    }
 
     // Presses and releases an X button: forward (row 3) or back (row 4).
     function pressXButton(forward) {
         const data = forward ? 0x20000 : 0x10000
         virtualInput.feedMouse(0x020B, 10, 10, data)
         virtualInput.feedMouse(0x020C, 10, 10, data)
-    }
-
-    function choose(row, entryName, submenuOpener) {
-        clickOn("keyRow" + row)
-        verify(shown("keyMenu"))
-        if (submenuOpener)
-            hoverOn(submenuOpener)
-        clickOn(entryName)
-    }
-
-    // Key events the engine injected, as "down 0xa2"; waits until `count` have come.
-    function injectedKeys(count) {
-        const keys = () => virtualInput.delivered().filter(d => !d.mouse && d.injected).map(
-            d => (d.message === wmKeyUp ? "up 0x" : "down 0x") + d.code.toString(16))
-        tryVerify(() => keys().length >= count, 3000, "injected: " + keys())
-        return keys()
     }
 
     function test_macroKeyDialogAssignsMacroAndRepeatMode() {
@@ -95,9 +44,7 @@ SceneUser {
         ui_View.saveMacroIni("Tap", ["1,T", "2,T"], 1)
         ui_View.setMacroKey(3, "Wave")
         ui_View.setMacroKey(4, "Tap")
-        let matrix = []
-        for (let row = 0; row < 16; ++row)
-            matrix = matrix.concat(entry(row))
+        const matrix = keyMatrix()
         matrix.splice(12, 8, 9, 0, 3, 0, 9, 0, 4, 0)
         ui_View.ui_12H_SetKeyMatrix(matrix)
         restartAndWait()

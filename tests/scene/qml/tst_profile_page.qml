@@ -2,50 +2,21 @@ import QtQuick
 import QtTest
 
 // The profile page as a user works it, from the profiles the name file lists at start-up.
-TestCase {
+SceneUser {
     name: "ProfilePage"
 
-    // The window shown and its start-up protection over.
-    function waitUntilReady() {
-        tryVerify(() => scene.root() && scene.root().visible && !scene.find("busyIndicator").visible
-                        && ui_View.enabled, 5000)
-    }
-    function pointOf(name) {
-        const r = scene.rect(name)
-        verify(r !== undefined, name + " is in the scene")
-        return [r.x + r.width / 2, r.y + r.height / 2]
-    }
-    function clickOn(name) {
-        const p = pointOf(name)
-        verify(scene.click(p[0], p[1]), "click on " + name)
-    }
-    function rightClickOn(name) {
-        const p = pointOf(name)
-        verify(scene.rightClick(p[0], p[1]), "right click on " + name)
-    }
     function shownRows() {
-        const rows = []
-        for (let row = scene.find("profileRow0"); row; row = scene.find("profileRow" + rows.length))
-            rows.push(row.profileName + row.profileNo)
-        return rows
+        return rows("profileRow", row => row.profileName + row.profileNo)
     }
     // Starts the program afresh with these profiles and profile `current` in use, and opens
     // the page.
     function startWith(profiles, current) {
         ui_View.updataNameList(2, profiles)
         ui_View.setProfile(current)
-        scene.restart()
-        waitUntilReady()
+        restartAndWait()
         clickOn("profileButton")
         verify(scene.find("profilePage").visible)
     }
-    function keyMatrixOfCurrentProfile() {
-        let values = []
-        for (let row = 0; row < 16; ++row)
-            values = values.concat(ui_View.getKeydefine(row).map(Number))
-        return values
-    }
-
     function cleanup() {
         ui_View.updataNameList(2, ["Standard0"])
         ui_View.ui_02H_SetCurrentProfile(0)
@@ -53,8 +24,7 @@ TestCase {
 
     // Later tests find the window as a fresh start shows it.
     function cleanupTestCase() {
-        scene.restart()
-        waitUntilReady()
+        restartAndWait()
     }
 
     function test_startShowsTheListedProfilesAndSelectsTheCurrentOne() {
@@ -95,7 +65,7 @@ TestCase {
         const six = ["Standard0", "A1", "B2", "C3", "D4", "E5"]
         // Profile 6 (p7.bin) gets a mark that only a reset removes.
         ui_View.ui_02H_SetCurrentProfile(6)
-        const defaults = keyMatrixOfCurrentProfile()
+        const defaults = keyMatrix()
         const marked = defaults.slice()
         marked[12 * 4 + 2] = 0x04
         ui_View.ui_12H_SetKeyMatrix(marked)
@@ -104,9 +74,9 @@ TestCase {
         clickOn("profileNew")
         compare(shownRows(), six)
         ui_View.ui_02H_SetCurrentProfile(6)
-        const afterNew = keyMatrixOfCurrentProfile()
+        const afterNew = keyMatrix()
         ui_View.ui_02H_SetCurrentProfile(0)
-        ui_View.ui_12H_SetKeyMatrix(keyMatrixOfCurrentProfile())
+        ui_View.ui_12H_SetKeyMatrix(keyMatrix())
         verify(afterNew[12 * 4 + 2] !== 0x04, "profile 6 was reset")
     }
 
@@ -128,8 +98,7 @@ TestCase {
         scene.typeText("Standard")
         scene.key(Qt.Key_Return)
         compare(shownRows(), ["Standard0", "FPS1"])
-        const p = pointOf("profileRow1")
-        scene.doubleClick(p[0], p[1])
+        doubleClickOn("profileRow1")
         scene.typeText("Race")
         // A press elsewhere on the page ends the edit.
         clickOn("profileRow0")

@@ -104,7 +104,7 @@ DialogFrame {
             return
         const fault = Number(view.macroNameFault(newName))
         if (fault !== 0) {
-            macroPanel.refuseRename(index, macroEditorLang[nameFaultTexts + fault] ?? "")
+            macroPanel.refuseEdit(index, macroEditorLang[nameFaultTexts + fault] ?? "")
             return
         }
         view.modifyMacroName(names[index], newName)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <algorithm>
 #include <atomic>
+#include <functional>
+#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -11,37 +14,28 @@
 
 namespace z718::test {
 
-// The portable input system, the hooks and an engine with tables of its own, stepped tick by
-// tick or run by a worker thread; the worker-running flag is in the test's hand.
-struct EngineRig {
-    platform::PortableInput input;
-    MySafeQueue events;
-    MyQueue macroQueue;
-    MyQueue actionQueue;
-    KeyMatrixTable matrix;
-    MacroSlots macros;
-    ActionEngine engine{events, macroQueue, actionQueue, input, matrix, macros};
-    std::atomic<bool> running{true};
-    QStringList reports;  // what the scene was told: "key 1 4", "mouse 1 f0 10,20"
-    HookProcedures hooks{{[this](uint8_t usage, uint8_t up) {
-                              reports.append(QString::asprintf("key %d %d", up, usage));
-                          },
-                          [this](uint8_t code, uint8_t down, int x, int y) {
-                              reports.append(
-                                  QString::asprintf("mouse %d %x %d,%d", down, code, x, y));
-                          },
-                          &running, &events}};
-    int tick = 0;
-    std::thread worker;
+// Queues, tables of its own, the engine and the hook procedures, wired to one input system:
+// stepped tick by tick or run by a worker thread; the worker-running flag is in the caller's
+// hand. What the hooks tell the scene is kept in `reports` ("key 1 4", "mouse 1 f0 10,20")
+// unless the rig is told to stay quiet.
+class EngineCore {
+public:
+    explicit EngineCore(platform::InputInjector& injector, bool keepReports = true)
+        : engine{events, macroQueue, actionQueue, injector, matrix, macros},
+          hooks{keepReports ? reportingTargets()
+                            : HookTargets{nullptr, nullptr, &running, &events}} {}
+    ~EngineCore() { stopWorker(); }
+    EngineCore(const EngineCore&) = delete;
+    EngineCore& operator=(const EngineCore&) = delete;
 
-    EngineRig() {
-        input.install([this](int n, const auto& e) { return hooks.keyboard(n, e); },
-                      [this](int n, const auto& e) { return hooks.mouse(n, e); });
+    // The hook procedures installed into `system`, as the program does at start.
+    bool installHooks(platform::InputHooks& system) {
+        return system.install([this](int n, const auto& e) { return hooks.keyboard(n, e); },
+                              [this](int n, const auto& e) { return hooks.mouse(n, e); });
     }
-    ~EngineRig() { stopWorker(); }
-
-    void startWorker() {
-        worker = std::thread([this] { engine.run(running); });
+    // The worker runs `loop`, by default the engine's own.
+    void startWorker(std::function<void()> loop = nullptr) {
+        worker = std::thread(loop ? std::move(loop) : [this] { engine.run(running); });
     }
     void stopWorker() {
         if (worker.joinable()) {
@@ -50,7 +44,7 @@ struct EngineRig {
             worker.join();
         }
     }
-
+    // Button `button` takes `entry`; the other buttons keep theirs.
     void assign(int button, KeyEntry entry) {
         uint8_t bytes[KeyMatrixTable::kBytes];
         for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
@@ -59,6 +53,53 @@ struct EngineRig {
             std::copy(std::begin(row), std::end(row), bytes + i * 4);
         }
         matrix.write(bytes);
+    }
+    void advance(int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            engine.tick();
+        }
+    }
+    std::vector<int> drainEvents() {
+        std::vector<int> all;
+        while (const auto e = events.pop()) {
+            all.push_back(*e);
+        }
+        return all;
+    }
+
+    MySafeQueue events;
+    MyQueue macroQueue;
+    MyQueue actionQueue;
+    KeyMatrixTable matrix;
+    MacroSlots macros;
+    ActionEngine engine;
+    std::atomic<bool> running{true};
+    QStringList reports;
+    HookProcedures hooks;
+    std::thread worker;
+
+private:
+    HookTargets reportingTargets() {
+        return {[this](uint8_t usage, uint8_t up) {
+                    reports.append(QString::asprintf("key %d %d", up, usage));
+                },
+                [this](uint8_t code, uint8_t down, int x, int y) {
+                    reports.append(QString::asprintf("mouse %d %x %d,%d", down, code, x, y));
+                },
+                &running, &events};
+    }
+};
+
+// Holds the portable input system so that it is built before the engine that injects into it.
+struct PortableInputHolder {
+    platform::PortableInput input;
+};
+
+// The engine over the portable input system with its hooks installed.
+class EngineRig : public PortableInputHolder, public EngineCore {
+public:
+    explicit EngineRig(bool keepReports = true) : EngineCore(input, keepReports) {
+        installHooks(input);
     }
 
     // The real button's press or release; true when it reached the system. The sixth button
@@ -80,13 +121,8 @@ struct EngineRig {
         }
         return log;
     }
-    std::vector<int> drainEvents() {
-        std::vector<int> all;
-        while (const auto e = events.pop()) {
-            all.push_back(*e);
-        }
-        return all;
-    }
+
+    int tick = 0;
 
     // "key A2 down", "left up".
     static QString describe(const platform::PortableInput::Delivered& d) {

@@ -1,0 +1,31 @@
+import QtQuick
+import modules.qml
+
+// A row of an EditableList, shown selected or under the pointer; `editField` is the field the
+// list edits in place.
+Rectangle {
+    id: row
+
+    required property int index
+    property bool selected: false
+    property EditableText editField: null
+    property alias acceptedButtons: area.acceptedButtons
+
+    signal clicked(int button, real atX, real atY)
+    signal doubleClicked(int button)
+
+    // The field's note lies over the rows below.
+    z: editField && editField.editing ? 1 : 0
+    y: index * height
+    width: parent ? parent.width : 0
+    height: 22
+    color: selected ? Style.selectColor : area.containsMouse ? Style.hoverColor : "transparent"
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: mouse => row.clicked(mouse.button, mouse.x, mouse.y)
+        onDoubleClicked: mouse => row.doubleClicked(mouse.button)
+    }
+}
