@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QThread>
 
+#include "app/tray_profiles.h"
 #include "i18n/desktop_texts.h"
 #include "link/catalogue.h"
 #include "link/user_event.h"
@@ -72,6 +73,7 @@ void Widget::setUpTrayIcon() {
     auto* quit = new QAction(tr("Quit (&Q)"), this);
     connect(quit, &QAction::triggered, this, &Widget::exitSYS);
     menu->addAction(quit);
+    new TrayProfiles(menu, quit, view());
     menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
     trayIcon_->setContextMenu(menu);
 #ifdef Q_OS_WIN

@@ -10,8 +10,10 @@
 #include "i18n/key_names.h"
 #include "ui/Hid_Thread.h"
 #include "ui/hidden_scene.h"
+#include "ui/prompts.h"
 
-myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
+myQQuickView::myQQuickView(QWidget* parent)
+    : QQuickWidget(parent), profiles_(settings_, z718::prompts()) {
     z718::buildKeyNameTable();
     // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
     engine()->addImportPath(QStringLiteral("qrc:/"));

@@ -4,7 +4,9 @@
 #include <QVariant>
 
 #include "hooks/global_hooks.h"
+#include "settings/profile_list_model.h"
 #include "settings/settings_store.h"
+#include "ui/key_table_object.h"
 
 class Hid_Thread;
 
@@ -12,6 +14,10 @@ class Hid_Thread;
 // forwards to the plain class that owns the behaviour.
 class myQQuickView : public QQuickWidget, public z718::SceneInputReports {
     Q_OBJECT
+    // The pages' key table.
+    Q_PROPERTY(QObject* keyTable READ keyTable CONSTANT)
+    // The profile page's rows and their rules.
+    Q_PROPERTY(QObject* profiles READ profiles CONSTANT)
 public:
     explicit myQQuickView(QWidget* parent = nullptr);
     ~myQQuickView() override;
@@ -27,6 +33,14 @@ public:
     // The hooks' reports to the scene, queued; callable from any thread.
     void reportKey(bool released, int usage) override;
     void reportMouse(bool pressed, uint code, uint x, uint y) override;
+
+    QObject* keyTable() { return &keyTable_; }
+    QObject* profiles() { return &profiles_; }
+    z718::ProfileListModel& profileList() { return profiles_; }
+
+signals:
+    // A profile was applied; the pages show it again.
+    void profileActivated(int profile);
 
 public slots:
     // --- scene start-up and window ---
@@ -55,6 +69,13 @@ public slots:
     QVariantMap chkLanguages();
     QStringList getGlobalStrings(QVariant type, QString langCode);
     QStringList getProductLayoutStrings_Q7(QString langCode);
+
+    // --- applying a profile ---
+    // Makes `profile` current and applies its buttons and macros, and with `applyPointer`
+    // its pointer settings; a number outside 0..9 applies the current profile again.
+    void activateProfile(int profile, bool applyPointer);
+    // Loads macro `name` into the playback slot of `button`; false when it has no file.
+    bool uploadMacro(int button, const QString& name);
 
     // --- device-settings bridge ---
     void ui_01H_SetReportRate(uchar rate);
@@ -168,4 +189,6 @@ private:
     z718::SettingsStore settings_;
     bool audioEnabled_ = true;
     Hid_Thread* hid_ = nullptr;
+    KeyTableObject keyTable_;
+    z718::ProfileListModel profiles_;
 };

@@ -57,8 +57,11 @@ public:
 
     Widget* program() override { return widget_.get(); }
 
-    void restartProgram() override {
+    void restartProgram(const std::function<void()>& whileStopped) override {
         stopProgram();
+        if (whileStopped) {
+            whileStopped();
+        }
         startProgram();
         if (engine_) {
             registerProgram(engine_->rootContext());

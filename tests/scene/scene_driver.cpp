@@ -1,6 +1,7 @@
 #include "scene_driver.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QHash>
 #include <QImage>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 
 #include "app/widget.h"
 #include "scene_input.h"
+#include "support/activation_record.h"
 #include "ui/myQQuickView.h"
 
 namespace {
@@ -273,4 +275,36 @@ bool SceneDriver::writeSetting(const QString& file, const QString& key, const QV
     settings.setValue(key, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+// Copies every file below `folder` over the same path below ./modules while the program is
+// stopped, so that no settings object of the old window writes over the copies.
+bool SceneDriver::restartWith(const QString& folder) {
+    bool copied = QFileInfo(folder).isDir();
+    host_.restartProgram([&] {
+        QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+        while (copied && it.hasNext()) {
+            const QString source = it.next();
+            const QString target = QStringLiteral("./modules") + source.mid(folder.size());
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::remove(target);
+            copied = QFile::copy(source, target);
+        }
+        z718::test::resetSharedTables();
+    });
+    watchView();
+    return copied;
+}
+
+QString SceneDriver::shippedModules() const {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/modules");
+}
+
+QString SceneDriver::readText(const QString& path) const {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString SceneDriver::activationRecord(const QStringList& wire) const {
+    return z718::test::activationRecord(host_.program()->view()->settings().currentProfile(), wire);
 }

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QVariantList>
 #include <QVariantMap>
+#include <functional>
 
 class QQuickItem;
 class QWindow;
@@ -15,7 +16,8 @@ class SceneHost {
 public:
     virtual ~SceneHost() = default;
     virtual Widget* program() = 0;
-    virtual void restartProgram() = 0;
+    // Stops the program, runs `whileStopped`, starts it again.
+    virtual void restartProgram(const std::function<void()>& whileStopped = {}) = 0;
 };
 
 // "scene": the program's live window, driven with real input events at window coordinates.
@@ -47,6 +49,10 @@ public:
     Q_INVOKABLE QVariantMap windowPosition() const;
     Q_INVOKABLE void restart();
     Q_INVOKABLE bool writeSetting(const QString& file, const QString& key, const QVariant& value);
+    Q_INVOKABLE bool restartWith(const QString& folder);
+    Q_INVOKABLE QString shippedModules() const;
+    Q_INVOKABLE QString readText(const QString& path) const;
+    Q_INVOKABLE QString activationRecord(const QStringList& wire) const;
 
 private:
     class EventCounter;

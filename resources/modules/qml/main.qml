@@ -2,7 +2,7 @@ import QtQuick
 import modules.qml
 
 // The window's root: lays out the pages, takes the program's calls and is the only item that
-// talks to the program ("ui_View", "hid", "ui_Ctl"); the pages get it through `view`.
+// talks to the program ("ui_View", "ui_Ctl"); the pages get it through `view`.
 Item {
     id: shell
     objectName: "shell"
@@ -31,7 +31,7 @@ Item {
 
     // The program's objects, handed to the pages once the program has registered them.
     property var view: null
-    property var device: null
+    readonly property var keyTable: view ? view.keyTable : null
     property bool isProtected: false
     property bool profileChanged: false
 
@@ -43,7 +43,6 @@ Item {
 
     function initUI() {
         view = ui_View // qmllint disable unqualified
-        device = hid // qmllint disable unqualified
         setProtectUI(1000)
         visible = true
         language = String(view.getLang()) === "ChineseSimplified" ? 1 : 0
@@ -56,10 +55,8 @@ Item {
         gunControl.init()
         profilePage.init()
         keyMenu.init()
-        keyMatrixPanel.init(false)
-        pointerSpeedPanel.init(false)
-        doubleClickPanel.init(false)
-        scrollPanel.init(false)
+        // The buttons only: the pointer settings stay as the system has them.
+        view.activateProfile(profileNo, false)
     }
 
     function run() {
@@ -132,11 +129,17 @@ Item {
         keyMatrixPanel.refreashUI(true)
     }
 
-    function reloadPanels(isSendData) {
-        keyMatrixPanel.init(isSendData)
-        pointerSpeedPanel.init(isSendData)
-        doubleClickPanel.init(isSendData)
-        scrollPanel.init(isSendData)
+    // Applies the current profile again, with its pointer settings when `applyPointer`.
+    function reloadPanels(applyPointer) {
+        view.activateProfile(profilePage.profileNo, applyPointer)
+    }
+
+    // A profile was applied: the panels show it.
+    function rereadPanels() {
+        keyMatrixPanel.init()
+        pointerSpeedPanel.init()
+        doubleClickPanel.init()
+        scrollPanel.init()
     }
 
     // Menus and edits end first, as a press outside them would end them.
@@ -172,6 +175,15 @@ Item {
         if (scrollPanel.isNeedSave) {
             scrollPanel.isNeedSave = false
             view.setVerticalScrollLines(scrollPanel.lines)
+        }
+    }
+
+    Connections {
+        target: shell.view
+        function onProfileActivated(profile: int) {
+            profilePage.profileNo = profile
+            shell.view.profiles.follow(profile)
+            shell.rereadPanels()
         }
     }
 
@@ -245,12 +257,11 @@ Item {
             id: keyMatrixPanel
             objectName: "keyMatrixPanel"
             view: shell.view
-            keyTable: keyTable
+            keyTable: shell.keyTable
             language: shell.language
             selectGunName: gunControl.selectGunName
             selectKey: mousePicture.selectKey
             onClickFrame: shell.focusControl()
-            onMacroUpload: function(row, name) { macroEditor.sendMacro(row, name) }
             onClickKeyMatrix: function(row) { shell.openKeyMenu(row) }
             onEnterBtn: function(row) { shell.pointAtButton(row) }
             onLeaveBtn: shell.pointAtButton(-1)
@@ -385,8 +396,7 @@ Item {
         id: macroEditor
         objectName: "macroEditor"
         view: shell.view
-        device: shell.device
-        keyTable: keyTable
+        keyTable: shell.keyTable
         onCloseUI: mask.visible = false
         onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
         onMacroRenamed: keyMatrixPanel.refreashUI(true)
@@ -423,6 +433,7 @@ Item {
         id: profilePage
         objectName: "profilePage"
         view: shell.view
+        profiles: shell.view ? shell.view.profiles : null
         language: shell.language
         mainLang: shell.mainLang
         onProfileLoaded: shell.reloadPanels(true)
@@ -430,7 +441,6 @@ Item {
             if (tmpProfileNo === profilePage.profileNo)
                 return
             profilePage.profileNo = tmpProfileNo
-            shell.view.ui_02H_SetCurrentProfile(tmpProfileNo)
             shell.profileChanged = true
             shell.reloadPanels(false)
         }
@@ -448,7 +458,7 @@ Item {
         id: singleKeyDialog
         objectName: "singleKeyDialog"
         macroKeyLang: macroKeyDialog.macroKeyLang
-        keyTable: keyTable
+        keyTable: shell.keyTable
         onKeyAssigned: function(code) { shell.assignToSelectedButton(0, 0, code, 0) }
         onCloseSure: {
             shell.closeDialog(singleKeyDialog)
@@ -479,9 +489,7 @@ Item {
         onAccepted: {
             shell.closeDialog(resetDialog)
             shell.view.resetProfile(profilePage.profileNo)
-            keyMatrixPanel.init(true)
-            pointerSpeedPanel.init(true)
-            scrollPanel.init(true)
+            shell.reloadPanels(true)
         }
         onRejected: shell.closeDialog(resetDialog)
     }
@@ -492,10 +500,5 @@ Item {
         x: 834
         y: 38
         onUpdateChosen: shell.view.openUpdateExe()
-    }
-
-    KeyTable {
-        id: keyTable
-        objectName: "keyTable"
     }
 }

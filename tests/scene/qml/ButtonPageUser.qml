@@ -27,7 +27,7 @@ SceneUser {
             restartAndWait()
         }
         ui_View.resetProfile(Number(ui_View.getProfile()))
-        scene.find("keyMatrixPanel").init(true)
+        ui_View.activateProfile(Number(ui_View.getProfile()), false)
         for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel"]) {
             if (shown(name))
                 clickOn(name)

@@ -13,7 +13,7 @@ SceneUser {
 
     function cleanup() {
         ui_View.resetProfile(Number(ui_View.getProfile()))
-        scene.find("keyMatrixPanel").init(true)
+        ui_View.activateProfile(Number(ui_View.getProfile()), false)
         for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel", "macroEditorClose"]) {
             if (shown(name))
                 clickOn(name)

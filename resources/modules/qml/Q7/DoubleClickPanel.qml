@@ -16,10 +16,8 @@ CollapsiblePanel {
     title: mainLang[11] ?? ""
     openHeight: 118
 
-    function init(isSendData: bool) {
+    function init() {
         doubleRateValue = view.getDoubleClickSpeed()
-        if (isSendData)
-            view.setDoubleClickSpeed(doubleRateValue)
     }
 
     Picture {

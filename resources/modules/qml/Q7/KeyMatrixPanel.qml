@@ -30,28 +30,21 @@ CollapsiblePanel {
     signal clickKeyMatrix(int row)
     signal enterBtn(int row)
     signal leaveBtn(int row)
-    // Asks the macro editor to upload macro `name` for button `row`.
-    signal macroUpload(int row, string name)
 
     title: keyMatrixLang[3] ?? ""
     openHeight: 183
 
-    function init(isSendData: bool) {
+    // Shows the current profile's entries; the program has applied them.
+    function init() {
         let labels = []
         for (let n = 1; n <= shownRows; ++n)
             labels.push(keyMatrixLang[4] + n)
         rowLabels = labels
         let read = []
-        for (let row = 0; row < rowCount; ++row) {
-            const bytes = readEntry(row)
-            if (bytes[0] === 9)
-                macroUpload(row, String(view.getMacroKey(row)))
-            read.push(bytes)
-        }
+        for (let row = 0; row < rowCount; ++row)
+            read.push(readEntry(row))
         entries = read
         texts = read.map(entryText)
-        // The engine needs the matrix whatever the caller asked for.
-        view.ui_12H_SetKeyMatrix(matrix())
     }
 
     function refreashUI(isSendData: bool) {

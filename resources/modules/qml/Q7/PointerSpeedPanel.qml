@@ -19,13 +19,9 @@ CollapsiblePanel {
     title: mainLang[10] ?? ""
     openHeight: 168
 
-    function init(isSendData: bool) {
+    function init() {
         mouseRateValue = view.getCursorSpeed()
         doubleRateValue = view.getDoubleClickSpeed()
-        if (isSendData) {
-            view.setCursorSpeed(mouseRateValue)
-            view.setDoubleClickSpeed(doubleRateValue)
-        }
     }
 
     Column {

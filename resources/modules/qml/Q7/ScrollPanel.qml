@@ -20,12 +20,10 @@ CollapsiblePanel {
     title: mainLang[12] ?? ""
     openHeight: 98
 
-    function init(isSendData: bool) {
+    function init() {
         lines = view.getVerticalScrollLines()
         if (lines !== 1000)
             field.text = String(lines)
-        if (isSendData)
-            view.setVerticalScrollLines(lines)
     }
 
     function dropFocus() {

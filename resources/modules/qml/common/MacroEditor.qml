@@ -8,9 +8,8 @@ import "nameLists.js" as NameLists
 DialogFrame {
     id: editor
 
-    // The program's view and device link, and the key table naming keys and buttons.
+    // The program's view, and the key table naming keys and buttons.
     property var view: null
-    property var device: null
     property var keyTable: null
     property var macroEditorLang: ["메크로 메니저", "메크로", "순서", "Options", "Start Record",
         "Stop Record", "Rec Time", "루프 타이머", "New", "Delete", "OK", "Cancel", "Delete",
@@ -185,7 +184,7 @@ DialogFrame {
             return
         if (name === selectedName())
             recordPanel.loopCountField.text = String(MacroActions.toInteger(lines[lines.length - 1]))
-        device.hidSetMacro(button, MacroActions.playbackList(lines, key => keyTable.keyCode(key)))
+        view.uploadMacro(button, name)
     }
 
     // --- recording ---

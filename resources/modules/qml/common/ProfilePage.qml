@@ -1,20 +1,19 @@
 import QtQuick
 import modules.qml
-import "nameLists.js" as NameLists
 
 // Lists the profiles by name and switches, creates, renames, copies, deletes, imports and
-// exports them. The shell makes a chosen profile current and applies it.
+// exports them; the rules are the profile list model's. The shell makes a chosen profile
+// current and applies it.
 Item {
     id: page
 
+    // The program's view (import and export) and its profile list model.
     property var view: null
+    property var profiles: null
     property int language: 0
     property var mainLang: []
     property int profileNo: 0
-    property int selectedRow: -1
-    readonly property int maxProfiles: 6
-    // Names of copies and new profiles count up to this.
-    readonly property int maxNameNumber: 12
+    readonly property int selectedRow: profiles ? profiles.selectedRow : -1
 
     signal changeProfile(int tmpProfileNo)
     signal closeUI()
@@ -25,108 +24,26 @@ Item {
     height: 620
     visible: false
 
-    ListModel {
-        id: profileListModel
+    Connections {
+        target: page.profiles
+        function onProfileChosen(profileNo: int) { page.changeProfile(profileNo) }
     }
 
     function init() {
         profileMenu.labels = mainLang.slice(21, 26)
-        profileListModel.clear()
-        for (const text of NameLists.dropListGuard(view.getNameList(2)))
-            profileListModel.append(NameLists.decodeProfile(String(text)))
-        selectedRow = profileListModel.count > 0 ? Math.max(0, rowOfNumber(profileNo)) : -1
-        if (language === 0 && profileListModel.count > 0) {
-            profileListModel.setProperty(0, "profileName", "Standard")
-            writeNameList()
-        }
-    }
-
-    function rows() {
-        const list = []
-        for (let i = 0; i < profileListModel.count; ++i)
-            list.push(profileListModel.get(i))
-        return list
-    }
-
-    function rowOfNumber(number) {
-        return rows().findIndex(row => row.profileNo === number)
-    }
-
-    function nameTaken(name) {
-        return rows().some(row => row.profileName === name)
-    }
-
-    function firstFreeNumber() {
-        return NameLists.firstFree(maxProfiles, n => rowOfNumber(n) >= 0)
-    }
-
-    function writeNameList() {
-        view.updataNameList(2, rows().map(row => NameLists.encodeProfile(row.profileName,
-                                                                          row.profileNo)))
-    }
-
-    function selectRow(index) {
-        selectedRow = index
-        changeProfile(profileListModel.get(index).profileNo)
-    }
-
-    function announceSelection() {
-        if (selectedRow >= 0)
-            changeProfile(profileListModel.get(selectedRow).profileNo)
-    }
-
-    function newProfile() {
-        const n = NameLists.firstFree(maxNameNumber, k => nameTaken("profile_" + k))
-        const number = firstFreeNumber()
-        if (profileListModel.count < maxProfiles) {
-            profileListModel.append({ profileName: "profile_" + n, profileNo: number })
-            selectedRow = profileListModel.count - 1
-            writeNameList()
-        }
-        view.resetProfile(number)
-        announceSelection()
-    }
-
-    function deleteProfile() {
-        if (profileListModel.count <= 1 || selectedRow < 0)
-            return
-        profileListModel.remove(selectedRow)
-        selectedRow = Math.min(selectedRow, profileListModel.count - 1)
-        writeNameList()
-        announceSelection()
-    }
-
-    function copyProfile() {
-        if (selectedRow < 0)
-            return
-        const source = profileListModel.get(selectedRow)
-        const copyName = k => source.profileName + "(" + k + ")"
-        const name = copyName(NameLists.firstFree(maxNameNumber, k => nameTaken(copyName(k))))
-        const number = firstFreeNumber()
-        view.copyProfile(number, source.profileNo)
-        if (profileListModel.count < maxProfiles)
-            profileListModel.append({ profileName: name, profileNo: number })
-        writeNameList()
-        announceSelection()
-    }
-
-    function renameProfile(index, newName) {
-        if (nameTaken(newName))
-            return
-        profileListModel.setProperty(index, "profileName", newName)
-        writeNameList()
+        profiles.load(profileNo, language === 0)
     }
 
     function menuTriggered(entry) {
         switch (entry) {
         case 0:
-            deleteProfile()
+            profiles.removeSelected()
             break
         case 1:
             list.startRename(selectedRow)
             break
         case 2:
-            copyProfile()
+            profiles.copySelected()
             break
         case 3:
             if (view.loadProfile(profileNo))
@@ -190,15 +107,15 @@ Item {
         y: 31
         width: 263
         height: 544
-        model: profileListModel
+        model: page.profiles
         currentIndex: page.selectedRow
-        onRowClicked: index => page.selectRow(index)
+        onRowClicked: index => page.profiles.select(index)
         onMenuRequested: (index, atX, atY) => {
-            page.selectRow(index)
+            page.profiles.select(index)
             const at = list.mapToItem(page, atX, atY)
             profileMenu.popup(at.x, at.y)
         }
-        onRenameCommitted: (index, newName) => page.renameProfile(index, newName)
+        onRenameCommitted: (index, newName) => page.profiles.rename(index, newName)
     }
 
     TextButton {
@@ -207,7 +124,7 @@ Item {
         y: 580
         width: 80
         text: page.mainLang[20] ?? ""
-        onClicked: page.newProfile()
+        onClicked: page.profiles.addNew()
     }
 
     TextButton {
@@ -216,7 +133,7 @@ Item {
         y: 580
         width: 80
         text: page.mainLang[21] ?? ""
-        onClicked: page.deleteProfile()
+        onClicked: page.profiles.removeSelected()
     }
 
     PopupMenu {

@@ -1,7 +1,7 @@
 .pragma library
 
-// Macro actions as the macro files keep them ("<type>,<info>" lines followed by the repeat
-// count) and as the playback slots take them.
+// Macro actions as the macro files keep them: "<type>,<info>" lines followed by the repeat
+// count.
 
 const delay = 0
 const keyDown = 1
@@ -11,10 +11,6 @@ const mouseUp = 4
 
 // Codes from here on are mouse buttons.
 const firstMouseCode = 0xF0
-
-function isKeyOrButton(type) {
-    return type >= keyDown && type <= mouseUp
-}
 
 // A decimal number, 0 when the text is none.
 function toInteger(text) {
@@ -47,16 +43,4 @@ function recordedType(code, released) {
     if (code >= firstMouseCode)
         return released ? mouseUp : mouseDown
     return released ? keyUp : keyDown
-}
-
-// What a playback slot takes: a (type, value) pair per action, keys and buttons as codes of
-// `codeOf`, then the repeat count.
-function playbackList(lines, codeOf) {
-    const list = []
-    for (const row of rowsOf(lines)) {
-        list.push(row.type)
-        list.push(isKeyOrButton(row.type) ? codeOf(row.info) : toInteger(row.info))
-    }
-    list.push(toInteger(lines[lines.length - 1]))
-    return list
 }

@@ -1,0 +1,78 @@
+#include "device/profile_activation.h"
+
+#include "device/device_bridge.h"
+#include "device/key_assignments.h"
+#include "device/pointer_preferences.h"
+#include "engine/key_tables.h"
+#include "engine/shared_tables.h"
+#include "macro/macro_slot_image.h"
+#include "macro/macro_store.h"
+#include "macro/playback_list.h"
+
+namespace z718 {
+
+namespace {
+
+constexpr int kKeyEntries = 16;
+constexpr int kMacroEntry = 0x09;
+
+int usageToVkCode(int usage) {
+    return usageToVk(usage);
+}
+
+// A stored entry as four numbers; missing or unreadable values are 0.
+QVariantList entryValues(const QVariantList& stored) {
+    QVariantList values;
+    for (int i = 0; i < 4; ++i) {
+        values << (i < stored.size() ? leadingInteger(stored[i].toString()) : QVariant(0));
+    }
+    return values;
+}
+
+}  // namespace
+
+void ProfileActivation::activate(int profile, Pointer pointer) {
+    DeviceBridge(settings_, commands_).selectProfile(profile);
+    applyButtons();
+    if (pointer == Pointer::Apply) {
+        applyPointer();
+    }
+}
+
+bool ProfileActivation::uploadMacro(int button, const QString& name) {
+    const QVariantList list = playbackList(MacroStore(settings_).savedLines(name));
+    if (list.isEmpty()) {
+        return false;
+    }
+    // Buttons above 5 have no slot; the write refuses them.
+    if (const auto image = macroSlotImage(list, usageToVkCode)) {
+        macroSlots().write(button, *image);
+    }
+    return true;
+}
+
+// Every macro reaches its slot before the matrix that plays it reaches the engine.
+void ProfileActivation::applyButtons() {
+    KeyAssignments keys(settings_, commands_);
+    MacroStore macros(settings_);
+    QVariantList matrix;
+    for (int row = 0; row < kKeyEntries; ++row) {
+        const QVariantList entry = entryValues(keys.storedEntry(row));
+        if (entry[0].toInt() == kMacroEntry) {
+            uploadMacro(row, macros.assigned(row).toString());
+        }
+        matrix << entry;
+    }
+    keys.setButtonEntries(matrix);
+}
+
+void ProfileActivation::applyPointer() {
+    PointerPreferences pointer(settings_, system_, commands_);
+    const uint speed = pointer.recorded(PointerValue::CursorSpeed);
+    const uint doubleClick = pointer.recorded(PointerValue::DoubleClickSpeed);
+    pointer.set(PointerValue::CursorSpeed, speed);
+    pointer.set(PointerValue::DoubleClickSpeed, doubleClick);
+    pointer.set(PointerValue::ScrollLines, pointer.recorded(PointerValue::ScrollLines));
+}
+
+}  // namespace z718

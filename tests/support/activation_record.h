@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QSettings>
+#include <QStringList>
+
+#include "engine/shared_tables.h"
+#include "platform/input_platform.h"
+
+namespace z718::test {
+
+// The process-wide tables as a fresh process starts with them.
+inline void resetSharedTables() {
+    const KeyMatrixTable freshMatrix;
+    uint8_t bytes[KeyMatrixTable::kBytes];
+    for (int k = 0; k < KeyMatrixTable::kEntries; ++k) {
+        const KeyEntry e = freshMatrix.entry(k);
+        bytes[4 * k] = e.type;
+        bytes[4 * k + 1] = e.b1;
+        bytes[4 * k + 2] = e.b2;
+        bytes[4 * k + 3] = e.b3;
+    }
+    keyMatrix().write(bytes);
+    const MacroSlots freshSlots;
+    for (int s = 0; s < MacroSlots::kSlots; ++s) {
+        macroSlots().write(s, freshSlots.read(s));
+    }
+}
+
+// What applying a profile leaves behind, as text to compare: the reports on the wire, the
+// engine's key matrix and macro slots, the system's pointer settings and what the profile
+// holds afterwards.
+inline QString activationRecord(QSettings& profile, const QStringList& wire) {
+    QStringList out;
+    out << QStringLiteral("wire: %1").arg(wire.isEmpty() ? QStringLiteral("-") : wire.join(" | "));
+    QStringList matrix;
+    for (int k = 0; k < KeyMatrixTable::kEntries; ++k) {
+        const KeyEntry e = keyMatrix().entry(k);
+        matrix << QString::asprintf("%02X %02X %02X %02X", e.type, e.b1, e.b2, e.b3);
+    }
+    out << QStringLiteral("matrix: ") + matrix.join(QStringLiteral(", "));
+    for (int s = 0; s < MacroSlots::kSlots; ++s) {
+        const MacroSlots::Slot slot = macroSlots().read(s);
+        int used = MacroSlots::kWords;
+        while (used > 0 && slot[static_cast<size_t>(used - 1)] == 0) {
+            --used;
+        }
+        QStringList words;
+        for (int w = 0; w < used; ++w) {
+            words << QString::number(slot[static_cast<size_t>(w)], 16);
+        }
+        out << QStringLiteral("slot%1: %2").arg(s).arg(words.join(' '));
+    }
+    platform::PointerSettings& system = platform::pointerSettings();
+    int speed = 0;
+    uint32_t lines = 0;
+    system.systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
+    system.systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
+    out << QStringLiteral("pointer: speed %1, lines %2, double-click %3 ms")
+               .arg(speed)
+               .arg(lines)
+               .arg(system.doubleClickTime());
+    QStringList stored;
+    for (int k = 0; k < KeyMatrixTable::kEntries; ++k) {
+        const QVariant v = profile.value(QStringLiteral("keydefine_Q7/%1").arg(k));
+        stored << QStringLiteral("%1=[%2]").arg(k).arg(v.toStringList().join(','));
+    }
+    for (const char* key : {"cursorSpeed_Q7", "verticalScrollLines_Q7", "doubleClickSpeed_Q7"}) {
+        stored << QStringLiteral("%1=%2").arg(
+            key, profile.value(QStringLiteral("sensor/") + key).toString());
+    }
+    out << QStringLiteral("stored: ") + stored.join(' ');
+    return out.join('\n');
+}
+
+}  // namespace z718::test
