@@ -113,6 +113,8 @@ Item {
             helpMenu.visible = false
         } else if (macroEditor.visible) {
             macroEditor.escapePressed()
+        } else if (programPicker.visible) {
+            programPicker.done()
         } else if (profilePage.visible) {
             profilePage.escapePressed()
         } else if (macroKeyDialog.visible) {
@@ -504,6 +506,16 @@ Item {
         language: shell.language
         mainLang: shell.mainLang
         onProfileLoaded: shell.reloadPanels(true)
+        onPickPrograms: function(number, name) {
+            programPicker.profileNo = number
+            programPicker.profileName = name
+            programPicker.choices = shell.view.programChoices(number)
+            programPicker.available = shell.view.canFollowPrograms()
+            programPicker.x = (shell.width - programPicker.width) / 2
+            programPicker.y = (shell.height - programPicker.height) / 2
+            programPicker.visible = true
+            focusKeeper.take(programPicker)
+        }
         onChangeProfile: function(tmpProfileNo) {
             if (tmpProfileNo === profilePage.profileNo)
                 return
@@ -512,12 +524,26 @@ Item {
             shell.reloadPanels(false)
         }
         onCloseUI: {
+            programPicker.visible = false
             shell.hideMask()
             if (!shell.profileChanged)
                 return
             shell.setProtectUI(1200)
             shell.profileChanged = false
             shell.reloadPanels(true)
+        }
+    }
+
+    // Over the profile page, which stays open behind it.
+    ProgramPicker {
+        id: programPicker
+        objectName: "programPicker"
+        rules: shell.view ? shell.view.programRules : null
+        language: shell.language
+        mainLang: shell.mainLang
+        onDone: {
+            visible = false
+            profilePage.forceActiveFocus()
         }
     }
 
