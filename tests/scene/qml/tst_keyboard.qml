@@ -195,12 +195,18 @@ SceneUser {
         }
         check("main window")
         for (const dialog of [["resetButton", "resetCancel"],
-                              ["macroManagerBar", "macroEditorClose"],
-                              ["profileButton", "profileClose"]]) {
+                              ["macroManagerBar", "macroEditorClose"]]) {
             clickOn(dialog[0])
             check(dialog[0])
             clickOn(dialog[1])
         }
+        clickOn("profileButton")
+        rightClickOn("profileRow0")
+        check("profile page and its menu")
+        clickOn("profileMenuItem5")
+        check("program picker")
+        clickOn("programPickerOk")
+        clickOn("profileClose")
         for (const entry of ["keyMenuEntry10", "keyMenuEntry11"]) {
             clickOn("keyRow0")
             check("key menu")
