@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include "hooks/global_hooks.h"
+#include "macro/macro_list_model.h"
 #include "settings/profile_list_model.h"
 #include "settings/settings_store.h"
 #include "ui/key_table_object.h"
@@ -20,6 +21,8 @@ class myQQuickView : public QQuickWidget, public z718::SceneInputReports {
     Q_PROPERTY(QObject* profiles READ profiles CONSTANT)
     // Which program brings which profile.
     Q_PROPERTY(QObject* programRules READ programRules CONSTANT)
+    // The macro editor's library of macros and its rules.
+    Q_PROPERTY(QObject* macroList READ macroList CONSTANT)
 public:
     explicit myQQuickView(QWidget* parent = nullptr);
     ~myQQuickView() override;
@@ -41,6 +44,7 @@ public:
     z718::ProfileListModel& profileList() { return profiles_; }
     QObject* programRules() { return &rules_; }
     z718::AppRules& rules() { return rules_; }
+    QObject* macroList() { return &macros_; }
 
 signals:
     // A profile was applied; the pages show it again.
@@ -202,4 +206,5 @@ private:
     KeyTableObject keyTable_;
     z718::AppRules rules_;
     z718::ProfileListModel profiles_;
+    z718::MacroListModel macros_;
 };

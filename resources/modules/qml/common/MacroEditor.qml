@@ -1,7 +1,6 @@
 import QtQuick
 import modules.qml
 import "macroActions.js" as MacroActions
-import "nameLists.js" as NameLists
 
 // Records, edits and manages macros: the list of macros and the actions of the selected one.
 // Every change is saved at once and uploaded to every button that uses the macro.
@@ -23,10 +22,10 @@ DialogFrame {
     readonly property alias isInputting: recordPanel.isInputting
     property alias isInsertting: insertPanel.isInsertting
     property alias isInsertEnd: insertPanel.isInsertEnd
-    property ListModel macroListModel: ListModel {}
+    // The macro library (the program's macro list model): its rows and rules.
+    property var macroListModel: null
     property int selectedMacro: -1
     property int selectedAction: -1
-    readonly property int maxMacros: 100
     readonly property int maxRecordedRows: 252
     readonly property int maxMenuRows: 126
     // A button plays at most this many actions; a longer macro is cut, never between a press
@@ -48,27 +47,14 @@ DialogFrame {
     // --- the macro list ---
 
     function init() {
-        macroListModel.clear()
-        for (const name of NameLists.dropListGuard(view.getNameList(0)))
-            macroListModel.append({ macroName: String(name) })
+        macroListModel.load()
         selectMacro(-1)
         actionMenu.labels = macroEditorLang.slice(12, 17)
         insertPanel.positionList.model = [macroEditorLang[22], macroEditorLang[23]]
     }
 
-    function listedNames() {
-        const names = []
-        for (let i = 0; i < macroListModel.count; ++i)
-            names.push(macroListModel.get(i).macroName)
-        return names
-    }
-
     function selectedName() {
-        return selectedMacro >= 0 ? macroListModel.get(selectedMacro).macroName : ""
-    }
-
-    function writeNameList() {
-        view.updataNameList(0, listedNames())
+        return macroListModel ? macroListModel.nameAt(selectedMacro) : ""
     }
 
     function selectMacro(index) {
@@ -89,45 +75,26 @@ DialogFrame {
     }
 
     function newMacro() {
-        const names = listedNames()
-        const name = "Macro_" + NameLists.firstFree(maxMacros, n => names.includes("Macro_" + n))
-        if (names.length >= maxMacros)
-            return
-        macroListModel.append({ macroName: name })
-        selectedMacro = names.length
-        view.createMacroIni(name, names.length)
-        loadActions()
-        writeNameList()
+        const row = macroListModel.addNew()
+        if (row >= 0)
+            selectMacro(row)
     }
 
-    // A name that cannot be a file's name is refused with its reason, before anything is
-    // renamed: otherwise the row would show a name whose file does not exist, its actions
-    // gone and its old file left unlisted.
+    // A refused name shows its reason in the row being edited.
     function renameMacro(index, newName) {
-        const names = listedNames()
-        if (names.includes(newName))
-            return
-        const fault = Number(view.macroNameFault(newName))
-        if (fault !== 0) {
+        const fault = macroListModel.rename(index, newName)
+        if (fault > 0)
             macroPanel.refuseEdit(index, macroEditorLang[24 + fault] || nameFaultLang[fault - 1])
-            return
-        }
-        view.modifyMacroName(names[index], newName)
-        macroListModel.setProperty(index, "macroName", newName)
-        writeNameList()
-        macroRenamed()
+        else if (fault === 0)
+            macroRenamed()
     }
 
     function deleteMacro() {
         if (selectedMacro < 0)
             return
-        const name = selectedName()
-        deleteMacroSignal(name)
-        view.deleteMacroIni(name)
+        deleteMacroSignal(selectedName())
         actionListModel.clear()
-        macroListModel.remove(selectedMacro)
-        selectMacro(Math.min(selectedMacro, macroListModel.count - 1))
-        writeNameList()
+        selectMacro(macroListModel.remove(selectedMacro))
     }
 
     function exportMacro() {
@@ -139,21 +106,17 @@ DialogFrame {
         const name = String(view.loadMacroIniFromFile())
         if (name === "")
             return
-        if (listedNames().includes(name)) {
-            // Its file has just been replaced.
-            loadActions()
-            autoSave()
-            if (name !== selectedName())
-                uploadToUsers(name)
+        if (macroListModel.addImported(name, selectedMacro)) {
+            // Listed before the selected row, which stays selected.
+            if (selectedMacro >= 0)
+                ++selectedMacro
             return
         }
-        if (selectedMacro < 0) {
-            macroListModel.append({ macroName: name })
-        } else {
-            macroListModel.insert(selectedMacro, { macroName: name })
-            ++selectedMacro
-        }
-        writeNameList()
+        // A listed name: its file has just been replaced.
+        loadActions()
+        autoSave()
+        if (name !== selectedName())
+            uploadToUsers(name)
     }
 
     // --- saving and uploading ---
