@@ -13,10 +13,12 @@
 #include "ui/prompts.h"
 
 myQQuickView::myQQuickView(QWidget* parent)
-    : QQuickWidget(parent), profiles_(settings_, z718::prompts(), rules_), macros_(settings_) {
+    : QQuickWidget(parent), profiles_(settings_, z718::prompts(), rules_) {
     z718::buildKeyNameTable();
     // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
     engine()->addImportPath(QStringLiteral("qrc:/"));
+    // Made after the engine, so that it goes after the engine and the scene that hold it.
+    macros_ = new z718::MacroListModel(settings_, this);
 }
 
 myQQuickView::~myQQuickView() = default;

@@ -44,7 +44,7 @@ public:
     z718::ProfileListModel& profileList() { return profiles_; }
     QObject* programRules() { return &rules_; }
     z718::AppRules& rules() { return rules_; }
-    QObject* macroList() { return &macros_; }
+    QObject* macroList() { return macros_; }
 
 signals:
     // A profile was applied; the pages show it again.
@@ -206,5 +206,5 @@ private:
     KeyTableObject keyTable_;
     z718::AppRules rules_;
     z718::ProfileListModel profiles_;
-    z718::MacroListModel macros_;
+    z718::MacroListModel* macros_ = nullptr;
 };

@@ -461,7 +461,6 @@ Item {
         id: macroEditor
         objectName: "macroEditor"
         view: shell.view
-        macroListModel: shell.view ? shell.view.macroList : null
         keyTable: shell.keyTable
         onCloseUI: shell.hideMask()
         onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }

@@ -22,8 +22,9 @@ DialogFrame {
     readonly property alias isInputting: recordPanel.isInputting
     property alias isInsertting: insertPanel.isInsertting
     property alias isInsertEnd: insertPanel.isInsertEnd
-    // The macro library (the program's macro list model): its rows and rules.
-    property var macroListModel: null
+    // The macro library (the program's macro list model): its rows and rules. Typed as an
+    // object: a var would hand readers in another engine this engine's own value.
+    readonly property QtObject macroListModel: view ? view.macroList : null
     property int selectedMacro: -1
     property int selectedAction: -1
     readonly property int maxRecordedRows: 252
@@ -47,14 +48,14 @@ DialogFrame {
     // --- the macro list ---
 
     function init() {
-        macroListModel.load()
+        view.macroList.load()
         selectMacro(-1)
         actionMenu.labels = macroEditorLang.slice(12, 17)
         insertPanel.positionList.model = [macroEditorLang[22], macroEditorLang[23]]
     }
 
     function selectedName() {
-        return macroListModel ? macroListModel.nameAt(selectedMacro) : ""
+        return view ? view.macroList.nameAt(selectedMacro) : ""
     }
 
     function selectMacro(index) {
@@ -75,14 +76,14 @@ DialogFrame {
     }
 
     function newMacro() {
-        const row = macroListModel.addNew()
+        const row = view.macroList.addNew()
         if (row >= 0)
             selectMacro(row)
     }
 
     // A refused name shows its reason in the row being edited.
     function renameMacro(index, newName) {
-        const fault = macroListModel.rename(index, newName)
+        const fault = view.macroList.rename(index, newName)
         if (fault > 0)
             macroPanel.refuseEdit(index, macroEditorLang[24 + fault] || nameFaultLang[fault - 1])
         else if (fault === 0)
@@ -94,7 +95,7 @@ DialogFrame {
             return
         deleteMacroSignal(selectedName())
         actionListModel.clear()
-        selectMacro(macroListModel.remove(selectedMacro))
+        selectMacro(view.macroList.remove(selectedMacro))
     }
 
     function exportMacro() {
@@ -106,7 +107,7 @@ DialogFrame {
         const name = String(view.loadMacroIniFromFile())
         if (name === "")
             return
-        if (macroListModel.addImported(name, selectedMacro)) {
+        if (view.macroList.addImported(name, selectedMacro)) {
             // Listed before the selected row, which stays selected.
             if (selectedMacro >= 0)
                 ++selectedMacro
