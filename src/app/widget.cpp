@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include "app/tray_profiles.h"
+#include "device/focus_switch.h"
 #include "i18n/desktop_texts.h"
 #include "link/catalogue.h"
 #include "link/user_event.h"
@@ -41,6 +42,30 @@ Widget::Widget(QWidget* parent) : QWidget(parent), hid_(this) {
             [this] { pollTimer_.start(); });
 
     setUpTrayIcon();
+    followProgramInFront();
+}
+
+void Widget::followProgramInFront() {
+    auto* follow = new z718::FocusSwitch(
+        z718::platform::focusSource(), view()->rules(), view()->settings(),
+        [view = view()](int profile) { view->activateProfile(profile, true); }, this);
+    connect(view(), &myQQuickView::profileActivated, follow, &z718::FocusSwitch::profileApplied);
+    connect(follow, &z718::FocusSwitch::switchedByRule, this, &Widget::announceRuleSwitch);
+}
+
+// Once per switch, and only while the window is out of sight: the page shows it otherwise.
+void Widget::announceRuleSwitch(int profile, const QString& program) {
+    if ((isVisible() && !isMinimized()) || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    QString name = view()->profileList().nameOf(profile);
+    if (name.isEmpty()) {
+        name = QString::number(profile + 1);
+    }
+    trayIcon_->showMessage(
+        QStringLiteral("KESTRAN SOLUX MOUSE Z718"),
+        z718::desktopText(z718::DesktopText::RuleSwitched, chinese()).arg(name, program),
+        QSystemTrayIcon::Information, 5000);
 }
 
 Widget::~Widget() {

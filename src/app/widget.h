@@ -50,6 +50,8 @@ protected:
 
 private:
     void setUpTrayIcon();
+    void followProgramInFront();
+    void announceRuleSwitch(int profile, const QString& program);
     void restoreWindow();
     bool chinese();
 

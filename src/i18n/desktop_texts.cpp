@@ -16,6 +16,7 @@ constexpr Texts kTexts[] = {
     {"The mouse is not connected.", "鼠标未连接。"},
     {"KESTRAN SOLUX MOUSE Z718 - mouse not connected", "KESTRAN SOLUX MOUSE Z718 - 鼠标未连接"},
     {"Updates come from the system's package manager.", "更新请通过系统的软件包管理器获取。"},
+    {"Profile \"%1\" is in use for %2.", "配置“%1”已用于 %2。"},
 };
 // clang-format on
 

@@ -11,6 +11,7 @@ enum class DesktopText {
     NotConnected,      // one-line message while the mouse is away
     NotConnectedTip,   // tray tool tip while the mouse is away
     UpdateByPackages,  // the help menu's update entry where no updater is shipped
+    RuleSwitched,      // tray message: profile %1 became current for program %2
 };
 
 QString desktopText(DesktopText text, bool chinese);

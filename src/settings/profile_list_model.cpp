@@ -22,8 +22,14 @@ QStringList withoutPadGuard(const QVariantList& stored) {
 
 }  // namespace
 
-ProfileListModel::ProfileListModel(SettingsStore& settings, Prompts& prompts, QObject* parent)
-    : QAbstractListModel(parent), settings_(settings), prompts_(prompts) {}
+ProfileListModel::ProfileListModel(SettingsStore& settings, Prompts& prompts, AppRules& rules,
+                                   QObject* parent)
+    : QAbstractListModel(parent), settings_(settings), prompts_(prompts), rules_(rules) {
+    for (auto signal : {&AppRules::rowsInserted, &AppRules::rowsRemoved}) {
+        connect(&rules_, signal, this, &ProfileListModel::programsChanged);
+    }
+    connect(&rules_, &AppRules::dataChanged, this, &ProfileListModel::programsChanged);
+}
 
 int ProfileListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -34,13 +40,14 @@ QVariant ProfileListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const Row& row = rows_[static_cast<size_t>(index.row())];
-    return role == NameRole     ? QVariant(row.name)
-           : role == NumberRole ? QVariant(row.number)
-                                : QVariant();
+    return role == NameRole       ? QVariant(row.name)
+           : role == NumberRole   ? QVariant(row.number)
+           : role == ProgramsRole ? QVariant(rules_.programsOf(row.number).join(", "))
+                                  : QVariant();
 }
 
 QHash<int, QByteArray> ProfileListModel::roleNames() const {
-    return {{NameRole, "profileName"}, {NumberRole, "profileNo"}};
+    return {{NameRole, "profileName"}, {NumberRole, "profileNo"}, {ProgramsRole, "programs"}};
 }
 
 // A stored row is the name followed by the number as its last character.
@@ -77,6 +84,7 @@ void ProfileListModel::follow(int profileNo) {
 void ProfileListModel::addNew() {
     const int n = firstFreeName(QStringLiteral("profile_"), QString());
     const int number = firstFreeNumber();
+    rules_.forgetProfile(number);
     if (rowCount() < kMaxProfiles) {
         append({QStringLiteral("profile_%1").arg(n), number});
         setSelected(rowCount() - 1);
@@ -90,6 +98,7 @@ void ProfileListModel::removeSelected() {
     if (rowCount() <= 1 || selected_ < 0) {
         return;
     }
+    rules_.forgetProfile(rows_[static_cast<size_t>(selected_)].number);
     beginRemoveRows({}, selected_, selected_);
     rows_.erase(rows_.begin() + selected_);
     endRemoveRows();
@@ -105,6 +114,7 @@ void ProfileListModel::copySelected() {
     const Row source = rows_[static_cast<size_t>(selected_)];
     const int n = firstFreeName(source.name + QLatin1Char('('), QStringLiteral(")"));
     const int number = firstFreeNumber();
+    rules_.forgetProfile(number);
     ProfileManager(settings_, prompts_).copy(number, source.number);
     if (rowCount() < kMaxProfiles) {
         append({source.name + QStringLiteral("(%1)").arg(n), number});
@@ -125,6 +135,11 @@ bool ProfileListModel::rename(int row, const QString& name) {
 
 int ProfileListModel::numberAt(int row) const {
     return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)].number : -1;
+}
+
+QString ProfileListModel::nameOf(int profileNo) const {
+    const int row = rowOfNumber(profileNo);
+    return row < 0 ? QString() : rows_[static_cast<size_t>(row)].name;
 }
 
 bool ProfileListModel::nameTaken(const QString& name) const {
@@ -174,6 +189,12 @@ void ProfileListModel::writeNames() {
         names << row.name + QString::number(row.number);
     }
     namelists::store(kProfileNames, names);
+}
+
+void ProfileListModel::programsChanged() {
+    if (rowCount() > 0) {
+        emit dataChanged(index(0), index(rowCount() - 1), {ProgramsRole});
+    }
 }
 
 void ProfileListModel::append(const Row& row) {

@@ -5,22 +5,25 @@
 #include <vector>
 
 #include "platform/prompts.h"
+#include "settings/app_rules.h"
 #include "settings/settings_store.h"
 
 namespace z718 {
 
 // The profiles the profile page offers: at most six rows of a name and a profile number
 // (0..5), kept as the profile name list ("<name><digit>" per row). The selected row is the
-// profile the user chose; every change of it is announced with profileChosen.
+// profile the user chose; every change of it is announced with profileChosen. A profile
+// deleted, or whose number New or Copy takes again, loses its program rules.
 class ProfileListModel : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(int selectedRow READ selectedRow NOTIFY selectedRowChanged)
 public:
-    enum Role { NameRole = Qt::UserRole + 1, NumberRole };
+    enum Role { NameRole = Qt::UserRole + 1, NumberRole, ProgramsRole };
     static constexpr int kMaxProfiles = 6;
     static constexpr int kMaxNameNumber = 12;  // "profile_0".."profile_11", copies "(0)".."(11)"
 
-    ProfileListModel(SettingsStore& settings, Prompts& prompts, QObject* parent = nullptr);
+    ProfileListModel(SettingsStore& settings, Prompts& prompts, AppRules& rules,
+                     QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -44,6 +47,8 @@ public:
     // False, changing nothing, when another row (or this one) already has the name.
     Q_INVOKABLE bool rename(int row, const QString& name);
     Q_INVOKABLE int numberAt(int row) const;
+    // The name of the row of `profileNo`; "" when no row has it.
+    QString nameOf(int profileNo) const;
 
 signals:
     void selectedRowChanged();
@@ -63,9 +68,11 @@ private:
     void announce();
     void writeNames();
     void append(const Row& row);
+    void programsChanged();
 
     SettingsStore& settings_;
     Prompts& prompts_;
+    AppRules& rules_;
     std::vector<Row> rows_;
     int selected_ = -1;
 };

@@ -13,7 +13,7 @@
 #include "ui/prompts.h"
 
 myQQuickView::myQQuickView(QWidget* parent)
-    : QQuickWidget(parent), profiles_(settings_, z718::prompts()) {
+    : QQuickWidget(parent), profiles_(settings_, z718::prompts(), rules_) {
     z718::buildKeyNameTable();
     // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
     engine()->addImportPath(QStringLiteral("qrc:/"));

@@ -18,6 +18,8 @@ class myQQuickView : public QQuickWidget, public z718::SceneInputReports {
     Q_PROPERTY(QObject* keyTable READ keyTable CONSTANT)
     // The profile page's rows and their rules.
     Q_PROPERTY(QObject* profiles READ profiles CONSTANT)
+    // Which program brings which profile.
+    Q_PROPERTY(QObject* programRules READ programRules CONSTANT)
 public:
     explicit myQQuickView(QWidget* parent = nullptr);
     ~myQQuickView() override;
@@ -37,6 +39,8 @@ public:
     QObject* keyTable() { return &keyTable_; }
     QObject* profiles() { return &profiles_; }
     z718::ProfileListModel& profileList() { return profiles_; }
+    QObject* programRules() { return &rules_; }
+    z718::AppRules& rules() { return rules_; }
 
 signals:
     // A profile was applied; the pages show it again.
@@ -190,5 +194,6 @@ private:
     bool audioEnabled_ = true;
     Hid_Thread* hid_ = nullptr;
     KeyTableObject keyTable_;
+    z718::AppRules rules_;
     z718::ProfileListModel profiles_;
 };

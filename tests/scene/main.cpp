@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "app/widget.h"
 #include "hooks/global_hooks.h"
+#include "platform/focus_source.h"
 #include "prompts_object.h"
 #include "scene_driver.h"
 #include "sim/virtual_mouse.h"
@@ -50,6 +51,7 @@ public:
         }
         QDir::setCurrent(scratch_.path());
         z718::setHidBackend(&mouse_);
+        z718::platform::useFocusSource(&foreground_);
         startProgram();
         scene_ = std::make_unique<SceneDriver>(*this);
         return true;
@@ -79,12 +81,14 @@ public slots:
         context->setContextProperty("virtualInput", &inputObject_);
         context->setContextProperty("scene", scene_.get());
         context->setContextProperty("prompts", &promptsObject_);
+        context->setContextProperty("foreground", &foreground_);
     }
 
     void cleanupTestCase() {
         scene_.reset();
         stopProgram();
         z718::setHidBackend(nullptr);
+        z718::platform::useFocusSource(nullptr);
     }
 
 private:
@@ -129,6 +133,7 @@ private:
     VirtualMouseObject mouseObject_{mouse_};
     VirtualInputObject inputObject_;
     PromptsObject promptsObject_;
+    z718::platform::FakeFocusSource foreground_;
 };
 
 int main(int argc, char** argv) {

@@ -41,10 +41,12 @@ private slots:
         scratch_ = std::make_unique<ScratchDir>();
         ScratchDir::write(z718::kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
         store_ = std::make_unique<z718::SettingsStore>();
-        model_ = std::make_unique<ProfileListModel>(*store_, prompts_);
+        rules_ = std::make_unique<z718::AppRules>();
+        model_ = std::make_unique<ProfileListModel>(*store_, prompts_, *rules_);
     }
     void cleanup() {
         model_.reset();
+        rules_.reset();
         store_.reset();
         scratch_.reset();
     }
@@ -82,8 +84,10 @@ private slots:
     void newTakesTheFirstFreeNameAndNumberAndResetsItsFile() {
         z718::namelists::store(2, {"Standard0", "profile_03"});
         model_->load(0, false);
+        rules_->setRule("stale", 1);
         QSignalSpy chosen(model_.get(), &ProfileListModel::profileChosen);
         model_->addNew();
+        QCOMPARE(rules_->profileFor("stale"), -1);
         QCOMPARE(shown(*model_), (QStringList{"Standard0", "profile_03", "profile_11"}));
         QCOMPARE(stored(), shown(*model_));
         QCOMPARE(model_->selectedRow(), 2);
@@ -107,9 +111,13 @@ private slots:
         QCOMPARE(shown(*model_), QStringList{"Standard0"});
         z718::namelists::store(2, {"Standard0", "FPS1"});
         model_->load(0, false);
+        rules_->setRule("game", 0);
+        rules_->setRule("chat", 1);
         QSignalSpy chosen(model_.get(), &ProfileListModel::profileChosen);
         model_->removeSelected();
         QCOMPARE(shown(*model_), QStringList{"FPS1"});
+        QCOMPARE(rules_->profileFor("game"), -1);
+        QCOMPARE(rules_->profileFor("chat"), 1);
         QCOMPARE(stored(), (QStringList{"FPS1", "listpadguard"}));
         QCOMPARE(chosen.takeFirst().at(0).toInt(), 1);
     }
@@ -119,7 +127,9 @@ private slots:
         store_->profile(1).setValue("sensor/cursorSpeed_Q7", 4);
         store_->flushProfile(1);
         model_->load(1, false);
+        rules_->setRule("stale", 3);
         model_->copySelected();
+        QCOMPARE(rules_->profileFor("stale"), -1);
         QCOMPARE(shown(*model_), (QStringList{"Standard0", "FPS1", "FPS(0)2", "FPS(1)3"}));
         QCOMPARE(store_->profile(3).value("sensor/cursorSpeed_Q7").toInt(), 4);
     }
@@ -133,10 +143,52 @@ private slots:
         QCOMPARE(stored(), (QStringList{"Standard0", "Race1"}));
     }
 
+    // A program brings one profile; names match whatever their case; what cannot be a rule
+    // is refused, in calls and in the file; the rules survive a restart; rows show them.
+    void programRulesBindOneProfileEach() {
+        ScratchDir::write(z718::kAppRulesPath,
+                          "[rules]\nrule=2:kept, x:bad, 12:far, :none, 4:KEPT, 3:  \n");
+        rules_ = std::make_unique<z718::AppRules>();
+        QCOMPARE(rules_->profileFor("Kept"), 2);
+        QCOMPARE(rules_->rowCount(), 1);
+        const struct {
+            QString program;
+            int profile;
+            bool taken;
+        } calls[] = {{"game", 1, true},
+                     {" GAME ", 4, true},
+                     {"", 1, false},
+                     {"  ", 0, false},
+                     {"x", 10, false},
+                     {"x", -1, false},
+                     {QString(256, 'a'), 1, false},
+                     {"chat", 4, true}};
+        for (const auto& call : calls) {
+            QCOMPARE(rules_->setRule(call.program, call.profile), call.taken);
+        }
+        QCOMPARE(rules_->profileFor("Game"), 4);
+        QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat"}));
+        QCOMPARE(rules_->profileFor(""), -1);
+        rules_->removeRule("KEPT");
+
+        rules_ = std::make_unique<z718::AppRules>();
+        QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat"}));
+        QCOMPARE(rules_->rowCount(), 2);
+        model_ = std::make_unique<ProfileListModel>(*store_, prompts_, *rules_);
+        z718::namelists::store(2, {"Standard0", "FPS4"});
+        model_->load(0, false);
+        QSignalSpy changed(model_.get(), &ProfileListModel::dataChanged);
+        rules_->setRule("editor", 0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(model_->data(model_->index(1), ProfileListModel::ProgramsRole).toString(),
+                 "game, chat");
+    }
+
 private:
     z718::ScriptedPrompts prompts_;
     std::unique_ptr<ScratchDir> scratch_;
     std::unique_ptr<z718::SettingsStore> store_;
+    std::unique_ptr<z718::AppRules> rules_;
     std::unique_ptr<ProfileListModel> model_;
 };
 

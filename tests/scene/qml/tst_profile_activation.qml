@@ -58,4 +58,39 @@ SceneUser {
         compare(injectedKeys(6), ["down 0x41", "up 0x41", "down 0x12", "down 0x27", "up 0x12",
                                   "up 0x27"])
     }
+
+    // Rules bring profile 1 with "game"; "chat" has none and brings back the profile chosen
+    // by hand, until a profile chosen by hand while "game" is in front stays. The forward
+    // button, held as "game" comes to the front, comes up as the A it went down as.
+    function test_focusMovingBetweenProgramsSwitchesProfiles() {
+        verify(scene.restartWith(scene.shippedModules()))
+        waitUntilReady()
+        const rules = ui_View.programRules
+        verify(rules.setRule("game", 1))
+        let keyA = []
+        for (let row = 0; row < 16; ++row)
+            keyA = keyA.concat(ui_View.getKeydefine(row).map(Number))
+        keyA.splice(3 * 4, 4, 0, 0, 0x04, 0)
+        ui_View.ui_12H_SetKeyMatrix(keyA)
+        virtualInput.clearDelivered()
+        forwardButton(true)
+        compare(injectedKeys(1), ["down 0x41"])
+        foreground.bringToFront("game")
+        compare(Number(ui_View.getProfile()), 1)
+        compare(scene.find("profilePage").profileNo, 1)
+        forwardButton(false)
+        forwardButton(true)
+        forwardButton(false)
+        compare(injectedKeys(6), ["down 0x41", "up 0x41", "down 0x12", "down 0x27", "up 0x12",
+                                  "up 0x27"])
+        const steps = [["chat", -1, 0], ["game", -1, 1], ["chat", 2, 2], ["game", -1, 1],
+                       ["", -1, 2]]
+        for (const [program, byHand, profile] of steps) {
+            if (byHand >= 0)
+                ui_View.activateProfile(byHand, true)
+            foreground.bringToFront(program)
+            compare(Number(ui_View.getProfile()), profile, program)
+        }
+        rules.removeRule("game")
+    }
 }
