@@ -64,12 +64,10 @@ SceneUser {
     // button, held as "game" comes to the front, comes up as the A it went down as.
     function test_focusMovingBetweenProgramsSwitchesProfiles() {
         verify(scene.restartWith(scene.shippedModules()))
-        waitUntilReady()
+        waitForInput()
         const rules = ui_View.programRules
         verify(rules.setRule("game", 1))
-        let keyA = []
-        for (let row = 0; row < 16; ++row)
-            keyA = keyA.concat(ui_View.getKeydefine(row).map(Number))
+        const keyA = keyMatrix()
         keyA.splice(3 * 4, 4, 0, 0, 0x04, 0)
         ui_View.ui_12H_SetKeyMatrix(keyA)
         virtualInput.clearDelivered()
