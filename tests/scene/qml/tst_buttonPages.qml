@@ -83,6 +83,22 @@ ButtonPageUser {
         compare(rowText(2), "Back")
     }
 
+    // A fresh start shows every form of entry by its name.
+    function test_freshStartNamesEveryEntry() {
+        ui_View.setMacroKey(3, "Wave")
+        const matrix = keyMatrix()
+        const rows = { 3: [9, 0, 3, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5], 7: [0, 0, 0, 0] }
+        for (const row in rows)
+            matrix.splice(4 * row, 4, ...rows[row])
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+        restartAndWait()
+
+        compare(rowText(3), "Macro: Wave")
+        compare(rowText(5), "버튼 할당Space")
+        compare(rowText(6), "")
+        compare(rowText(7), "비활성화")
+    }
+
     function test_chineseTextsNameEntriesFromTheChineseColumn() {
         scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
         restartAndWait()
