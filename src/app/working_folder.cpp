@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "settings/file_access.h"
+
 #ifdef Q_OS_WIN
 // Qt answers isWritable() on NTFS from the read-only attribute alone unless this is raised; a
 // folder under Program Files would then pass for writable to a user who cannot write there.
@@ -45,7 +47,7 @@ bool copyWritable(const QString& from, const QString& to) {
 }  // namespace
 
 bool addMissingFiles(const QString& from, const QString& to) {
-    if (!QDir().mkpath(to)) {
+    if (QFileInfo(to).isSymLink() || !QDir().mkpath(to)) {  // copies would land at its target
         return false;
     }
     bool ok = true;
@@ -73,7 +75,8 @@ QString chooseWorkingFolder(const QString& executableDir, const QString& shipped
         return executableDir;
     }
     const QString userModules = userDataDir + QStringLiteral("/modules");
-    if (!userDataDir.isEmpty() && addMissingFiles(source.filePath(), userModules)) {
+    const bool linked = QFileInfo(userDataDir).isSymLink();
+    if (!userDataDir.isEmpty() && !linked && addMissingFiles(source.filePath(), userModules)) {
         return userDataDir;
     }
     qDebug().noquote() << "Cannot copy the shipped files to" << userModules;
@@ -85,6 +88,9 @@ QString chooseWorkingFolder(const QString& executableDir, const QString& shipped
 }
 
 QString refusedFolder(const QString& workingFolder) {
+    if (QFileInfo(workingFolder).isSymLink()) {
+        return workingFolder;
+    }
     for (const char* folder : {"/modules", "/modules/setting", "/modules/macro", "/modules/gun"}) {
         const QString path = workingFolder + QLatin1String(folder);
         const QFileInfo info(path);
@@ -112,7 +118,11 @@ bool enterWorkingFolder() {
         qWarning("Not starting: %s is a link or another user's folder", qPrintable(refused));
         return false;
     }
-    QDir::setCurrent(folder);
+    // Every later file of the program is reached from this folder as it is now.
+    if (!QDir::setCurrent(folder) || !FileAccess::setRoot(folder)) {
+        qWarning("Not starting: cannot open %s", qPrintable(folder));
+        return false;
+    }
     return true;
 }
 

@@ -17,7 +17,7 @@ QString chooseWorkingFolder(const QString& executableDir, const QString& shipped
 // even when the shipped files are read-only. False when something could not be copied.
 bool addMissingFiles(const QString& from, const QString& to);
 
-// The first of the folders that take the program's writes under `workingFolder` (modules and
+// The first of the folders that take the program's writes (`workingFolder` itself, modules and
 // its setting, macro and gun folders) that is a link or, where folders have owners, not this
 // user's own; "" when there is none. Writes there could land anywhere.
 QString refusedFolder(const QString& workingFolder);

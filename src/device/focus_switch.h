@@ -18,8 +18,8 @@ class FocusSwitch : public QObject {
 public:
     using Apply = std::function<void(int profile)>;
 
-    FocusSwitch(platform::FocusSource& source, const AppRules& rules,
-                const SettingsStore& settings, Apply apply, QObject* parent = nullptr);
+    FocusSwitch(platform::FocusSource& source, const AppRules& rules, const SettingsStore& settings,
+                Apply apply, QObject* parent = nullptr);
 
     // Told of every profile applied, this one's own included.
     void profileApplied(int profile);

@@ -52,16 +52,16 @@ QVariantList GunStore::values(const QString& name) const {
     if (!gunFileExists()) {
         return {};
     }
-    return listValue(QSettings(kGunDataPath, QSettings::IniFormat).value(gunKey(name)));
+    return listValue(openIni(kGunDataPath)->value(gunKey(name)));
 }
 
 QStringList GunStore::names() const {
     if (!gunFileExists()) {
         return {};
     }
-    QSettings file(kGunDataPath, QSettings::IniFormat);
-    file.beginGroup(kGunGroup);
-    return file.allKeys();
+    const auto file = openIni(kGunDataPath);
+    file->beginGroup(kGunGroup);
+    return file->allKeys();
 }
 
 QVariant GunStore::selectedGun(int index) {

@@ -1,13 +1,11 @@
 #include "macro/macro_exchange.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <filesystem>
-#include <system_error>
 
 #include "macro/macro_name.h"
 #include "macro/macro_store.h"
+#include "settings/file_access.h"
 #include "settings/settings_file.h"
 
 namespace z718 {
@@ -21,20 +19,11 @@ QString desktopFolder() {
 }
 
 // Copies source over target without losing target when the copy fails, also when both are
-// the same file. The staged copy replaces the target in one rename, so there is no moment
-// without either (a kill between deleting and renaming lost the macro).
+// the same file: there is no moment without either (a kill between deleting and renaming
+// lost the macro).
 bool replaceFile(const QString& source, const QString& target) {
-    const QString staging = target + QStringLiteral(".part");
-    QFile::remove(staging);
-    if (!QFile::copy(source, staging)) {
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(nativePath(staging), nativePath(target), error);
-    if (error) {
-        QFile::remove(staging);
-    }
-    return !error;
+    const auto bytes = FileAccess::read(source, kMaxSettingsFileBytes);
+    return bytes && FileAccess::write(target, *bytes);
 }
 
 }  // namespace
@@ -74,7 +63,6 @@ QString MacroExchange::importMacro() {
         return {};
     }
     ensureMacroDir();
-    setAsideUnusable(*target);  // a rename onto a dangling link falls back to writing through it
     return replaceFile(source, *target) ? name : QString();
 }
 

@@ -1,7 +1,8 @@
 #include "macro/macro_name.h"
 
-#include <QDir>
 #include <QStringList>
+
+#include "settings/file_access.h"
 
 namespace z718 {
 
@@ -74,7 +75,7 @@ std::optional<QString> macroFilePath(const QString& name) {
 }
 
 void ensureMacroDir() {
-    QDir().mkpath(kMacroDir);
+    FileAccess::makeFolder(kMacroDir);
 }
 
 }  // namespace z718

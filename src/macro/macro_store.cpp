@@ -1,10 +1,9 @@
 #include "macro/macro_store.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 
 #include "macro/macro_name.h"
+#include "settings/file_access.h"
 #include "settings/settings_file.h"
 
 namespace z718 {
@@ -26,11 +25,9 @@ QString macroKey(int index) {
     return kMacroGroup + QLatin1Char('/') + QString::number(index);
 }
 
-// Anything at the new name, a dangling link too, makes the rename fail: onto a link, the
-// rename would fall back to copying the file through it.
+// Anything at the new name, a dangling link too, makes the rename fail.
 bool renameFile(const QString& from, const QString& to) {
-    const QFileInfo target(to);
-    return !target.exists() && !target.isSymLink() && QFile::rename(from, to);
+    return FileAccess::rename(from, to, false);
 }
 
 }  // namespace
@@ -67,8 +64,7 @@ bool MacroStore::save(const QString& name, const QStringList& macros, const QVar
     for (int i = 0; i < macros.size(); ++i) {
         file->setValue(macroKey(i), macros.at(i));
     }
-    file->sync();
-    return file->status() == QSettings::NoError;
+    return file->sync();
 }
 
 QStringList MacroStore::savedLines(const QString& name) const {
@@ -76,24 +72,24 @@ QStringList MacroStore::savedLines(const QString& name) const {
     if (path.isEmpty()) {
         return {};
     }
-    QSettings file(path, QSettings::IniFormat);
-    const int total = qMin(file.value(kTotal, 0).toInt(), kMaxReadLines);
+    const auto file = openIni(path);
+    const int total = qMin(file->value(kTotal, 0).toInt(), kMaxReadLines);
     QStringList lines;
     for (int i = 0; i < total; ++i) {
-        lines << file.value(macroKey(i), QStringLiteral("0")).toString();
+        lines << file->value(macroKey(i), QStringLiteral("0")).toString();
     }
-    lines << file.value(kRepeat, QStringLiteral("0")).toString();
+    lines << file->value(kRepeat, QStringLiteral("0")).toString();
     return lines;
 }
 
 QVariant MacroStore::slotOf(const QString& name) const {
     const QString path = existingFile(name);
-    return path.isEmpty() ? QVariant(0) : QSettings(path, QSettings::IniFormat).value(kIndex, 0);
+    return path.isEmpty() ? QVariant(0) : openIni(path)->value(kIndex, 0);
 }
 
 QVariant MacroStore::typeOf(const QString& name) const {
     const QString path = existingFile(name);
-    return path.isEmpty() ? QVariant(0) : QSettings(path, QSettings::IniFormat).value(kDid, 0);
+    return path.isEmpty() ? QVariant(0) : openIni(path)->value(kDid, 0);
 }
 
 QVariantList MacroStore::config(const QString& name, uint32_t deviceId) const {
@@ -101,11 +97,11 @@ QVariantList MacroStore::config(const QString& name, uint32_t deviceId) const {
     if (path.isEmpty()) {
         return {};
     }
-    QSettings file(path, QSettings::IniFormat);
-    const int index = file.value(kIndex, -1).toInt();
+    const auto file = openIni(path);
+    const int index = file->value(kIndex, -1).toInt();
     // -1 (no device yet) matches no device; the id is stored unsigned.
-    const qint64 did = file.value(kDid, -1).toLongLong();
-    return {did == deviceId ? index : -1, file.value(kRepeat, 1).toInt()};
+    const qint64 did = file->value(kDid, -1).toLongLong();
+    return {did == deviceId ? index : -1, file->value(kRepeat, 1).toInt()};
 }
 
 void MacroStore::setConfig(const QString& name, const QVariantList& config, uint32_t deviceId) {
@@ -155,7 +151,7 @@ bool MacroStore::rename(const QString& oldName, const QString& newName) {
 
 bool MacroStore::remove(const QString& name) {
     const QString path = existingFile(name);
-    return !path.isEmpty() && QFile::remove(path);
+    return !path.isEmpty() && FileAccess::remove(path);
 }
 
 bool MacroStore::renameFileOnly(const QString& oldName, const QString& newName) {

@@ -24,8 +24,8 @@ std::unique_ptr<FocusSource> systemSource() {
 #ifdef Z718_HAVE_XCB
     // A Wayland session may still run X programs (Xwayland), but the X server then sees only
     // their windows: what it calls active says nothing about the rest.
-    const bool wayland = qgetenv("XDG_SESSION_TYPE") == "wayland" ||
-                         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool wayland =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (!wayland && !qEnvironmentVariableIsEmpty("DISPLAY")) {
         auto x11 = std::make_unique<X11FocusSource>();
         if (x11->available()) {

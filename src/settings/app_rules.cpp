@@ -21,8 +21,8 @@ AppRules::AppRules(const QString& path, QObject* parent) : QAbstractListModel(pa
         bool number = false;
         const int profile = text.left(colon).toInt(&number);
         const QString program = text.mid(colon + 1).trimmed();
-        if (colon > 0 && number && SettingsStore::isProfileIndex(profile) &&
-            !program.isEmpty() && rowOf(program) < 0) {
+        if (colon > 0 && number && SettingsStore::isProfileIndex(profile) && !program.isEmpty() &&
+            rowOf(program) < 0) {
             rules_.push_back({program, profile});
         }
     }
@@ -73,6 +73,24 @@ void AppRules::removeRule(const QString& program) {
     rules_.erase(rules_.begin() + row);
     endRemoveRows();
     write();
+}
+
+void AppRules::toggle(const QString& program, int profile) {
+    if (profileFor(program.trimmed()) == profile) {
+        removeRule(program);
+    } else {
+        setRule(program, profile);
+    }
+}
+
+QStringList AppRules::choices(const QStringList& withWindows, int profile) const {
+    QStringList offered = programsOf(profile);
+    for (const QString& program : withWindows) {
+        if (!offered.contains(program, Qt::CaseInsensitive)) {
+            offered << program;
+        }
+    }
+    return offered;
 }
 
 QStringList AppRules::programsOf(int profile) const {

@@ -29,10 +29,15 @@ public:
     // False, changing nothing, for an empty or overlong name or a number outside 0..9.
     Q_INVOKABLE bool setRule(const QString& program, int profile);
     Q_INVOKABLE void removeRule(const QString& program);
+    // Removes the rule when `program` brings `profile`, else makes it bring `profile`.
+    Q_INVOKABLE void toggle(const QString& program, int profile);
+    // The profile `program` brings; -1 when it has no rule.
+    Q_INVOKABLE int profileFor(const QString& program) const;
+    // What a picker offers for `profile`: the programs that bring it, then those of
+    // `withWindows` that do not, each once.
+    QStringList choices(const QStringList& withWindows, int profile) const;
     // The programs that bring `profile`, in the order their rules were made.
     Q_INVOKABLE QStringList programsOf(int profile) const;
-    // The profile `program` brings; -1 when it has no rule.
-    int profileFor(const QString& program) const;
     // Drops the rules of `profile`: it was deleted, or its number now holds another profile.
     void forgetProfile(int profile);
 

@@ -50,9 +50,9 @@ QVariantList sensorPage(const Source& pd) {
 }  // namespace
 
 QVariantList defaultProfilePage(int pageId, const QString& path) {
-    std::unique_ptr<QSettings> file;
+    IniFile file;
     if (isReadableSettingsFile(path)) {
-        file = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        file = openIni(path);
     }
     const Source pd{file.get()};
     switch (pageId) {

@@ -50,7 +50,7 @@ QVariantList read(int type, const QString& path) {
     if (key.isEmpty() || !isReadableSettingsFile(path)) {
         return {};
     }
-    return listValue(QSettings(path, QSettings::IniFormat).value(key, 0));
+    return listValue(openIni(path)->value(key, 0));
 }
 
 }  // namespace z718::namelists

@@ -48,7 +48,7 @@ public:
     Q_INVOKABLE bool rename(int row, const QString& name);
     Q_INVOKABLE int numberAt(int row) const;
     // The name of the row of `profileNo`; "" when no row has it.
-    QString nameOf(int profileNo) const;
+    Q_INVOKABLE QString nameOf(int profileNo) const;
 
 signals:
     void selectedRowChanged();

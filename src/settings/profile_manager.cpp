@@ -75,7 +75,7 @@ void ProfileManager::copy(int destprofile, int srcprofile) {
         return;
     }
     store_.flushProfile(srcprofile);
-    store_.replaceProfile(destprofile, store_.profile(srcprofile).fileName());
+    store_.replaceProfile(destprofile, store_.profile(srcprofile).path());
 }
 
 QString ProfileManager::pickCustomImage() {

@@ -24,23 +24,40 @@ bool isReadableSettingsFile(const QString& path);
 // Moves whatever stands at `path` and must not be opened there (a link, a FIFO or device, a
 // file too large or too deeply nested) aside to `path` + ".bad": a link itself, never its
 // target. The path then reads as missing and the next write creates a regular file. A folder
-// stays where it is; writes to it fail. A link or FIFO in place of the write lock kept beside
-// the file (`path` + ".lock") is set aside too: the settings object would wait on it for good.
+// stays where it is; writes to it fail.
 void setAsideUnusable(const QString& path);
 
-// Closes a settings object from openIni: the changes it still buffers get the same check
-// before its destructor writes them.
-struct CheckedClose {
-    void operator()(QSettings* settings) const;
+// An INI settings object on one of the program's files. QSettings itself would follow a link
+// put in the file's place, so it works on a private copy in a folder of this process's own;
+// the file is read and replaced only through FileAccess.
+class ProgramIni : public QSettings {
+public:
+    explicit ProgramIni(const QString& path);
+    ~ProgramIni() override;
+    ProgramIni(const ProgramIni&) = delete;
+    ProgramIni& operator=(const ProgramIni&) = delete;
+
+    const QString& path() const { return path_; }
+    // Writes the buffered changes to the file now; false when the file could not be written.
+    bool sync();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    struct Loaded {
+        QString copyPath;
+        QByteArray onDisk;
+    };
+    ProgramIni(const QString& path, const Loaded& loaded);
+    static Loaded loadCopy(const QString& path);
+
+    QString path_;
+    QByteArray onDisk_;  // what the file held when last read or written
 };
-using IniFile = std::unique_ptr<QSettings, CheckedClose>;
+using IniFile = std::unique_ptr<ProgramIni>;
 
-// An INI settings object on `path`, opened after setAsideUnusable. The check runs again each
-// time buffered changes are about to reach the file, so nothing put there meanwhile is
-// written through either.
+// A settings object on `path`, opened after setAsideUnusable.
 IniFile openIni(const QString& path);
-
-// Writes the buffered changes of `settings` now, after the same check.
-void syncIni(QSettings& settings);
 
 }  // namespace z718

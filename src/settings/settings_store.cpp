@@ -24,8 +24,7 @@ QStringList defaultMessages() {
 }
 
 IniFile reopen(IniFile old, const QString& sourcePath) {
-    syncIni(*old);
-    const QString path = old->fileName();
+    const QString path = old->path();
     old.reset();
     replaceWithCopy(path, sourcePath);
     return openIni(path);
@@ -43,7 +42,7 @@ QString SettingsStore::profilePath(int index) {
     return QStringLiteral("./modules/setting/p%1.bin").arg(index + 1);
 }
 
-QSettings& SettingsStore::profile(int index) {
+ProgramIni& SettingsStore::profile(int index) {
     return *profiles_[static_cast<size_t>(std::clamp(index, 0, kProfileCount - 1))];
 }
 
@@ -67,7 +66,7 @@ void SettingsStore::replaceAppConfig(const QString& sourcePath) {
 
 void SettingsStore::flushProfile(int index) {
     if (isProfileIndex(index)) {
-        syncIni(profile(index));
+        profile(index).sync();
     }
 }
 

@@ -25,11 +25,11 @@ class SettingsStore {
 public:
     SettingsStore();
 
-    QSettings& appConfig() { return *appConfig_; }
+    ProgramIni& appConfig() { return *appConfig_; }
     // Indexes outside 0..9 are clamped: callers pass checked numbers, and a stray one must
     // not bring the program down.
-    QSettings& profile(int index);
-    QSettings& currentProfile() { return profile(currentProfile_); }
+    ProgramIni& profile(int index);
+    ProgramIni& currentProfile() { return profile(currentProfile_); }
     int currentProfileIndex() const { return currentProfile_; }
     // Ignores numbers outside 0..9.
     void setCurrentProfileIndex(int index);

@@ -81,6 +81,12 @@ public slots:
     // Loads macro `name` into the playback slot of `button`; false when it has no file.
     bool uploadMacro(int button, const QString& name);
 
+    // --- programs that bring a profile ---
+    // What the program picker offers for `profile`: its programs, then those with a window.
+    QStringList programChoices(int profile);
+    // False where the system does not tell which program is in front.
+    bool canFollowPrograms();
+
     // --- device-settings bridge ---
     void ui_01H_SetReportRate(uchar rate);
     void ui_02H_SetCurrentProfile(int profile);

@@ -1,5 +1,6 @@
 // The view's profile activation: one operation applies a profile, whoever asks.
 #include "device/profile_activation.h"
+#include "platform/focus_source.h"
 #include "ui/Hid_Thread.h"
 #include "ui/myQQuickView.h"
 
@@ -20,4 +21,12 @@ void myQQuickView::activateProfile(int profile, bool applyPointer) {
 
 bool myQQuickView::uploadMacro(int button, const QString& name) {
     return activation(this).uploadMacro(button, name);
+}
+
+QStringList myQQuickView::programChoices(int profile) {
+    return rules_.choices(z718::platform::focusSource().programsWithWindows(), profile);
+}
+
+bool myQQuickView::canFollowPrograms() {
+    return z718::platform::focusSource().available();
 }

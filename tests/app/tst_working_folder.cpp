@@ -87,11 +87,17 @@ void WorkingFolderTest::unusableUserFolderStillFindsTheShippedFiles() {
 // A link in place of a folder of ./modules would send every write to its target; a folder
 // of another user's could be swapped for one at any time.
 void WorkingFolderTest::foldersThatAreLinksOrSomeoneElsesAreRefused() {
+    const QString elsewhere = tmp_->path() + "/elsewhere";
+    QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(QFileInfo(user_).path()));
+    QVERIFY(QFile::link(elsewhere, user_));
+    chooseWorkingFolder(bin_, shipped_, user_);
+    QVERIFY(filesUnder(elsewhere).isEmpty());
+    QCOMPARE(refusedFolder(user_), user_);
+    QVERIFY(QFile::remove(user_));
     ScratchDir::write(bin_ + "/modules/setting/p1.bin", "[a]\n");
     QVERIFY(QDir().mkpath(bin_ + "/modules/macro"));
     QCOMPARE(refusedFolder(bin_), QString());
-    QVERIFY(QDir().mkpath(tmp_->path() + "/elsewhere"));
-    QVERIFY(QFile::link(tmp_->path() + "/elsewhere", bin_ + "/modules/gun"));
+    QVERIFY(QFile::link(elsewhere, bin_ + "/modules/gun"));
     QCOMPARE(refusedFolder(bin_), bin_ + "/modules/gun");
     QVERIFY(QFile::remove(bin_ + "/modules/gun"));
     if (::geteuid() != 0) {

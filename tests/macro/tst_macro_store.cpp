@@ -7,6 +7,7 @@
 #include "macro/gun_store.h"
 #include "macro/macro_exchange.h"
 #include "macro/macro_store.h"
+#include "settings/file_access.h"
 #include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_prompts.h"
@@ -247,6 +248,16 @@ private slots:
         prompts_.fileNames.push_back(QDir::current().absoluteFilePath("modules/macro/m.bin"));
         QCOMPARE(exchange_.importMacro(), QString("m"));
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
+        // The old macro is whole until the new one takes its place.
+        QByteArray atReplace;
+        z718::FileAccess::setBeforeReplace(
+            [&](const QString& path) { atReplace = ScratchDir::read(path); });
+        const auto unhook = qScopeGuard([] { z718::FileAccess::setBeforeReplace({}); });
+        ScratchDir::write(outside("m.mc"), "[config]\ntotal=1\n");
+        prompts_.fileNames.push_back(outside("m.mc"));
+        QCOMPARE(exchange_.importMacro(), QString("m"));
+        QCOMPARE(atReplace, QByteArray("[config]\ntotal=0\n"));
+        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=1\n"));
     }
 
     void importRefusesUnusableFiles() {

@@ -169,7 +169,12 @@ private slots:
         QCOMPARE(rules_->profileFor("Game"), 4);
         QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat"}));
         QCOMPARE(rules_->profileFor(""), -1);
-        rules_->removeRule("KEPT");
+        QCOMPARE(rules_->choices({"CHAT", "xterm", "kept"}, 4),
+                 (QStringList{"game", "chat", "xterm", "kept"}));
+        rules_->toggle("xterm", 4);
+        rules_->toggle("KEPT", 2);
+        QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat", "xterm"}));
+        rules_->toggle("XTERM", 4);
 
         rules_ = std::make_unique<z718::AppRules>();
         QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat"}));

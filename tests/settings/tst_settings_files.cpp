@@ -1,8 +1,12 @@
 // The INI files in the old program's form, the application configuration, name lists and the
 // default profile, including damaged and hostile files.
+#include <unistd.h>
+
 #include <QDir>
 #include <QSettings>
 #include <QTest>
+#include <atomic>
+#include <thread>
 
 #include "settings/app_config.h"
 #include "settings/default_profile.h"
@@ -29,6 +33,7 @@ private slots:
     void defaultProfilePages();
     void damagedProfilesReadAsDefaults();
     void linksAndFifosAreNeitherFollowedNorOpened();
+    void linksSwappedInWhileSavingTakeNoWrite();
     void unsafeValuesAreRefused_data();
     void unsafeValuesAreRefused();
 };
@@ -267,6 +272,46 @@ void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
         QVERIFY2(!QFileInfo(path).isSymLink() && ScratchDir::read(path).contains(text),
                  qPrintable(path));
     }
+}
+
+// Another process puts a link in a file's place again and again while the program saves it,
+// and one in place of a folder: whichever a write meets, it never goes through the link.
+void SettingsFilesTest::linksSwappedInWhileSavingTakeNoWrite() {
+    ScratchDir scratch;
+    const LinkTargets outside(scratch.path());
+    const QByteArray profile = QFile::encodeName(z718::SettingsStore::profilePath(0));
+    const QByteArray swap = profile + ".swap";
+    std::atomic<bool> stop{false};
+    std::atomic<int> swaps{0};
+    std::thread swapper([&] {
+        for (int i = 0; !stop.load(); ++i) {
+            const QString target = i % 2 ? outside.canary : outside.ghost;
+            ::unlink(swap.constData());
+            if (::symlink(QFile::encodeName(target).constData(), swap.constData()) == 0 &&
+                ::rename(swap.constData(), profile.constData()) == 0) {
+                ++swaps;
+            }
+        }
+    });
+    {
+        z718::SettingsStore store;
+        for (int i = 0; i < 200 || swaps.load() < 200; ++i) {
+            store.profile(0).setValue("sensor/stage_Q7", i);
+            store.profile(0).sync();
+        }
+    }
+    stop.store(true);
+    swapper.join();
+    QVERIFY(outside.untouched());
+
+    const QString elsewhere = scratch.path() + QStringLiteral("/elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    for (const char* folder : {"modules/gun", "modules/macro"}) {
+        QVERIFY(QDir(QString::fromLatin1(folder)).removeRecursively());
+        QVERIFY(QFile::link(elsewhere, QString::fromLatin1(folder)));
+        z718::openIni(QString::fromLatin1(folder) + QStringLiteral("/a.bin"))->setValue("a/b", 1);
+    }
+    QVERIFY(QDir(elsewhere).isEmpty());
 }
 
 void SettingsFilesTest::unsafeValuesAreRefused_data() {

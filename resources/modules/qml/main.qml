@@ -437,6 +437,15 @@ Item {
         language: shell.language
         mainLang: shell.mainLang
         onProfileLoaded: shell.reloadPanels(true)
+        onPickPrograms: function(number, name) {
+            programPicker.profileNo = number
+            programPicker.profileName = name
+            programPicker.choices = shell.view.programChoices(number)
+            programPicker.available = shell.view.canFollowPrograms()
+            programPicker.x = (shell.width - programPicker.width) / 2
+            programPicker.y = (shell.height - programPicker.height) / 2
+            programPicker.visible = true
+        }
         onChangeProfile: function(tmpProfileNo) {
             if (tmpProfileNo === profilePage.profileNo)
                 return
@@ -445,6 +454,7 @@ Item {
             shell.reloadPanels(false)
         }
         onCloseUI: {
+            programPicker.visible = false
             mask.visible = false
             if (!shell.profileChanged)
                 return
@@ -452,6 +462,16 @@ Item {
             shell.profileChanged = false
             shell.reloadPanels(true)
         }
+    }
+
+    // Over the profile page, which stays open behind it.
+    ProgramPicker {
+        id: programPicker
+        objectName: "programPicker"
+        rules: shell.view ? shell.view.programRules : null
+        language: shell.language
+        mainLang: shell.mainLang
+        onDone: visible = false
     }
 
     SingleKeyDialog {

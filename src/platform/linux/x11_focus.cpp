@@ -58,8 +58,8 @@ X11FocusSource::X11FocusSource(const char* display) {
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection_);
-    notifier_ = new QSocketNotifier(xcb_get_file_descriptor(connection_), QSocketNotifier::Read,
-                                    this);
+    notifier_ =
+        new QSocketNotifier(xcb_get_file_descriptor(connection_), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &X11FocusSource::readEvents);
 }
 
@@ -132,8 +132,8 @@ QString X11FocusSource::programByPid(uint32_t window) const {
     const QByteArray machine =
         readProperty(connection_, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING);
     if (pid.empty() || pid[0] == 0 ||
-        (!machine.isEmpty() && QString::fromLocal8Bit(machine.constData()) !=
-                                   QSysInfo::machineHostName())) {
+        (!machine.isEmpty() &&
+         QString::fromLocal8Bit(machine.constData()) != QSysInfo::machineHostName())) {
         return {};
     }
     QString file = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid[0])).symLinkTarget();
@@ -148,8 +148,7 @@ QString X11FocusSource::programByPid(uint32_t window) const {
 // WM_CLASS holds the instance name and the class name; the instance name is the program's
 // own (usually its file name, "xterm"), the class its family ("XTerm").
 QString X11FocusSource::programByClass(uint32_t window) const {
-    const QByteArray names = readProperty(connection_, window, XCB_ATOM_WM_CLASS,
-                                          XCB_ATOM_STRING);
+    const QByteArray names = readProperty(connection_, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
     return QString::fromLocal8Bit(names.left(names.indexOf('\0')));
 }
 

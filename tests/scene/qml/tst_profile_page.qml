@@ -83,4 +83,27 @@ SceneUser {
         compare(shownRows(), ["Standard0", "Race1"])
         compare(ui_View.getNameList(2), ["Standard0", "Race1"])
     }
+
+    // The menu's last entry lists the programs with a window and those the profile has; a
+    // click ticks one (its rule made) or unticks it, a typed name is added; the row shows them.
+    function test_programsPickedForAProfileBringIt() {
+        foreground.setPrograms(["chat", "game"])
+        startWith(["Standard0", "FPS1"], 0)
+        rightClickOn("profileRow1")
+        clickOn("profileMenuItem5")
+        verify(scene.find("programPicker").visible)
+        compare(rows("programRow", row => row.modelData), ["chat", "game"])
+        clickOn("programRow1")
+        clickOn("programRow0")
+        clickOn("programName")
+        scene.typeText("editor")
+        clickOn("programAdd")
+        clickOn("programRow0")
+        compare(ui_View.programRules.programsOf(1), ["game", "editor"])
+        compare(scene.find("profilePrograms1").text, "game, editor")
+        clickOn("programPickerOk")
+        verify(!scene.find("programPicker").visible)
+        for (const program of ["game", "editor"])
+            ui_View.programRules.removeRule(program)
+    }
 }

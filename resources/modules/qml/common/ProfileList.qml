@@ -40,6 +40,7 @@ ScrollList {
         required property int index
         required property string profileName
         required property int profileNo
+        required property string programs
         readonly property alias nameField: name
         objectName: "profileRow" + index
         y: index * height
@@ -64,6 +65,19 @@ ScrollList {
                 if (mouse.button === Qt.LeftButton)
                     list.startRename(row.index)
             }
+        }
+        // The programs that bring the profile, at the right of its name.
+        Label {
+            objectName: "profilePrograms" + row.index
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            width: Math.min(implicitWidth, 120)
+            height: parent.height
+            visible: !name.editing
+            elide: Text.ElideRight
+            font.pixelSize: Style.fontMinSize
+            color: row.index === list.currentIndex ? Style.fontColor : Style.fontDimColor
+            text: row.programs
         }
         EditableText {
             id: name

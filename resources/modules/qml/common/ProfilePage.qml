@@ -19,6 +19,10 @@ Item {
     signal closeUI()
     // The current profile was replaced from a file: every panel applies it again.
     signal profileLoaded()
+    // The user asked which programs bring profile `number`.
+    signal pickPrograms(int number, string name)
+
+    readonly property string programsLabel: language === 1 ? "程序" : "Programs"
 
     width: 263
     height: 620
@@ -30,7 +34,7 @@ Item {
     }
 
     function init() {
-        profileMenu.labels = mainLang.slice(21, 26)
+        profileMenu.labels = mainLang.slice(21, 26).concat([programsLabel])
         profiles.load(profileNo, language === 0)
     }
 
@@ -52,6 +56,11 @@ Item {
         case 4:
             view.saveProfile(profileNo)
             break
+        case 5: {
+            const number = profiles.numberAt(selectedRow)
+            pickPrograms(number, profiles.nameOf(number))
+            break
+        }
         }
     }
 
@@ -139,7 +148,10 @@ Item {
     PopupMenu {
         id: profileMenu
         objectName: "profileMenu"
-        labels: ["删除", "编辑", "复制", "加载", "保存"]
+        // A sixth entry beside the usual five, for the programs that bring the profile; the
+        // menu grows by one entry's height.
+        height: 126
+        labels: ["删除", "编辑", "复制", "加载", "保存", "程序"]
         onTriggered: entry => page.menuTriggered(entry)
     }
 
