@@ -7,6 +7,9 @@
 #ifdef Z718_HAVE_XCB
 #include "platform/linux/x11_focus.h"
 #endif
+#ifdef Z718_WIN32_FOCUS
+#include "platform/win32/win32_focus.h"
+#endif
 
 namespace z718::platform {
 namespace {
@@ -18,9 +21,40 @@ public:
     QStringList programsWithWindows() const override { return {}; }
 };
 
+#ifdef Z718_WIN32_FOCUS
+// Windows' foreground events come on the watch's own thread and are handed to this one.
+class Win32FocusSource : public FocusSource {
+public:
+    Win32FocusSource() {
+        started_ = watch_.start([this](const std::wstring& program) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, name = QString::fromStdWString(program)] { emit programInFront(name); },
+                Qt::QueuedConnection);
+        });
+    }
+    bool available() const override { return started_; }
+    QStringList programsWithWindows() const override {
+        QStringList programs;
+        for (const std::wstring& program : windowPrograms()) {
+            programs << QString::fromStdWString(program);
+        }
+        programs.sort(Qt::CaseInsensitive);
+        return programs;
+    }
+
+private:
+    Win32ForegroundWatch watch_;
+    bool started_ = false;
+};
+#endif
+
 FocusSource* given = nullptr;
 
 std::unique_ptr<FocusSource> systemSource() {
+#ifdef Z718_WIN32_FOCUS
+    return std::make_unique<Win32FocusSource>();
+#endif
 #ifdef Z718_HAVE_XCB
     // A Wayland session may still run X programs (Xwayland), but the X server then sees only
     // their windows: what it calls active says nothing about the rest.

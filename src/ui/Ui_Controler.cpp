@@ -32,6 +32,8 @@ void Ui_Controler::setupWindow(QWidget* window, QObject* hid) {
     context->setContextProperty(QStringLiteral("hid"), hid);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
+    // The scene has the keys from the start: a first Tab moves in it, not onto the view.
+    view_->setFocus();
     window->resize(view_->size());
     window->setWindowTitle(
         view_->settings().appConfig().value(QStringLiteral("common/name")).toString());

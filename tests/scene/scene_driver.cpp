@@ -1,5 +1,6 @@
 #include "scene_driver.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QDirIterator>
 #include <QHash>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QtTest>
 #include <algorithm>
@@ -212,6 +214,20 @@ void SceneDriver::typeText(const QString& text) {
         scene_input::charClick(window(), c.toLatin1());
     }
     QCoreApplication::processEvents();
+}
+
+QObject* SceneDriver::focused() const {
+    return handedToTests(host_.program()->view()->quickWindow()->activeFocusItem());
+}
+
+// As a screen reader learns it, through the item's accessibility interface.
+QVariantMap SceneDriver::accessible(QObject* item) const {
+    QAccessibleInterface* face = item ? QAccessible::queryAccessibleInterface(item) : nullptr;
+    if (!face) {
+        return {};
+    }
+    return {{QStringLiteral("name"), face->text(QAccessible::Name)},
+            {QStringLiteral("role"), static_cast<int>(face->role())}};
 }
 
 QStringList SceneDriver::visibleTexts() const {

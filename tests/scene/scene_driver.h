@@ -44,6 +44,8 @@ public:
     Q_INVOKABLE void typeText(const QString& text);
 
     Q_INVOKABLE QStringList visibleTexts() const;
+    Q_INVOKABLE QObject* focused() const;
+    Q_INVOKABLE QVariantMap accessible(QObject* item) const;
     Q_INVOKABLE bool grab(const QString& path) const;
     Q_INVOKABLE QVariantList pixels(int x, int y, int width, int height) const;
     Q_INVOKABLE QVariantMap windowPosition() const;

@@ -45,6 +45,7 @@ Item {
         view = ui_View // qmllint disable unqualified
         setProtectUI(1000)
         visible = true
+        forceActiveFocus()
         language = String(view.getLang()) === "ChineseSimplified" ? 1 : 0
         const profileNo = parseInt(String(view.getProfile()), 10) || 0
         profilePage.profileNo = profileNo
@@ -102,6 +103,31 @@ Item {
         helpMenu.visible = false
     }
 
+    // The window is drawn for the pointer; keyboard use is our own addition. Escape closes the
+    // open menu, else the open dialog (its own menu or list first).
+    function escapePressed(event) {
+        if (keyMenu.visible) {
+            keyMenu.visible = false
+            mousePicture.selectKey = -1
+        } else if (helpMenu.visible) {
+            helpMenu.visible = false
+        } else if (macroEditor.visible) {
+            macroEditor.escapePressed()
+        } else if (programPicker.visible) {
+            programPicker.done()
+        } else if (profilePage.visible) {
+            profilePage.escapePressed()
+        } else if (macroKeyDialog.visible) {
+            macroKeyDialog.escapePressed()
+        } else if (singleKeyDialog.visible) {
+            singleKeyDialog.closeSure()
+        } else if (resetDialog.visible) {
+            resetDialog.rejected()
+        } else {
+            event.accepted = false
+        }
+    }
+
     function moveWindow(dx, dy) {
         ui_Ctl.onXChanged(dx) // qmllint disable unqualified
         ui_Ctl.onYChanged(dy) // qmllint disable unqualified
@@ -115,6 +141,7 @@ Item {
         keyMenu.y = keyMenu.rowY[row]
         keyMenu.showControl()
         keyMenu.visible = true
+        focusKeeper.take(keyMenu)
     }
 
     // Hovering a button's row or hot spot shows it on the picture, unless the menu is open
@@ -148,12 +175,19 @@ Item {
         dialog.x = (width - dialog.width) / 2
         dialog.y = (height - dialog.height) / 2
         dialog.visible = true
+        focusKeeper.take(dialog)
         mask.visible = true
     }
 
     function closeDialog(dialog) {
         dialog.visible = false
+        hideMask()
+    }
+
+    // What lay under the dialog takes input again, the keyboard focus first.
+    function hideMask() {
         mask.visible = false
+        focusKeeper.giveBack()
     }
 
     function saveChanges() {
@@ -178,6 +212,17 @@ Item {
         }
     }
 
+    Binding {
+        target: Names
+        property: "language"
+        value: shell.language
+    }
+
+    Keys.onEscapePressed: event => shell.escapePressed(event)
+    // With nothing focused yet, Tab starts at the first control (or Shift+Tab at the last).
+    Keys.onTabPressed: nextItemInFocusChain(true)?.forceActiveFocus(Qt.TabFocusReason)
+    Keys.onBacktabPressed: nextItemInFocusChain(false)?.forceActiveFocus(Qt.BacktabFocusReason)
+
     Connections {
         target: shell.view
         function onProfileActivated(profile: int) {
@@ -185,6 +230,12 @@ Item {
             shell.view.profiles.follow(profile)
             shell.rereadPanels()
         }
+    }
+
+    FocusKeeper {
+        id: focusKeeper
+        home: shell
+        blocked: mask.visible
     }
 
     Timer {
@@ -249,6 +300,9 @@ Item {
     Column {
         id: leftPanel
         objectName: "leftPanel"
+        // Nothing under an open dialog takes the keyboard focus, as nothing there takes the
+        // pointer: Tab stays in the dialog.
+        enabled: !mask.visible
         x: 24
         y: 60
         spacing: 10
@@ -304,6 +358,7 @@ Item {
     TextButton {
         id: profileButton
         objectName: "profileButton"
+        enabled: !mask.visible
         x: 24
         y: 590
         text: shell.mainLang[19] ?? ""
@@ -315,6 +370,7 @@ Item {
                 profilePage.x = 24
                 profilePage.y = 10
                 profilePage.visible = true
+                focusKeeper.take(profilePage)
                 mask.visible = true
             }
         }
@@ -323,6 +379,7 @@ Item {
     Flickable {
         id: rightPanel
         objectName: "rightPanel"
+        enabled: !mask.visible
         x: 734
         y: 60
         width: 250
@@ -349,6 +406,7 @@ Item {
     BottomMenu {
         id: bottomMenu
         objectName: "bottomMenu"
+        enabled: !mask.visible
         x: 850
         y: 590
         mainLang: shell.mainLang
@@ -362,7 +420,12 @@ Item {
         objectName: "topMenu"
         x: 935
         y: 16
-        onHelpClicked: helpMenu.visible = !helpMenu.visible
+        enabled: !mask.visible
+        onHelpClicked: {
+            helpMenu.visible = !helpMenu.visible
+            if (helpMenu.visible)
+                focusKeeper.take(helpMenu)
+        }
         onMinimizeClicked: ui_Ctl.onMinimize() // qmllint disable unqualified
         onCloseClicked: ui_Ctl.onClose() // qmllint disable unqualified
     }
@@ -370,8 +433,10 @@ Item {
     MousePicture {
         id: mousePicture
         objectName: "mousePicture"
+        enabled: !mask.visible
         anchors.fill: parent
         mainLang: shell.mainLang
+        buttonNames: keyMatrixPanel.rowNames
         onEnterBtn: function(row) { shell.pointAtButton(row) }
         onLeaveBtn: shell.pointAtButton(-1)
         onClickBtn: function(row) { shell.openKeyMenu(row) }
@@ -397,7 +462,7 @@ Item {
         objectName: "macroEditor"
         view: shell.view
         keyTable: shell.keyTable
-        onCloseUI: mask.visible = false
+        onCloseUI: shell.hideMask()
         onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
         onMacroRenamed: keyMatrixPanel.refreashUI(true)
     }
@@ -412,6 +477,10 @@ Item {
         id: keyMenu
         objectName: "keyMenu"
         language: shell.language
+        onVisibleChanged: {
+            if (!visible)
+                focusKeeper.giveBack()
+        }
         onMenuCmd: function(entryText) {
             const bytes = [0, 2, 4, 6].map(i => parseInt(entryText.substr(i, 2), 16))
             shell.assignToSelectedButton(bytes[0], bytes[1], bytes[2], bytes[3])
@@ -445,6 +514,7 @@ Item {
             programPicker.x = (shell.width - programPicker.width) / 2
             programPicker.y = (shell.height - programPicker.height) / 2
             programPicker.visible = true
+            focusKeeper.take(programPicker)
         }
         onChangeProfile: function(tmpProfileNo) {
             if (tmpProfileNo === profilePage.profileNo)
@@ -455,7 +525,7 @@ Item {
         }
         onCloseUI: {
             programPicker.visible = false
-            mask.visible = false
+            shell.hideMask()
             if (!shell.profileChanged)
                 return
             shell.setProtectUI(1200)
@@ -471,7 +541,10 @@ Item {
         rules: shell.view ? shell.view.programRules : null
         language: shell.language
         mainLang: shell.mainLang
-        onDone: visible = false
+        onDone: {
+            visible = false
+            profilePage.forceActiveFocus()
+        }
     }
 
     SingleKeyDialog {
@@ -519,6 +592,10 @@ Item {
         objectName: "helpMenu"
         x: 834
         y: 38
+        onVisibleChanged: {
+            if (!visible)
+                focusKeeper.giveBack()
+        }
         onUpdateChosen: shell.view.openUpdateExe()
     }
 }

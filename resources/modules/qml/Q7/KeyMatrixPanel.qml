@@ -26,6 +26,8 @@ CollapsiblePanel {
     property var entries: []
     property var texts: []
     property var rowLabels: []
+    // What a screen reader calls each shown row: its label and what the button does.
+    readonly property var rowNames: rowLabels.map((label, row) => label + ": " + (texts[row] ?? ""))
 
     signal clickKeyMatrix(int row)
     signal enterBtn(int row)
@@ -160,6 +162,12 @@ CollapsiblePanel {
                     onEntered: panel.enterBtn(rowItem.index)
                     onExited: panel.leaveBtn(rowItem.index)
                     onClicked: panel.clickKeyMatrix(rowItem.index)
+                }
+
+                KeyFocus {
+                    name: panel.rowNames[rowItem.index] ?? ""
+                    markOutset: 0
+                    onActivated: panel.clickKeyMatrix(rowItem.index)
                 }
             }
         }

@@ -33,4 +33,9 @@ Rectangle {
         hoverEnabled: true
         onClicked: bar.clicked()
     }
+
+    KeyFocus {
+        name: bar.text
+        onActivated: bar.clicked()
+    }
 }

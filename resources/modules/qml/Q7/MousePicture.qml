@@ -8,6 +8,8 @@ Item {
     id: picture
 
     property var mainLang: []
+    // What a screen reader calls each button's hot spot (the key rows' names).
+    property var buttonNames: []
     property int selectKey: -1
     property bool sideView: false
 
@@ -74,6 +76,8 @@ Item {
                 visible: modelData.side === picture.sideView
                 hoverEnabled: true
                 cursorShape: Qt.PointingHandCursor
+                Accessible.role: Accessible.Button
+                Accessible.name: picture.buttonNames[spot.index] ?? ""
                 onEntered: picture.enterBtn(spot.index)
                 onExited: picture.leaveBtn(spot.index)
                 onClicked: picture.clickBtn(spot.index)

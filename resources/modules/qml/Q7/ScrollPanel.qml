@@ -80,6 +80,11 @@ CollapsiblePanel {
                     selectByMouse: true
                     font.family: Style.fontFamily
                     font.pixelSize: Style.fontNormalSize
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: panel.mainLang[15] ?? ""
+                    Keys.onUpPressed: panel.step(1)
+                    Keys.onDownPressed: panel.step(-1)
                     onActiveFocusChanged: {
                         if (activeFocus)
                             return
@@ -88,6 +93,10 @@ CollapsiblePanel {
                     }
                     Keys.onReturnPressed: field.focus = false
                     Keys.onEnterPressed: field.focus = false
+                }
+
+                FocusMark {
+                    visible: field.activeFocus
                 }
             }
 
@@ -100,6 +109,7 @@ CollapsiblePanel {
                     width: 14
                     height: 9
                     source: Style.image("scrollRate", "arrow_up.svg")
+                    name: Names.increase
                     onClicked: panel.step(1)
                 }
                 ImageButton {
@@ -107,6 +117,7 @@ CollapsiblePanel {
                     width: 14
                     height: 9
                     source: Style.image("scrollRate", "arrow_down.svg")
+                    name: Names.decrease
                     onClicked: panel.step(-1)
                 }
             }

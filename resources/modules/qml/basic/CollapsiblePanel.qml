@@ -16,6 +16,11 @@ Item {
 
     signal clickFrame()
 
+    function toggle() {
+        if (!moving)
+            isOpen = !isOpen
+    }
+
     width: 286
     height: isOpen ? openHeight : titleHeight
     clip: true
@@ -25,25 +30,9 @@ Item {
     }
 
     Rectangle {
-        id: body
-        y: panel.isOpen ? panel.titleHeight : panel.titleHeight - height
-        width: panel.width
-        height: panel.openHeight - panel.titleHeight
-        color: Style.panelColor
-        visible: panel.height > panel.titleHeight
-
-        Behavior on y {
-            NumberAnimation { id: bodyAnimation; duration: 300; easing.type: Easing.OutQuint }
-        }
-
-        MouseArea {
-            anchors.fill: parent
-            onPressed: panel.clickFrame()
-        }
-    }
-
-    Rectangle {
         id: titleBar
+        // First for Tab, above the body for the eye.
+        z: 1
         objectName: panel.objectName + "Title"
         width: panel.width
         height: panel.titleHeight
@@ -68,10 +57,33 @@ Item {
 
         MouseArea {
             anchors.fill: parent
-            onClicked: {
-                if (!panel.moving)
-                    panel.isOpen = !panel.isOpen
-            }
+            onClicked: panel.toggle()
+        }
+
+        KeyFocus {
+            name: panel.title
+            markOutset: 0
+            Accessible.checkable: true
+            Accessible.checked: panel.isOpen
+            onActivated: panel.toggle()
+        }
+    }
+
+    Rectangle {
+        id: body
+        y: panel.isOpen ? panel.titleHeight : panel.titleHeight - height
+        width: panel.width
+        height: panel.openHeight - panel.titleHeight
+        color: Style.panelColor
+        visible: panel.height > panel.titleHeight
+
+        Behavior on y {
+            NumberAnimation { id: bodyAnimation; duration: 300; easing.type: Easing.OutQuint }
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            onPressed: panel.clickFrame()
         }
     }
 }

@@ -18,6 +18,8 @@ Rectangle {
     border.color: Style.accentColor
     border.width: 1
     radius: 4
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title
 
     // Presses still fall through to the mask, as on any part of the plate nothing takes.
     MouseArea {
@@ -62,6 +64,7 @@ Rectangle {
             width: 14
             height: 14
             source: Style.image("index", "close.svg")
+            name: Names.close
             onClicked: frame.closeClicked()
         }
     }

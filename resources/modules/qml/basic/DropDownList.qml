@@ -3,7 +3,8 @@ import QtQuick
 import modules.qml
 
 // A field showing the chosen label; a press opens the list of labels below it, sliding in
-// faster the more rows it has. Beyond maxVisibleRows the list scrolls.
+// faster the more rows it has. Beyond maxVisibleRows the list scrolls. From the keyboard, Space
+// or Enter opens it on the chosen row and arrows move along the rows.
 Item {
     id: dropDown
 
@@ -27,9 +28,19 @@ Item {
         slideIn.restart()
     }
 
+    // A list the keyboard had hands the focus back to the field.
     function close() {
+        const hadFocus = FocusChain.within(popup, dropDown.Window.activeFocusItem)
         slideIn.stop()
         popup.visible = false
+        if (hadFocus)
+            fieldFocus.forceActiveFocus()
+    }
+
+    function openFromKeyboard() {
+        open()
+        rows.currentIndex = currentIndex
+        rows.forceActiveFocus()
     }
 
     function choose(index) {
@@ -61,6 +72,12 @@ Item {
             anchors.fill: parent
             onClicked: dropDown.isOpen ? dropDown.close() : dropDown.open()
         }
+        KeyFocus {
+            id: fieldFocus
+            name: dropDown.model[dropDown.currentIndex] ?? ""
+            role: Accessible.ComboBox
+            onActivated: dropDown.isOpen ? dropDown.close() : dropDown.openFromKeyboard()
+        }
     }
 
     Rectangle {
@@ -88,6 +105,13 @@ Item {
             anchors.rightMargin: scrollBar.visible ? scrollBar.width : 0
             model: dropDown.model
             boundsBehavior: Flickable.StopAtBounds
+            // The keyboard moves the current row; Space or Enter chooses it.
+            highlightMoveDuration: 0
+            Accessible.role: Accessible.List
+            Accessible.name: dropDown.model[currentIndex] ?? ""
+            Keys.onSpacePressed: dropDown.choose(currentIndex)
+            Keys.onReturnPressed: dropDown.choose(currentIndex)
+            Keys.onEnterPressed: dropDown.choose(currentIndex)
             delegate: Rectangle {
                 id: row
                 required property int index
@@ -108,6 +132,10 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: dropDown.choose(row.index)
+                }
+                FocusMark {
+                    anchors.margins: 1
+                    visible: rows.activeFocus && row.ListView.isCurrentItem
                 }
             }
         }

@@ -2,12 +2,16 @@ import QtQuick
 import modules.qml
 
 // A row of an EditableList, shown selected or under the pointer; `editField` is the field the
-// list edits in place.
+// list edits in place. The selected row (the first when none is) is the list's Tab stop;
+// Space or Enter selects the row with the keyboard focus.
 Rectangle {
     id: row
 
     required property int index
-    property bool selected: false
+    property int currentIndex: -1
+    readonly property bool selected: index === currentIndex
+    // What a screen reader calls the row.
+    property alias name: keyFocus.name
     property EditableText editField: null
     property alias acceptedButtons: area.acceptedButtons
 
@@ -27,5 +31,15 @@ Rectangle {
         hoverEnabled: true
         onClicked: mouse => row.clicked(mouse.button, mouse.x, mouse.y)
         onDoubleClicked: mouse => row.doubleClicked(mouse.button)
+    }
+
+    KeyFocus {
+        id: keyFocus
+        role: Accessible.ListItem
+        markOutset: 0
+        activeFocusOnTab: row.index === Math.max(0, row.currentIndex)
+        Accessible.selectable: true
+        Accessible.selected: row.selected
+        onActivated: row.clicked(Qt.LeftButton, 0, 0)
     }
 }

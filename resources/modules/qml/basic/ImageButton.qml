@@ -5,6 +5,8 @@ Item {
     id: button
 
     property alias source: icon.source
+    // What a screen reader calls it.
+    property alias name: keyFocus.name
     signal clicked()
 
     implicitWidth: 16
@@ -21,5 +23,10 @@ Item {
         anchors.fill: parent
         hoverEnabled: true
         onClicked: button.clicked()
+    }
+
+    KeyFocus {
+        id: keyFocus
+        onActivated: button.clicked()
     }
 }

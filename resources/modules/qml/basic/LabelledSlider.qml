@@ -23,6 +23,7 @@ Column {
 
     StepSlider {
         id: slider
+        name: caption.text
         onStepChosen: function(step) { row.stepChosen(step) }
     }
 

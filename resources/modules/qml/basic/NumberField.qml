@@ -11,6 +11,8 @@ Rectangle {
     property int maximum: 65535
     property string emptyValue: "0"
     readonly property bool editing: input.activeFocus
+    // What a screen reader calls it: the label beside it.
+    property string name
 
     signal editingDone()
 
@@ -43,6 +45,9 @@ Rectangle {
         selectionColor: Style.accentColor
         selectByMouse: true
         clip: true
+        activeFocusOnTab: true
+        Accessible.role: Accessible.EditableText
+        Accessible.name: field.name
         text: field.emptyValue
         validator: IntValidator {
             bottom: field.minimum
@@ -56,5 +61,9 @@ Rectangle {
                 field.editingDone()
             }
         }
+    }
+
+    FocusMark {
+        visible: input.activeFocus
     }
 }

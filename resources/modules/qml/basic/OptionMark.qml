@@ -33,4 +33,12 @@ Item {
         hoverEnabled: true
         onClicked: option.chosen()
     }
+
+    KeyFocus {
+        name: option.text
+        role: Accessible.RadioButton
+        Accessible.checkable: true
+        Accessible.checked: option.checked
+        onActivated: option.chosen()
+    }
 }

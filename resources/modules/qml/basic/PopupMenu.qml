@@ -3,7 +3,8 @@ import QtQuick
 import modules.qml
 
 // A right-click menu of equally tall entries, opened at the click point and kept inside its
-// parent. Choosing an entry closes the menu and reports the entry's index.
+// parent. Choosing an entry closes the menu and reports the entry's index. It takes the
+// keyboard focus, so arrows move along its entries.
 Rectangle {
     id: menu
 
@@ -15,6 +16,7 @@ Rectangle {
         x = Math.max(0, Math.min(atX, parent.width - width))
         y = Math.max(0, Math.min(atY, parent.height - height))
         visible = true
+        forceActiveFocus()
     }
 
     function close() {
@@ -27,6 +29,9 @@ Rectangle {
     z: 200
     color: Style.dialogColor
     border.color: Style.lineColor
+    Accessible.role: Accessible.PopupMenu
+    Keys.onUpPressed: FocusChain.step(menu, false)
+    Keys.onDownPressed: FocusChain.step(menu, true)
 
     // Entries place themselves, so they are in place before the next frame.
     Repeater {
@@ -51,6 +56,14 @@ Rectangle {
                 anchors.fill: parent
                 hoverEnabled: true
                 onClicked: {
+                    menu.close()
+                    menu.triggered(entry.index)
+                }
+            }
+            KeyFocus {
+                name: entry.modelData
+                role: Accessible.MenuItem
+                onActivated: {
                     menu.close()
                     menu.triggered(entry.index)
                 }

@@ -13,11 +13,17 @@ Item {
     readonly property int steps: 10
     readonly property int stepWidth: 25
     readonly property bool knobPressed: knobArea.pressed
+    // What a screen reader calls it.
+    property alias name: keyFocus.name
 
     signal stepChosen(int step)
 
     width: steps * stepWidth
     height: 16
+
+    function stepBy(delta: int) {
+        stepChosen(Math.max(0, Math.min(steps, Math.min(value, steps) + delta)))
+    }
 
     function stepAt(x: real): int {
         return Math.max(0, Math.min(slider.steps, Math.floor(x / slider.stepWidth)))
@@ -70,5 +76,16 @@ Item {
             }
             onReleased: slider.stepChosen(slider.dragStep)
         }
+    }
+
+    // An arrow key moves one step and reports it at once, as a click on the track does.
+    KeyFocus {
+        id: keyFocus
+        role: Accessible.Slider
+        Accessible.description: String(Math.min(slider.value, slider.steps))
+        Keys.onLeftPressed: slider.stepBy(-1)
+        Keys.onDownPressed: slider.stepBy(-1)
+        Keys.onRightPressed: slider.stepBy(1)
+        Keys.onUpPressed: slider.stepBy(1)
     }
 }

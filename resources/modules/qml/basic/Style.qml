@@ -26,6 +26,8 @@ QtObject {
     readonly property color hoverColor: "#999999"
     readonly property color selectColor: "#00a0e8"
     readonly property color maskColor: "#90000000"
+    // The keyboard focus's mark: stands out on the dark plates and on the blue bars.
+    readonly property color focusColor: "#ffb400"
 
     property int skin_No: 1
 

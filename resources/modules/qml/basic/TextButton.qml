@@ -27,4 +27,9 @@ Rectangle {
         hoverEnabled: true
         onClicked: button.clicked()
     }
+
+    KeyFocus {
+        name: button.text
+        onActivated: button.clicked()
+    }
 }

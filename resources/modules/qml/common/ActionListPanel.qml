@@ -11,6 +11,8 @@ EditableList {
 
     // One line beside the delete icon, e.g. that the macro is too long to play whole.
     property alias notice: noticeText.text
+    // What a screen reader calls the delete-action icon.
+    property alias deleteName: deleteIcon.name
     readonly property var typeIcons: ["delay.svg", "key_down.svg", "key_up.svg",
                                       "mouse_down.svg", "mouse_up.svg"]
 
@@ -25,8 +27,9 @@ EditableList {
         required property string info
         readonly property bool isDelay: type === MacroActions.delay
         objectName: "actionRow" + index
-        selected: index === panel.currentIndex
+        currentIndex: panel.currentIndex
         editField: infoText
+        name: infoText.text
         acceptedButtons: Qt.LeftButton | Qt.RightButton
         onClicked: (button, atX, atY) => {
             if (button !== Qt.RightButton) {

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import modules.qml
 
@@ -14,6 +15,17 @@ Rectangle {
     color: Style.dialogColor
     border.color: Style.accentColor
     radius: 3
+    Accessible.role: Accessible.PopupMenu
+    Keys.onUpPressed: FocusChain.step(menu, false)
+    Keys.onDownPressed: FocusChain.step(menu, true)
+
+    function choose(action: string) {
+        if (action === "link")
+            Qt.openUrlExternally(menu.webSite)
+        else if (action === "update")
+            menu.updateChosen()
+        menu.visible = false
+    }
 
     Column {
         id: entries
@@ -45,13 +57,12 @@ Rectangle {
                     id: area
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: {
-                        if (entry.modelData.action === "link")
-                            Qt.openUrlExternally(menu.webSite)
-                        else if (entry.modelData.action === "update")
-                            menu.updateChosen()
-                        menu.visible = false
-                    }
+                    onClicked: menu.choose(entry.modelData.action)
+                }
+                KeyFocus {
+                    name: entry.modelData.text
+                    role: Accessible.MenuItem
+                    onActivated: menu.choose(entry.modelData.action)
                 }
             }
         }

@@ -4,7 +4,9 @@ import modules.qml
 import "keyMenuEntries.js" as KeyMenuEntries
 
 // The functions a button can take. Hovering a main entry opens its sub-menu and closes the
-// others; choosing an entry with a value reports it, two entries open the dialogs.
+// others; choosing an entry with a value reports it, two entries open the dialogs. It takes the
+// keyboard focus when it opens: arrows move along its lines, Right enters an open sub-menu and
+// Left leaves it.
 Item {
     id: menu
 
@@ -20,6 +22,7 @@ Item {
     readonly property var rowY: [86, 110, 135, 160, 185, 210, 257, 278]
     property string openSubmenu: ""
     property real submenuAnchor: 0
+    property Item submenuOwner: null
 
     // The entry's value as eight hexadecimal digits, e.g. "0100f000".
     signal menuCmd(string entryText)
@@ -29,6 +32,10 @@ Item {
     visible: false
     width: plate.width
     height: plate.height
+    Accessible.role: Accessible.PopupMenu
+    Keys.onUpPressed: FocusChain.step(mainColumn, false)
+    Keys.onDownPressed: FocusChain.step(mainColumn, true)
+    Keys.onRightPressed: enterSubmenu()
 
     function init() {
         openSubmenu = ""
@@ -36,6 +43,14 @@ Item {
 
     function showControl() {
         openSubmenu = ""
+    }
+
+    function enterSubmenu() {
+        for (let i = 0; i < submenus.count; ++i) {
+            const submenu = submenus.itemAt(i) as KeySubMenu
+            if (submenu && submenu.visible)
+                submenu.focusFirst()
+        }
     }
 
     function choose(entry) {
@@ -79,15 +94,18 @@ Item {
                     open: opensSubmenu && menu.openSubmenu === mainEntry.modelData.submenu
                     onHovered: {
                         menu.submenuAnchor = mainEntry.y
+                        menu.submenuOwner = mainEntry
                         menu.openSubmenu = mainEntry.modelData.submenu ?? ""
                     }
                     onClicked: menu.choose(mainEntry.modelData)
+                    onSubmenuEntered: menu.enterSubmenu()
                 }
             }
         }
     }
 
     Repeater {
+        id: submenus
         model: [["keyMenuBasic", "basic"], ["keyMenuMedia", "media"], ["keyMenuMore", "more"],
                 ["keyMenuDpi", "dpi"]]
 
@@ -101,6 +119,11 @@ Item {
             entries: KeyMenuEntries.subEntries[submenu.modelData[1]]
             labels: menu.keyMenuLang
             onChosen: function(entryText) { menu.menuCmd(entryText) }
+            onBackRequested: {
+                const owner = menu.submenuOwner
+                if (owner)
+                    FocusChain.controls(owner)[0]?.forceActiveFocus()
+            }
         }
     }
 }

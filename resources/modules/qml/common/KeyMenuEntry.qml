@@ -1,7 +1,8 @@
 import QtQuick
 import modules.qml
 
-// One line of the key menu; a line that opens a sub-menu shows an arrow.
+// One line of the key menu; a line that opens a sub-menu shows an arrow. The keyboard focus on
+// a line counts as the pointer over it; Space or Enter on a line with a sub-menu enters it.
 Rectangle {
     id: entry
 
@@ -12,6 +13,7 @@ Rectangle {
 
     signal hovered()
     signal clicked()
+    signal submenuEntered()
 
     width: 150
     height: 22
@@ -41,5 +43,15 @@ Rectangle {
         hoverEnabled: true
         onEntered: entry.hovered()
         onClicked: entry.clicked()
+    }
+
+    KeyFocus {
+        name: entry.text
+        role: Accessible.MenuItem
+        onActiveFocusChanged: {
+            if (activeFocus)
+                entry.hovered()
+        }
+        onActivated: entry.opensSubmenu ? entry.submenuEntered() : entry.clicked()
     }
 }

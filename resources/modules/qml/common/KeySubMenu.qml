@@ -10,6 +10,12 @@ Rectangle {
     property var labels: []
 
     signal chosen(string entryText)
+    // Left arrow: back to the line that opened it.
+    signal backRequested()
+
+    function focusFirst() {
+        FocusChain.step(column, true)
+    }
 
     width: 150
     height: column.height + 6
@@ -17,6 +23,10 @@ Rectangle {
     border.color: Style.accentColor
     border.width: 1
     radius: 2
+    Accessible.role: Accessible.PopupMenu
+    Keys.onUpPressed: FocusChain.step(column, false)
+    Keys.onDownPressed: FocusChain.step(column, true)
+    Keys.onLeftPressed: backRequested()
 
     Column {
         id: column

@@ -290,6 +290,16 @@ DialogFrame {
         insertPanel.positionList.close()
     }
 
+    // Escape closes the open menu or list first, then the dialog.
+    function escapePressed() {
+        if (actionMenu.visible || insertPanel.positionList.isOpen) {
+            macroEditorFocus()
+            forceActiveFocus()
+        } else {
+            close()
+        }
+    }
+
     function close() {
         stopRecording()
         macroEditorFocus()
@@ -334,6 +344,8 @@ DialogFrame {
         width: 190
         height: editor.height - editor.titleHeight - 26
         title: editor.macroEditorLang[1] ?? ""
+        iconNames: [editor.macroEditorLang[8] ?? "", editor.macroEditorLang[9] ?? "",
+                    Names.importFile, Names.exportFile]
         model: editor.macroListModel
         currentIndex: editor.selectedMacro
         onRowClicked: index => editor.selectMacro(index)
@@ -352,6 +364,7 @@ DialogFrame {
         width: 220
         height: macroPanel.height
         title: editor.macroEditorLang[2] ?? ""
+        deleteName: editor.macroEditorLang[12] ?? ""
         model: actionListModel
         currentIndex: editor.selectedAction
         onRowClicked: index => editor.selectedAction = index

@@ -80,11 +80,17 @@ Column {
                 anchors.fill: parent
                 onClicked: panel.valueFieldClicked()
             }
+            KeyFocus {
+                name: panel.lang[19] ?? ""
+                Accessible.description: valueText.text
+                onActivated: panel.valueFieldClicked()
+            }
         }
 
         NumberField {
             id: delay
             objectName: "insertDelayField"
+            name: panel.lang[20] ?? ""
             visible: panel.delayKind
             width: 120
             height: parent.height

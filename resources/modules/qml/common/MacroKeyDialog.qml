@@ -35,6 +35,16 @@ DialogFrame {
         names.open = false
     }
 
+    // Escape closes the open list first, then the dialog.
+    function escapePressed() {
+        if (names.open) {
+            names.open = false
+            forceActiveFocus()
+        } else {
+            closeSure()
+        }
+    }
+
     MouseArea {
         anchors.fill: parent
         onPressed: dialog.macroKeyFocus()
@@ -74,6 +84,7 @@ DialogFrame {
         y: 44
         width: dialog.width - 48
         model: dialog.macroListModel
+        name: dialog.macroKeyLang[1] ?? ""
     }
 
     Row {

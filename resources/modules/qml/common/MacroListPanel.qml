@@ -7,6 +7,9 @@ import modules.qml
 EditableList {
     id: panel
 
+    // What a screen reader calls the add, delete, import and export icons.
+    property var iconNames: []
+
     signal rowClicked(int index)
     signal renameCommitted(int index, string newName)
     signal addClicked()
@@ -18,8 +21,9 @@ EditableList {
         id: row
         required property string macroName
         objectName: "macroRow" + index
-        selected: index === panel.currentIndex
+        currentIndex: panel.currentIndex
         editField: name
+        name: row.macroName
         onClicked: panel.rowClicked(row.index)
         onDoubleClicked: panel.startEdit(row.index)
         Label {
@@ -41,6 +45,7 @@ EditableList {
 
     ImageButton {
         objectName: "macroAddButton"
+        name: panel.iconNames[0] ?? ""
         width: 22
         height: 22
         source: Style.image("macros", "macro_add.svg")
@@ -48,6 +53,7 @@ EditableList {
     }
     ImageButton {
         objectName: "macroDeleteButton"
+        name: panel.iconNames[1] ?? ""
         width: 22
         height: 22
         source: Style.image("macros", "macro_delete.svg")
@@ -55,6 +61,7 @@ EditableList {
     }
     ImageButton {
         objectName: "macroImportButton"
+        name: panel.iconNames[2] ?? ""
         width: 22
         height: 22
         source: Style.image("macros", "macro_import.svg")
@@ -62,6 +69,7 @@ EditableList {
     }
     ImageButton {
         objectName: "macroExportButton"
+        name: panel.iconNames[3] ?? ""
         width: 22
         height: 22
         source: Style.image("macros", "macro_export.svg")

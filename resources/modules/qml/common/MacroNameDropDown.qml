@@ -3,7 +3,8 @@ import QtQuick
 import modules.qml
 
 // A field showing the chosen macro name; clicking it drops the list of names down below it
-// (18-pixel rows, 128 pixels of them visible, scrolling beyond that).
+// (18-pixel rows, 128 pixels of them visible, scrolling beyond that). From the keyboard, Space or
+// Enter drops it down, arrows move along the names and Space or Enter chooses one.
 Item {
     id: dropDown
 
@@ -12,15 +13,30 @@ Item {
     property alias currentIndex: list.currentIndex
     readonly property alias count: list.count
     property bool open: false
+    // What a screen reader calls the field.
+    property alias name: fieldFocus.name
 
     width: 240
     height: 24
     z: open ? 10 : 0
 
     function choose(index: int, name: string) {
+        const hadFocus = list.activeFocus
         list.currentIndex = index
         chosenName = name
         open = false
+        if (hadFocus)
+            fieldFocus.forceActiveFocus()
+    }
+
+    function chooseCurrent() {
+        if (list.currentIndex >= 0 && list.currentIndex < list.count)
+            choose(list.currentIndex, String(model.get(list.currentIndex).macroName))
+    }
+
+    function openFromKeyboard() {
+        open = true
+        list.forceActiveFocus()
     }
 
     Rectangle {
@@ -51,6 +67,13 @@ Item {
             hoverEnabled: true
             onClicked: dropDown.open = !dropDown.open
         }
+
+        KeyFocus {
+            id: fieldFocus
+            role: Accessible.ComboBox
+            Accessible.description: dropDown.chosenName
+            onActivated: dropDown.open ? dropDown.chooseCurrent() : dropDown.openFromKeyboard()
+        }
     }
 
     Rectangle {
@@ -71,6 +94,13 @@ Item {
             clip: true
             boundsBehavior: Flickable.StopAtBounds
             model: dropDown.model
+            highlightMoveDuration: 0
+            Accessible.role: Accessible.List
+            Accessible.name: dropDown.model && currentIndex >= 0 && currentIndex < count
+                             ? String(dropDown.model.get(currentIndex).macroName) : ""
+            Keys.onSpacePressed: dropDown.chooseCurrent()
+            Keys.onReturnPressed: dropDown.chooseCurrent()
+            Keys.onEnterPressed: dropDown.chooseCurrent()
 
             delegate: Rectangle {
                 id: row
@@ -97,6 +127,11 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: dropDown.choose(row.index, row.macroName)
+                }
+
+                FocusMark {
+                    anchors.margins: 1
+                    visible: list.activeFocus && row.ListView.isCurrentItem
                 }
             }
         }

@@ -90,6 +90,7 @@ Column {
         NumberField {
             id: defaultDelay
             objectName: "defaultDelayField"
+            name: panel.lang[17] ?? ""
             width: 56
             emptyValue: "10"
         }
@@ -108,6 +109,7 @@ Column {
         NumberField {
             id: loopCount
             objectName: "loopCountField"
+            name: panel.lang[7] ?? ""
             width: 56
             emptyValue: "1"
             onEditingDone: panel.loopCountDone()

@@ -3,7 +3,8 @@ import QtQuick
 import modules.qml
 
 // The profile rows: a press (left or right) selects, a right press also asks for the menu,
-// a double press renames the profile in place.
+// a double press renames the profile in place. The selected row is the list's Tab stop; Space
+// or Enter selects the row with the keyboard focus.
 ScrollList {
     id: list
 
@@ -65,6 +66,15 @@ ScrollList {
                 if (mouse.button === Qt.LeftButton)
                     list.startRename(row.index)
             }
+        }
+        KeyFocus {
+            name: row.profileName
+            role: Accessible.ListItem
+            markOutset: 0
+            activeFocusOnTab: row.index === Math.max(0, list.currentIndex)
+            Accessible.selectable: true
+            Accessible.selected: row.index === list.currentIndex
+            onActivated: list.rowClicked(row.index)
         }
         // The programs that bring the profile, at the right of its name.
         Label {

@@ -27,6 +27,8 @@ Item {
     width: 263
     height: 620
     visible: false
+    Accessible.role: Accessible.Dialog
+    Accessible.name: mainLang[19] ?? ""
 
     Connections {
         target: page.profiles
@@ -69,6 +71,16 @@ Item {
         profileMenu.close()
     }
 
+    // Escape closes the open menu first, then the page.
+    function escapePressed() {
+        if (profileMenu.visible) {
+            profileMenu.close()
+            forceActiveFocus()
+        } else {
+            close()
+        }
+    }
+
     function close() {
         profileEditorFocus()
         visible = false
@@ -102,6 +114,7 @@ Item {
         width: 14
         height: 14
         source: Style.image("profile", "close.svg")
+        name: Names.close
         onClicked: page.close()
     }
 

@@ -113,8 +113,14 @@ DialogFrame {
             color: Style.fontColor
             maximumLength: 255
             clip: true
+            activeFocusOnTab: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: picker.texts[3]
             Keys.onReturnPressed: picker.addTyped()
             Keys.onEnterPressed: picker.addTyped()
+        }
+        FocusMark {
+            visible: nameInput.activeFocus
         }
     }
 

@@ -14,16 +14,19 @@ Row {
     ImageButton {
         objectName: "helpButton"
         source: Style.image("index", "help.svg")
+        name: Names.help
         onClicked: menu.helpClicked()
     }
     ImageButton {
         objectName: "minimizeButton"
         source: Style.image("index", "minimize.svg")
+        name: Names.minimize
         onClicked: menu.minimizeClicked()
     }
     ImageButton {
         objectName: "closeButton"
         source: Style.image("index", "close.svg")
+        name: Names.close
         onClicked: menu.closeClicked()
     }
 }

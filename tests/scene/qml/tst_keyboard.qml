@@ -1,0 +1,224 @@
+import QtQuick
+import QtTest
+
+// The window without a pointer: Tab and Shift+Tab walk the controls with a visible mark,
+// Space and Enter use them, arrows move in menus and lists, Escape closes menus and dialogs;
+// every control tells a screen reader its name and role in the window's language.
+SceneUser {
+    name: "Keyboard"
+
+    // A fresh window: once an earlier file's test engine that called a scene function (the
+    // macro editor's init) is gone, closing the macro editor crashes (Qt 6.4).
+    function initTestCase() {
+        restartAndWait()
+    }
+
+    function init() {
+        waitForInput()
+    }
+
+    function cleanup() {
+        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel", "macroEditorClose",
+                            "profileClose"]) {
+            if (shown(name))
+                clickOn(name)
+        }
+        if (shown("keyMenu") || shown("helpMenu"))
+            scene.click(400, 20)
+        ui_View.resetProfile(Number(ui_View.getProfile()))
+        ui_View.activateProfile(Number(ui_View.getProfile()), false)
+        if (scene.root().language === 1) {
+            scene.writeSetting("apConfig.bin", "common/language", "English")
+            restartAndWait()
+        }
+    }
+
+    function focused() {
+        return scene.focused()
+    }
+
+    function focusedName() {
+        return scene.accessible(focused()).name ?? ""
+    }
+
+    // Tab (or Shift+Tab) until the focus is on the control named `name`.
+    function tabTo(name, backwards) {
+        for (let i = 0; i < 60 && focusedName() !== name; ++i)
+            scene.key(Qt.Key_Tab, backwards ? Qt.ShiftModifier : 0)
+        compare(focusedName(), name)
+    }
+
+    // From the window's first control, the accessible name of every control Tab reaches
+    // until it comes round again.
+    function tabRound() {
+        scene.root().forceActiveFocus()
+        const names = []
+        for (let i = 0; i < 80; ++i) {
+            scene.key(Qt.Key_Tab)
+            if (names.length > 0 && focused() === names[0].item)
+                break
+            const told = scene.accessible(focused())
+            names.push({ item: focused(), name: told.name, role: told.role })
+        }
+        return names
+    }
+
+    // Pixels around the control with the keyboard focus, 4 pixels beyond its edges.
+    function around(item) {
+        const p = item.mapToItem(null, 0, 0)
+        return scene.pixels(Math.floor(p.x) - 4, Math.floor(p.y) - 4, Math.ceil(item.width) + 8,
+                            Math.ceil(item.height) + 8)
+    }
+
+    function test_tabWalksTheWindowAndSpaceOrEnterUsesTheFocusedControl() {
+        const round = tabRound()
+        compare(round.map(c => c.name), ["버튼 할당", "버튼 1: Left Button", "버튼 2: Right Button",
+            "버튼 3: Middle Button", "버튼 4: Forward", "버튼 5: Back", "버튼 6: 바탕화면 보기",
+            "버튼 7: DPI +", "버튼 8: DPI -", "메크로 메니저", "마우스 속도", "마우스 속도",
+            "더블클릭 속도", "스크롤 속도", "행 수", "행 수", "Increase", "Decrease", "한 화면 스크롤",
+            "Config", "Reset", "Help", "Minimize", "Close", "Top View", "Side View"])
+        tabTo("Side View")
+        tabTo("Reset", true)
+        const marked = around(focused())
+        scene.key(Qt.Key_Tab)
+        const unmarked = around(scene.find("resetButton"))
+        verify(marked.filter((pixel, i) => pixel !== unmarked[i]).length > 40,
+               "the focus mark of Reset is hardly visible")
+        tabTo("Reset", true)
+        scene.key(Qt.Key_Space)
+        verify(shown("resetDialog") && shown("mask"))
+        // The dialog has the focus, and only its buttons take it while it is open.
+        const inDialog = [focusedName()]
+        for (let i = 0; i < 3; ++i) {
+            scene.key(Qt.Key_Tab)
+            inDialog.push(focusedName())
+        }
+        compare(inDialog, ["Reset", "OK", "Cancel", "OK"])
+        scene.key(Qt.Key_Tab)
+        scene.key(Qt.Key_Return)
+        verify(!shown("resetDialog") && !shown("mask"))
+        compare(focused().parent, scene.find("resetButton"), "the focus goes back to the opener")
+        tabTo("버튼 3: Middle Button", true)
+        scene.key(Qt.Key_Enter)
+        verify(shown("keyMenu"))
+        compare(scene.find("mousePicture").selectKey, 2)
+    }
+
+    // Arrows move in the key menu and into its sub-menus; Enter chooses.
+    function test_arrowsMoveInMenusAndLists() {
+        tabTo("버튼 2: Right Button")
+        scene.key(Qt.Key_Space)
+        verify(shown("keyMenu"))
+        const path = []
+        for (const key of [Qt.Key_Down, Qt.Key_Down, Qt.Key_Up, Qt.Key_Down, Qt.Key_Down,
+                           Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Right,
+                           Qt.Key_Down, Qt.Key_Left, Qt.Key_Right, Qt.Key_Down]) {
+            scene.key(key)
+            path.push(focusedName())
+        }
+        compare(path, ["Left Button", "Right Button", "Left Button", "Right Button",
+                       "Middle Button", "Forward", "Back", "바탕화면 보기", "기본 명령", "새 창 열기",
+                       "잘라내기", "기본 명령", "새 창 열기", "잘라내기"])
+        scene.key(Qt.Key_Return)
+        verify(!shown("keyMenu"))
+        compare(ui_View.getKeydefine(1).map(Number), [0, 0, 0xe0, 0x1b])
+
+        tabTo("메크로 메니저")
+        scene.key(Qt.Key_Return)
+        verify(shown("macroEditor"))
+        clickOn("macroAddButton")
+        clickAgainOn("macroAddButton")
+        tabTo("Macro_1")
+        scene.key(Qt.Key_Up)
+        compare(focusedName(), "Macro_0")
+        scene.key(Qt.Key_Up)
+        compare(focusedName(), "Macro_0", "the first row keeps the focus")
+        scene.key(Qt.Key_Space)
+        compare(scene.find("macroEditor").selectedMacro, 0)
+        clickOn("macroDeleteButton")
+        clickAgainOn("macroDeleteButton")
+        compare(scene.find("macroEditor").macroListModel.count, 0)
+        scene.key(Qt.Key_Escape)
+        verify(!shown("macroEditor"))
+    }
+
+    function test_escapeClosesTheOpenMenuOrDialog_data() {
+        return [
+            { tag: "key menu", opener: "keyRow0", shows: "keyMenu" },
+            { tag: "help menu", opener: "helpButton", shows: "helpMenu" },
+            { tag: "reset dialog", opener: "resetButton", shows: "resetDialog" },
+            { tag: "macro editor", opener: "macroManagerBar", shows: "macroEditor" },
+            { tag: "profile page", opener: "profileButton", shows: "profilePage" },
+            { tag: "single key", opener: "keyRow0", entry: "keyMenuEntry10",
+              shows: "singleKeyDialog" },
+            { tag: "macro key", opener: "keyRow0", entry: "keyMenuEntry11",
+              shows: "macroKeyDialog" }
+        ]
+    }
+
+    function test_escapeClosesTheOpenMenuOrDialog(data) {
+        clickOn(data.opener)
+        if (data.entry)
+            clickOn(data.entry)
+        verify(shown(data.shows))
+        scene.key(Qt.Key_Escape)
+        verify(!shown(data.shows), data.shows + " stays open")
+        verify(!shown("mask") && !shown("keyMenu"))
+        compare(scene.find("mousePicture").selectKey, -1)
+        compare(ui_View.getKeydefine(0).map(Number), [1, 0, 0xf0, 0])
+    }
+
+    // Every control Tab reaches, in the main window and in each dialog, has a name and a
+    // role; the names are the texts the controls show, in the window's language.
+    function test_everyControlTellsItsNameAndRole_data() {
+        return [
+            { tag: "built-in", language: "English",
+              names: ["Reset", "Close", "Minimize", "버튼 1: Left Button", "OK", "Cancel",
+                      "Start Record", "New", "Config"] },
+            { tag: "Chinese", language: "ChineseSimplified",
+              names: ["重置", "关闭", "最小化", "按键 1: 左键", "确定", "取消", "开始录制", "新建",
+                      "配置"] }
+        ]
+    }
+
+    function test_everyControlTellsItsNameAndRole(data) {
+        scene.writeSetting("apConfig.bin", "common/language", data.language)
+        restartAndWait()
+        const named = new Set()
+        const check = where => {
+            for (const control of tabRound()) {
+                verify(control.name !== "", where + ": a control without a name after "
+                       + Array.from(named).pop())
+                verify(control.role !== Accessible.NoRole, where + ": " + control.name)
+                named.add(control.name)
+            }
+        }
+        check("main window")
+        for (const dialog of [["resetButton", "resetCancel"],
+                              ["macroManagerBar", "macroEditorClose"]]) {
+            clickOn(dialog[0])
+            check(dialog[0])
+            clickOn(dialog[1])
+        }
+        clickOn("profileButton")
+        rightClickOn("profileRow0")
+        check("profile page and its menu")
+        clickOn("profileMenuItem5")
+        check("program picker")
+        clickOn("programPickerOk")
+        clickOn("profileClose")
+        for (const entry of ["keyMenuEntry10", "keyMenuEntry11"]) {
+            clickOn("keyRow0")
+            check("key menu")
+            clickOn(entry)
+            check(entry)
+            clickOn(entry === "keyMenuEntry10" ? "singleKeyCancel" : "macroKeyCancel")
+        }
+        for (const name of data.names)
+            verify(named.has(name), name + " not among " + Array.from(named))
+        // Controls off the Tab chain: the buttons on the mouse picture.
+        const spot = scene.accessible(scene.find("buttonSpot0"))
+        compare(spot.name, data.names[3])
+        compare(spot.role, Accessible.Button)
+    }
+}
