@@ -159,6 +159,15 @@ void TestActionEngine::ringAndQueuesDropWhatOverflows() {
         QVERIFY(queue.append(0x41));
     }
     QVERIFY(!queue.append(0x41));
+
+    // A macro of presses alone fills the queue to its limit.
+    std::vector<uint32_t> presses(MacroSlots::kWords - 1, 0x41);
+    presses[0] = 0;
+    presses[1] = 1;
+    QVERIFY(rig.macros.write(2, presses));
+    rig.assign(2, {kMacroFunction, kRepeatCounted, 0, 0});
+    rig.press(2);
+    QCOMPARE(rig.ticks(250).size(), MyQueue::kLimit);
 }
 
 void TestActionEngine::burstsLeaveNothingHeld_data() {
