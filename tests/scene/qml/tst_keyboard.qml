@@ -140,6 +140,19 @@ SceneUser {
         compare(scene.find("macroEditor").macroListModel.count, 0)
         scene.key(Qt.Key_Escape)
         verify(!shown("macroEditor"))
+
+        // The Menu key gives a row's context menu; Escape closes the menu, then the page.
+        clickOn("profileButton")
+        tabTo("Standard")
+        scene.key(Qt.Key_Menu)
+        verify(shown("profileMenu"))
+        scene.key(Qt.Key_Down)
+        scene.key(Qt.Key_Down)
+        compare(focusedName(), "Edit")
+        scene.key(Qt.Key_Escape)
+        verify(!shown("profileMenu") && shown("profilePage"))
+        scene.key(Qt.Key_Escape)
+        verify(!shown("profilePage"))
     }
 
     function test_escapeClosesTheOpenMenuOrDialog_data() {

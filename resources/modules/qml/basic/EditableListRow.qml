@@ -3,7 +3,8 @@ import modules.qml
 
 // A row of an EditableList, shown selected or under the pointer; `editField` is the field the
 // list edits in place. The selected row (the first when none is) is the list's Tab stop;
-// Space or Enter selects the row with the keyboard focus.
+// Space or Enter selects the row with the keyboard focus, the Menu key gives its context menu
+// and F2 its in-place edit.
 Rectangle {
     id: row
 
@@ -41,5 +42,7 @@ Rectangle {
         Accessible.selectable: true
         Accessible.selected: row.selected
         onActivated: row.clicked(Qt.LeftButton, 0, 0)
+        onMenuRequested: row.clicked(Qt.RightButton, row.width / 2, row.height / 2)
+        onEditRequested: row.doubleClicked(Qt.LeftButton)
     }
 }

@@ -15,6 +15,9 @@ Item {
     readonly property bool keyboardControl: true
 
     signal activated()
+    // The Menu key (or Shift+F10) and F2: a control's context menu and its in-place edit.
+    signal menuRequested()
+    signal editRequested()
 
     anchors.fill: parent
     activeFocusOnTab: true
@@ -25,6 +28,15 @@ Item {
     Keys.onSpacePressed: activated()
     Keys.onReturnPressed: activated()
     Keys.onEnterPressed: activated()
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_Menu
+            || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)))
+            menuRequested()
+        else if (event.key === Qt.Key_F2)
+            editRequested()
+        else
+            event.accepted = false
+    }
 
     FocusMark {
         anchors.margins: -control.markOutset

@@ -75,6 +75,11 @@ ScrollList {
             Accessible.selectable: true
             Accessible.selected: row.index === list.currentIndex
             onActivated: list.rowClicked(row.index)
+            onMenuRequested: {
+                const at = row.mapToItem(list, row.width / 2, row.height / 2)
+                list.menuRequested(row.index, at.x, at.y)
+            }
+            onEditRequested: list.startRename(row.index)
         }
         // The programs that bring the profile, at the right of its name.
         Label {
