@@ -207,7 +207,8 @@ bool FileAccess::write(const QString& path, const QByteArray& bytes) {
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp = at->name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Not derived from the name, which may already be as long as a name can be.
+        temp = ".new-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::openat(folder, temp.constData(),
                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {

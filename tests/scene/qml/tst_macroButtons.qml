@@ -59,6 +59,48 @@ ButtonPageUser {
         compare(injectedKeys(2), ["down 0x54", "up 0x54"])
     }
 
+    // Nothing the engine presses stays held: a macro longer than a button plays ends with the
+    // releases of what it pressed; a while-held macro released while another plays ends once
+    // it has its turn, so the next press plays; a Windows key tapped within a tick comes up
+    // after its replayed press.
+    function test_nothingTheEnginePressesStaysHeld() {
+        const lines = ["1,L Ctrl"]
+        for (let i = 0; i < 110; ++i)
+            lines.push("1,A", "2,A")
+        lines.push("2,L Ctrl")
+        ui_View.createMacroIni("Long", 0)
+        ui_View.saveMacroIni("Long", lines, 1)
+        ui_View.createMacroIni("Held", 1)
+        ui_View.saveMacroIni("Held", ["1,H", "0,20", "2,H"], 1)
+        ui_View.setMacroKey(3, "Long")
+        ui_View.setMacroKey(4, "Held")
+        const matrix = keyMatrix()
+        matrix.splice(12, 8, 9, 0, 3, 0, 9, 2, 4, 0)
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+        restartAndWait()
+        virtualInput.clearDelivered()
+
+        pressXButton(true)
+        pressXButton(false)
+        let keys = injectedKeys(1)
+        tryVerify(() => (keys = injectedKeys(1)).includes("up 0x48"), 30000, "played: " + keys)
+        const ctrlUp = keys.indexOf("up 0xa2")
+        verify(ctrlUp > 0 && ctrlUp < keys.indexOf("down 0x48"), keys)
+        const count = what => keys.slice(0, ctrlUp).filter(k => k === what).length
+        compare(count("down 0x41"), count("up 0x41"))
+        // Pressed and held: it plays once the macro before it has ended.
+        virtualInput.feedMouse(0x020B, 10, 10, 0x20000)
+        tryVerify(() => (keys = injectedKeys(1)).filter(k => k === "up 0xa2").length === 2,
+                  30000, "played: " + keys)
+        virtualInput.feedMouse(0x020C, 10, 10, 0x20000)
+        compare(keys.filter(k => k === "down 0x48").length, 1)
+
+        virtualInput.clearDelivered()
+        verify(!virtualInput.feedKey(0x5B, 0x5B, false, 500))
+        verify(!virtualInput.feedKey(0x5B, 0x5B, true, 505))
+        compare(injectedKeys(2), ["down 0x5b", "up 0x5b"])
+    }
+
     // The mouse taken away while a button remapped to keys is held: the keys the engine
     // pressed are let go at once, although the real release never reaches it.
     function test_unplugWhileHeldLetsGoOfWhatTheEnginePressed() {

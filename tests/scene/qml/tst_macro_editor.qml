@@ -212,12 +212,22 @@ SceneUser {
     }
 
     // Past what a button can play, the editor says in one line that the macro will be cut.
-    function test_macroTooLongToPlaySaysItWillBeCut() {
+    function test_macroTooLongToPlaySaysItWillBeCut_data() {
+        return [
+            { tag: "English", notice: "Too long: it will be cut" },
+            { tag: "Chinese", notice: "过长：将被截断", chinese: true }
+        ]
+    }
+
+    function test_macroTooLongToPlaySaysItWillBeCut(data) {
         const lines = []
         for (let i = 0; i < 100; ++i)
             lines.push("1,A", "2,A")
+        if (data.chinese)
+            scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
         startWith([["Long", lines], ["Short", lines.slice(0, 199)]])
-        const notice = scene.find("macroEditor").cutNotice
+        scene.writeSetting("apConfig.bin", "common/language", "English")
+        const notice = data.notice
         clickOn("macroRow0")
         tryVerify(() => actionRows().length === 200)
         verify(scene.visibleTexts().includes(notice))
@@ -273,7 +283,7 @@ SceneUser {
         startWith([["Fast", ["1,A", "2,A"]]])
         scene.writeSetting("apConfig.bin", "common/language", "English")
         if (data.texts)
-            scene.writeSetting(language, "macroEditor/total", 29)
+            scene.writeSetting(language, "macroEditor/total", 30)
         doubleClickOn("macroRow0")
         scene.key(Qt.Key_A, Qt.ControlModifier)
         scene.key(Qt.Key_Backspace)

@@ -30,9 +30,9 @@ DialogFrame {
     readonly property int maxRecordedRows: 252
     readonly property int maxMenuRows: 126
     // A button plays at most this many actions; a longer macro is cut, never between a press
-    // and its release.
+    // and its release. A language file gives the notice as macroEditorLang's entry 29.
     readonly property int maxPlayedActions: 199
-    property string cutNotice: "Too long: it will be cut"
+    readonly property string cutNotice: macroEditorLang[29] || "Too long: it will be cut"
 
     signal deleteMacroSignal(string macroName)
     signal macroRenamed()
