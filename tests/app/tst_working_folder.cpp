@@ -3,8 +3,10 @@
 #include <QtTest>
 
 #include "app/working_folder.h"
+#include "support/scratch_dir.h"
 
 using namespace z718;
+using test::ScratchDir;
 
 // Which folder the program works in, and what a user's own folder receives from an install.
 class WorkingFolderTest : public QObject {
@@ -18,25 +20,11 @@ private slots:
     void foldersThatAreLinksOrSomeoneElsesAreRefused();
 
 private:
-    static void write(const QString& path, const QByteArray& content);
-    static QByteArray read(const QString& path);
     static QStringList filesUnder(const QString& dir);
 
     std::unique_ptr<QTemporaryDir> tmp_;
     QString bin_, shipped_, user_;
 };
-
-void WorkingFolderTest::write(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
-
-QByteArray WorkingFolderTest::read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList WorkingFolderTest::filesUnder(const QString& dir) {
     QStringList found;
@@ -56,15 +44,15 @@ void WorkingFolderTest::init() {
     shipped_ = tmp_->filePath("usr/share/z/modules");
     user_ = tmp_->filePath("home/.local/share/z");
     QDir().mkpath(bin_);
-    write(shipped_ + "/setting/p1.bin", "[sensor]\ncursorSpeed_Q7=5\n");
-    write(shipped_ + "/setting/apConfig.bin", "[Q7]\nprofileNo=0\n");
+    ScratchDir::write(shipped_ + "/setting/p1.bin", "[sensor]\ncursorSpeed_Q7=5\n");
+    ScratchDir::write(shipped_ + "/setting/apConfig.bin", "[Q7]\nprofileNo=0\n");
     QDir().mkpath(shipped_ + "/img/skin1");
     QDir().mkpath(shipped_ + "/macro");
     QVERIFY(QFile::setPermissions(shipped_ + "/setting/p1.bin", QFileDevice::ReadOwner));
 }
 
 void WorkingFolderTest::writableModulesBesideTheExecutableStay() {
-    write(bin_ + "/modules/setting/p1.bin", "beside");
+    ScratchDir::write(bin_ + "/modules/setting/p1.bin", "beside");
     QCOMPARE(chooseWorkingFolder(bin_, shipped_, user_), bin_);
     QVERIFY(!QFileInfo::exists(user_));
 }
@@ -73,24 +61,25 @@ void WorkingFolderTest::readOnlyInstallFillsTheUsersFolder() {
     QCOMPARE(chooseWorkingFolder(bin_, shipped_, user_), user_);
     // Empty folders count: the skin folders are counted, macros are saved into theirs.
     QCOMPARE(filesUnder(user_ + "/modules"), filesUnder(shipped_));
-    QCOMPARE(read(user_ + "/modules/setting/p1.bin"), read(shipped_ + "/setting/p1.bin"));
+    QCOMPARE(ScratchDir::read(user_ + "/modules/setting/p1.bin"),
+             ScratchDir::read(shipped_ + "/setting/p1.bin"));
     QVERIFY(QFileInfo(user_ + "/modules/setting/p1.bin").permissions() & QFileDevice::WriteOwner);
 }
 
 void WorkingFolderTest::laterStartsAddNewFilesAndKeepTheUsersOwn() {
     chooseWorkingFolder(bin_, shipped_, user_);
-    write(user_ + "/modules/setting/p1.bin", "[sensor]\ncursorSpeed_Q7=9\n");
-    write(user_ + "/modules/macro/mine.bin", "users own");
-    write(shipped_ + "/i18n/lang_new.ini", "a later version's file");
+    ScratchDir::write(user_ + "/modules/setting/p1.bin", "[sensor]\ncursorSpeed_Q7=9\n");
+    ScratchDir::write(user_ + "/modules/macro/mine.bin", "users own");
+    ScratchDir::write(shipped_ + "/i18n/lang_new.ini", "a later version's file");
 
     QCOMPARE(chooseWorkingFolder(bin_, shipped_, user_), user_);
-    QCOMPARE(read(user_ + "/modules/setting/p1.bin"), "[sensor]\ncursorSpeed_Q7=9\n");
-    QCOMPARE(read(user_ + "/modules/macro/mine.bin"), "users own");
-    QCOMPARE(read(user_ + "/modules/i18n/lang_new.ini"), "a later version's file");
+    QCOMPARE(ScratchDir::read(user_ + "/modules/setting/p1.bin"), "[sensor]\ncursorSpeed_Q7=9\n");
+    QCOMPARE(ScratchDir::read(user_ + "/modules/macro/mine.bin"), "users own");
+    QCOMPARE(ScratchDir::read(user_ + "/modules/i18n/lang_new.ini"), "a later version's file");
 }
 
 void WorkingFolderTest::unusableUserFolderStillFindsTheShippedFiles() {
-    write(tmp_->filePath("home/file"), "a file where a folder should be");
+    ScratchDir::write(tmp_->filePath("home/file"), "a file where a folder should be");
     const QString folder = chooseWorkingFolder(bin_, shipped_, tmp_->filePath("home/file/z"));
     QVERIFY(QFileInfo::exists(folder + "/modules/setting/apConfig.bin"));
 }
@@ -105,7 +94,7 @@ void WorkingFolderTest::foldersThatAreLinksOrSomeoneElsesAreRefused() {
     QVERIFY(filesUnder(elsewhere).isEmpty());
     QCOMPARE(refusedFolder(user_), user_);
     QVERIFY(QFile::remove(user_));
-    write(bin_ + "/modules/setting/p1.bin", "[a]\n");
+    ScratchDir::write(bin_ + "/modules/setting/p1.bin", "[a]\n");
     QVERIFY(QDir().mkpath(bin_ + "/modules/macro"));
     QCOMPARE(refusedFolder(bin_), QString());
     QVERIFY(QFile::link(elsewhere, bin_ + "/modules/gun"));

@@ -27,7 +27,6 @@ private slots:
     void injectedInputPassesUntouched();
     void windowsThenDAfter5msIsTheSixthButton();
     void windowsThenDAfter30msLetsTheDPass();
-    void windowsKeyAloneReachesTheSystemTwoTicksLate();
     void windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt_data();
     void windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt();
 };
@@ -156,15 +155,10 @@ void TestHooks::windowsThenDAfter30msLetsTheDPass() {
     QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
     QVERIFY(debug.captured().isEmpty());
     QVERIFY(rig.drainEvents().empty());
-    // The held-back Windows key still reaches the system, two ticks on.
-    QCOMPARE(rig.ticks(3), QStringList{"2 key 5B down"});
-}
-
-void TestHooks::windowsKeyAloneReachesTheSystemTwoTicksLate() {
-    EngineRig rig;
-    QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 500));
+    // The held-back Windows key still reaches the system, two ticks on; its real release
+    // then passes by itself.
     QCOMPARE(rig.ticks(4), QStringList{"2 key 5B down"});
-    QVERIFY(rig.input.feedKey(kWindows, kWindows, true, 600));  // the real release
+    QVERIFY(rig.input.feedKey(kWindows, kWindows, true, 1100));
     QVERIFY(rig.ticks(3).isEmpty());
 }
 

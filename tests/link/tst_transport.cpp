@@ -1,5 +1,7 @@
+#include <QRandomGenerator>
 #include <QtTest>
 #include <atomic>
+#include <cstring>
 #include <thread>
 
 #include "link/catalogue.h"
@@ -25,6 +27,9 @@ private slots:
     void exchangeFailures_data();
     void exchangeFailures();
     void inputThatNeverComesFailsTheExchange();
+    void scrambleKnownAnswers_data();
+    void scrambleKnownAnswers();
+    void scrambleRoundTrips();
     void scramblingAppliesToFramesOnly();
     void settleWaitIsTwoSleeps();
 
@@ -176,6 +181,49 @@ void TransportTest::inputThatNeverComesFailsTheExchange() {
     QVERIFY(!exchanged);
     QVERIFY(link_->acquireLink());  // released, and the next exchange goes through
     QVERIFY(link_->hidGetTransfer(8));
+}
+
+// Worked by hand: swap pairs, XOR bytes 1..6, rotate left by 3, add the nibble-swapped key
+// 84 16 05 67 57 B4 F6 C6.
+void TransportTest::scrambleKnownAnswers_data() {
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QByteArray>("scrambled");
+    const QByteArray zeros(8, '\0');
+    QTest::newRow("zeros") << zeros << zeros << QByteArray("84 16 05 67 57 B4 F6 C6");
+    QTest::newRow("swap, rotate wraps into last byte")
+        << QByteArray::fromHex("00000000 00E00000") << zeros
+        << QByteArray("84 16 05 67 57 B4 F6 CD");
+    QTest::newRow("code byte 1 used") << zeros << QByteArray::fromHex("00FF000000000000")
+                                      << QByteArray("8B 0E 05 67 57 B4 F6 C6");
+    QTest::newRow("code bytes 0 and 7 unused") << zeros << QByteArray::fromHex("FF000000000000FF")
+                                               << QByteArray("84 16 05 67 57 B4 F6 C6");
+}
+
+void TransportTest::scrambleKnownAnswers() {
+    QFETCH(QByteArray, block);
+    QFETCH(QByteArray, code);
+    QFETCH(QByteArray, scrambled);
+    auto* bytes = reinterpret_cast<uchar*>(block.data());
+    scrambleBlock(bytes, reinterpret_cast<const uchar*>(code.constData()));
+    QCOMPARE(hex(bytes, 8).toLatin1(), scrambled);
+}
+
+void TransportTest::scrambleRoundTrips() {
+    QRandomGenerator random(718);
+    for (int round = 0; round < 5000; ++round) {
+        uchar block[8];
+        uchar code[8];
+        const quint64 blockBits = random.generate64();
+        const quint64 codeBits = random.generate64();
+        std::memcpy(block, &blockBits, 8);
+        std::memcpy(code, &codeBits, 8);
+        uchar copy[8];
+        std::copy(block, block + 8, copy);
+        scrambleBlock(copy, code);
+        unscrambleBlock(copy, code);
+        QCOMPARE(hex(copy, 8), hex(block, 8));
+    }
 }
 
 void TransportTest::scramblingAppliesToFramesOnly() {

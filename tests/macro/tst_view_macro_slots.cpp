@@ -119,13 +119,6 @@ private slots:
         QCOMPARE(view_->loadMacroIniConfig("fresh"), (QVariantList{-1, 1}));
     }
 
-    void exchangeGoesThroughPrompts() {
-        ScratchDir::write(scratch_->path() + "/in.mc", "[config]\ntotal=0\nrepeat=4\n");
-        prompts_.fileNames.push_back(scratch_->path() + "/in.mc");
-        QCOMPARE(view_->loadMacroIniFromFile().toString(), QString("in"));
-        QCOMPARE(view_->loadMacroIni("in"), QStringList{"4"});
-    }
-
     // The view passes the scene's numbers on as the store's decimal keys.
     void gunSlots() {
         ScratchDir::write("./modules/gun/gunData.bin", "");

@@ -59,13 +59,17 @@ void ProfileCrashTest::killedReplacementLeavesACompleteVersion() {
 
     for (int kill = 0; kill < 40; ++kill) {
         QProcess child;
+        // A killed child cannot clean up its private temporary folder: keep it in the scratch.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), scratch.path());
+        child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
                     {QString::fromLatin1(kChildFlag), scratch.path()});
-        QVERIFY(child.waitForStarted(10000));
-        QVERIFY2(child.waitForReadyRead(30000), "child never started replacing");
+        QVERIFY(child.waitForStarted(60000));
+        QVERIFY2(child.waitForReadyRead(120000), "child never started replacing");
         QTest::qSleep(QRandomGenerator::global()->bounded(25));
         child.kill();
-        QVERIFY(child.waitForFinished(10000));
+        QVERIFY(child.waitForFinished(60000));
 
         const QByteArray content = ScratchDir::read(z718::SettingsStore::profilePath(0));
         QVERIFY2(content == versionA() || content == versionB(),

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -40,8 +41,10 @@ public:
         return found;
     }
 
-    // Writes `content` byte for byte: tests write files in the old program's exact form.
+    // Writes `content` byte for byte, in a folder made if missing: tests write files in the
+    // old program's exact form.
     static void write(const QString& path, const QByteArray& content) {
+        QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             file.write(content);

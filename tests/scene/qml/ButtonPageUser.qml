@@ -4,8 +4,6 @@ import QtTest
 // A scene test of the button page: each test starts from the factory profile, with no dialog
 // or menu in its way and the delivered input cleared.
 SceneUser {
-    readonly property int wmKeyUp: 0x101
-
     function rowText(row) {
         return scene.find("keyRow" + row).text
     }
@@ -45,13 +43,5 @@ SceneUser {
         if (submenuOpener)
             hoverOn(submenuOpener)
         clickOn(entryName)
-    }
-
-    // Key events the engine injected, as "down 0xa2"; waits until `count` have come.
-    function injectedKeys(count) {
-        const keys = () => virtualInput.delivered().filter(d => !d.mouse && d.injected).map(
-            d => (d.message === wmKeyUp ? "up 0x" : "down 0x") + d.code.toString(16))
-        tryVerify(() => keys().length >= count, 3000, "injected: " + keys())
-        return keys()
     }
 }

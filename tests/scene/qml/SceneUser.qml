@@ -5,6 +5,7 @@ import QtTest
 // and waits for the window to take input again. (No `when` on the scene: after a restart the
 // test case would be run again.)
 TestCase {
+    readonly property int wmKeyUp: 0x101
 
     function center(name) {
         const r = scene.rect(name)
@@ -77,5 +78,13 @@ TestCase {
     function restartAndWait() {
         scene.restart()
         waitForInput()
+    }
+
+    // Key events the engine injected, as "down 0xa2"; waits until `count` have come.
+    function injectedKeys(count) {
+        const keys = () => virtualInput.delivered().filter(d => !d.mouse && d.injected).map(
+            d => (d.message === wmKeyUp ? "up 0x" : "down 0x") + d.code.toString(16))
+        tryVerify(() => keys().length >= count, 3000, "injected: " + keys())
+        return keys()
     }
 }

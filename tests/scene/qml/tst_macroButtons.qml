@@ -117,6 +117,7 @@ ButtonPageUser {
         virtualInput.feedMouse(0x020C, 10, 10, 0x20000)
         virtualMouse.plug()
         tryVerify(() => ui_View.enabled, 10000)
+        compare(virtualMouse.openHandles(), 0)
         waitForInput()
     }
 }

@@ -172,12 +172,6 @@ SceneUser {
         compare(macroNames(), ["Other", "Macro_0", "Macro_1"])
     }
 
-    // The keys the engine played since the last clear, as "<key> down" / "<key> up".
-    function playedKeys() {
-        return virtualInput.delivered().filter(event => !event.mouse && event.injected)
-            .map(event => String.fromCharCode(event.code) + (event.message === 0x100 ? " down" : " up"))
-    }
-
     function test_anEditedMacroPlaysOnEveryButtonUsingIt() {
         // The middle button (2) and the forward button (3) play macro "Keys".
         savedMatrix = keyMatrix()
@@ -198,36 +192,8 @@ SceneUser {
             virtualInput.clearDelivered()
             virtualInput.feedMouse(button[0], 500, 300, button[2])
             virtualInput.feedMouse(button[1], 500, 300, button[2])
-            tryVerify(() => playedKeys().length >= 4)
-            compare(playedKeys(), ["A down", "A up", "B down", "B up"])
+            compare(injectedKeys(4), ["down 0x41", "up 0x41", "down 0x42", "up 0x42"])
         }
-    }
-
-    function test_aRecordedMacroPlaysFromItsButtonAsRecorded() {
-        savedMatrix = keyMatrix()
-        startWith([])
-        clickOn("macroAddButton")
-        clickOn("recordButton")
-        feedKey(keyA, false)
-        wait(120)
-        feedKey(keyA, true)
-        tryVerify(() => actionRows().length === 3)
-        clickAgainOn("recordButton")
-        clickOn("macroEditorClose")
-        // The middle button plays it once per press.
-        clickOn("keyRow2")
-        clickOn("keyMenuEntry11")
-        clickOn("macroKeyList")
-        clickOn("macroKeyRow0")
-        clickOn("macroKeyMode0")
-        clickOn("macroKeyOk")
-        virtualInput.clearDelivered()
-        virtualInput.feedMouse(0x0207, 500, 300)
-        virtualInput.feedMouse(0x0208, 500, 300)
-        tryVerify(() => playedKeys().length >= 2)
-        compare(playedKeys(), ["A down", "A up"])
-        // How long the delay holds is counted in ticks by the engine's tests: on a wall clock a
-        // late tick before it shortens it, and a busy machine lengthens it by any amount.
     }
 
     function test_loopCountSavesWhenItsFieldLosesFocus() {

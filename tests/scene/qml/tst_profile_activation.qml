@@ -4,24 +4,11 @@ import QtTest
 // Applying a profile, as the profile page and the start-up do it, leaves the engine, the
 // macro slots, the pointer settings and the profile exactly as recorded for a fixture of ten
 // varied profiles (tests/fixtures/profile_switch).
-TestCase {
+SceneUser {
     name: "ProfileActivation"
 
     readonly property string fixture: decodeURIComponent(
         Qt.resolvedUrl("../../fixtures/profile_switch").toString().replace("file://", ""))
-
-    function waitUntilReady() {
-        tryVerify(() => scene.root() && scene.root().visible && !scene.find("busyIndicator").visible
-                        && ui_View.enabled, 5000)
-    }
-
-    // Key events the engine injected, as "down 0x41"; waits until `count` have come.
-    function injectedKeys(count) {
-        const keys = () => virtualInput.delivered().filter(d => !d.mouse && d.injected).map(
-            d => (d.message === 0x101 ? "up 0x" : "down 0x") + d.code.toString(16))
-        tryVerify(() => keys().length >= count, 3000, "injected: " + keys())
-        return keys()
-    }
 
     function forwardButton(down) {
         virtualInput.feedMouse(down ? 0x020B : 0x020C, 10, 10, 0x20000)
@@ -29,14 +16,14 @@ TestCase {
 
     function cleanupTestCase() {
         verify(scene.restartWith(scene.shippedModules()))
-        waitUntilReady()
+        waitForInput()
     }
 
     function test_everyProfileAppliesAsRecorded() {
         ui_View.setProfile(0)
         virtualInput.resetPointerSettings()
         verify(scene.restartWith(fixture + "/modules"))
-        waitUntilReady()
+        waitForInput()
         let records = ["== start, profile 0", scene.activationRecord(virtualMouse.log())]
         const page = scene.find("profilePage")
         for (const n of [1, 2, 3, 4, 5, 6, 7, 8, 9, 0]) {
@@ -56,10 +43,8 @@ TestCase {
     // through a switch, it comes up as the A it went down as; the next press is profile 1's.
     function test_aButtonHeldThroughASwitchComesUpAsItWentDown() {
         verify(scene.restartWith(scene.shippedModules()))
-        waitUntilReady()
-        let keyA = []
-        for (let row = 0; row < 16; ++row)
-            keyA = keyA.concat(ui_View.getKeydefine(row).map(Number))
+        waitForInput()
+        const keyA = keyMatrix()
         keyA.splice(3 * 4, 4, 0, 0, 0x04, 0)
         ui_View.ui_12H_SetKeyMatrix(keyA)
         virtualInput.clearDelivered()
@@ -79,12 +64,10 @@ TestCase {
     // button, held as "game" comes to the front, comes up as the A it went down as.
     function test_focusMovingBetweenProgramsSwitchesProfiles() {
         verify(scene.restartWith(scene.shippedModules()))
-        waitUntilReady()
+        waitForInput()
         const rules = ui_View.programRules
         verify(rules.setRule("game", 1))
-        let keyA = []
-        for (let row = 0; row < 16; ++row)
-            keyA = keyA.concat(ui_View.getKeydefine(row).map(Number))
+        const keyA = keyMatrix()
         keyA.splice(3 * 4, 4, 0, 0, 0x04, 0)
         ui_View.ui_12H_SetKeyMatrix(keyA)
         virtualInput.clearDelivered()

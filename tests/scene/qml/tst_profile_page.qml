@@ -61,29 +61,7 @@ SceneUser {
         compare(Number(ui_View.getProfile()), 1)
     }
 
-    function test_newWithSixProfilesAddsNoRowButStillResetsTheNextFile() {
-        const six = ["Standard0", "A1", "B2", "C3", "D4", "E5"]
-        // Profile 6 (p7.bin) gets a mark that only a reset removes.
-        ui_View.ui_02H_SetCurrentProfile(6)
-        const defaults = keyMatrix()
-        const marked = defaults.slice()
-        marked[12 * 4 + 2] = 0x04
-        ui_View.ui_12H_SetKeyMatrix(marked)
-        ui_View.ui_02H_SetCurrentProfile(0)
-        startWith(six, 0)
-        clickOn("profileNew")
-        compare(shownRows(), six)
-        ui_View.ui_02H_SetCurrentProfile(6)
-        const afterNew = keyMatrix()
-        ui_View.ui_02H_SetCurrentProfile(0)
-        ui_View.ui_12H_SetKeyMatrix(keyMatrix())
-        verify(afterNew[12 * 4 + 2] !== 0x04, "profile 6 was reset")
-    }
-
-    function test_theOnlyProfileIsNotDeleted() {
-        startWith(["Standard0"], 0)
-        clickOn("profileDelete")
-        compare(shownRows(), ["Standard0"])
+    function test_deleteRemovesTheSelectedProfile() {
         startWith(["Standard0", "FPS1"], 0)
         clickOn("profileDelete")
         compare(shownRows(), ["FPS1"])
