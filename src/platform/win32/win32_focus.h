@@ -12,8 +12,9 @@ namespace z718::platform {
 // The program of the foreground window, from Windows' foreground events
 // (SetWinEventHook(EVENT_SYSTEM_FOREGROUND)). The events are taken by a thread of this
 // watch's own that runs a message loop, like the input hooks' thread, so that a GUI thread
-// busy with a device command delays nothing. One instance at a time: event procedures carry
-// no user data.
+// busy with a device command delays nothing. Not on the hooks' thread itself: that one runs only
+// while the mouse is connected, and rules follow the program in front regardless. One instance
+// at a time: event procedures carry no user data.
 class Win32ForegroundWatch {
 public:
     // Called on the watch's thread with the program's file name ("notepad.exe"), "" when it
