@@ -1,12 +1,4 @@
-# Cross-compiles for 64-bit Windows with mingw-w64. The posix flavour of the compiler is the one
-# with std::thread; everything is linked statically so wine finds no missing DLLs.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The Qt-free Windows layer alone (scripts/test-win32): the same cross compiler as for the
+# program, but everything linked statically so wine finds no missing DLLs.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-qt.cmake)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -4,7 +4,9 @@
 
 #include "app/command_line.h"
 #include "app/frame_log.h"
+#ifndef Q_OS_WIN
 #include "app/instance_channel.h"
+#endif
 #include "app/startup.h"
 #include "app/system_input.h"
 #include "app/widget.h"
@@ -26,10 +28,13 @@ QStringList argumentsOf(int argc, char* argv[]) {
 
 // Starting the program again brings the running copy's window back: on a desktop without a tray
 // nothing else would after its window was closed. An autostart (--hidden) leaves it alone.
+// Windows always has its notification area, so there a second start only ends, as it always did.
 void showRunningCopy() {
+#ifndef Q_OS_WIN
     if (z718::InstanceChannel::askRunningCopy() == z718::InstanceChannel::Answer::NotConnected) {
         std::fputs("z718: already running; its window shows once the mouse is connected\n", stderr);
     }
+#endif
 }
 
 }  // namespace
@@ -66,11 +71,12 @@ int main(int argc, char* argv[]) {
         // A Chinese desktop starts in the scene's Chinese texts; Windows keeps the shipped one.
         z718::appconfig::chooseFirstLanguage(widget.view()->settings().appConfig(),
                                              QLocale::system());
-#endif
+        // A second start asks this copy to show its window (showRunningCopy).
         const z718::InstanceChannel channel([&widget] {
             return widget.showIfConnected() ? z718::InstanceChannel::Answer::Shown
                                             : z718::InstanceChannel::Answer::NotConnected;
         });
+#endif
         // The virtual mouse has no input devices of its own: only the window's events then.
         if (!virtualMouse) {
             z718::startSystemWideInput(widget);
