@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <future>
 #include <memory>
 
 namespace z718::platform {
@@ -20,25 +19,6 @@ void CALLBACK foregroundProc(HWINEVENTHOOK, DWORD, HWND window, LONG object, LON
     }
 }
 
-void serveEvents(std::shared_ptr<std::promise<bool>> started, std::atomic<uint32_t>& threadId) {
-    MSG msg;
-    // Creates this thread's message queue, so stop's WM_QUIT cannot get lost.
-    PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    threadId.store(GetCurrentThreadId());
-    // Out of context: the events come to this thread's message loop, not into other programs.
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                                         foregroundProc, 0, 0, WINEVENT_OUTOFCONTEXT);
-    started->set_value(hook != nullptr);
-    if (!hook) {
-        return;
-    }
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    UnhookWinEvent(hook);
-}
-
 }  // namespace
 
 Win32ForegroundWatch::~Win32ForegroundWatch() {
@@ -46,26 +26,31 @@ Win32ForegroundWatch::~Win32ForegroundWatch() {
 }
 
 bool Win32ForegroundWatch::start(Report report) {
-    if (thread_.joinable()) {
+    if (thread_.running()) {
         return false;
     }
     g_report = std::move(report);
-    auto started = std::make_shared<std::promise<bool>>();
-    auto result = started->get_future();
-    thread_ = std::thread(serveEvents, started, std::ref(threadId_));
-    if (!result.get()) {
-        stop();
-        return false;
+    auto hook = std::make_shared<HWINEVENTHOOK>();
+    // Out of context: the events come to the thread's message loop, not into other programs.
+    const bool started = thread_.start(
+        [hook] {
+            *hook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                    foregroundProc, 0, 0, WINEVENT_OUTOFCONTEXT);
+            return *hook != nullptr;
+        },
+        [hook] {
+            if (*hook) {
+                UnhookWinEvent(*hook);
+            }
+        });
+    if (!started) {
+        g_report = nullptr;
     }
-    return true;
+    return started;
 }
 
 void Win32ForegroundWatch::stop() {
-    if (!thread_.joinable()) {
-        return;
-    }
-    PostThreadMessageW(threadId_.load(), WM_QUIT, 0, 0);
-    thread_.join();
+    thread_.stop();
     g_report = nullptr;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <atomic>
-#include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "platform/win32/message_thread.h"
 
 namespace z718::platform {
 
@@ -26,8 +25,7 @@ public:
     void stop();
 
 private:
-    std::thread thread_;
-    std::atomic<uint32_t> threadId_{0};
+    MessageThread thread_;
 };
 
 // The file name of the program that owns `window` (an HWND); "" when it cannot be told.

@@ -5,8 +5,6 @@
 #endif
 #include <windows.h>
 
-#include <future>
-
 namespace z718::platform {
 
 // The numbers the portable side uses must be Windows' own.
@@ -52,29 +50,6 @@ LRESULT CALLBACK mouseProc(int nCode, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-void serveHooks(std::shared_ptr<std::promise<bool>> installed, std::atomic<uint32_t>& threadId) {
-    MSG msg;
-    // Creates this thread's message queue, so uninstall's WM_QUIT cannot get lost.
-    PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    threadId.store(GetCurrentThreadId());
-    HMODULE module = GetModuleHandleW(nullptr);
-    HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardProc, module, 0);
-    HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, mouseProc, module, 0);
-    installed->set_value(keyboard && mouse);
-    if (keyboard && mouse) {
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    if (keyboard) {
-        UnhookWindowsHookEx(keyboard);
-    }
-    if (mouse) {
-        UnhookWindowsHookEx(mouse);
-    }
-}
-
 }  // namespace
 
 Win32Hooks::~Win32Hooks() {
@@ -82,15 +57,12 @@ Win32Hooks::~Win32Hooks() {
 }
 
 bool Win32Hooks::install(KeyboardHookProc keyboard, MouseHookProc mouse) {
-    if (thread_.joinable()) {
+    if (hooks_.isSet()) {
         return false;
     }
     g_keyboard = std::move(keyboard);
     g_mouse = std::move(mouse);
-    auto installed = std::make_shared<std::promise<bool>>();
-    auto result = installed->get_future();
-    thread_ = std::thread(serveHooks, installed, std::ref(threadId_));
-    if (!result.get()) {
+    if (!hooks_.set(keyboardProc, mouseProc)) {
         uninstall();
         return false;
     }
@@ -98,11 +70,7 @@ bool Win32Hooks::install(KeyboardHookProc keyboard, MouseHookProc mouse) {
 }
 
 void Win32Hooks::uninstall() {
-    if (!thread_.joinable()) {
-        return;
-    }
-    PostThreadMessageW(threadId_.load(), WM_QUIT, 0, 0);
-    thread_.join();
+    hooks_.unset();
     g_keyboard = nullptr;
     g_mouse = nullptr;
 }

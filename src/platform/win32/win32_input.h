@@ -1,18 +1,15 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
-#include <memory>
-#include <thread>
 
 #include "platform/input_platform.h"
+#include "platform/win32/message_thread.h"
 
 namespace z718::platform {
 
-// The low-level hooks, serviced by a thread of their own that does nothing but run its message
-// loop. Windows silently removes a low-level hook whose thread does not answer within its
-// time-out, and the GUI thread blocks for long stretches in device commands. One instance at a
-// time: low-level hook procedures carry no user data.
+// The low-level hooks, serviced by a message thread of their own: the GUI thread blocks for long
+// stretches in device commands. One instance at a time: low-level hook procedures carry no user
+// data.
 class Win32Hooks : public InputHooks {
 public:
     ~Win32Hooks() override;
@@ -20,8 +17,7 @@ public:
     void uninstall() override;
 
 private:
-    std::thread thread_;
-    std::atomic<uint32_t> threadId_{0};
+    LowLevelHooks hooks_;
 };
 
 class Win32Injector : public InputInjector {

@@ -4,17 +4,12 @@
 
 #include "device/pointer_apply.h"
 #include "platform/win32/win32_input.h"
+#include "support/win32_checks.h"
 
 using namespace z718;
+using namespace z718::testing;
 
 namespace {
-
-int failures = 0;
-
-void check(bool ok, const char* what) {
-    std::printf("%s: %s\n", ok ? "PASS" : "FAIL", what);
-    failures += ok ? 0 : 1;
-}
 
 int mouseSpeed(platform::PointerSettings& system) {
     int speed = 0;
@@ -56,6 +51,5 @@ int main() {
     system.systemParametersInfo(win::kSpiSetMouseSpeed, static_cast<unsigned>(savedSpeed),
                                 reinterpret_cast<void*>(static_cast<intptr_t>(savedSpeed)), 0);
     system.systemParametersInfo(win::kSpiSetDoubleClickTime, savedClick, nullptr, 0);
-    std::printf("%d failed\n", failures);
-    return failures == 0 ? 0 : 1;
+    return checksResult();
 }

@@ -10,43 +10,29 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "platform/win32/win32_focus.h"
+#include "support/win32_checks.h"
 
 using namespace z718::platform;
+using namespace z718::testing;
 
 namespace {
 
-int failures = 0;
-
-void check(bool ok, const char* what) {
-    std::printf("%s: %s\n", ok ? "PASS" : "FAIL", what);
-    std::fflush(stdout);
-    if (!ok) {
-        ++failures;
-    }
-}
-
-bool listed(const std::wstring& program) {
-    const auto programs = windowPrograms();
-    return std::find(programs.begin(), programs.end(), program) != programs.end();
-}
-
 // Pumps this thread's messages (its windows are this thread's) until `program` has a window.
 bool waitForWindowOf(const std::wstring& program) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!listed(program) && std::chrono::steady_clock::now() < end) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-    return listed(program);
+    return waitFor(
+        [&] {
+            const auto programs = windowPrograms();
+            return std::find(programs.begin(), programs.end(), program) != programs.end();
+        },
+        [] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&msg);
+            }
+        });
 }
 
 HWND makeWindow() {
@@ -86,5 +72,5 @@ int main() {
     }
     watch.stop();
     DestroyWindow(own);
-    return failures == 0 ? 0 : 1;
+    return checksResult();
 }

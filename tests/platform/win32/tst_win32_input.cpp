@@ -10,41 +10,18 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <functional>
-#include <future>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "platform/win32/precise_sleep.h"
 #include "platform/win32/win32_input.h"
+#include "support/win32_checks.h"
 
 using namespace z718;
 using namespace z718::platform;
+using namespace z718::testing;
 
 namespace {
-
-int failures = 0;
-
-void check(bool ok, const char* what) {
-    std::printf("%s: %s\n", ok ? "PASS" : "FAIL", what);
-    std::fflush(stdout);
-    if (!ok) {
-        ++failures;
-    }
-}
-
-// Polls without pumping messages: the hooks must be answered by their own thread.
-bool waitFor(const std::function<bool()>& done, int ms = 3000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        Sleep(5);
-    }
-    return true;
-}
 
 // Keys nothing on a test desktop reacts to.
 constexpr uint8_t kVkF13 = 0x7C, kVkF14 = 0x7D, kVkF15 = 0x7E, kVkF16 = 0x7F;
@@ -94,38 +71,6 @@ LRESULT CALLBACK observerProc(int nCode, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-class ObserverHook {
-public:
-    explicit ObserverHook(KeyLog& log) {
-        g_observed = &log;
-        std::promise<DWORD> started;
-        auto id = started.get_future();
-        thread_ = std::thread([&started] {
-            MSG msg;
-            PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-            HHOOK hook =
-                SetWindowsHookExW(WH_KEYBOARD_LL, observerProc, GetModuleHandleW(nullptr), 0);
-            started.set_value(hook ? GetCurrentThreadId() : 0);
-            while (hook && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-                DispatchMessageW(&msg);
-            }
-            if (hook) {
-                UnhookWindowsHookEx(hook);
-            }
-        });
-        threadId_ = id.get();
-    }
-    ~ObserverHook() {
-        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-        thread_.join();
-    }
-    bool installed() const { return threadId_ != 0; }
-
-private:
-    std::thread thread_;
-    DWORD threadId_ = 0;
-};
-
 void tap(InputInjector& injector, uint8_t vk) {
     injector.keybdEvent(vk, 0, 0);
     injector.keybdEvent(vk, 0, win::kKeyEventKeyUp);
@@ -133,8 +78,9 @@ void tap(InputInjector& injector, uint8_t vk) {
 
 void testHooks() {
     KeyLog seen, observed;
-    ObserverHook observer(observed);
-    check(observer.installed(), "observer hook installed");
+    g_observed = &observed;
+    LowLevelHooks observer;
+    check(observer.set(observerProc, nullptr), "observer hook installed");
 
     Win32Hooks hooks;
     const bool installed = hooks.install(
@@ -151,6 +97,7 @@ void testHooks() {
     check(installed, "keyboard and mouse hooks installed");
     check(!hooks.install(nullptr, nullptr), "a second install is refused");
 
+    // The waits pump no messages: the hooks must be answered by their own thread.
     Win32Injector injector;
     injector.mouseEvent(win::kMouseEventLeftDown);
     injector.mouseEvent(win::kMouseEventLeftUp);
@@ -206,6 +153,5 @@ void testPreciseSleep() {
 int main() {
     testHooks();
     testPreciseSleep();
-    std::printf("%d failure(s)\n", failures);
-    return failures == 0 ? 0 : 1;
+    return checksResult();
 }

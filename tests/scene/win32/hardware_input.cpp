@@ -7,8 +7,8 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <future>
 #include <map>
+#include <mutex>
 
 namespace z718::testing {
 
@@ -109,28 +109,6 @@ DWORD buttonFlags(uint32_t message) {
     }
 }
 
-void serveWitness(std::promise<bool>* installed, uint32_t* threadId) {
-    MSG msg;
-    // Creates this thread's message queue, so uninstall's WM_QUIT cannot get lost.
-    PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    *threadId = GetCurrentThreadId();
-    HMODULE module = GetModuleHandleW(nullptr);
-    HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardWitness, module, 0);
-    HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, mouseWitness, module, 0);
-    installed->set_value(keyboard && mouse);
-    if (keyboard && mouse) {
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            DispatchMessageW(&msg);
-        }
-    }
-    if (keyboard) {
-        UnhookWindowsHookEx(keyboard);
-    }
-    if (mouse) {
-        UnhookWindowsHookEx(mouse);
-    }
-}
-
 }  // namespace
 
 bool hardwareInputAvailable() {
@@ -183,21 +161,11 @@ HookWitness::~HookWitness() {
 
 bool HookWitness::install() {
     uninstall();
-    std::promise<bool> installed;
-    auto result = installed.get_future();
-    thread_ = std::thread(serveWitness, &installed, &threadId_);
-    if (!result.get()) {
-        uninstall();
-        return false;
-    }
-    return true;
+    return hooks_.set(keyboardWitness, mouseWitness);
 }
 
 void HookWitness::uninstall() {
-    if (thread_.joinable()) {
-        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-        thread_.join();
-    }
+    hooks_.unset();
 }
 
 bool HookWitness::waitPassed(uint32_t tag, int timeoutMs) {

@@ -6,9 +6,9 @@
 // of the program's, records what the hooks let through to the system. Free of Qt.
 
 #include <cstdint>
-#include <mutex>
-#include <thread>
 #include <vector>
+
+#include "platform/win32/message_thread.h"
 
 namespace z718::testing {
 
@@ -46,8 +46,7 @@ public:
     void clearDelivered();
 
 private:
-    std::thread thread_;
-    uint32_t threadId_ = 0;
+    platform::LowLevelHooks hooks_;
 };
 
 }  // namespace z718::testing
