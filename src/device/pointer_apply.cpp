@@ -9,6 +9,7 @@ namespace {
 constexpr uint32_t kSlowestDoubleClickMs = 900;
 constexpr uint32_t kDoubleClickStepMs = 70;
 constexpr uint32_t kFastestDoubleClickStep = 10;
+constexpr uint32_t kFastestSystemSpeed = 20;
 
 using MouseParameters = int[3];  // first threshold, second threshold, acceleration
 
@@ -26,6 +27,10 @@ bool applyCursorSpeed(platform::PointerSettings& system, uint32_t cursorSpeed) {
     // Windows takes the speed in the pointer argument itself, not behind it. Wine reads it from
     // uiParam instead, which Windows ignores for this action, so it goes in both.
     const uint32_t speed = systemSpeed(cursorSpeed);
+    // Windows refuses a speed above 20 and keeps the one it has; Wine would take it.
+    if (speed > kFastestSystemSpeed) {
+        return false;
+    }
     return system.systemParametersInfo(win::kSpiSetMouseSpeed, speed,
                                        reinterpret_cast<void*>(static_cast<uintptr_t>(speed)),
                                        kSaveAndBroadcast);

@@ -21,8 +21,9 @@
 namespace {
 
 // How long a button event may take to come back from the engine's replay (a 10 ms tick, then
-// the queued delivery). A remapped button may never come back; the call then gives up.
-constexpr int kReplayWaitMs = 1000;
+// the queued delivery), on a loaded machine and under Wine's hooks. A remapped button may
+// never come back; the call then gives up.
+constexpr int kReplayWaitMs = 5000;
 
 void collectItems(QQuickItem* item, QList<QQuickItem*>& items) {
     items.append(item);

@@ -7,8 +7,10 @@ import QtTest
 SceneUser {
     name: "ProfileActivation"
 
+    // A Windows file URL has a slash before the drive letter: file:///C:/...
     readonly property string fixture: decodeURIComponent(
-        Qt.resolvedUrl("../../fixtures/profile_switch").toString().replace("file://", ""))
+        Qt.resolvedUrl("../../fixtures/profile_switch").toString()
+            .replace(/^file:\/\/(\/(?=[A-Za-z]:))?/, ""))
 
     function forwardButton(down) {
         virtualInput.feedMouse(down ? 0x020B : 0x020C, 10, 10, 0x20000)

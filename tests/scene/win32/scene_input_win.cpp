@@ -1,9 +1,10 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QWindow>
 #include <QtTest>
-#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -21,8 +22,9 @@ namespace scene_input {
 
 namespace {
 
-// A key's way through the hooks and the system's queues, under a loaded machine.
-constexpr int kKeyArrivalMs = 2000;
+// The longest a key or a pointer move may take through the hooks and the system's queues: only
+// a hang lasts this long, a loaded machine under Wine takes seconds at most.
+constexpr int kArrivalMs = 30000;
 
 struct ButtonMessages {
     Qt::MouseButton button;
@@ -41,12 +43,17 @@ constexpr std::pair<Qt::Key, uint32_t> kKeys[] = {
     {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
     {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
     {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
-    {Qt::Key_Delete, VK_DELETE},  {Qt::Key_Insert, VK_INSERT},
+    {Qt::Key_Delete, VK_DELETE},  {Qt::Key_Insert, VK_INSERT}, {Qt::Key_Menu, VK_APPS},
 };
 
+// The key that types `c` on the keyboard layout in use, with Shift in bit 8.
+uint32_t keyTyping(char c) {
+    return static_cast<uint32_t>(VkKeyScanW(static_cast<wchar_t>(c))) & 0x1FF;
+}
+
 uint32_t virtualKey(Qt::Key key) {
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
-        return static_cast<uint32_t>(key);  // letters and digits are their own codes
+    if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
+        return keyTyping(static_cast<char>(key)) & 0xFF;
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
         return VK_F1 + static_cast<uint32_t>(key - Qt::Key_F1);
@@ -59,7 +66,17 @@ uint32_t virtualKey(Qt::Key key) {
     return 0;
 }
 
+// Real input reaches only points on the screen: a window that an earlier test dragged partly
+// off it is brought back first.
 QPoint onScreen(QWindow* window, QPoint pos) {
+    const QRect screen = window->screen()->geometry();
+    if (!screen.contains(window->mapToGlobal(pos))) {
+        const QPoint home = screen.topLeft() + QPoint(20, 20);
+        window->setPosition(home);
+        if (!QTest::qWaitFor([&] { return window->position() == home; }, kArrivalMs)) {
+            qWarning("The window did not come back onto the screen");
+        }
+    }
     return window->mapToGlobal(pos);
 }
 
@@ -79,6 +96,28 @@ private:
     int count_ = 0;
 };
 
+// Notes when the window has a pointer move to a point on the screen.
+class MoveWatch : public QObject {
+public:
+    MoveWatch(QWindow* window, QPoint at) : window_(window), at_(at) {
+        window->installEventFilter(this);
+    }
+    ~MoveWatch() override { window_->removeEventFilter(this); }
+    bool arrived() const { return arrived_; }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            arrived_ =
+                arrived_ || static_cast<QMouseEvent*>(event)->globalPosition().toPoint() == at_;
+        }
+        return false;
+    }
+
+private:
+    QWindow* window_;
+    QPoint at_;
+    bool arrived_ = false;
+};
+
 void sendKey(uint32_t vk, bool up) {
     sendHardwareKey(vk, MapVirtualKeyW(vk, MAPVK_VK_TO_VSC), up, 0);
 }
@@ -93,7 +132,7 @@ void chord(QWindow* window, const std::vector<uint32_t>& keys) {
     for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
         sendKey(*it, true);
     }
-    if (!QTest::qWaitFor([&] { return releases.count() >= 1; }, kKeyArrivalMs)) {
+    if (!QTest::qWaitFor([&] { return releases.count() >= 1; }, kArrivalMs)) {
         qWarning("A key sent as hardware input did not reach the window");
     }
     QCoreApplication::processEvents();
@@ -116,10 +155,18 @@ void doubleClick(QWindow* window, QPoint pos) {
     }
 }
 
+// Moves the pointer and returns once the window has had the move: the cursor's position
+// changes before the window's thread takes the message, and hover follows only the message.
 void move(QWindow* window, QPoint pos) {
     const QPoint at = onScreen(window, pos);
+    if (QCursor::pos() == at) {
+        return;
+    }
+    MoveWatch moves(window, at);
     moveHardwarePointer(at.x(), at.y());
-    if (!QTest::qWaitFor([&] { return QCursor::pos() == at; }, kKeyArrivalMs)) {
+    const bool inside = window->geometry().contains(at);
+    if (!QTest::qWaitFor([&] { return inside ? moves.arrived() : QCursor::pos() == at; },
+                         kArrivalMs)) {
         qWarning("The pointer did not reach %d,%d", at.x(), at.y());
     }
 }
@@ -140,10 +187,9 @@ void keyClick(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void charClick(QWindow* window, char c) {
-    const bool upper = std::isupper(static_cast<unsigned char>(c)) != 0;
-    const auto vk = c == ' ' ? uint32_t{VK_SPACE}
-                             : static_cast<uint32_t>(std::toupper(static_cast<unsigned char>(c)));
-    chord(window, upper ? std::vector<uint32_t>{VK_SHIFT, vk} : std::vector<uint32_t>{vk});
+    const uint32_t key = keyTyping(c);
+    const uint32_t vk = key & 0xFF;
+    chord(window, key & 0x100 ? std::vector<uint32_t>{VK_SHIFT, vk} : std::vector<uint32_t>{vk});
 }
 
 }  // namespace scene_input
