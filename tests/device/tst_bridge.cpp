@@ -69,9 +69,6 @@ private slots:
         rig().mouse.clearLog();
         bridge().setDpiStages(7, numbers({4, 8}), shown);  // missing stages go disabled
         QCOMPARE(rig().wire("output"), report({4, 8, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}));
-
-        bridge().setDpiSelection(numbers({1, 1, 0, 1}));
-        QCOMPARE(bridge().dpiSelection().value(3).toInt(), 1);
     }
 
     void reportRateFollowsTheCurrentDevice() {
