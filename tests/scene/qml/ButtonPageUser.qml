@@ -26,7 +26,8 @@ SceneUser {
         }
         ui_View.resetProfile(Number(ui_View.getProfile()))
         ui_View.activateProfile(Number(ui_View.getProfile()), false)
-        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel"]) {
+        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel",
+                            "macroEditorClose"]) {
             if (shown(name))
                 clickOn(name)
         }

@@ -109,15 +109,21 @@ ButtonPageUser {
         compare(rowText(1), "复制")
     }
 
+    // Deleted in the macro editor, the macro leaves its buttons with their defaults.
     function test_deletedMacroGivesRowsTheirDefaults() {
-        ui_View.setMacroKey(2, "Gone")
-        ui_View.setMacroKey(5, "Gone")
-        const panel = scene.find("keyMatrixPanel")
-        panel.modifyData(2, 9, 0, 2, 0)
-        panel.modifyData(5, 9, 0, 5, 0)
-        panel.refreashUI(true)
+        ui_View.createMacroIni("Gone", 0)
+        ui_View.updataNameList(0, ["Gone", "listpadguard"])
+        const matrix = keyMatrix()
+        for (const row of [2, 5]) {
+            ui_View.setMacroKey(row, "Gone")
+            matrix.splice(4 * row, 4, 9, 0, row, 0)
+        }
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+        restartAndWait()
         compare(rowText(2), "Macro: Gone")
-        scene.find("macroEditor").deleteMacroSignal("Gone")
+        clickOn("macroManagerBar")
+        clickOn("macroRow0")
+        clickOn("macroDeleteButton")
         compare(entry(2), [1, 0, 0xF2, 0])
         compare(entry(5), [0, 0, 0xE3, 0x07])
         compare(rowText(5), "바탕화면 보기")
