@@ -20,15 +20,6 @@ int usageToVkCode(int usage) {
     return usageToVk(usage);
 }
 
-// A stored entry as four numbers; missing or unreadable values are 0.
-QVariantList entryValues(const QVariantList& stored) {
-    QVariantList values;
-    for (int i = 0; i < 4; ++i) {
-        values << (i < stored.size() ? leadingInteger(stored[i].toString()) : QVariant(0));
-    }
-    return values;
-}
-
 }  // namespace
 
 void ProfileActivation::activate(int profile, Pointer pointer) {
@@ -55,13 +46,11 @@ bool ProfileActivation::uploadMacro(int button, const QString& name) {
 void ProfileActivation::applyButtons() {
     KeyAssignments keys(settings_, commands_);
     MacroStore macros(settings_);
-    QVariantList matrix;
+    const QVariantList matrix = keys.storedMatrix();
     for (int row = 0; row < kKeyEntries; ++row) {
-        const QVariantList entry = entryValues(keys.storedEntry(row));
-        if (entry[0].toInt() == kMacroEntry) {
+        if (matrix[4 * row].toInt() == kMacroEntry) {
             uploadMacro(row, macros.assigned(row).toString());
         }
-        matrix << entry;
     }
     keys.setButtonEntries(matrix);
 }

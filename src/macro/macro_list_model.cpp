@@ -88,12 +88,14 @@ int MacroListModel::remove(int row) {
     if (row < 0 || row >= count()) {
         return -1;
     }
-    MacroStore(settings_).remove(names_[row]);
+    const QString name = names_[row];
+    MacroStore(settings_).remove(name);
     beginRemoveRows({}, row, row);
     names_.removeAt(row);
     endRemoveRows();
     emit countChanged();
     writeNames();
+    emit removed(name);
     return qMin(row, count() - 1);
 }
 

@@ -46,6 +46,8 @@ public:
 
 signals:
     void countChanged();
+    // Macro `name` and its file are gone, its row too.
+    void removed(const QString& name);
 
 private:
     void insertRow(int row, const QString& name);

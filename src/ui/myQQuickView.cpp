@@ -19,6 +19,7 @@ myQQuickView::myQQuickView(QWidget* parent)
     engine()->addImportPath(QStringLiteral("qrc:/"));
     // Made after the engine, so that it goes after the engine and the scene that hold it.
     macros_ = new z718::MacroListModel(settings_, this);
+    connect(macros_, &z718::MacroListModel::removed, this, &myQQuickView::forgetMacro);
 }
 
 myQQuickView::~myQQuickView() = default;

@@ -199,6 +199,8 @@ protected:
 private:
     Q_INVOKABLE void deliverKeyReport(bool released, int usage);
     Q_INVOKABLE void deliverMouseReport(bool pressed, uint code, uint x, uint y);
+    // A deleted macro's buttons get their defaults back, in every profile.
+    void forgetMacro(const QString& name);
 
     z718::SettingsStore settings_;
     bool audioEnabled_ = true;

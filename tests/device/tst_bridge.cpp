@@ -243,6 +243,37 @@ private slots:
         QCOMPARE(entry(2, 2).join(' '), QStringLiteral("9 0 4 0"));
     }
 
+    // Deleting macro "Gone": each button playing it, in any profile, gets its default back,
+    // and the engine the current profile's new matrix.
+    void deletedMacroGivesEveryButtonPlayingItItsDefault() {
+        struct Row {
+            int profile, key;
+            QString before, macro, after;
+        };
+        const QList<Row> rows{
+            {1, 5, "9 0 5 0", "Gone", "0 0 227 7"},    // the current profile
+            {7, 2, "9 2 2 0", "Gone", "1 0 242 0"},    // any profile
+            {3, 12, "9 0 12 0", "Gone", "0 0 0 0"},    // any button
+            {0, 15, "9 0 15 0", "Gone", "4 0 2 0"},    //
+            {0, 3, "9 0 3 0", "Kept", "9 0 3 0"},      // another macro
+            {2, 4, "1 0 243 0", "Gone", "1 0 243 0"},  // assigned once, plays no macro now
+        };
+        auto entry = [&](int p, int key) {
+            return store().profile(p).value(QString("keydefine_Q7/%1").arg(key)).toStringList();
+        };
+        store().setCurrentProfileIndex(1);
+        for (const Row& row : rows) {
+            ProgramIni& profile = store().profile(row.profile);
+            profile.setValue(QString("keydefine_Q7/%1").arg(row.key), row.before.split(' '));
+            profile.setValue(QString("macro/%1").arg(row.key), row.macro);
+        }
+        keys().macroDeleted("Gone");
+        for (const Row& row : rows) {
+            QCOMPARE(entry(row.profile, row.key).join(' '), row.after);
+        }
+        QCOMPARE(int(keyMatrix().entry(5).b2), 0xE3);
+    }
+
 private:
     DeviceRig& rig() { return t_->rig; }
     SettingsStore& store() { return t_->store; }

@@ -184,15 +184,15 @@ SceneUser {
         compare(rowText(1), "复制")
     }
 
+    // Deleted in the macro editor, the macro leaves its buttons with their defaults.
     function test_deletedMacroGivesRowsTheirDefaults() {
-        ui_View.setMacroKey(2, "Gone")
-        ui_View.setMacroKey(5, "Gone")
-        const panel = scene.find("keyMatrixPanel")
-        panel.modifyData(2, 9, 0, 2, 0)
-        panel.modifyData(5, 9, 0, 5, 0)
-        panel.refreashUI(true)
+        writeMacros([["Gone", []]])
+        setEntries({ 2: [9, 0, 2, 0], 5: [9, 0, 5, 0] }, { 2: "Gone", 5: "Gone" })
+        restartAndWait()
         compare(rowText(2), "Macro: Gone")
-        scene.find("macroEditor").deleteMacroSignal("Gone")
+        clickOn("macroManagerBar")
+        clickOn("macroRow0")
+        clickOn("macroDeleteButton")
         compare(entry(2), [1, 0, 0xF2, 0])
         compare(entry(5), [0, 0, 0xE3, 0x07])
         compare(rowText(5), "바탕화면 보기")

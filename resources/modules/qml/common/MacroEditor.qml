@@ -93,9 +93,10 @@ DialogFrame {
     function deleteMacro() {
         if (selectedMacro < 0)
             return
-        deleteMacroSignal(selectedName())
+        const name = selectedName()
         actionListModel.clear()
         selectMacro(view.macroList.remove(selectedMacro))
+        deleteMacroSignal(name)
     }
 
     function exportMacro() {
