@@ -194,6 +194,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -204,6 +205,8 @@ private:
 
     z718::SettingsStore settings_;
     bool audioEnabled_ = true;
+    // The view's frame went while hidden and is made again on show.
+    bool frameReleased_ = false;
     Hid_Thread* hid_ = nullptr;
     KeyTableObject keyTable_;
     z718::AppRules rules_;

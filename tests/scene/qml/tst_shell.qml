@@ -6,6 +6,11 @@ import QtTest
 SceneUser {
     name: "Shell"
 
+    SignalSpy {
+        id: frames
+        signalName: "afterRendering"
+    }
+
     function init() {
         waitForInput()
     }
@@ -45,6 +50,23 @@ SceneUser {
         ui_Ctl.onClose()
         tryVerify(function() { return !scene.find("busyIndicator").animating }, 1000)
         restartAndWait()
+    }
+
+    // Hidden, the window lets go of its frame and pictures; shown again, it draws as before.
+    function test_windowShownAgainDrawsAsBefore() {
+        const areas = [[600, 300, 24, 24], [420, 120, 24, 24], [4, 620, 24, 16]]
+        const before = areas.map(a => scene.pixels(...a))
+        frames.target = scene.quickWindow()
+        frames.clear()
+        scene.hideWindow()
+        verify(!ui_View.visible)
+        // Letting go takes one last frame, drawn unseen.
+        tryVerify(function() { return frames.count > 0 }, 5000, "nothing let go")
+        frames.clear()
+        scene.showWindow()
+        tryVerify(function() { return ui_View.visible && frames.count > 0 }, 5000,
+                  "nothing drawn after the show")
+        compare(areas.map(a => scene.pixels(...a)), before)
     }
 
     function test_draggingAnEmptyPartMovesTheWindowByTheOffset() {
