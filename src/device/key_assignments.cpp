@@ -4,6 +4,8 @@
 
 #include "device/scene_values.h"
 #include "engine/shared_tables.h"
+#include "macro/macro_store.h"
+#include "macro/playback_list.h"
 #include "settings/ini_values.h"
 
 namespace z718 {
@@ -25,6 +27,22 @@ constexpr uchar kDefaultEntries[kMaintainedKeys][4] = {
     {0x07, 0x00, 0x02, 0x00},
 };
 
+// What a button whose macro is deleted goes back to, buttons 0..15, the four bytes first to
+// last: unlike the keys above, the sixth button shows the desktop again.
+constexpr uint32_t kButtonDefaults[kKeyEntries] = {
+    0x0100F000, 0x0100F100, 0x0100F200, 0x0100F400, 0x0100F300, 0x0000E307, 0x07000100, 0x07000200,
+    0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x04000100, 0x04000200};
+
+QVariantList buttonDefault(int key) {
+    const uint32_t entry = kButtonDefaults[key];
+    return {int(entry >> 24), int(entry >> 16 & 0xFF), int(entry >> 8 & 0xFF), int(entry & 0xFF)};
+}
+
+// The first value of a stored entry, as the pages read it.
+int entryType(const QVariantList& stored) {
+    return stored.isEmpty() ? 0 : leadingInteger(stored[0].toString()).toInt();
+}
+
 QVariantList paddedTo(QVariantList values, int count) {
     while (values.size() < count) {
         values.append(0);
@@ -36,6 +54,17 @@ QVariantList paddedTo(QVariantList values, int count) {
 
 QVariantList KeyAssignments::storedEntry(int key) {
     return listValue(settings_.currentProfile().value(numberedKey("keydefine_Q7/", key)));
+}
+
+QVariantList KeyAssignments::storedMatrix() {
+    QVariantList values;
+    for (int k = 0; k < kKeyEntries; ++k) {
+        const QVariantList stored = storedEntry(k);
+        for (int j = 0; j < 4; ++j) {
+            values << (j < stored.size() ? leadingInteger(stored[j].toString()) : QVariant(0));
+        }
+    }
+    return values;
 }
 
 void KeyAssignments::setButtonEntries(const QVariantList& given) {
@@ -119,6 +148,25 @@ void KeyAssignments::macroRemoved(uint slot) {
             --entry[2];
         }
     });
+}
+
+void KeyAssignments::macroDeleted(const QString& name) {
+    const MacroStore macros(settings_);
+    bool currentChanged = false;
+    for (int p = 0; p < kProfileCount; ++p) {
+        for (int k = 0; k < kKeyEntries; ++k) {
+            const QString key = numberedKey("keydefine_Q7/", k);
+            if (entryType(listValue(settings_.profile(p).value(key))) != kMacroEntry ||
+                macros.assignedIn(p, k) != name) {
+                continue;
+            }
+            settings_.profile(p).setValue(key, buttonDefault(k));
+            currentChanged |= p == settings_.currentProfileIndex();
+        }
+    }
+    if (currentChanged) {
+        setButtonEntries(storedMatrix());
+    }
 }
 
 }  // namespace z718

@@ -19,6 +19,8 @@ public:
 
     // Button `key`'s entry as the current profile holds it.
     QVariantList storedEntry(int key);
+    // The current profile's sixteen entries as 64 numbers; missing or unreadable values are 0.
+    QVariantList storedMatrix();
     // Sixteen entries of four values: each stored as given, all applied to the engine.
     void setButtonEntries(const QVariantList& values);
     // The keyboard's 512-byte matrix: stored in groups of four and sent.
@@ -30,6 +32,9 @@ public:
     void macroRepeatChanged(uint slot, int macroType);
     // Macro slot `slot` is gone: its keys get their defaults back, higher slots move down.
     void macroRemoved(uint slot);
+    // Macro `name` is deleted: every button of every profile that plays it gets its button's
+    // default back, and the engine the current profile's matrix again when that changed.
+    void macroDeleted(const QString& name);
 
 private:
     // Rewrites each macro entry (type 9) of keys 0..6 in profiles 0..4 other than the current.

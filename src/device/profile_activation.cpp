@@ -20,15 +20,6 @@ int usageToVkCode(int usage) {
     return usageToVk(usage);
 }
 
-// A stored entry as four numbers; missing or unreadable values are 0.
-QVariantList entryValues(const QVariantList& stored) {
-    QVariantList values;
-    for (int i = 0; i < 4; ++i) {
-        values << (i < stored.size() ? leadingInteger(stored[i].toString()) : QVariant(0));
-    }
-    return values;
-}
-
 }  // namespace
 
 void ProfileActivation::activate(int profile, Pointer pointer) {
@@ -51,17 +42,27 @@ bool ProfileActivation::uploadMacro(int button, const QString& name) {
     return true;
 }
 
+// Only the current profile's buttons: the slots are shared by all profiles, and a button of
+// another profile that plays this macro would overwrite the slot of the current profile's
+// button with the same number.
+void ProfileActivation::uploadToButtons(const QString& name) {
+    const MacroStore macros(settings_);
+    for (int button = 0; button < kKeyEntries; ++button) {
+        if (macros.assignedIn(settings_.currentProfileIndex(), button) == name) {
+            uploadMacro(button, name);
+        }
+    }
+}
+
 // Every macro reaches its slot before the matrix that plays it reaches the engine.
 void ProfileActivation::applyButtons() {
     KeyAssignments keys(settings_, commands_);
     MacroStore macros(settings_);
-    QVariantList matrix;
+    const QVariantList matrix = keys.storedMatrix();
     for (int row = 0; row < kKeyEntries; ++row) {
-        const QVariantList entry = entryValues(keys.storedEntry(row));
-        if (entry[0].toInt() == kMacroEntry) {
+        if (matrix[4 * row].toInt() == kMacroEntry) {
             uploadMacro(row, macros.assigned(row).toString());
         }
-        matrix << entry;
     }
     keys.setButtonEntries(matrix);
 }

@@ -1,8 +1,15 @@
 #include "hooks/vk_usage_table.h"
 
+#include <iterator>
+
 namespace z718 {
 
 namespace {
+
+struct VkUsageRow {
+    uint32_t vk;
+    uint8_t usage;
+};
 
 // In HID usage order. Keys Windows gives no virtual key of their own (or that the program does
 // not report) keep a row with virtual key 0.
@@ -163,10 +170,6 @@ constexpr VkUsageRow kRows[] = {
 static_assert(std::size(kRows) == 138);
 
 }  // namespace
-
-std::span<const VkUsageRow> vkUsageRows() {
-    return kRows;
-}
 
 uint8_t vkToUsage(uint32_t vk) {
     for (const VkUsageRow& row : kRows) {

@@ -183,4 +183,8 @@ QVariant MacroStore::assigned(int index) {
     return settings_.currentProfile().value(macroKey(index), 0);
 }
 
+QString MacroStore::assignedIn(int profile, int index) const {
+    return settings_.profile(profile).value(macroKey(index)).toString();
+}
+
 }  // namespace z718

@@ -36,6 +36,8 @@ public:
 
     void assign(int index, const QString& name);
     QVariant assigned(int index);
+    // The macro assigned to button `index` of `profile`; "" when none.
+    QString assignedIn(int profile, int index) const;
 
     // The existing macro file of a name, or an empty string.
     static QString existingFile(const QString& name);

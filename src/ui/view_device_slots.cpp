@@ -251,6 +251,10 @@ void myQQuickView::changeMacroFileIndex(QVariant macroIndex) {
     keys(this).macroRemoved(macroIndex.toUInt());
 }
 
+void myQQuickView::forgetMacro(const QString& name) {
+    keys(this).macroDeleted(name);
+}
+
 // --- pointer settings ---
 
 void myQQuickView::setCursorSpeed(uint cursorSpeed) {

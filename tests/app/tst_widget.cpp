@@ -1,3 +1,4 @@
+#include <QMenu>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QtTest>
@@ -87,6 +88,7 @@ void WidgetTest::unplugHidesAndReplugReconnects() {
     QTRY_COMPARE(sceneCalls().size(), 2);
     test::DebugCapture debug;
     QCOMPARE(widget_->trayIcon()->toolTip(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
+    QVERIFY(widget_->trayIcon()->isVisible() && !widget_->trayIcon()->icon().isNull());
     mouse_->unplug();
 #ifdef Q_OS_WIN
     QTRY_VERIFY(!widget_->isVisible());
@@ -121,7 +123,10 @@ void WidgetTest::unplugHidesAndReplugReconnects() {
     widget_->trayIconActivated(QSystemTrayIcon::Context);  // the menu opens by itself
     QTest::qWait(50);
     QVERIFY(outOfSight());
-    widget_->trayIconActivated(QSystemTrayIcon::Trigger);     // a StatusNotifierItem click
+    widget_->trayIconActivated(QSystemTrayIcon::Trigger);  // a StatusNotifierItem click
+    QTRY_VERIFY(!outOfSight());
+    widget_->showMinimized();
+    widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);  // an XEmbed tray's
 #endif
     QTRY_VERIFY(!outOfSight());
 }
@@ -194,7 +199,7 @@ void WidgetTest::windowControllerSlots() {
 #ifdef Q_OS_WIN
     QVERIFY(widget_->isHidden());
 #else
-    QVERIFY(widget_->isMinimized() && widget_->isVisible());  // no tray to come back from
+    QVERIFY(widget_->isMinimized() && widget_->isVisible());   // no tray to come back from
     Widget hiddenStart;
     hiddenStart.showAtStart(true);
     QVERIFY(hiddenStart.isMinimized() && hiddenStart.isVisible());
@@ -204,8 +209,10 @@ void WidgetTest::windowControllerSlots() {
 void WidgetTest::quitStopsTheWorkerAndExitsWithZero() {
     widget_->checkDevice();
     QVERIFY(widget_->hid().workerRunning());
+    QAction* quit = widget_->trayIcon()->contextMenu()->actions().constLast();
+    QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
     QEventLoop loop;
-    QTimer::singleShot(50, widget_.get(), &Widget::exitSYS);
+    QTimer::singleShot(50, quit, &QAction::trigger);
     QCOMPARE(loop.exec(), 0);
     QVERIFY(!widget_->hid().workerRunning());
 }

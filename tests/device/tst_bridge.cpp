@@ -1,10 +1,17 @@
+// The device settings the scene changes: kept in the profile, sent to the mouse and, for the
+// pointer, to the system.
 #include <QtTest>
 
 #include "device/device_bridge.h"
 #include "device/key_assignments.h"
+#include "device/pointer_preferences.h"
+#include "device/profile_activation.h"
 #include "device/scene_values.h"
 #include "device_rig.h"
 #include "engine/shared_tables.h"
+#include "macro/macro_store.h"
+#include "platform/portable/portable_input.h"
+#include "support/debug_capture.h"
 
 using namespace z718;
 using namespace z718::test;
@@ -23,6 +30,17 @@ QVariantList range(int count, int first = 0) {
     return list;
 }
 
+platform::PortablePointerSettings& system() {
+    return platform::portablePointerSettings();
+}
+
+template <typename T>
+T systemValue(uint32_t action) {
+    T value{};
+    system().systemParametersInfo(action, 0, &value, 0);
+    return value;
+}
+
 // One 33-byte output report: report id 0, the given data bytes, zeros up to 32.
 QStringList report(const QVariantList& data) {
     QByteArray bytes(33, '\0');
@@ -37,9 +55,13 @@ QStringList report(const QVariantList& data) {
 class BridgeTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { t_ = std::make_unique<StoreRig>(); }
+    void init() {
+        t_ = std::make_unique<StoreRig>();
+        system().reset();
+    }
     void cleanup() {
         QVERIFY(rig().hid->link().isIdle());
+        system().reset();
         t_.reset();
     }
 
@@ -69,9 +91,6 @@ private slots:
         rig().mouse.clearLog();
         bridge().setDpiStages(7, numbers({4, 8}), shown);  // missing stages go disabled
         QCOMPARE(rig().wire("output"), report({4, 8, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}));
-
-        bridge().setDpiSelection(numbers({1, 1, 0, 1}));
-        QCOMPARE(bridge().dpiSelection().value(3).toInt(), 1);
     }
 
     void reportRateFollowsTheCurrentDevice() {
@@ -243,11 +262,158 @@ private slots:
         QCOMPARE(entry(2, 2).join(' '), QStringLiteral("9 0 4 0"));
     }
 
+    // Deleting macro "Gone": each button playing it, in any profile, gets its default back,
+    // and the engine the current profile's new matrix.
+    void deletedMacroGivesEveryButtonPlayingItItsDefault() {
+        struct Row {
+            int profile, key;
+            QString before, macro, after;
+        };
+        const QList<Row> rows{
+            {1, 5, "9 0 5 0", "Gone", "0 0 227 7"},    // the current profile
+            {7, 2, "9 2 2 0", "Gone", "1 0 242 0"},    // any profile
+            {3, 12, "9 0 12 0", "Gone", "0 0 0 0"},    // any button
+            {0, 15, "9 0 15 0", "Gone", "4 0 2 0"},    //
+            {0, 3, "9 0 3 0", "Kept", "9 0 3 0"},      // another macro
+            {2, 4, "1 0 243 0", "Gone", "1 0 243 0"},  // assigned once, plays no macro now
+        };
+        auto entry = [&](int p, int key) {
+            return store().profile(p).value(QString("keydefine_Q7/%1").arg(key)).toStringList();
+        };
+        store().setCurrentProfileIndex(1);
+        for (const Row& row : rows) {
+            ProgramIni& profile = store().profile(row.profile);
+            profile.setValue(QString("keydefine_Q7/%1").arg(row.key), row.before.split(' '));
+            profile.setValue(QString("macro/%1").arg(row.key), row.macro);
+        }
+        keys().macroDeleted("Gone");
+        for (const Row& row : rows) {
+            QCOMPARE(entry(row.profile, row.key).join(' '), row.after);
+        }
+        QCOMPARE(int(keyMatrix().entry(5).b2), 0xE3);
+    }
+
+    // A saved macro reaches the slots of the current profile's buttons that play it; the slot
+    // of a button with the same number in another profile is the current profile's own.
+    void savedMacroReachesTheCurrentProfilesButtonsOnly() {
+        MacroStore macros(store());
+        macros.create("M", 0);
+        macros.save("M", {"1,A", "2,A"}, 1);
+        store().setCurrentProfileIndex(1);
+        const struct {
+            int profile, button;
+            const char* macro;
+        } assigned[] = {{1, 2, "M"}, {0, 3, "M"}, {1, 4, "Other"}};
+        const std::array<uint32_t, 3> before{0, 1, 0x42};
+        for (const auto& a : assigned) {
+            store().profile(a.profile).setValue(QString("macro/%1").arg(a.button), a.macro);
+            macroSlots().write(a.button, before);
+        }
+        ProfileActivation(store(), platform::pointerSettings(), &rig().hid->commands())
+            .uploadToButtons("M");
+        QCOMPARE(macroSlots().read(2)[2], 0x41u);
+        QCOMPARE(macroSlots().read(3)[2], 0x42u);
+        QCOMPARE(macroSlots().read(4)[2], 0x42u);
+    }
+
+    void settersStoreThenApplyConverted() {
+        auto check = [&](PointerValue which, const char* key, auto applied,
+                         QList<std::pair<uint, uint>> steps) {
+            for (auto [value, expected] : steps) {
+                DebugCapture debug;
+                preferences().set(which, value);
+                QCOMPARE(applied(), expected);
+                QCOMPARE(store().currentProfile().value(key).toUInt(), value);
+                QCOMPARE(system().lastWinIni(), 3u);
+                QVERIFY(debug.captured().isEmpty());
+            }
+        };
+        check(PointerValue::CursorSpeed, "sensor/cursorSpeed_Q7",
+              [] { return uint(systemValue<int>(win::kSpiGetMouseSpeed)); },
+              {{0, 1}, {7, 14}, {10, 20}});
+        // Steps above 10 would give a negative time; they get the shortest instead.
+        check(PointerValue::DoubleClickSpeed, "sensor/doubleClickSpeed_Q7",
+              [] { return system().doubleClickTime(); },
+              {{0, 900}, {5, 550}, {10, 200}, {13, 200}});
+        check(PointerValue::ScrollLines, "sensor/verticalScrollLines_Q7",
+              [] { return systemValue<uint32_t>(win::kSpiGetWheelScrollLines); },
+              {{4, 4}, {1000, 1000}});
+    }
+
+    void refusedCallsPrintTheirTextAndKeepTheStoredValue() {
+        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed), 0u);  // nothing stored yet
+        QVERIFY(!preferences().wheelSwap());
+        DebugCapture debug;
+        system().setRefuseAll(true);
+        preferences().set(PointerValue::CursorSpeed, 3);
+        preferences().set(PointerValue::ScrollLines, 5);
+        preferences().set(PointerValue::DoubleClickSpeed, 2);
+        preferences().setAcceleration(true);
+        QVERIFY(!preferences().acceleration());
+        QCOMPARE(debug.captured(),
+                 (QStringList{"setCursorSpeed Failed", "setVerticalScrollLines Failed",
+                              "setDoubleClickSpeed Failed", "setAcceleration Failed",
+                              "getAcceleration Failed"}));
+        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed), 3u);
+        QCOMPARE(preferences().recorded(PointerValue::ScrollLines), 5u);
+        QCOMPARE(preferences().recorded(PointerValue::DoubleClickSpeed), 2u);
+        store().setCurrentProfileIndex(2);
+        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed),
+                 0u);  // another profile, its own value
+    }
+
+    void accelerationChangesOnlyItsOwnEntry() {
+        int custom[3] = {4, 12, 1};
+        QVERIFY(system().systemParametersInfo(win::kSpiSetMouse, 0, custom, 0));
+        preferences().setAcceleration(false);
+        QCOMPARE((systemValue<std::array<int, 3>>(win::kSpiGetMouse)),
+                 (std::array<int, 3>{4, 12, 0}));
+        QCOMPARE(system().lastWinIni(), 3u);
+        QVERIFY(!preferences().acceleration());
+        preferences().setAcceleration(true);
+        QVERIFY(preferences().acceleration());
+        QVERIFY(store().currentProfile().allKeys().filter("ccel").isEmpty());
+    }
+
+    void scrollSwapRewritesOnlyItsBitAndNeedsTheRate() {
+        sim::FirmwareState& mouse = rig().firmware(DeviceRig::Mouse);
+        mouse.sensorType = 0x12;
+        mouse.reportRate = 4;
+        mouse.functionOptions = {0x81, 0x05};
+        preferences().setWheelSwap(true);
+        QCOMPARE(rig().wire("feature-out"),
+                 (QStringList{"00 83 00 00 00 00 00 00 7C", "00 81 00 00 00 00 00 00 7E",
+                              "00 03 12 04 C1 05 00 00 20"}));
+        QVERIFY(preferences().wheelSwap());
+        rig().mouse.clearLog();
+        preferences().setWheelSwap(false);
+        QCOMPARE(functionOptionWrites(), QStringList{"00 03 12 04 81 05 00 00 60"});
+        QVERIFY(!preferences().wheelSwap());
+
+        // No report rate: nothing is written, but the profile keeps the choice.
+        rig().use(DeviceRig::Mouse);
+        rig().mouse.replyFailsFor = 0x81;
+        preferences().setWheelSwap(true);
+        QCOMPARE(rig().wire("feature-out").size(), 2);
+        QVERIFY(functionOptionWrites().isEmpty());
+        QVERIFY(preferences().wheelSwap());
+
+        // No function option: it goes back as the failed read left it, zeros.
+        rig().use(DeviceRig::Mouse);
+        rig().mouse.replyFailsFor = 0x83;
+        preferences().setWheelSwap(true);
+        QCOMPARE(functionOptionWrites(), QStringList{"00 03 00 04 40 00 00 00 B8"});
+    }
+
 private:
     DeviceRig& rig() { return t_->rig; }
     SettingsStore& store() { return t_->store; }
     DeviceBridge bridge() { return DeviceBridge(store(), &rig().hid->commands()); }
     KeyAssignments keys() { return KeyAssignments(store(), &rig().hid->commands()); }
+    PointerPreferences preferences() {
+        return PointerPreferences(store(), system(), &rig().hid->commands());
+    }
+    QStringList functionOptionWrites() { return rig().wire("feature-out").filter("00 03 "); }
     QVariant stored(const QString& key, int profile = -1) {
         return (profile < 0 ? store().currentProfile() : store().profile(profile)).value(key);
     }

@@ -16,10 +16,6 @@ CollapsiblePanel {
     property var keyMatrixLang: ["Macro: ", "비활성화", "Keyboard Key-", "버튼 할당", "버튼 ",
         "Fire Key", "", "", "", ""]
     property bool isNeedSave: false
-    // What a row goes back to when its macro is deleted.
-    readonly property var defalutValue: ["0100f000", "0100f100", "0100f200", "0100f400",
-        "0100f300", "0000E307", "07000100", "07000200", "00000000", "00000000", "00000000",
-        "00000000", "00000000", "00000000", "04000100", "04000200"]
     readonly property int rowCount: 16
     readonly property int shownRows: 8
 
@@ -69,16 +65,9 @@ CollapsiblePanel {
         entries = changed
     }
 
-    // Rows that play the deleted macro get their default back.
+    // The program has given the deleted macro's buttons their defaults.
     function deleteMacroProc(macroName: string) {
-        for (let row = 0; row < shownRows; ++row) {
-            if (texts[row] !== keyMatrixLang[0] + macroName)
-                continue
-            let changed = entries.slice()
-            changed[row] = KeyEntryText.parseEntry(defalutValue[row])
-            entries = changed
-            refreashUI(true)
-        }
+        init()
     }
 
     function getx(row: int): real {

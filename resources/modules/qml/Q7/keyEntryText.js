@@ -46,14 +46,6 @@ var functionNames = {
     "08000200": ["Gun Management", ""]
 }
 
-// "0100F000" -> [1, 0, 0xF0, 0]
-function parseEntry(text) {
-    let bytes = []
-    for (let i = 0; i < 4; ++i)
-        bytes.push(parseInt(text.substr(2 * i, 2), 16))
-    return bytes
-}
-
 // [1, 0, 0xF0, 0] -> "0100f000"
 function entryHex(bytes) {
     let text = ""

@@ -1,26 +1,57 @@
+// The mouse's catalogue and how a scan matches it, the transfers, and connecting.
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
-#include <cstring>
 #include <thread>
 
 #include "link/catalogue.h"
+#include "link/detection.h"
 #include "link/scanner.h"
 #include "link/transport.h"
 #include "platform/timing.h"
 #include "sim/virtual_mouse.h"
-#include "support/recorded_waits.h"
+#include "support/debug_capture.h"
 
 using namespace z718;
 using Fault = sim::VirtualMouse::Fault;
 
-class TransportTest : public QObject {
+namespace {
+
+// Records, in order, what connecting asked of the window, scene, tray and worker.
+class FakeHost : public ConnectionHost, public WorkerControl {
+public:
+    QStringList calls;
+    QMap<QString, QString> config;
+
+    void startScene() override { calls << "startScene"; }
+    void setViewEnabled(bool enabled) override { calls << (enabled ? "enable" : "disable"); }
+    void showTrayMessage(const QString& title, const QString& text) override {
+        calls << title + ": " + text;
+    }
+    QString appConfigString(const QString& key, const QString& fallback) override {
+        return config.value(key, fallback);
+    }
+    void hideWindow() override { calls << "hide"; }
+    void startWorker(uint32_t index) override {
+        running = true;
+        calls << QStringLiteral("start worker %1").arg(index);
+    }
+    void stopWorker() override { running = false; }
+    bool workerRunning() const override { return running; }
+    bool running = false;
+};
+
+}  // namespace
+
+class LinkTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void payloadChunking_data();
-    void payloadChunking();
+    void shippedCatalogue();
+    void missingKeysAndHexForms();
+    void matchingRule();
     void getPayloadKeepsReportLengthOfEachReport();
     void acquisitionTimesOut();
     void openFailures();
@@ -31,7 +62,8 @@ private slots:
     void scrambleKnownAnswers();
     void scrambleRoundTrips();
     void scramblingAppliesToFramesOnly();
-    void settleWaitIsTwoSleeps();
+    void connectsOnceAndKeepsALiveConnection();
+    void secrecyCodeAndSwitchingDevice();
 
 private:
     void connectMouse();
@@ -41,61 +73,40 @@ private:
 
     std::unique_ptr<sim::VirtualMouse> mouse_;
     std::unique_ptr<Link> link_;
+    std::unique_ptr<FakeHost> host_;
+    std::unique_ptr<Detection> detection_;
     int eventRounds_ = 0;
 };
 
-void TransportTest::init() {
+void LinkTest::init() {
     durations() = Durations{};
     durations().acquireRoundMs = durations().settleSleepMs = durations().reportPauseMs = 1;
     mouse_ = std::make_unique<sim::VirtualMouse>();
     eventRounds_ = 0;
     link_ = std::make_unique<Link>(*mouse_, [this] { ++eventRounds_; });
     connectMouse();
+    host_ = std::make_unique<FakeHost>();
+    detection_ = std::make_unique<Detection>(*mouse_, *link_, *host_, *host_);
+    connectedFlag() = false;
     linkSecrets() = LinkSecrets{};
 }
 
-void TransportTest::cleanup() {
+void LinkTest::cleanup() {
     QCOMPARE(mouse_->openHandles(), 0);  // no handle outlives a transfer
     QVERIFY(link_->isIdle());            // every exit gives the link back
+    detection_.reset();
     link_.reset();
     mouse_.reset();
 }
 
-void TransportTest::connectMouse() {
+void LinkTest::connectMouse() {
     ScanResult scan = scanDevices(*mouse_, loadCatalogue(kCataloguePath, {}), 0);
     link_->setDevices(scan.devices);
     link_->setCurrentIndex(scan.currentIndex);
     mouse_->clearLog();
 }
 
-void TransportTest::payloadChunking_data() {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("reports");
-    QTest::newRow("21 bytes: one report, 11 zero bytes") << 21 << 1;
-    QTest::newRow("8 bytes: one report, zero after byte 8") << 8 << 1;
-    QTest::newRow("192 bytes: six full reports") << 192 << 6;
-}
-
-void TransportTest::payloadChunking() {
-    QFETCH(int, length);
-    QFETCH(int, reports);
-    for (int i = 0; i < kMaxPayload; ++i) {
-        link_->payload()[i] = static_cast<uchar>(i + 1);
-    }
-    QVERIFY(link_->acquireLink());
-    link_->frame() = makeFrame(0x11, {0x07, 0x08});
-    QVERIFY(link_->hidSetTransfer(length, false));
-    QStringList expected{"feature-out 00 11 07 08 00 00 00 00 DF"};
-    for (int r = 0; r < reports; ++r) {
-        uchar report[33] = {};
-        const int chunk = std::min(length, 32);
-        std::copy(link_->payload() + r * chunk, link_->payload() + (r + 1) * chunk, report + 1);
-        expected << "output " + hex(report, 33);
-    }
-    QCOMPARE(mouse_->log(), expected);
-}
-
-void TransportTest::getPayloadKeepsReportLengthOfEachReport() {
+void LinkTest::getPayloadKeepsReportLengthOfEachReport() {
     auto& matrix = mouse_->mouseFirmware().state().keyMatrix;
     for (int i = 0; i < 64; ++i) {
         matrix[static_cast<size_t>(i)] = static_cast<uchar>(0xA0 + i);
@@ -109,7 +120,7 @@ void TransportTest::getPayloadKeepsReportLengthOfEachReport() {
 }
 
 // The command prints its own failure text; the link only reports that nothing was sent.
-void TransportTest::acquisitionTimesOut() {
+void LinkTest::acquisitionTimesOut() {
     QVERIFY(link_->acquireLink());
     QVERIFY(!link_->acquireLink());
     QCOMPARE(eventRounds_, 255);
@@ -117,7 +128,7 @@ void TransportTest::acquisitionTimesOut() {
     link_->setIdle();
 }
 
-void TransportTest::openFailures() {
+void LinkTest::openFailures() {
     // A refused open empties the path; until the next scan no hidapi call is made at all.
     link_->frame() = makeFrame(0x81);
     mouse_->setFault(Fault::OpenRefused);
@@ -136,7 +147,7 @@ void TransportTest::openFailures() {
     QVERIFY(link_->hidGetTransfer(0));
 }
 
-void TransportTest::exchangeFailures_data() {
+void LinkTest::exchangeFailures_data() {
     QTest::addColumn<int>("fault");
     QTest::addColumn<bool>("get");
     QTest::addColumn<int>("loggedReports");
@@ -147,7 +158,7 @@ void TransportTest::exchangeFailures_data() {
     QTest::newRow("get: input read") << int(Fault::ReadFails) << true << 2;
 }
 
-void TransportTest::exchangeFailures() {
+void LinkTest::exchangeFailures() {
     QFETCH(int, fault);
     QFETCH(bool, get);
     QFETCH(int, loggedReports);
@@ -161,7 +172,7 @@ void TransportTest::exchangeFailures() {
 
 // A device that stops answering must not hold the program: the read gives up after its
 // time-out and the exchange fails like any other.
-void TransportTest::inputThatNeverComesFailsTheExchange() {
+void LinkTest::inputThatNeverComesFailsTheExchange() {
     durations().inputReportMs = 5;
     mouse_->setFault(Fault::InputNeverComes);
     // A read without a time-out would wait for good; the watchdog then lets the report come,
@@ -185,7 +196,7 @@ void TransportTest::inputThatNeverComesFailsTheExchange() {
 
 // Worked by hand: swap pairs, XOR bytes 1..6, rotate left by 3, add the nibble-swapped key
 // 84 16 05 67 57 B4 F6 C6.
-void TransportTest::scrambleKnownAnswers_data() {
+void LinkTest::scrambleKnownAnswers_data() {
     QTest::addColumn<QByteArray>("block");
     QTest::addColumn<QByteArray>("code");
     QTest::addColumn<QByteArray>("scrambled");
@@ -200,7 +211,7 @@ void TransportTest::scrambleKnownAnswers_data() {
                                                << QByteArray("84 16 05 67 57 B4 F6 C6");
 }
 
-void TransportTest::scrambleKnownAnswers() {
+void LinkTest::scrambleKnownAnswers() {
     QFETCH(QByteArray, block);
     QFETCH(QByteArray, code);
     QFETCH(QByteArray, scrambled);
@@ -209,24 +220,18 @@ void TransportTest::scrambleKnownAnswers() {
     QCOMPARE(hex(bytes, 8).toLatin1(), scrambled);
 }
 
-void TransportTest::scrambleRoundTrips() {
+void LinkTest::scrambleRoundTrips() {
     QRandomGenerator random(718);
     for (int round = 0; round < 5000; ++round) {
-        uchar block[8];
-        uchar code[8];
-        const quint64 blockBits = random.generate64();
-        const quint64 codeBits = random.generate64();
-        std::memcpy(block, &blockBits, 8);
-        std::memcpy(code, &codeBits, 8);
-        uchar copy[8];
-        std::copy(block, block + 8, copy);
-        scrambleBlock(copy, code);
-        unscrambleBlock(copy, code);
-        QCOMPARE(hex(copy, 8), hex(block, 8));
+        const quint64 block = random.generate64(), code = random.generate64();
+        quint64 copy = block;
+        scrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
+        unscrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
+        QCOMPARE(copy, block);
     }
 }
 
-void TransportTest::scramblingAppliesToFramesOnly() {
+void LinkTest::scramblingAppliesToFramesOnly() {
     auto& secrets = linkSecrets();
     secrets.scrambling = true;
     secrets.secrecyCode = {0, '7', '3', '5', '2', '9', '1', 0};
@@ -251,12 +256,116 @@ void TransportTest::scramblingAppliesToFramesOnly() {
     QCOMPARE(link_->payload()[7], uchar(8));
 }
 
-void TransportTest::settleWaitIsTwoSleeps() {
-    durations().settleSleepMs = 100;
-    test::RecordedWaits waits;
-    link_->settleWait();
-    QCOMPARE(waits.waits, (QList<int>{100, 100}));
+void LinkTest::shippedCatalogue() {
+    QFile file(kCataloguePath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.startsWith("; type 0: Keyboard, type 1: Mouse\r\n"));
+    QCOMPARE(text.count("\n"), text.count("\r\n"));
+
+    const auto entries = loadCatalogue(kCataloguePath, {"Keyboard", "Mouse"});
+    QCOMPARE(entries.size(), 2);
+    const auto pairs = [](const CatalogueEntry& e) {
+        return QList<int>{e.type,       e.usagePage, e.usage,
+                          e.usagePage2, e.usage2,    int(e.reportLength)};
+    };
+    QCOMPARE(pairs(entries[0]), (QList<int>{0, 0xff01, 0, 0xff02, 2, 32}));
+    QCOMPARE(pairs(entries[1]), (QList<int>{1, 0xff00, 0xff00, 0xff01, 0xff01, 32}));
+    QVERIFY(entries[0].vid && entries[0].pid && entries[1].vid && entries[1].pid);
+    QVERIFY(entries[0].vid != entries[1].vid || entries[0].pid != entries[1].pid);
+    QCOMPARE(entries[1].name, QStringLiteral("Mouse"));
 }
 
-QTEST_GUILESS_MAIN(TransportTest)
-#include "tst_transport.moc"
+void LinkTest::missingKeysAndHexForms() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cat.ini");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "[common]\r\ntotal=2\r\n[0]\r\nvid=04d9\r\npid=1ABCD\r\nusagePage=zz\r\n"
+        "[1]\r\ntype=1\r\n");
+    file.close();
+    const auto entries = loadCatalogue(path, {"only one"});
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0].type, -1);
+    QCOMPARE(entries[0].vid, 0x04d9);
+    QCOMPARE(entries[0].pid, 0xABCD);  // truncated to 16 bits
+    QCOMPARE(entries[0].usagePage, 0);
+    QCOMPARE(entries[0].reportLength, 0u);
+    QCOMPARE(entries[1].name, QString());
+    QVERIFY(loadCatalogue(dir.filePath("missing.ini"), {}).isEmpty());
+}
+
+// Interfaces the scan sees, in enumeration order, for a fake entry.
+class FixedHid : public sim::VirtualMouse {
+public:
+    explicit FixedHid(Enumeration interfaces) : interfaces_(std::move(interfaces)) {}
+    Enumeration* enumerate(uint16_t, uint16_t) override { return new Enumeration(interfaces_); }
+
+private:
+    Enumeration interfaces_;
+};
+
+void LinkTest::matchingRule() {
+    CatalogueEntry keyboard;
+    keyboard.usagePage = 0xff01;
+    keyboard.usagePage2 = 0xff02;
+    keyboard.usage2 = 2;
+    // usage 0 matches only usage 0 exactly; the index stays when nothing matches.
+    FixedHid near({{"a", 0, 0, 0xff01, 0x0001}, {"b", 0, 0, 0xff02, 2}});
+    const ScanResult missed = scanDevices(near, {keyboard}, 7);
+    QVERIFY(missed.devices[0].interface1Path.isEmpty());
+    QCOMPARE(missed.currentIndex, 7u);
+    // Only the first interface: not present, the lone path is dropped.
+    FixedHid half({{"a", 0, 0, 0xff01, 0}});
+    QVERIFY(scanDevices(half, {keyboard}, 0).devices[0].interface1Path.isEmpty());
+    // One interface may satisfy both pairs.
+    CatalogueEntry same = keyboard;
+    same.usagePage2 = 0xff01;
+    same.usage2 = 0;
+    const auto both = scanDevices(half, {same}, 0).devices[0];
+    QCOMPARE(both.interface1Path + both.interface2Path, QStringLiteral("aa"));
+    // Several entries present: the last one becomes current.
+    FixedHid all({{"x", 0, 0, 0xff01, 0}, {"y", 0, 0, 0xff02, 2}});
+    QCOMPARE(scanDevices(all, {keyboard, keyboard}, 0).currentIndex, 1u);
+}
+
+void LinkTest::connectsOnceAndKeepsALiveConnection() {
+    test::DebugCapture debug;
+    QVERIFY(link_->acquireLink());  // a command left unfinished
+    detection_->scan(loadCatalogue(kCataloguePath, {}));
+    QCOMPARE(debug.captured(), QStringList{"Device Connect"});
+    QCOMPARE(host_->calls,
+             (QStringList{"startScene", "enable", "Info: Detect XT417KC Mouse", "start worker 1"}));
+    QVERIFY(link_->isIdle());
+    QVERIFY(connectedFlag());
+
+    host_->calls.clear();
+    detection_->scan(loadCatalogue(kCataloguePath, {}));  // a poll while connected
+    QCOMPARE(debug.count("Device Connect"), 2);
+    QVERIFY(host_->calls.isEmpty());
+}
+
+void LinkTest::secrecyCodeAndSwitchingDevice() {
+    using Code = std::array<uchar, 8>;
+    host_->config["common/sCode1"] = "12345";
+    test::DebugCapture debug;
+    detection_->selectDevice(1);
+    QCOMPARE(link_->currentIndex(), 1u);
+    QCOMPARE(linkSecrets().secrecyCode, Code{});  // five characters: left alone
+    QCOMPARE(debug.captured(), QStringList{"Device Connect"});
+    QCOMPARE(host_->calls,
+             (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse", "start worker 1"}));
+
+    host_->calls.clear();
+    host_->config["common/sCode1"] = "abcdef";
+    detection_->selectDevice(1);  // same device: the steps again, the worker left alone
+    QCOMPARE(linkSecrets().secrecyCode, (Code{0, 'a', 'b', 'c', 'd', 'e', 'f', 0}));
+    QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse"}));
+
+    detection_->selectDevice(0);  // no key stored: the built-in code
+    QCOMPARE(linkSecrets().secrecyCode, (Code{0, '7', '3', '5', '2', '9', '1', 0}));
+}
+
+QTEST_GUILESS_MAIN(LinkTest)
+#include "tst_link.moc"

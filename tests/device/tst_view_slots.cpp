@@ -1,0 +1,280 @@
+// The view's slots as the scene reaches them: by name, with the scene's value types, on a real
+// view and link with the virtual mouse. Every slot is called under its exact name and
+// parameter types; a missing one makes Qt warn, and the warning fails the test.
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "device_rig.h"
+#include "platform/portable/portable_input.h"
+#include "support/recorded_waits.h"
+#include "support/scripted_prompts.h"
+#include "ui/myQQuickView.h"
+#include "ui/prompts.h"
+
+using namespace z718;
+using namespace z718::test;
+
+namespace {
+
+template <typename R, typename... Args>
+R call(QObject* object, const char* slot, Args... args) {
+    R result{};
+    QMetaObject::invokeMethod(object, slot, Qt::DirectConnection,
+                              QReturnArgument<R>(QMetaType::fromType<R>().name(), result), args...);
+    return result;
+}
+
+std::array<uchar, 192> padded(const QList<uchar>& bytes) {
+    std::array<uchar, 192> block{};
+    std::copy_n(bytes.begin(), std::min<qsizetype>(bytes.size(), 192), block.begin());
+    return block;
+}
+
+}  // namespace
+
+class ViewSlotsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("No such method")));
+        t_ = std::make_unique<Fixture>();
+        t_->view.setHid(t_->rig.hid.get());
+        platform::portablePointerSettings().reset();
+    }
+    void cleanup() {
+        t_.reset();
+        platform::portablePointerSettings().reset();
+    }
+
+    void configurationAndNameListSlots() {
+        ScratchDir::write(kAppConfigPath,
+                          "[common]\nlanguage=ChineseSimplified\n[Q7]\nprofileNo=2\n");
+        ScratchDir::write(kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
+        myQQuickView view;  // reads the files written above
+        QCOMPARE(call<QVariant>(&view, "getLang").toString(), QStringLiteral("ChineseSimplified"));
+        QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 2);
+        QMetaObject::invokeMethod(&view, "setProfile", Q_ARG(QVariant, 4));
+        QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 4);
+        QCOMPARE(view.settings().currentProfileIndex(), 0);  // the number alone changes no index
+
+        QMetaObject::invokeMethod(&view, "saveApConfig", Q_ARG(QVariantList, (QVariantList{1, 2})));
+        QCOMPARE(call<QVariantList>(&view, "loadApConfig").size(), 2);
+        QCOMPARE(call<QVariantList>(&view, "loadDeviceApConfig"), QVariantList{8});
+        QCOMPARE(call<QVariantList>(&view, "loadDefaultProfile", Q_ARG(uchar, 3)).at(1).toInt(), 9);
+        QCOMPARE(call<QVariant>(&view, "updataNameList", Q_ARG(QVariant, 1),
+                                Q_ARG(QStringList, QStringList{"AK"})),
+                 QVariant(true));
+        QCOMPARE(call<QVariantList>(&view, "getNameList", Q_ARG(QVariant, 1)).size(), 2);
+        QVERIFY(!call<bool>(&view, "getIsSkinShow"));
+
+        QMetaObject::invokeMethod(&view, "resetApconfig");  // no factory copy: all defaults
+        QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 0);
+    }
+
+    void profileAndLanguageSlots() {
+        ScratchDir::write(kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
+        ScratchDir::write("modules/i18n/lang_025044.ini",
+                          "[main]\ntotal=1\n0=\xe8\xbd\xb4\n[Q7_5E08F1D]\n3=x\n");
+        myQQuickView view;
+        QVERIFY(!call<bool>(&view, "loadProfile", Q_ARG(int, 0)));
+        QMetaObject::invokeMethod(&view, "resetProfile", Q_ARG(int, 1));
+        QMetaObject::invokeMethod(&view, "copyProfile", Q_ARG(int, 2), Q_ARG(int, 1));
+        QCOMPARE(view.settings().profile(2).value("sensor/cursorSpeed_Q7").toInt(), 9);
+        prompts().fileNames.push_back(QStringLiteral("out.pf"));
+        QMetaObject::invokeMethod(&view, "saveProfile", Q_ARG(int, 2));
+        QVERIFY(ScratchDir::read("out.pf").contains("cursorSpeed_Q7=9"));
+        QCOMPARE(call<QString>(&view, "getCustomFilePath"), QString());
+        QCOMPARE(prompts().asked.size(), size_t(3));
+
+        QCOMPARE(call<QVariantMap>(&view, "chkLanguages").keys(), QStringList{"CHINESE (Simp)"});
+        QCOMPARE(call<QStringList>(&view, "getGlobalStrings", Q_ARG(QVariant, 0),
+                                   Q_ARG(QString, QStringLiteral("lang_025044"))),
+                 QStringList{QStringLiteral(u"轴")});
+        QCOMPARE(call<QStringList>(&view, "getProductLayoutStrings_Q7",
+                                   Q_ARG(QString, QStringLiteral("025044")))
+                     .value(3),
+                 QStringLiteral("x"));
+    }
+
+    void deviceSlots() {
+        myQQuickView* view = &t_->view;
+        const QVariantList codes{4, 8, 16, 32, 64, 128, 128, 128}, shown{400, 800};
+        QVERIFY(QMetaObject::invokeMethod(view, "ui_11H_SetDPISet", Q_ARG(uchar, 7),
+                                          Q_ARG(QVariantList, codes), Q_ARG(QVariantList, shown)));
+        QCOMPARE(t_->rig.wire("feature-out"), QStringList{"00 11 07 08 00 00 00 00 DF"});
+
+        t_->rig.mouse.clearLog();
+        // hidden, the view does not ask the mouse for its stage
+        QCOMPARE(call<QVariant>(view, "ui_8BH_GetCurrentDPIStage"), QVariant(0));
+        QVERIFY(t_->rig.mouse.log().isEmpty());
+
+        QVERIFY(QMetaObject::invokeMethod(view, "ui_12H_SetKeyMatrix",
+                                          Q_ARG(QVariantList, QVariantList(64, 1))));
+        QVERIFY(QMetaObject::invokeMethod(view, "ui_12H_SetGunKeyMatrix",
+                                          Q_ARG(QVariantList, QVariantList(64, 11))));
+        // the gun matrix is not kept
+        QCOMPARE(call<QVariantList>(view, "getKeydefine", Q_ARG(QVariant, 2)).value(0).toInt(), 1);
+
+        t_->rig.use(DeviceRig::Keyboard);  // the scene's numbers and texts cut to bytes
+        QVERIFY(QMetaObject::invokeMethod(view, "ui_0EH_SetXYSensitive",
+                                          Q_ARG(QVariant, QVariant(300u)),
+                                          Q_ARG(QVariant, QVariant(QStringLiteral("7")))));
+        QCOMPARE(t_->rig.firmware(DeviceRig::Keyboard).xySensitive, (std::array<uchar, 2>{44, 7}));
+
+        QVERIFY(QMetaObject::invokeMethod(view, "setCursorSpeed", Q_ARG(uint, 4)));
+        QCOMPARE(view->getCursorSpeed(), 4u);
+        int systemSpeed = 0;
+        platform::pointerSettings().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &systemSpeed,
+                                                         0);
+        QCOMPARE(systemSpeed, 8);
+    }
+
+    void foolProofingAsksWithTheConfirmationTexts() {
+        prompts().answers = {true, false};
+        QVERIFY(t_->view.getMsgAns_FoolProofing());
+        QVERIFY(!t_->view.getMsgAns_FoolProofing());
+        QCOMPARE(prompts().asked.size(), size_t(2));
+        QCOMPARE(prompts().asked[0].kind, QStringLiteral("question"));
+        QCOMPARE(prompts().asked[0].caption, t_->view.settings().messageStrings().value(4));
+        QCOMPARE(prompts().asked[0].text, t_->view.settings().messageStrings().value(5));
+    }
+
+    void updaterStartsAfterTheWorkerStopped() {
+#ifdef Q_OS_WIN
+        QSKIP("the updater stand-in is a shell script");
+#endif
+        ScratchDir::write(QStringLiteral("update/update"),
+                          "#!/bin/sh\necho started > update/started\nexec sleep 30\n");
+        QFile::setPermissions(QStringLiteral("update/update"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        t_->rig.hid->startWorker(1);
+        durations().updaterDelayMs = 500;
+        RecordedWaits waits;
+        t_->view.openUpdateExe();
+        QVERIFY(!t_->rig.hid->workerRunning());
+        QCOMPARE(waits.waits, QList<int>{500});
+        auto* updater = t_->view.findChild<QProcess*>();
+        QVERIFY(updater && updater->state() != QProcess::NotRunning);  // not waited for
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("update/started")), 10000);
+        // End it before the view that owns it goes away.
+        updater->kill();
+        QVERIFY(updater->waitForFinished(10000));
+    }
+
+    void withoutAnUpdaterTheMouseStaysConnected() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps starting update.exe");
+#endif
+        t_->rig.hid->startWorker(1);
+        t_->view.openUpdateExe();  // no update/update here
+        QVERIFY(t_->rig.hid->workerRunning());
+        QVERIFY(!t_->view.findChild<QProcess*>());
+        QCOMPARE(prompts().asked.size(), size_t(1));
+        QCOMPARE(prompts().asked[0].text,
+                 QStringLiteral("Updates come from the system's package manager."));
+        t_->rig.hid->stopWorker();
+    }
+
+    void writesDeviceMacroMemory() {
+        t_->rig.use(DeviceRig::Keyboard);
+        saveMacro("dev", {"A    [Down]", "50   [Delay]", "A      [Up]"});
+        t_->view.ui_11H_SetMacroKey(0x103, "dev");
+        QCOMPARE(t_->rig.firmware(DeviceRig::Keyboard).macros[3],
+                 padded({0x00, 0x01, 0x01, 0x04, 0x7F, 0x00, 0x00, 0x05, 0x81, 0x04, 0x00, 0x00}));
+        QVERIFY(prompts().asked.empty());
+        // 50 presses and releases make 204 bytes: a warning, then the first 192 go out.
+        QStringList lines;
+        for (int i = 0; i < 50; ++i) {
+            lines << "A    [Down]"
+                  << "A      [Up]";
+        }
+        saveMacro("long", lines);
+        const QList<uchar> stream = t_->view.macroIncode(t_->view.loadMacroIni("long"));
+        QCOMPARE(stream.size(), 204);
+        t_->view.ui_11H_SetMacroKey(1, "long");
+        QCOMPARE(prompts().asked.size(), size_t(1));
+        QCOMPARE(prompts().asked[0].kind, QString("warning"));
+        QCOMPARE(prompts().asked[0].caption, t_->view.settings().messageStrings().value(0));
+        QCOMPARE(prompts().asked[0].text, t_->view.settings().messageStrings().value(1));
+        QVERIFY(!prompts().asked[0].caption.isEmpty());
+        QCOMPARE(t_->rig.firmware(DeviceRig::Keyboard).macros[1], padded(stream));
+    }
+
+    // Failed reads, and reads without a link, give zeros.
+    void readsDeviceMacroMemory() {
+        t_->rig.use(DeviceRig::Keyboard);
+        auto& stored = t_->rig.firmware(DeviceRig::Keyboard).macros[2];
+        QVariantList expected;
+        for (size_t i = 0; i < stored.size(); ++i) {
+            stored[i] = static_cast<uchar>(i * 3 + 1);
+            expected << int(stored[i]);
+        }
+        QCOMPARE(t_->view.ui_91H_GetMacroKey(2), expected.mid(0, 192));
+        t_->rig.use(DeviceRig::Mouse);
+        t_->rig.firmware(DeviceRig::Mouse).macros[2] = stored;
+        QCOMPARE(t_->view.ui_93H_GetMacroKey(2), expected.mid(0, 128));
+        t_->rig.mouse.setFault(sim::VirtualMouse::ReadFails);
+        QCOMPARE(t_->view.ui_93H_GetMacroKey(2), QVariantList(128, 0));
+        t_->rig.mouse.setFault(sim::VirtualMouse::ReadFails, false);
+        t_->rig.use(DeviceRig::Keyboard);
+        t_->rig.mouse.setKeyboardPresent(false);
+        QCOMPARE(t_->view.ui_91H_GetMacroKey(2), QVariantList(192, 0));
+        t_->view.setHid(nullptr);
+        QCOMPARE(t_->view.ui_93H_GetMacroKey(2), QVariantList(128, 0));
+    }
+
+    void inertMacroSlots() {
+        saveMacro("dev", {"A    [Down]"});
+        t_->view.ui_13H_SetMacroKey(1, "dev");
+        QVERIFY(t_->rig.wire("feature-out").isEmpty());
+        QCOMPARE(t_->view.sendMacroData({1, 2}, 0), QVariant(true));
+    }
+
+    void macroEncodingAndConfigFollowSelectedDevice() {
+        const QStringList lines{"A    [Down]", "2000   [Delay]"};
+        saveMacro("m", {});
+        t_->rig.use(DeviceRig::Mouse);
+        QCOMPARE(t_->view.macroIncode(lines), (QList<uchar>{0, 1, 1, 4, 0x64, 1, 0, 0}));
+        t_->view.setMacroIniConfig("m", {6, 9});
+        QCOMPARE(t_->view.loadMacroType("m").toInt(), 1);
+        QCOMPARE(t_->view.loadMacroIniConfig("m"), (QVariantList{6, 9}));
+        t_->rig.use(DeviceRig::Keyboard);
+        QCOMPARE(t_->view.macroIncode(lines), (QList<uchar>{0, 1, 1, 4, 0x7F, 0, 0, 0xC8, 0, 0}));
+        QCOMPARE(t_->view.loadMacroIniConfig("m"), (QVariantList{-1, 9}));
+        // A macro never configured belongs to no device, also before the view has a link.
+        t_->view.setHid(nullptr);
+        saveMacro("fresh", {});
+        QCOMPARE(t_->view.loadMacroIniConfig("fresh"), (QVariantList{-1, 1}));
+    }
+
+    // The view passes the scene's numbers on as the store's decimal keys.
+    void gunSlots() {
+        ScratchDir::write("./modules/gun/gunData.bin", "");
+        t_->view.saveGundata({"AK", "L-Click", 10, 0, -1, 0});
+        QCOMPARE(t_->view.getGunData("AK").value(3).toInt(), -1);
+        t_->view.setXYSensitive(2.0, 7);
+        QCOMPARE(t_->view.settings().currentProfile().value("XYSensitive/2").toInt(), 7);
+    }
+
+private:
+    struct Fixture {
+        ScratchDir scratch;
+        DeviceRig rig;
+        ScriptedPrompts prompts;
+        ScopedPrompts installed{prompts};
+        myQQuickView view;
+    };
+    ScriptedPrompts& prompts() {
+        return t_->prompts;
+    }
+    void saveMacro(const QString& name, const QStringList& lines) {
+        QVERIFY(t_->view.createMacroIni(name, 0).toBool());
+        QVERIFY(t_->view.saveMacroIni(name, lines, 1).toBool());
+    }
+
+    std::unique_ptr<Fixture> t_;
+};
+
+QTEST_MAIN(ViewSlotsTest)
+#include "tst_view_slots.moc"
