@@ -243,6 +243,7 @@ void WidgetTest::quitStopsTheWorkerAndExitsWithZero() {
     QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
     QEventLoop loop;
     QTimer::singleShot(50, quit, &QAction::trigger);
+    QTimer::singleShot(20000, &loop, [&loop] { loop.exit(99); });  // Quit did not quit
     QCOMPARE(loop.exec(), 0);
     QVERIFY(!widget_->hid().workerRunning());
 }
