@@ -108,16 +108,4 @@ SceneUser {
         verify(scene.click(500, 600))  // elsewhere: the menu closes
         verify(!shown("helpMenu"))
     }
-
-    function test_chineseSimplifiedTakesTheTranslatedTexts() {
-        verify(scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified"))
-        restartAndWait()
-        const texts = scene.visibleTexts()
-        for (const text of ["鼠标速度", "双击速度", "滚轮速度", "行数", "配置", "重置"])
-            verify(texts.indexOf(text) >= 0, text + " missing from " + texts)
-        verify(texts.indexOf("마우스 속도") < 0)
-        verify(scene.writeSetting("apConfig.bin", "common/language", "English"))
-        restartAndWait()
-        verify(scene.visibleTexts().indexOf("마우스 속도") >= 0)
-    }
 }
