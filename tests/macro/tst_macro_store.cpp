@@ -499,20 +499,13 @@ private slots:
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<int>("currentAfter");
         QTest::addColumn<bool>("saves");
-        const QStringList clicks{"3,MS-L", "0,10", "4,MS-L", "0,20", "1,C", "2,C"};
         const QStringList c{"1,C", "0,5", "2,C"};
         QTest::newRow("record, first: no delay")
             << QStringList{} << -1 << "record 0 4 120" << QStringList{"1,A"} << -1 << false;
-        QTest::newRow("record, a release") << QStringList{"1,A"} << -1 << "record 1 4 120"
-                                           << QStringList{"1,A", "0,120", "2,A"} << -1 << false;
         QTest::newRow("record, a button") << QStringList{"1,A"} << -1 << "record 0 240 30"
                                           << QStringList{"1,A", "0,30", "3,MS-L"} << -1 << false;
         QTest::newRow("record, full")
             << repeated(252) << -1 << "record 0 4 10" << repeated(252) << -1 << false;
-        QTest::newRow("insert before")
-            << clicks << 3 << "insert B before"
-            << QStringList{"3,MS-L", "0,10", "4,MS-L", "1,B", "2,B", "0,20", "1,C", "2,C"} << 5
-            << true;
         QTest::newRow("insert after the last")
             << QStringList{"1,C", "2,C"} << 1 << "insert B after"
             << QStringList{"1,C", "2,C", "1,B", "2,B"} << 1 << true;
@@ -531,8 +524,6 @@ private slots:
         QTest::newRow("menu, delay: selected")
             << c << 2 << "menu 4" << QStringList{"1,C", "0,5", "0,50", "2,C"} << 2 << true;
         QTest::newRow("menu, full") << repeated(126) << 0 << "menu 1" << repeated(126) << 0 << true;
-        QTest::newRow("edit a delay")
-            << c << -1 << "edit 1 250" << QStringList{"1,C", "0,250", "2,C"} << -1 << true;
         QTest::newRow("edit, not a number") << c << -1 << "edit 1 x" << c << -1 << true;
         QTest::newRow("edit, above 100000") << c << -1 << "edit 1 100001" << c << -1 << true;
         QTest::newRow("remove, none selected") << c << -1 << "remove" << c << -1 << true;
