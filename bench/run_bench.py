@@ -22,6 +22,10 @@ import time
 FULL = {"settle": 5.0, "idle": 30.0, "frame_runs": 5, "after_frame": 2.0, "restore_runs": 5}
 QUICK = {"settle": 0.5, "idle": 1.0, "frame_runs": 1, "after_frame": 0.3, "restore_runs": 1}
 FRAME_TIMEOUT = 60.0
+# Seconds: the start-up's busy pulse draws for about a second after the scene starts; idle
+# figures begin once no frame came for QUIET seconds, or after QUIET_TIMEOUT whatever draws.
+QUIET = 1.0
+QUIET_TIMEOUT = 15.0
 # Seconds: how long the window may take to go to the tray, and between two close clicks.
 CLOSE_TIMEOUT = 60.0
 CLICK_RETRY = 1.0
@@ -101,6 +105,19 @@ class Child:
     def frames(self):
         """Frames rendered so far."""
         return sum(1 for line in self.lines() if line.startswith("frame "))
+
+    def wait_until_quiet(self):
+        """Returns once no frame came for QUIET seconds, or after QUIET_TIMEOUT: a window that
+        never stops drawing then shows in the idle frame rate instead of ending the run."""
+        start = time.monotonic()
+        count, since = self.frames(), start
+        while time.monotonic() - start < QUIET_TIMEOUT:
+            time.sleep(0.05)
+            now = self.frames()
+            if now != count:
+                count, since = now, time.monotonic()
+            elif time.monotonic() - since >= QUIET:
+                return
 
     def lines(self):
         with open(self.log_path) as f:
@@ -183,6 +200,7 @@ def idle_activity(command, settle, seconds, scratch):
     try:
         child.wait_for_frame()
         time.sleep(settle)
+        child.wait_until_quiet()
         return activity(child.process.pid, seconds)
     finally:
         child.stop()
@@ -290,6 +308,7 @@ def resident(command, backend, display, pace, scratch):
     try:
         figures = {"first frame": (child.wait_for_frame() * 1000, "ms")}
         time.sleep(pace["settle"])
+        child.wait_until_quiet()
         frames = child.frames()
         figures["idle CPU shown"] = (activity(pid, pace["idle"])[1], "%")
         figures["frames/s shown, idle"] = ((child.frames() - frames) / pace["idle"], "/s")

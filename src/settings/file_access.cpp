@@ -176,9 +176,17 @@ std::optional<QByteArray> FileAccess::read(const QString& path, qint64 maxBytes)
         status.st_size > maxBytes) {
         return std::nullopt;
     }
-    QByteArray bytes(qsizetype(maxBytes) + 1, Qt::Uninitialized);
+    // Sized by the file, one byte over to see it grew meanwhile: a buffer of the limit's size
+    // would stay with every settings file held in memory.
+    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
     qsizetype got = 0;
-    while (got < bytes.size()) {
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got > maxBytes) {
+                return std::nullopt;
+            }
+            bytes.resize(std::min<qsizetype>(got * 2, qsizetype(maxBytes) + 1));
+        }
         const ssize_t n = ::read(file.get(), bytes.data() + got, size_t(bytes.size() - got));
         if (n == 0) {
             break;
@@ -187,9 +195,6 @@ std::optional<QByteArray> FileAccess::read(const QString& path, qint64 maxBytes)
             return std::nullopt;
         }
         got += std::max<ssize_t>(n, 0);
-    }
-    if (got > maxBytes) {
-        return std::nullopt;
     }
     bytes.truncate(got);
     return bytes;

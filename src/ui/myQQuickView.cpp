@@ -5,7 +5,9 @@
 #include <QHideEvent>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QShowEvent>
 #include <QTimer>
+#include <utility>
 
 #include "i18n/key_names.h"
 #include "ui/Hid_Thread.h"
@@ -20,6 +22,7 @@ myQQuickView::myQQuickView(QWidget* parent)
     // Made after the engine, so that it goes after the engine and the scene that hold it.
     macros_ = new z718::MacroListModel(settings_, this);
     connect(macros_, &z718::MacroListModel::removed, this, &myQQuickView::forgetMacro);
+    connect(macros_, &z718::MacroListModel::macroChanged, this, &myQQuickView::reloadMacro);
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -87,12 +90,19 @@ void myQQuickView::focusInEvent(QFocusEvent* event) {
     event->accept();
 }
 
+void myQQuickView::showEvent(QShowEvent* event) {
+    if (std::exchange(frameReleased_, false)) {
+        z718::restoreFrame(this);
+    }
+    QQuickWidget::showEvent(event);
+}
+
 void myQQuickView::hideEvent(QHideEvent* event) {
     QQuickWidget::hideEvent(event);
     // Hiding may come from inside a scene handler (the close button): release after it ended.
     QTimer::singleShot(0, this, [this] {
         if (!isVisible()) {
-            z718::releaseWhileHidden(quickWindow(), engine());
+            frameReleased_ = z718::releaseWhileHidden(this);
         }
     });
 }

@@ -194,6 +194,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -201,9 +202,13 @@ private:
     Q_INVOKABLE void deliverMouseReport(bool pressed, uint code, uint x, uint y);
     // A deleted macro's buttons get their defaults back, in every profile.
     void forgetMacro(const QString& name);
+    // A saved macro reaches the buttons that play it.
+    void reloadMacro(const QString& name);
 
     z718::SettingsStore settings_;
     bool audioEnabled_ = true;
+    // The view's frame went while hidden and is made again on show.
+    bool frameReleased_ = false;
     Hid_Thread* hid_ = nullptr;
     KeyTableObject keyTable_;
     z718::AppRules rules_;

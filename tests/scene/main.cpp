@@ -14,7 +14,6 @@
 #include "app/widget.h"
 #include "hooks/global_hooks.h"
 #include "platform/focus_source.h"
-#include "prompts_object.h"
 #include "scene_driver.h"
 #include "sim/virtual_mouse.h"
 #include "test_objects.h"

@@ -277,6 +277,18 @@ QVariantMap SceneDriver::windowPosition() const {
     return {{"x", pos.x()}, {"y", pos.y()}};
 }
 
+void SceneDriver::hideWindow() {
+    host_.program()->hide();
+}
+
+void SceneDriver::showWindow() {
+    host_.program()->showIfConnected();
+}
+
+QObject* SceneDriver::quickWindow() const {
+    return handedToTests(host_.program()->view()->quickWindow());
+}
+
 void SceneDriver::restart() {
     host_.restartProgram();
     watchView();

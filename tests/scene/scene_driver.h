@@ -50,6 +50,12 @@ public:
     Q_INVOKABLE QVariantList pixels(int x, int y, int width, int height) const;
     Q_INVOKABLE QVariantMap windowPosition() const;
     Q_INVOKABLE void restart();
+    // Hides the window, as the close button does where a tray leads back; shows it again, as
+    // the tray icon does.
+    Q_INVOKABLE void hideWindow();
+    Q_INVOKABLE void showWindow();
+    // The scene's window, whose signals tell when a frame was drawn.
+    Q_INVOKABLE QObject* quickWindow() const;
     Q_INVOKABLE bool writeSetting(const QString& file, const QString& key, const QVariant& value);
     Q_INVOKABLE bool restartWith(const QString& folder);
     Q_INVOKABLE QString shippedModules() const;

@@ -17,43 +17,16 @@ VirtualMouseObject::VirtualMouseObject(VirtualMouse& mouse, QObject* parent)
 // clang-format off
 void VirtualMouseObject::plug() { mouse_.plug(); }
 void VirtualMouseObject::unplug() { mouse_.unplug(); }
-bool VirtualMouseObject::isPlugged() const { return mouse_.isPlugged(); }
-void VirtualMouseObject::setKeyboardPresent(bool present) { mouse_.setKeyboardPresent(present); }
-void VirtualMouseObject::clearFaults() { mouse_.clearFaults(); }
 QStringList VirtualMouseObject::log() const { return mouse_.log(); }
 void VirtualMouseObject::clearLog() { mouse_.clearLog(); }
 int VirtualMouseObject::openHandles() const { return mouse_.openHandles(); }
 // clang-format on
-
-bool VirtualMouseObject::setFault(const QString& name, bool on) {
-    static const QMap<QString, VirtualMouse::Fault> faults = {
-        {"openRefused", VirtualMouse::OpenRefused},
-        {"sendFeatureFails", VirtualMouse::SendFeatureFails},
-        {"getFeatureFails", VirtualMouse::GetFeatureFails},
-        {"writeFails", VirtualMouse::WriteFails},
-        {"readFails", VirtualMouse::ReadFails},
-        {"inputNeverComes", VirtualMouse::InputNeverComes},
-    };
-    if (!faults.contains(name)) {
-        return false;
-    }
-    mouse_.setFault(faults.value(name), on);
-    return true;
-}
 
 #ifdef _WIN32
 namespace {
 
 // How long the hooks may take to decide on one event, under a loaded machine.
 constexpr int kDecideMs = 2000;
-
-QVariantMap toMap(const z718::testing::Delivered& event) {
-    return {{"mouse", event.mouse},
-            {"message", event.message},
-            {"code", event.code},
-            {"injected", event.injected},
-            {"time", event.time}};
-}
 
 }  // namespace
 
@@ -75,14 +48,6 @@ bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int
                                kDecideMs);
 }
 
-QVariantList VirtualInputObject::delivered() const {
-    QVariantList list;
-    for (const auto& event : witness_.delivered()) {
-        list.append(toMap(event));
-    }
-    return list;
-}
-
 void VirtualInputObject::clearDelivered() {
     witness_.clearDelivered();
 }
@@ -101,9 +66,19 @@ bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int
                                                static_cast<uint32_t>(time));
 }
 
+void VirtualInputObject::clearDelivered() {
+    platform::portableInput().clearDelivered();
+}
+#endif
+
 QVariantList VirtualInputObject::delivered() const {
+#ifdef _WIN32
+    const auto events = witness_.delivered();
+#else
+    const auto events = platform::portableInput().delivered();
+#endif
     QVariantList list;
-    for (const auto& event : platform::portableInput().delivered()) {
+    for (const auto& event : events) {
         list.append(QVariantMap{{"mouse", event.mouse},
                                 {"message", event.message},
                                 {"code", event.code},
@@ -112,12 +87,6 @@ QVariantList VirtualInputObject::delivered() const {
     }
     return list;
 }
-
-void VirtualInputObject::clearDelivered() {
-    platform::portableInput().clearDelivered();
-}
-
-#endif
 
 namespace {
 
@@ -129,22 +98,12 @@ platform::PointerSettings& pointer() {
 #endif
 }
 
-int getInt(uint32_t action) {
-    int value = 0;
-    pointer().systemParametersInfo(action, 0, &value, 0);
-    return value;
-}
-
 }  // namespace
 
 int VirtualInputObject::mouseSpeed() const {
-    return getInt(win::kSpiGetMouseSpeed);
-}
-
-bool VirtualInputObject::setMouseSpeed(int speed) {
-    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
-    return pointer().systemParametersInfo(win::kSpiSetMouseSpeed, static_cast<uint32_t>(speed),
-                                          reinterpret_cast<void*>(static_cast<intptr_t>(speed)), 0);
+    int speed = 0;
+    pointer().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
+    return speed;
 }
 
 int VirtualInputObject::wheelScrollLines() const {
@@ -153,45 +112,18 @@ int VirtualInputObject::wheelScrollLines() const {
     return static_cast<int>(lines);
 }
 
-bool VirtualInputObject::setWheelScrollLines(int lines) {
-    return pointer().systemParametersInfo(win::kSpiSetWheelScrollLines,
-                                          static_cast<uint32_t>(lines), nullptr, 0);
-}
-
-int VirtualInputObject::doubleClickTime() const {
-    return static_cast<int>(pointer().doubleClickTime());
-}
-
-bool VirtualInputObject::setDoubleClickTime(int milliseconds) {
-    return pointer().systemParametersInfo(win::kSpiSetDoubleClickTime,
-                                          static_cast<uint32_t>(milliseconds), nullptr, 0);
-}
-
-QVariantList VirtualInputObject::mouseParams() const {
-    std::array<int, 3> params{};
-    pointer().systemParametersInfo(win::kSpiGetMouse, 0, params.data(), 0);
-    return {params[0], params[1], params[2]};
-}
-
-bool VirtualInputObject::setMouseParams(const QVariantList& thresholdsAndAcceleration) {
-    if (thresholdsAndAcceleration.size() != 3) {
-        return false;
-    }
-    std::array<int, 3> params{};
-    for (int i = 0; i < 3; ++i) {
-        params[static_cast<size_t>(i)] = thresholdsAndAcceleration[i].toInt();
-    }
-    return pointer().systemParametersInfo(win::kSpiSetMouse, 0, params.data(), 0);
-}
-
 void VirtualInputObject::resetPointerSettings() {
 #ifdef _WIN32
     using Defaults = platform::PortablePointerSettings;
-    setMouseSpeed(Defaults::kDefaultSpeed);
-    setWheelScrollLines(static_cast<int>(Defaults::kDefaultScrollLines));
-    setDoubleClickTime(static_cast<int>(Defaults::kDefaultDoubleClickMs));
-    setMouseParams(
-        {Defaults::kDefaultMouse[0], Defaults::kDefaultMouse[1], Defaults::kDefaultMouse[2]});
+    auto mouse = Defaults::kDefaultMouse;
+    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
+    pointer().systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
+                                   reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
+    pointer().systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
+                                   nullptr, 0);
+    pointer().systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
+                                   nullptr, 0);
+    pointer().systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
 #else
     platform::portablePointerSettings().reset();
 #endif

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include "support/scripted_prompts.h"
+#include "ui/prompts.h"
+
 #ifdef _WIN32
 #include "win32/hardware_input.h"
 #endif
@@ -20,10 +23,6 @@ public:
 
     Q_INVOKABLE void plug();
     Q_INVOKABLE void unplug();
-    Q_INVOKABLE bool isPlugged() const;
-    Q_INVOKABLE void setKeyboardPresent(bool present);
-    Q_INVOKABLE bool setFault(const QString& name, bool on = true);
-    Q_INVOKABLE void clearFaults();
     Q_INVOKABLE QStringList log() const;
     Q_INVOKABLE void clearLog();
     Q_INVOKABLE int openHandles() const;
@@ -49,17 +48,23 @@ public:
     Q_INVOKABLE void clearDelivered();
 
     Q_INVOKABLE int mouseSpeed() const;
-    Q_INVOKABLE bool setMouseSpeed(int speed);
     Q_INVOKABLE int wheelScrollLines() const;
-    Q_INVOKABLE bool setWheelScrollLines(int lines);
-    Q_INVOKABLE int doubleClickTime() const;
-    Q_INVOKABLE bool setDoubleClickTime(int milliseconds);
-    Q_INVOKABLE QVariantList mouseParams() const;
-    Q_INVOKABLE bool setMouseParams(const QVariantList& thresholdsAndAcceleration);
     Q_INVOKABLE void resetPointerSettings();
 
 #ifdef _WIN32
 private:
     z718::testing::HookWitness witness_;
 #endif
+};
+
+// "prompts": the program's file dialogs and message boxes, answered from a queue while the
+// runner lives. See README.md beside this file.
+class PromptsObject : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void answerFile(const QString& path) { scripted_.fileNames.push_back(path); }
+
+private:
+    z718::ScriptedPrompts scripted_;
+    z718::ScopedPrompts installed_{scripted_};
 };

@@ -12,6 +12,7 @@
 #include "i18n/language_files.h"
 #include "settings/app_config.h"
 #include "settings/default_profile.h"
+#include "settings/file_access.h"
 #include "settings/ini_values.h"
 #include "settings/name_lists.h"
 #include "settings/settings_store.h"
@@ -204,6 +205,9 @@ void SettingsFilesTest::damagedProfilesReadAsDefaults() {
     QVERIFY(store.profile(0).allKeys().isEmpty());
     QCOMPARE(store.profile(1).value("sensor/cursorSpeed_Q7", 0).toInt(), 0);
     QCOMPARE(z718::listValue(store.profile(2).value("keydefine_Q7/0")).size(), 3);
+    // Profiles stay read all day: each holds memory by its size, not by the size limit.
+    QVERIFY(z718::FileAccess::read(z718::SettingsStore::profilePath(2), z718::kMaxSettingsFileBytes)
+                ->capacity() < 4096);
     // The oversized file is moved aside instead of being loaded.
     QVERIFY(store.profile(3).allKeys().isEmpty());
     QVERIFY(QFile::exists(z718::SettingsStore::profilePath(3) + QStringLiteral(".bad")));

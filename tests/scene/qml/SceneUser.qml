@@ -67,6 +67,93 @@ TestCase {
         return values
     }
 
+    // The current profile's entry of button `row`, four numbers, and the text its row shows.
+    function entry(row) {
+        return ui_View.getKeydefine(row).map(Number)
+    }
+    function rowText(row) {
+        return scene.find("keyRow" + row).text
+    }
+
+    // Gives rows of the current profile these entries ({row: four numbers}), the macro rows
+    // their macro's name ({row: name}).
+    function setEntries(entries, macros) {
+        const matrix = keyMatrix()
+        for (const row in entries)
+            matrix.splice(4 * row, 4, ...entries[row])
+        for (const row in macros ?? {})
+            ui_View.setMacroKey(Number(row), macros[row])
+        ui_View.ui_12H_SetKeyMatrix(matrix)
+    }
+
+    // Macro files for these macros (name, lines and optionally the repeat count), listed in
+    // this order.
+    function writeMacros(macros) {
+        for (const macro of macros) {
+            ui_View.createMacroIni(macro[0], 0)
+            ui_View.saveMacroIni(macro[0], macro[1], macro[2] ?? 1)
+        }
+        ui_View.updataNameList(0, macros.map(macro => macro[0]))
+    }
+
+    // Deletes every listed macro and its file.
+    function forgetMacros() {
+        for (const name of ui_View.getNameList(0))
+            ui_View.deleteMacroIni(name)
+        ui_View.updataNameList(0, [])
+    }
+
+    // A fresh start in "English" or "ChineseSimplified".
+    function startIn(language) {
+        verify(scene.writeSetting("apConfig.bin", "common/language", language))
+        restartAndWait()
+    }
+
+    // A fresh start with these macros (as for writeMacros), the macro editor open.
+    function openMacroEditorWith(macros) {
+        writeMacros(macros)
+        restartAndWait()
+        clickOn("macroManagerBar")
+        verify(shown("macroEditor"))
+    }
+
+    // A fresh start with these profiles listed ("name" + number) and profile `current` in
+    // use, the profile page open.
+    function openProfilePageWith(profiles, current) {
+        ui_View.updataNameList(2, profiles)
+        ui_View.setProfile(current)
+        restartAndWait()
+        clickOn("profileButton")
+        verify(shown("profilePage"))
+    }
+
+    // Picks `entryName` from the key menu of `row`, opening a submenu first when given.
+    function choose(row, entryName, submenuOpener) {
+        clickOn("keyRow" + row)
+        verify(shown("keyMenu"))
+        if (submenuOpener)
+            hoverOn(submenuOpener)
+        clickOn(entryName)
+    }
+
+    // Back to English and the factory profile, no dialog or menu open. The profile goes back
+    // before any click: a remapped left button would keep the clicks from the window.
+    function tidyUp() {
+        if (scene.root().language === 1)
+            startIn("English")
+        ui_View.resetProfile(Number(ui_View.getProfile()))
+        ui_View.activateProfile(Number(ui_View.getProfile()), false)
+        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel", "macroEditorClose",
+                            "profileClose"]) {
+            if (shown(name))
+                clickOn(name)
+        }
+        if (shown("keyMenu") || shown("helpMenu")) {
+            scene.hover(400, 20)
+            scene.click(400, 20)
+        }
+    }
+
     // The window shown, started and no longer protected.
     function waitForInput() {
         tryVerify(function() {

@@ -2,9 +2,49 @@ import QtQuick
 import QtTest
 
 // Giving the mouse's buttons their functions in the window, as a user does, and what then
-// reaches the profile and the engine.
-ButtonPageUser {
+// reaches the profile and the engine. While a dialog is open, what lies under its mask takes
+// neither hover nor clicks, and the button the dialog was opened for stays the one it writes
+// to; opening a dialog ends the menus that were open.
+SceneUser {
     name: "ButtonPages"
+
+    function init() {
+        waitForInput()
+        virtualInput.clearDelivered()
+    }
+
+    function cleanup() {
+        tidyUp()
+        forgetMacros()
+    }
+
+    function selectedButton() {
+        return scene.find("mousePicture").selectKey
+    }
+
+    // The pointer over every key row and every hot spot of the front view (under the mask,
+    // or under the dialog where it covers the picture), then a click on a row and a spot.
+    function sweepUnderTheMask(row) {
+        const spots = ["buttonSpot0", "buttonSpot1", "buttonSpot2", "buttonSpot5",
+                       "buttonSpot6", "buttonSpot7"]
+        for (let r = 0; r < 8; ++r) {
+            hoverOn("keyRow" + r)
+            if (r !== row)
+                verify(!scene.find("keyRow" + r).lit, "row " + r + " lights up under the mask")
+            compare(selectedButton(), row, "after hovering row " + r)
+        }
+        for (const spot of spots) {
+            hoverOn(spot)
+            compare(selectedButton(), row, "after hovering " + spot)
+        }
+        for (const target of ["keyRow6", "buttonSpot1"]) {
+            const p = center(target)
+            scene.hover(p.x, p.y)
+            scene.click(p.x, p.y)
+            verify(!shown("keyMenu"), "a click on " + target + " opens the key menu")
+            compare(selectedButton(), row, "after clicking " + target)
+        }
+    }
 
     function test_copyFromBasicCommandsReachesProfileAndEngine() {
         clickOn("keyRow1")
@@ -63,9 +103,61 @@ ButtonPageUser {
 
         choose(4, "keyMenuEntry10")
         scene.key(Qt.Key_Q)
+        sweepUnderTheMask(4)
         clickOn("singleKeyOk")
         compare(rowText(4), "버튼 할당Q")
         compare(entry(4), [0, 0, 0x14, 0])
+    }
+
+    function test_macroKeyDialogAssignsMacroAndRepeatMode() {
+        writeMacros([["Hello", ["1,H", "2,H"]]])
+        restartAndWait()
+        choose(3, "keyMenuEntry11")
+        verify(shown("macroKeyDialog") && shown("mask") && !shown("keyMenu"))
+        sweepUnderTheMask(3)
+        clickOn("macroKeyMode2")  // the only name is chosen already
+        clickOn("macroKeyOk")
+        verify(!shown("macroKeyDialog") && !shown("mask"))
+        compare(entry(3), [9, 2, 3, 0])
+        compare(String(ui_View.getMacroKey(3)), "Hello")
+        compare(rowText(3), "Macro: Hello")
+
+        virtualInput.feedMouse(0x020B, 10, 10, 0x20000)
+        virtualInput.feedMouse(0x020C, 10, 10, 0x20000)
+        compare(injectedKeys(2).slice(0, 2), ["down 0x48", "up 0x48"])
+
+        choose(3, "keyMenuEntry11")
+        verify(scene.find("macroKeyMode2").checked, "the repeat mode stays as it was")
+        clickOn("macroKeyCancel")
+        compare(entry(3), [9, 2, 3, 0])
+    }
+
+    function test_nothingUnderTheResetDialogTakesThePointer() {
+        clickOn("resetButton")
+        sweepUnderTheMask(-1)
+        verify(shown("resetDialog") && shown("mask"))
+        clickOn("resetCancel")
+        verify(!shown("mask"))
+    }
+
+    // Opening any dialog first closes what a press elsewhere would have closed.
+    function test_openingADialogEndsTheOpenMenus_data() {
+        return [
+            { tag: "key menu, reset", menu: "keyMenu", opener: "resetButton", dialog: "resetDialog" },
+            { tag: "key menu, macro editor", menu: "keyMenu", opener: "macroManagerBar",
+              dialog: "macroEditor" },
+            { tag: "help menu, reset", menu: "helpMenu", opener: "resetButton",
+              dialog: "resetDialog" }
+        ]
+    }
+
+    function test_openingADialogEndsTheOpenMenus(data) {
+        clickOn(data.menu === "keyMenu" ? "keyRow1" : "helpButton")
+        verify(shown(data.menu))
+        clickOn(data.opener)
+        verify(shown(data.dialog))
+        verify(!shown(data.menu), data.menu + " stays open above the dialog")
+        compare(selectedButton(), -1)
     }
 
     function test_hoverAndHotSpotsFollowTheButtons() {
@@ -83,25 +175,8 @@ ButtonPageUser {
         compare(rowText(2), "Back")
     }
 
-    // A fresh start shows every form of entry by its name.
-    function test_freshStartNamesEveryEntry() {
-        ui_View.setMacroKey(3, "Wave")
-        const matrix = keyMatrix()
-        const rows = { 3: [9, 0, 3, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5], 7: [0, 0, 0, 0] }
-        for (const row in rows)
-            matrix.splice(4 * row, 4, ...rows[row])
-        ui_View.ui_12H_SetKeyMatrix(matrix)
-        restartAndWait()
-
-        compare(rowText(3), "Macro: Wave")
-        compare(rowText(5), "버튼 할당Space")
-        compare(rowText(6), "")
-        compare(rowText(7), "비활성화")
-    }
-
     function test_chineseTextsNameEntriesFromTheChineseColumn() {
-        scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
-        restartAndWait()
+        startIn("ChineseSimplified")
         compare(rowText(0), "左键")
         compare(rowText(5), "显示桌面")
         verify(scene.visibleTexts().indexOf("按键 1") >= 0)
@@ -111,14 +186,8 @@ ButtonPageUser {
 
     // Deleted in the macro editor, the macro leaves its buttons with their defaults.
     function test_deletedMacroGivesRowsTheirDefaults() {
-        ui_View.createMacroIni("Gone", 0)
-        ui_View.updataNameList(0, ["Gone", "listpadguard"])
-        const matrix = keyMatrix()
-        for (const row of [2, 5]) {
-            ui_View.setMacroKey(row, "Gone")
-            matrix.splice(4 * row, 4, 9, 0, row, 0)
-        }
-        ui_View.ui_12H_SetKeyMatrix(matrix)
+        writeMacros([["Gone", []]])
+        setEntries({ 2: [9, 0, 2, 0], 5: [9, 0, 5, 0] }, { 2: "Gone", 5: "Gone" })
         restartAndWait()
         compare(rowText(2), "Macro: Gone")
         clickOn("macroManagerBar")

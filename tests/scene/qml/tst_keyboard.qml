@@ -18,19 +18,7 @@ SceneUser {
     }
 
     function cleanup() {
-        for (const name of ["macroKeyCancel", "singleKeyCancel", "resetCancel", "macroEditorClose",
-                            "profileClose"]) {
-            if (shown(name))
-                clickOn(name)
-        }
-        if (shown("keyMenu") || shown("helpMenu"))
-            scene.click(400, 20)
-        ui_View.resetProfile(Number(ui_View.getProfile()))
-        ui_View.activateProfile(Number(ui_View.getProfile()), false)
-        if (scene.root().language === 1) {
-            scene.writeSetting("apConfig.bin", "common/language", "English")
-            restartAndWait()
-        }
+        tidyUp()
     }
 
     function focused() {
@@ -136,6 +124,7 @@ SceneUser {
         scene.key(Qt.Key_Space)
         compare(scene.find("macroEditor").selectedMacro, 0)
         clickOn("macroDeleteButton")
+        compare(rows("macroRow", row => row.macroName), ["Macro_1"])
         clickAgainOn("macroDeleteButton")
         compare(scene.find("macroEditor").macroListModel.count, 0)
         scene.key(Qt.Key_Escape)
@@ -190,13 +179,12 @@ SceneUser {
                       "Start Record", "New", "Config"] },
             { tag: "Chinese", language: "ChineseSimplified",
               names: ["重置", "关闭", "最小化", "按键 1: 左键", "确定", "取消", "开始录制", "新建",
-                      "配置"] }
+                      "配置", "鼠标速度", "双击速度", "滚轮速度", "行数"] }
         ]
     }
 
     function test_everyControlTellsItsNameAndRole(data) {
-        scene.writeSetting("apConfig.bin", "common/language", data.language)
-        restartAndWait()
+        startIn(data.language)
         const named = new Set()
         const check = where => {
             for (const control of tabRound()) {

@@ -11,23 +11,13 @@ SceneUser {
     }
 
     function cleanup() {
-        if (shown("macroKeyCancel"))
-            clickOn("macroKeyCancel")
-        if (shown("profilePage"))
-            clickOn("profileClose")
         scene.find("profileButton").visible = true
-        if (scene.root().language === 1) {
-            scene.writeSetting("apConfig.bin", "common/language", "English")
-            restartAndWait()
-        }
+        tidyUp()
     }
 
     function useLanguage(chinese) {
-        if ((scene.root().language === 1) === chinese)
-            return
-        scene.writeSetting("apConfig.bin", "common/language",
-                           chinese ? "ChineseSimplified" : "English")
-        restartAndWait()
+        if ((scene.root().language === 1) !== chinese)
+            startIn(chinese ? "ChineseSimplified" : "English")
     }
 
     // The shown texts among the children of `item`.

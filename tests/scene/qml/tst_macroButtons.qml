@@ -1,10 +1,20 @@
 import QtQuick
 import QtTest
 
-// Macros on the mouse's buttons: assigned in the window, loaded into the engine at once and
-// again at every start.
-ButtonPageUser {
+// Macros on the mouse's buttons: loaded into the engine at every start, played without
+// leaving a key held.
+SceneUser {
     name: "MacroButtons"
+
+    function init() {
+        waitForInput()
+        virtualInput.clearDelivered()
+    }
+
+    function cleanup() {
+        tidyUp()
+        forgetMacros()
+    }
 
     // Presses and releases an X button: forward (row 3) or back (row 4).
     function pressXButton(forward) {
@@ -13,44 +23,15 @@ ButtonPageUser {
         virtualInput.feedMouse(0x020C, 10, 10, data)
     }
 
-    function test_macroKeyDialogAssignsMacroAndRepeatMode() {
-        ui_View.createMacroIni("Hello", 0)
-        ui_View.saveMacroIni("Hello", ["1,H", "2,H"], 1)
-        ui_View.updataNameList(0, ["Hello", "listpadguard"])
+    // A fresh start names every form of entry and loads the macro of every macro row.
+    function test_freshStartNamesEveryEntryAndLoadsEveryMacro() {
+        writeMacros([["Wave", ["1,W", "0,20", "2,W"]], ["Tap", ["1,T", "2,T"]]])
+        setEntries({ 3: [9, 0, 3, 0], 4: [9, 0, 4, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5],
+                     7: [0, 0, 0, 0] }, { 3: "Wave", 4: "Tap" })
         restartAndWait()
 
-        choose(3, "keyMenuEntry11")
-        verify(shown("macroKeyDialog") && shown("mask"))
-        clickOn("macroKeyMode2")  // the only name is chosen already
-        clickOn("macroKeyOk")
-        verify(!shown("macroKeyDialog") && !shown("mask"))
-        compare(entry(3), [9, 2, 3, 0])
-        compare(String(ui_View.getMacroKey(3)), "Hello")
-        compare(rowText(3), "Macro: Hello")
-
-        pressXButton(true)
-        compare(injectedKeys(2).slice(0, 2), ["down 0x48", "up 0x48"])
-
-        choose(3, "keyMenuEntry11")
-        verify(scene.find("macroKeyMode2").checked, "the repeat mode stays as it was")
-        clickOn("macroKeyCancel")
-        compare(entry(3), [9, 2, 3, 0])
-    }
-
-    function test_freshStartLoadsTheMacroOfEveryMacroRow() {
-        ui_View.createMacroIni("Wave", 0)
-        ui_View.saveMacroIni("Wave", ["1,W", "0,20", "2,W"], 1)
-        ui_View.createMacroIni("Tap", 1)
-        ui_View.saveMacroIni("Tap", ["1,T", "2,T"], 1)
-        ui_View.setMacroKey(3, "Wave")
-        ui_View.setMacroKey(4, "Tap")
-        const matrix = keyMatrix()
-        matrix.splice(12, 8, 9, 0, 3, 0, 9, 0, 4, 0)
-        ui_View.ui_12H_SetKeyMatrix(matrix)
-        restartAndWait()
-
-        compare(rowText(3), "Macro: Wave")
-        compare(rowText(4), "Macro: Tap")
+        compare([3, 4, 5, 6, 7].map(rowText),
+                ["Macro: Wave", "Macro: Tap", "버튼 할당Space", "", "비활성화"])
         virtualInput.clearDelivered()
         pressXButton(true)
         compare(injectedKeys(2), ["down 0x57", "up 0x57"])
@@ -68,15 +49,8 @@ ButtonPageUser {
         for (let i = 0; i < 110; ++i)
             lines.push("1,A", "2,A")
         lines.push("2,L Ctrl")
-        ui_View.createMacroIni("Long", 0)
-        ui_View.saveMacroIni("Long", lines, 1)
-        ui_View.createMacroIni("Held", 1)
-        ui_View.saveMacroIni("Held", ["1,H", "0,20", "2,H"], 1)
-        ui_View.setMacroKey(3, "Long")
-        ui_View.setMacroKey(4, "Held")
-        const matrix = keyMatrix()
-        matrix.splice(12, 8, 9, 0, 3, 0, 9, 2, 4, 0)
-        ui_View.ui_12H_SetKeyMatrix(matrix)
+        writeMacros([["Long", lines], ["Held", ["1,H", "0,20", "2,H"]]])
+        setEntries({ 3: [9, 0, 3, 0], 4: [9, 2, 4, 0] }, { 3: "Long", 4: "Held" })
         restartAndWait()
         virtualInput.clearDelivered()
 
@@ -104,11 +78,7 @@ ButtonPageUser {
     // The mouse taken away while a button remapped to keys is held: the keys the engine
     // pressed are let go at once, although the real release never reaches it.
     function test_unplugWhileHeldLetsGoOfWhatTheEnginePressed() {
-        let matrix = []
-        for (let row = 0; row < 16; ++row)
-            matrix = matrix.concat(entry(row))
-        matrix.splice(12, 4, 0, 0xE0, 0x06, 0)
-        ui_View.ui_12H_SetKeyMatrix(matrix)
+        setEntries({ 3: [0, 0xE0, 0x06, 0] })
         virtualInput.feedMouse(0x020B, 10, 10, 0x20000)
         compare(injectedKeys(2), ["down 0xa2", "down 0x43"])
         virtualMouse.unplug()

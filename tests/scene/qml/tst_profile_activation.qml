@@ -39,37 +39,16 @@ SceneUser {
         compare(recorded, expected)
     }
 
-    // The forward button gives the key A in profile 0 and Alt + Right in profile 1: held
-    // through a switch, it comes up as the A it went down as; the next press is profile 1's.
-    function test_aButtonHeldThroughASwitchComesUpAsItWentDown() {
-        verify(scene.restartWith(scene.shippedModules()))
-        waitForInput()
-        const keyA = keyMatrix()
-        keyA.splice(3 * 4, 4, 0, 0, 0x04, 0)
-        ui_View.ui_12H_SetKeyMatrix(keyA)
-        virtualInput.clearDelivered()
-        forwardButton(true)
-        compare(injectedKeys(1), ["down 0x41"])
-        ui_View.activateProfile(1, true)
-        forwardButton(false)
-        compare(injectedKeys(2), ["down 0x41", "up 0x41"])
-        forwardButton(true)
-        forwardButton(false)
-        compare(injectedKeys(6), ["down 0x41", "up 0x41", "down 0x12", "down 0x27", "up 0x12",
-                                  "up 0x27"])
-    }
-
     // Rules bring profile 1 with "game"; "chat" has none and brings back the profile chosen
     // by hand, until a profile chosen by hand while "game" is in front stays. The forward
-    // button, held as "game" comes to the front, comes up as the A it went down as.
+    // button gives the key A in profile 0 and Alt + Right in profile 1: held as "game" comes
+    // to the front, it comes up as the A it went down as; the next press is profile 1's.
     function test_focusMovingBetweenProgramsSwitchesProfiles() {
         verify(scene.restartWith(scene.shippedModules()))
         waitForInput()
         const rules = ui_View.programRules
         verify(rules.setRule("game", 1))
-        const keyA = keyMatrix()
-        keyA.splice(3 * 4, 4, 0, 0, 0x04, 0)
-        ui_View.ui_12H_SetKeyMatrix(keyA)
+        setEntries({ 3: [0, 0, 0x04, 0] })
         virtualInput.clearDelivered()
         forwardButton(true)
         compare(injectedKeys(1), ["down 0x41"])
