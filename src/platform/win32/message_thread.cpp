@@ -23,20 +23,20 @@ bool MessageThread::start(std::function<bool()> setUp, std::function<void()> tea
     }
     auto started = std::make_shared<std::promise<bool>>();
     auto result = started->get_future();
-    thread_ = std::thread([this, started, setUp = std::move(setUp),
-                           tearDown = std::move(tearDown)] {
-        MSG msg;
-        // Creates this thread's message queue, so stop's WM_QUIT cannot get lost.
-        PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-        threadId_.store(GetCurrentThreadId());
-        const bool ready = setUp();
-        started->set_value(ready);
-        while (ready && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        tearDown();
-    });
+    thread_ =
+        std::thread([this, started, setUp = std::move(setUp), tearDown = std::move(tearDown)] {
+            MSG msg;
+            // Creates this thread's message queue, so stop's WM_QUIT cannot get lost.
+            PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+            threadId_.store(GetCurrentThreadId());
+            const bool ready = setUp();
+            started->set_value(ready);
+            while (ready && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            tearDown();
+        });
     if (!result.get()) {
         stop();
         return false;
