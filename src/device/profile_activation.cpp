@@ -42,6 +42,18 @@ bool ProfileActivation::uploadMacro(int button, const QString& name) {
     return true;
 }
 
+// Only the current profile's buttons: the slots are shared by all profiles, and a button of
+// another profile that plays this macro would overwrite the slot of the current profile's
+// button with the same number.
+void ProfileActivation::uploadToButtons(const QString& name) {
+    const MacroStore macros(settings_);
+    for (int button = 0; button < kKeyEntries; ++button) {
+        if (macros.assignedIn(settings_.currentProfileIndex(), button) == name) {
+            uploadMacro(button, name);
+        }
+    }
+}
+
 // Every macro reaches its slot before the matrix that plays it reaches the engine.
 void ProfileActivation::applyButtons() {
     KeyAssignments keys(settings_, commands_);

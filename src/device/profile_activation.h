@@ -21,6 +21,9 @@ public:
     void activate(int profile, Pointer pointer);
     // Loads macro `name` into the playback slot of `button`; false when the macro has no file.
     bool uploadMacro(int button, const QString& name);
+    // Loads macro `name` into the playback slot of every button of the current profile that
+    // is assigned it.
+    void uploadToButtons(const QString& name);
 
 private:
     void applyButtons();

@@ -13,7 +13,11 @@ constexpr int kMacroNames = 0;  // the name list of the macros
 }  // namespace
 
 MacroListModel::MacroListModel(SettingsStore& settings, QObject* parent)
-    : QAbstractListModel(parent), settings_(settings) {}
+    : QAbstractListModel(parent),
+      settings_(settings),
+      actions_(new MacroActionModel(settings, this)) {
+    connect(actions_, &MacroActionModel::saved, this, &MacroListModel::macroChanged);
+}
 
 int MacroListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
@@ -41,6 +45,13 @@ void MacroListModel::load() {
     }
     endResetModel();
     emit countChanged();
+    select(-1);
+}
+
+void MacroListModel::select(int row) {
+    current_ = row >= 0 && row < count() ? row : -1;
+    actions_->load(nameAt(current_));
+    emit currentChanged();
 }
 
 QVariantMap MacroListModel::get(int row) const {
@@ -67,6 +78,7 @@ int MacroListModel::addNew() {
     insertRow(row, name);
     MacroStore(settings_).create(name, static_cast<uint>(row));
     writeNames();
+    select(row);
     return row;
 }
 
@@ -79,14 +91,18 @@ int MacroListModel::rename(int row, const QString& name) {
     }
     MacroStore(settings_).rename(names_[row], name);
     names_[row] = name;
+    if (row == current_) {
+        actions_->follow(name);
+    }
     emit dataChanged(index(row), index(row), {NameRole});
     writeNames();
     return 0;
 }
 
-int MacroListModel::remove(int row) {
-    if (row < 0 || row >= count()) {
-        return -1;
+QString MacroListModel::removeCurrent() {
+    const int row = current_;
+    if (row < 0) {
+        return {};
     }
     const QString name = names_[row];
     MacroStore(settings_).remove(name);
@@ -96,15 +112,28 @@ int MacroListModel::remove(int row) {
     emit countChanged();
     writeNames();
     emit removed(name);
-    return qMin(row, count() - 1);
+    select(qMin(row, count() - 1));
+    return name;
 }
 
-bool MacroListModel::addImported(const QString& name, int row) {
-    if (names_.contains(name)) {
+bool MacroListModel::addImported(const QString& name) {
+    if (name.isEmpty()) {
         return false;
     }
-    insertRow(row < 0 || row > count() ? count() : row, name);
+    if (names_.contains(name)) {
+        actions_->load(nameAt(current_));
+        actions_->save();
+        if (name != nameAt(current_)) {
+            emit macroChanged(name);
+        }
+        return false;
+    }
+    insertRow(current_ < 0 ? count() : current_, name);
     writeNames();
+    if (current_ >= 0) {
+        ++current_;
+        emit currentChanged();
+    }
     return true;
 }
 

@@ -22,6 +22,7 @@ myQQuickView::myQQuickView(QWidget* parent)
     // Made after the engine, so that it goes after the engine and the scene that hold it.
     macros_ = new z718::MacroListModel(settings_, this);
     connect(macros_, &z718::MacroListModel::removed, this, &myQQuickView::forgetMacro);
+    connect(macros_, &z718::MacroListModel::macroChanged, this, &myQQuickView::reloadMacro);
 }
 
 myQQuickView::~myQQuickView() = default;

@@ -202,6 +202,8 @@ private:
     Q_INVOKABLE void deliverMouseReport(bool pressed, uint code, uint x, uint y);
     // A deleted macro's buttons get their defaults back, in every profile.
     void forgetMacro(const QString& name);
+    // A saved macro reaches the buttons that play it.
+    void reloadMacro(const QString& name);
 
     z718::SettingsStore settings_;
     bool audioEnabled_ = true;

@@ -23,6 +23,10 @@ bool myQQuickView::uploadMacro(int button, const QString& name) {
     return activation(this).uploadMacro(button, name);
 }
 
+void myQQuickView::reloadMacro(const QString& name) {
+    activation(this).uploadToButtons(name);
+}
+
 QStringList myQQuickView::programChoices(int profile) {
     return rules_.choices(z718::platform::focusSource().programsWithWindows(), profile);
 }

@@ -5,9 +5,11 @@
 #include "device/device_bridge.h"
 #include "device/key_assignments.h"
 #include "device/pointer_preferences.h"
+#include "device/profile_activation.h"
 #include "device/scene_values.h"
 #include "device_rig.h"
 #include "engine/shared_tables.h"
+#include "macro/macro_store.h"
 #include "platform/portable/portable_input.h"
 #include "support/debug_capture.h"
 
@@ -289,6 +291,29 @@ private slots:
             QCOMPARE(entry(row.profile, row.key).join(' '), row.after);
         }
         QCOMPARE(int(keyMatrix().entry(5).b2), 0xE3);
+    }
+
+    // A saved macro reaches the slots of the current profile's buttons that play it; the slot
+    // of a button with the same number in another profile is the current profile's own.
+    void savedMacroReachesTheCurrentProfilesButtonsOnly() {
+        MacroStore macros(store());
+        macros.create("M", 0);
+        macros.save("M", {"1,A", "2,A"}, 1);
+        store().setCurrentProfileIndex(1);
+        const struct {
+            int profile, button;
+            const char* macro;
+        } assigned[] = {{1, 2, "M"}, {0, 3, "M"}, {1, 4, "Other"}};
+        const std::array<uint32_t, 3> before{0, 1, 0x42};
+        for (const auto& a : assigned) {
+            store().profile(a.profile).setValue(QString("macro/%1").arg(a.button), a.macro);
+            macroSlots().write(a.button, before);
+        }
+        ProfileActivation(store(), platform::pointerSettings(), &rig().hid->commands())
+            .uploadToButtons("M");
+        QCOMPARE(macroSlots().read(2)[2], 0x41u);
+        QCOMPARE(macroSlots().read(3)[2], 0x42u);
+        QCOMPARE(macroSlots().read(4)[2], 0x42u);
     }
 
     void settersStoreThenApplyConverted() {

@@ -63,7 +63,13 @@ SceneUser {
         compare(ui_View.loadMacroIni("Macro_0"), rows.concat(["1"]))
     }
 
-    function test_recordingWithTheDefaultDelay() {
+    // Closing the dialog ends a recording as the record button does, with its save.
+    function test_recordingWithTheDefaultDelay_data() {
+        return [{ tag: "record button", stop: "recordButton" },
+                { tag: "close icon", stop: "macroEditorClose" }]
+    }
+
+    function test_recordingWithTheDefaultDelay(data) {
         openMacroEditorWith([["Keys", []]])
         clickOn("macroRow0")
         clickOn("defaultDelayOption")
@@ -73,8 +79,8 @@ SceneUser {
         typeKey(keyA)
         feedKey(keyB, false)
         tryVerify(() => actionRows().length === 5)
-        clickAgainOn("recordButton")
-        compare(actionRows(), ["1,A", "0,30", "2,A", "0,30", "1,B"])
+        clickAgainOn(data.stop)
+        compare(ui_View.loadMacroIni("Keys"), ["1,A", "0,30", "2,A", "0,30", "1,B", "1"])
     }
 
     function test_insertingBeforeAndAfterTheSelectedAction() {

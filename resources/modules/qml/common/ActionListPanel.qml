@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import modules.qml
-import "macroActions.js" as MacroActions
 
 // The actions of the selected macro: the type's icon and the key, button or delay. A press
 // selects a row, a right press asks for the context menu, a double press on a delay edits it.
@@ -25,7 +24,7 @@ EditableList {
         id: row
         required property int type
         required property string info
-        readonly property bool isDelay: type === MacroActions.delay
+        required property bool isDelay
         objectName: "actionRow" + index
         currentIndex: panel.currentIndex
         editField: infoText

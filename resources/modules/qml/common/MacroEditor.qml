@@ -1,9 +1,9 @@
 import QtQuick
 import modules.qml
-import "macroActions.js" as MacroActions
 
 // Records, edits and manages macros: the list of macros and the actions of the selected one.
-// Every change is saved at once and uploaded to every button that uses the macro.
+// The program's macro models hold their rules: every change is saved at once and loaded into
+// every button of the current profile that plays the macro.
 DialogFrame {
     id: editor
 
@@ -22,16 +22,14 @@ DialogFrame {
     readonly property alias isInputting: recordPanel.isInputting
     property alias isInsertting: insertPanel.isInsertting
     property alias isInsertEnd: insertPanel.isInsertEnd
-    // The macro library (the program's macro list model): its rows and rules. Typed as an
-    // object: a var would hand readers in another engine this engine's own value.
+    // The macro library (the program's macro list model): its rows and the selected macro.
+    // Typed as an object: a var would hand readers in another engine this engine's own value.
     readonly property QtObject macroListModel: view ? view.macroList : null
-    property int selectedMacro: -1
-    property int selectedAction: -1
-    readonly property int maxRecordedRows: 252
-    readonly property int maxMenuRows: 126
-    // A button plays at most this many actions; a longer macro is cut, never between a press
-    // and its release. A language file gives the notice as macroEditorLang's entry 29.
-    readonly property int maxPlayedActions: 199
+    // The selected macro's actions (the program's action model).
+    readonly property var actions: view ? view.macroList.actions : null
+    readonly property int selectedMacro: view ? view.macroList.current : -1
+    // A macro longer than a button plays is cut, never between a press and its release. A
+    // language file gives the notice as macroEditorLang's entry 29.
     readonly property string cutNotice: macroEditorLang[29] || "Too long: it will be cut"
 
     signal deleteMacroSignal(string macroName)
@@ -49,36 +47,8 @@ DialogFrame {
 
     function init() {
         view.macroList.load()
-        selectMacro(-1)
         actionMenu.labels = macroEditorLang.slice(12, 17)
         insertPanel.positionList.model = [macroEditorLang[22], macroEditorLang[23]]
-    }
-
-    function selectedName() {
-        return view ? view.macroList.nameAt(selectedMacro) : ""
-    }
-
-    function selectMacro(index) {
-        selectedMacro = index
-        loadActions()
-    }
-
-    function loadActions() {
-        actionListModel.clear()
-        selectedAction = -1
-        if (selectedMacro < 0)
-            return
-        const lines = view.loadMacroIni(selectedName())
-        for (const row of MacroActions.rowsOf(lines))
-            actionListModel.append(row)
-        if (lines.length > 0)
-            recordPanel.loopCountField.text = lines[lines.length - 1]
-    }
-
-    function newMacro() {
-        const row = view.macroList.addNew()
-        if (row >= 0)
-            selectMacro(row)
     }
 
     // A refused name shows its reason in the row being edited.
@@ -90,65 +60,24 @@ DialogFrame {
             macroRenamed()
     }
 
+    // The program gives the buttons that played it their defaults; the panels show them.
     function deleteMacro() {
-        if (selectedMacro < 0)
-            return
-        const name = selectedName()
-        actionListModel.clear()
-        selectMacro(view.macroList.remove(selectedMacro))
-        deleteMacroSignal(name)
+        const name = view.macroList.removeCurrent()
+        if (name !== "")
+            deleteMacroSignal(name)
     }
 
     function exportMacro() {
         if (selectedMacro >= 0)
-            view.saveMacroFile(selectedName())
+            view.saveMacroFile(view.macroList.nameAt(selectedMacro))
     }
 
     function importMacro() {
-        const name = String(view.loadMacroIniFromFile())
-        if (name === "")
-            return
-        if (view.macroList.addImported(name, selectedMacro)) {
-            // Listed before the selected row, which stays selected.
-            if (selectedMacro >= 0)
-                ++selectedMacro
-            return
-        }
-        // A listed name: its file has just been replaced.
-        loadActions()
-        autoSave()
-        if (name !== selectedName())
-            uploadToUsers(name)
+        view.macroList.addImported(String(view.loadMacroIniFromFile()))
     }
 
-    // --- saving and uploading ---
-
-    function autoSave() {
-        if (selectedMacro < 0)
-            return
-        const lines = []
-        for (let i = 0; i < actionListModel.count; ++i)
-            lines.push(MacroActions.toLine(actionListModel.get(i)))
-        const name = selectedName()
-        view.saveMacroIni(name, lines, MacroActions.toInteger(recordPanel.loopCountField.text))
-        uploadToUsers(name)
-    }
-
-    function uploadToUsers(name) {
-        const users = view.isMacroUse(name)
-        for (let i = 1; i < users.length; ++i)
-            sendMacro(MacroActions.toInteger(users[i]), name)
-    }
-
-    // Loads macro `name` into the playback slot of `button`. The loop field takes the
-    // macro's repeat count only when it is the selected macro: it shows, and a save stores,
-    // the selected macro's own count, whatever other macro a profile switch loads.
+    // Loads macro `name` into the playback slot of `button`.
     function sendMacro(button, name) {
-        const lines = view.loadMacroIni(name)
-        if (lines.length === 0)
-            return
-        if (name === selectedName())
-            recordPanel.loopCountField.text = String(MacroActions.toInteger(lines[lines.length - 1]))
         view.uploadMacro(button, name)
     }
 
@@ -159,15 +88,14 @@ DialogFrame {
             stopRecording()
             return
         }
-        actionListModel.clear()
-        selectedAction = -1
+        actions.clear()
         recordPanel.start()
     }
 
     function stopRecording() {
         if (isInputting) {
             recordPanel.stop()
-            autoSave()
+            actions.save()
         }
     }
 
@@ -184,63 +112,12 @@ DialogFrame {
         insertPanel.detectInput(code)
     }
 
-    // Inserts `rows` before or after the selected action, or at the end with none selected.
-    function insertRows(rows, before) {
-        const at = selectedAction < 0 ? actionListModel.count
-                                      : before ? selectedAction : selectedAction + 1
-        rows.forEach((row, i) => actionListModel.insert(at + i, row))
-        if (selectedAction >= 0 && before)
-            selectedAction += rows.length
-    }
-
     function insertClicked() {
-        const before = insertPanel.positionList.currentIndex === 0
-        if (actionListModel.count < maxRecordedRows) {
-            if (insertPanel.delayKind) {
-                const delay = MacroActions.toInteger(insertPanel.delayField.text)
-                insertRows([{ type: MacroActions.delay, info: String(delay) }], before)
-            } else {
-                const name = insertPanel.actionName
-                const code = keyTable.keyCode(name)
-                if (!code)
-                    return
-                insertRows(MacroActions.pressAndRelease(code, name), before)
-            }
-        }
-        autoSave()
-    }
-
-    function removeSelectedAction() {
-        if (selectedAction >= 0) {
-            actionListModel.remove(selectedAction)
-            selectedAction = Math.min(selectedAction, actionListModel.count - 1)
-        }
-        autoSave()
-    }
-
-    function menuTriggered(entry) {
-        const buttons = ["MS-L", "MS-M", "MS-R"]
-        if (entry === 0) {
-            removeSelectedAction()
-            return
-        }
-        if (actionListModel.count < maxMenuRows) {
-            if (entry <= buttons.length) {
-                const name = buttons[entry - 1]
-                insertRows(MacroActions.pressAndRelease(keyTable.keyCode(name), name), false)
-            } else {
-                insertRows([{ type: MacroActions.delay, info: "50" }], true)
-                --selectedAction
-            }
-        }
-        autoSave()
-    }
-
-    function delayEdited(index, text) {
-        const value = parseInt(text, 10)
-        if (!isNaN(value) && value >= 0 && value <= 100000)
-            actionListModel.setProperty(index, "info", String(value))
-        autoSave()
+        const after = insertPanel.positionList.currentIndex === 1
+        if (insertPanel.delayKind)
+            actions.insertDelay(insertPanel.delayField.text, after)
+        else
+            actions.insertAction(insertPanel.actionName, after)
     }
 
     // --- focus, closing ---
@@ -297,10 +174,6 @@ DialogFrame {
 
     // --- layout ---
 
-    ListModel {
-        id: actionListModel
-    }
-
     MacroListPanel {
         id: macroPanel
         objectName: "macroList"
@@ -313,9 +186,9 @@ DialogFrame {
                     Names.importFile, Names.exportFile]
         model: editor.macroListModel
         currentIndex: editor.selectedMacro
-        onRowClicked: index => editor.selectMacro(index)
+        onRowClicked: index => editor.view.macroList.current = index
         onRenameCommitted: (index, newName) => editor.renameMacro(index, newName)
-        onAddClicked: editor.newMacro()
+        onAddClicked: editor.view.macroList.addNew()
         onDeleteClicked: editor.deleteMacro()
         onImportClicked: editor.importMacro()
         onExportClicked: editor.exportMacro()
@@ -330,17 +203,17 @@ DialogFrame {
         height: macroPanel.height
         title: editor.macroEditorLang[2] ?? ""
         deleteName: editor.macroEditorLang[12] ?? ""
-        model: actionListModel
-        currentIndex: editor.selectedAction
-        onRowClicked: index => editor.selectedAction = index
+        model: editor.actions
+        currentIndex: editor.actions?.current ?? -1
+        onRowClicked: index => editor.actions.current = index
         onMenuRequested: (index, atX, atY) => {
-            editor.selectedAction = index
+            editor.actions.current = index
             const at = actionPanel.mapToItem(actionMenu.parent, atX, atY)
             actionMenu.popup(at.x, at.y)
         }
-        notice: actionListModel.count > editor.maxPlayedActions ? editor.cutNotice : ""
-        onDelayCommitted: (index, text) => editor.delayEdited(index, text)
-        onDeleteClicked: editor.removeSelectedAction()
+        notice: editor.actions?.tooLong ? editor.cutNotice : ""
+        onDelayCommitted: (index, text) => editor.actions.setDelay(index, text)
+        onDeleteClicked: editor.actions.removeCurrent()
     }
 
     MacroRecordPanel {
@@ -349,11 +222,9 @@ DialogFrame {
         y: 10
         width: 200
         lang: editor.macroEditorLang
-        actions: actionListModel
-        keyTable: editor.keyTable
-        maxRows: editor.maxRecordedRows
+        actions: editor.actions
         onRecordClicked: editor.toggleRecording()
-        onLoopCountDone: editor.autoSave()
+        onLoopCountDone: editor.actions.save()
     }
 
     MacroInsertPanel {
@@ -370,7 +241,7 @@ DialogFrame {
     PopupMenu {
         id: actionMenu
         objectName: "actionMenu"
-        onTriggered: entry => editor.menuTriggered(entry)
+        onTriggered: entry => editor.actions.menuChosen(entry)
     }
 
     // Sees every press in the dialog first: a press outside what is open ends the edits and

@@ -1,6 +1,5 @@
 import QtQuick
 import modules.qml
-import "macroActions.js" as MacroActions
 
 // Recording and the macro's options: the record button, how recorded delays are taken (the
 // real time between events, or the default delay) and the loop count.
@@ -8,11 +7,9 @@ Column {
     id: panel
 
     property var lang: []
-    // The action rows recordings go to, the key table naming the keys, and the most rows a
-    // recording fills.
-    property ListModel actions
-    property var keyTable
-    property int maxRows: 252
+    // The selected macro's actions (the program's action model): recordings go there, and
+    // the loop count field shows its repeat count.
+    property var actions: null
     property bool isInputting: false
     property bool useDefaultDelay: false
     // Start of the current record tick count.
@@ -41,15 +38,10 @@ Column {
     // Appends a reported key (and the delay before it) while recording; `released` as the
     // hooks report it. False when nothing was recorded.
     function record(released, code) {
-        if (!isInputting || actions.count >= maxRows)
+        const delay = useDefaultDelay ? defaultDelay.text : String(recordedDelay())
+        if (!isInputting || !actions.record(released, code, delay))
             return false
-        if (actions.count > 0) {
-            const delay = useDefaultDelay ? defaultDelay.text : String(recordedDelay())
-            actions.append({ type: MacroActions.delay, info: delay })
-        }
         tickStart = Date.now()
-        actions.append({ type: MacroActions.recordedType(code, released),
-                         info: keyTable.codeName(code) })
         return true
     }
 
@@ -112,7 +104,17 @@ Column {
             name: panel.lang[7] ?? ""
             width: 56
             emptyValue: "1"
-            onEditingDone: panel.loopCountDone()
+            onEditingDone: {
+                panel.actions.repeat = parseInt(text, 10)
+                panel.loopCountDone()
+            }
+        }
+    }
+
+    Connections {
+        target: panel.actions
+        function onRepeatChanged() {
+            loopCount.text = String(panel.actions.repeat)
         }
     }
 }
