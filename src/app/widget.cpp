@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMenu>
 #include <QThread>
 
@@ -25,6 +26,20 @@ const char* const kTrayMenuStyle =
     "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
     "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, "
     "40); } QMenu::separator { height: 1px; background: rgb(100, 100, 100); }";
+
+// Trays draw their icons at 16 to 64 pixels; the file's 256-pixel image, decoded, would stay
+// with the program all day for nothing.
+QIcon trayIconImages(const QString& path) {
+    QIcon icon;
+    QImageReader reader(path);
+    do {
+        const QImage image = reader.read();
+        if (!image.isNull() && image.width() <= 64) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    } while (reader.jumpToNextImage());
+    return icon;
+}
 
 }  // namespace
 
@@ -110,7 +125,7 @@ void Widget::setUpTrayIcon() {
     // Only a regular file: reading a FIFO or a device in its place would block start-up.
     const QString icon = QStringLiteral("./modules/img/trayIcon.ico");
     if (QFileInfo(icon).isFile()) {
-        trayIcon_->setIcon(QIcon(icon));
+        trayIcon_->setIcon(trayIconImages(icon));
     }
     connect(trayIcon_, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
     // Without a system tray (plain GNOME, a bare X server) the icon is not shown, and the

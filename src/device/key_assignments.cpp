@@ -43,6 +43,10 @@ int entryType(const QVariantList& stored) {
     return stored.isEmpty() ? 0 : leadingInteger(stored[0].toString()).toInt();
 }
 
+bool isLeftClick(const uchar* entry) {
+    return entry[0] == 0x01 && entry[2] == 0xF0;
+}
+
 QVariantList paddedTo(QVariantList values, int count) {
     while (values.size() < count) {
         values.append(0);
@@ -51,6 +55,17 @@ QVariantList paddedTo(QVariantList values, int count) {
 }
 
 }  // namespace
+
+bool mayChangeButton(const std::array<uchar, kKeyMatrixBytes>& matrix, int row) {
+    if (row < 0 || row >= kKeyEntries) {
+        return false;
+    }
+    int leftClicks = 0;
+    for (int k = 0; k < kKeyEntries; ++k) {
+        leftClicks += isLeftClick(&matrix[static_cast<size_t>(4 * k)]);
+    }
+    return !isLeftClick(&matrix[static_cast<size_t>(4 * row)]) || leftClicks > 1;
+}
 
 QVariantList KeyAssignments::storedEntry(int key) {
     return listValue(settings_.currentProfile().value(numberedKey("keydefine_Q7/", key)));

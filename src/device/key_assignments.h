@@ -45,4 +45,8 @@ private:
     DeviceCommands* commands_;
 };
 
+// At least one button keeps the left click: button `row` of `matrix` (four bytes a button) may
+// take another entry unless it holds the last left-button entry. Rows outside 0..15 may not.
+bool mayChangeButton(const std::array<uchar, 64>& matrix, int row);
+
 }  // namespace z718

@@ -133,6 +133,8 @@ public slots:
 
     // --- key assignments ---
     QVariantList getKeydefine(QVariant matrixId);
+    // False when button `row` of the page's matrix `src64` holds the last left click.
+    bool mayChangeKeydefine(QVariantList src64, int row);
     void ui_12H_SetKeyMatrix(QVariantList src64);
     void ui_12H_SetGunKeyMatrix(QVariantList src64);
     void ui_0DH_SetKeyMatrix(QVariantList src512);

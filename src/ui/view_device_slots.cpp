@@ -224,6 +224,10 @@ QVariantList myQQuickView::getKeydefine(QVariant matrixId) {
     return keys(this).storedEntry(matrixId.toInt());
 }
 
+bool myQQuickView::mayChangeKeydefine(QVariantList src64, int row) {
+    return z718::mayChangeButton(z718::intBlock<64>(src64), row);
+}
+
 void myQQuickView::ui_12H_SetKeyMatrix(QVariantList src64) {
     keys(this).setButtonEntries(src64);
 }

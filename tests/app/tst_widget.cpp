@@ -89,6 +89,9 @@ void WidgetTest::unplugHidesAndReplugReconnects() {
     test::DebugCapture debug;
     QCOMPARE(widget_->trayIcon()->toolTip(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
     QVERIFY(widget_->trayIcon()->isVisible() && !widget_->trayIcon()->icon().isNull());
+    // The icon file's sizes a tray uses, not its 256-pixel one, which would stay decoded.
+    QCOMPARE(widget_->trayIcon()->icon().availableSizes().size(), 5);
+    QCOMPARE(widget_->trayIcon()->icon().availableSizes().last(), QSize(64, 64));
     mouse_->unplug();
 #ifdef Q_OS_WIN
     QTRY_VERIFY(!widget_->isVisible());

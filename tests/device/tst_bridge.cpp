@@ -207,6 +207,22 @@ private slots:
         rig().firmware(DeviceRig::Mouse).keyMatrix.fill(0xF3);
         QCOMPARE(intList(keys().deviceButtonEntries()),
                  QVariantList(64, 0xF3));  // unsigned, not -13
+
+        // At least one button keeps the left click (01 xx F0 xx). Matrices from button 0 on.
+        const struct {
+            QVariantList matrix;
+            int row;
+            bool mayChange;
+        } changes[]{
+            {numbers({1, 0, 0xF0, 0}), 0, false},
+            {numbers({1, 0, 0xF0, 0, 0, 0, 0, 0, 1, 0, 0xF0, 0}), 0, true},
+            {numbers({1, 0, 0xF0, 0}), 1, true},
+            {numbers({1, 5, 0xF0, 7, 1, 0, 0xF1, 0, 0x0A, 0, 0xF0, 0}), 0, false},
+            {numbers({1, 0, 0xF0, 0, 1, 0, 0xF0, 0}), 16, false},  // no such button
+        };
+        for (const auto& change : changes) {
+            QCOMPARE(mayChangeButton(intBlock<64>(change.matrix), change.row), change.mayChange);
+        }
     }
 
     void wideKeyMatrixStoresGroupsAndSendsAllBytes() {

@@ -84,10 +84,6 @@ SceneUser {
         choose(0, "keyMenuEntry1")
         compare(rowText(0), "Left Button")
         compare(entry(0), [1, 0, 0xF0, 0])
-        choose(2, "keyMenuEntry0")
-        choose(0, "keyMenuEntry1")
-        compare(rowText(0), "Right Button")
-        compare(rowText(2), "Left Button")
     }
 
     function test_singleKeyDialogTakesOnlyKnownKeys() {

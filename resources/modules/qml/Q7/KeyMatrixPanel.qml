@@ -53,12 +53,9 @@ CollapsiblePanel {
             isNeedSave = true
     }
 
-    // At least one button keeps the left click: the last left button cannot change.
+    // The program refuses the change that would take the last left click.
     function modifyData(row: int, b0: int, b1: int, b2: int, b3: int) {
-        if (row < 0 || row >= entries.length)
-            return
-        const isLeft = bytes => bytes[0] === 0x01 && bytes[2] === 0xF0
-        if (isLeft(entries[row]) && entries.filter(isLeft).length < 2)
+        if (row < 0 || row >= entries.length || !view.mayChangeKeydefine(matrix(), row))
             return
         let changed = entries.slice()
         changed[row] = [b0, b1, b2, b3]
