@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QProcess>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -6,11 +8,19 @@
 #include "app/startup.h"
 #include "app/working_folder.h"
 #include "support/hostile_files.h"
+#include "support/scratch_dir.h"
 
-// The program as a process: single instance and its working directory.
+// The program as a process: single instance and its working directory; which folder it works
+// in, and what a user's own folder receives from an install.
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
+    void init();
+    void writableModulesBesideTheExecutableStay();
+    void readOnlyInstallFillsTheUsersFolder();
+    void laterStartsAddNewFilesAndKeepTheUsersOwn();
+    void unusableUserFolderStillFindsTheShippedFiles();
+    void foldersThatAreLinksOrSomeoneElsesAreRefused();
     void commandLineAnswersWithoutADisplay_data();
     void commandLineAnswersWithoutADisplay();
     void oneCopyPerUser();
@@ -27,7 +37,11 @@ private:
     static bool waitForOutput(QProcess* process, const QByteArray& text,
                               QByteArray* seen = nullptr);
 
+    static QStringList filesUnder(const QString& dir);
+
     QTemporaryDir tmp_;  // the lock's folder: keep it apart from other runs
+    std::unique_ptr<QTemporaryDir> install_;
+    QString bin_, shipped_, user_;
 };
 
 void StartupTest::softwareSceneGraphUnlessTheEnvironmentNamesOne() {
@@ -180,6 +194,92 @@ void StartupTest::entersTheExecutablesFolder() {
     z718::enterWorkingFolder();  // a build tree: its modules folder is writable
     QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
     QVERIFY(QFileInfo::exists("./modules/setting/apConfig.bin"));
+}
+
+QStringList StartupTest::filesUnder(const QString& dir) {
+    QStringList found;
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        found << QDir(dir).relativeFilePath(it.next());
+    }
+    found.sort();
+    return found;
+}
+
+// An installed layout: the executable's folder has no modules; the package keeps them in a
+// data folder, read-only like everything the package manager installs.
+void StartupTest::init() {
+    install_ = std::make_unique<QTemporaryDir>();
+    bin_ = install_->filePath("usr/bin");
+    shipped_ = install_->filePath("usr/share/z/modules");
+    user_ = install_->filePath("home/.local/share/z");
+    QDir().mkpath(bin_);
+    z718::test::ScratchDir::write(shipped_ + "/setting/p1.bin", "[sensor]\ncursorSpeed_Q7=5\n");
+    z718::test::ScratchDir::write(shipped_ + "/setting/apConfig.bin", "[Q7]\nprofileNo=0\n");
+    QDir().mkpath(shipped_ + "/img/skin1");
+    QDir().mkpath(shipped_ + "/macro");
+    QVERIFY(QFile::setPermissions(shipped_ + "/setting/p1.bin", QFileDevice::ReadOwner));
+}
+
+void StartupTest::writableModulesBesideTheExecutableStay() {
+    z718::test::ScratchDir::write(bin_ + "/modules/setting/p1.bin", "beside");
+    QCOMPARE(z718::chooseWorkingFolder(bin_, shipped_, user_), bin_);
+    QVERIFY(!QFileInfo::exists(user_));
+}
+
+void StartupTest::readOnlyInstallFillsTheUsersFolder() {
+    QCOMPARE(z718::chooseWorkingFolder(bin_, shipped_, user_), user_);
+    // Empty folders count: the skin folders are counted, macros are saved into theirs.
+    QCOMPARE(filesUnder(user_ + "/modules"), filesUnder(shipped_));
+    QCOMPARE(z718::test::ScratchDir::read(user_ + "/modules/setting/p1.bin"),
+             z718::test::ScratchDir::read(shipped_ + "/setting/p1.bin"));
+    QVERIFY(QFileInfo(user_ + "/modules/setting/p1.bin").permissions() & QFileDevice::WriteOwner);
+}
+
+void StartupTest::laterStartsAddNewFilesAndKeepTheUsersOwn() {
+    z718::chooseWorkingFolder(bin_, shipped_, user_);
+    z718::test::ScratchDir::write(user_ + "/modules/setting/p1.bin",
+                                  "[sensor]\ncursorSpeed_Q7=9\n");
+    z718::test::ScratchDir::write(user_ + "/modules/macro/mine.bin", "users own");
+    z718::test::ScratchDir::write(shipped_ + "/i18n/lang_new.ini", "a later version's file");
+
+    QCOMPARE(z718::chooseWorkingFolder(bin_, shipped_, user_), user_);
+    QCOMPARE(z718::test::ScratchDir::read(user_ + "/modules/setting/p1.bin"),
+             "[sensor]\ncursorSpeed_Q7=9\n");
+    QCOMPARE(z718::test::ScratchDir::read(user_ + "/modules/macro/mine.bin"), "users own");
+    QCOMPARE(z718::test::ScratchDir::read(user_ + "/modules/i18n/lang_new.ini"),
+             "a later version's file");
+}
+
+void StartupTest::unusableUserFolderStillFindsTheShippedFiles() {
+    z718::test::ScratchDir::write(install_->filePath("home/file"),
+                                  "a file where a folder should be");
+    const QString folder =
+        z718::chooseWorkingFolder(bin_, shipped_, install_->filePath("home/file/z"));
+    QVERIFY(QFileInfo::exists(folder + "/modules/setting/apConfig.bin"));
+}
+
+// A link in place of a folder of ./modules would send every write to its target; a folder
+// of another user's could be swapped for one at any time.
+void StartupTest::foldersThatAreLinksOrSomeoneElsesAreRefused() {
+    const QString elsewhere = install_->path() + "/elsewhere";
+    QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(QFileInfo(user_).path()));
+    QVERIFY(QFile::link(elsewhere, user_));
+    z718::chooseWorkingFolder(bin_, shipped_, user_);
+    QVERIFY(filesUnder(elsewhere).isEmpty());
+    QCOMPARE(z718::refusedFolder(user_), user_);
+    QVERIFY(QFile::remove(user_));
+    z718::test::ScratchDir::write(bin_ + "/modules/setting/p1.bin", "[a]\n");
+    QVERIFY(QDir().mkpath(bin_ + "/modules/macro"));
+    QCOMPARE(z718::refusedFolder(bin_), QString());
+    QVERIFY(QFile::link(elsewhere, bin_ + "/modules/gun"));
+    QCOMPARE(z718::refusedFolder(bin_), bin_ + "/modules/gun");
+    QVERIFY(QFile::remove(bin_ + "/modules/gun"));
+    if (::geteuid() != 0) {
+        QSKIP("giving a folder to another user takes root");
+    }
+    QVERIFY(::chown(QFile::encodeName(bin_ + "/modules/macro").constData(), 65534, 65534) == 0);
+    QCOMPARE(z718::refusedFolder(bin_), bin_ + "/modules/macro");
 }
 
 QTEST_GUILESS_MAIN(StartupTest)

@@ -5,9 +5,11 @@
 #include <future>
 
 #include "app/instance_channel.h"
+#include "app/tray_profiles.h"
 #include "app/widget.h"
 #include "platform/device_watcher.h"
 #include "platform/timing.h"
+#include "settings/name_lists.h"
 #include "sim/virtual_mouse.h"
 #include "support/debug_capture.h"
 #include "support/hostile_files.h"
@@ -33,6 +35,7 @@ private slots:
     void refusedOpenComesBackWithoutAReplug();
     void trayIconFifoIsNotOpened();
     void windowControllerSlots();
+    void trayMenuListsTheProfilesAndAppliesTheChosenOne();
     void quitStopsTheWorkerAndExitsWithZero();
 
 private:
@@ -209,6 +212,33 @@ void WidgetTest::windowControllerSlots() {
 #endif
 }
 
+// Listed above Quit with the current one checked; choosing one applies that profile.
+void WidgetTest::trayMenuListsTheProfilesAndAppliesTheChosenOne() {
+    test::ScratchDir scratch;
+    namelists::store(2, {"Standard0", "FPS3"});
+    test::ScratchDir::write(SettingsStore::profilePath(3), "[sensor]\ncursorSpeed_Q7=4\n");
+    myQQuickView view;
+    view.profileList().load(0, false);
+    QMenu menu;
+    QAction* quit = menu.addAction(QStringLiteral("Quit (&Q)"));
+    TrayProfiles profiles(&menu, quit, &view);
+
+    profiles.refresh();
+    profiles.refresh();  // the menu opens again: nothing is listed twice
+    QStringList shown;
+    for (QAction* entry : menu.actions()) {
+        shown << (entry->isSeparator() ? QStringLiteral("--")
+                                       : entry->text() + (entry->isChecked() ? "*" : ""));
+    }
+    QCOMPARE(shown, (QStringList{"Standard*", "FPS", "--", "Quit (&Q)"}));
+
+    QSignalSpy applied(&view, &myQQuickView::profileActivated);
+    menu.actions().at(1)->trigger();
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(view.settings().currentProfileIndex(), 3);
+    QCOMPARE(view.getCursorSpeed(), 4u);
+}
+
 void WidgetTest::quitStopsTheWorkerAndExitsWithZero() {
     widget_->checkDevice();
     QVERIFY(widget_->hid().workerRunning());
@@ -216,6 +246,7 @@ void WidgetTest::quitStopsTheWorkerAndExitsWithZero() {
     QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
     QEventLoop loop;
     QTimer::singleShot(50, quit, &QAction::trigger);
+    QTimer::singleShot(20000, &loop, [&loop] { loop.exit(99); });  // Quit did not quit
     QCOMPARE(loop.exec(), 0);
     QVERIFY(!widget_->hid().workerRunning());
 }

@@ -147,15 +147,6 @@ const QList<GetCase> kGetCases{
 
 // clang-format on
 
-const GetCase& getCase(const char* slot) {
-    for (const GetCase& c : kGetCases) {
-        if (qstrcmp(c.slot, slot) == 0) {
-            return c;
-        }
-    }
-    qFatal("no get case %s", slot);
-}
-
 // The output reports a payload becomes: report id 0, then 32 data bytes, zero-filled.
 QStringList payloadReports(const QByteArray& payload) {
     QStringList reports;
@@ -182,10 +173,12 @@ private slots:
         rig_.reset();
     }
 
-    // A settle wait is two sleeps of 60 ms; the pause after a command is one of 50 ms.
-    void setCommandsOnTheWire() {
+    // A settle wait is two sleeps of 60 ms; the pause after a command is one of 50 ms. While
+    // the link is busy nothing goes out and the command's failure is printed.
+    void setCommands() {
         durations().settleSleepMs = 60;
         durations().commandPauseMs = 50;
+        DebugCapture debug;
         for (const SetCase& c : kSetCases) {
             QList<int> expected(2 * c.settleWaits, 60);
             if (c.pause) {
@@ -200,35 +193,38 @@ private slots:
             QVERIFY2(rig_->wire("feature-in").isEmpty(), c.slot);  // a set reads no answer
             QCOMPARE(std::make_pair(QByteArray(c.slot), waits.waits),
                      std::make_pair(QByteArray(c.slot), expected));
+
+            busy(c.family, debug);
+            c.call(*rig_->hid, bytes(block));
+            rig_->hid->link().setIdle();
+            QVERIFY2(rig_->mouse.log().isEmpty(), c.slot);
+            QCOMPARE(debug.captured(), QStringList{"cmd Failed " + QString(c.frame).mid(3, 2)});
         }
     }
 
-    void getCommandsOnTheWire() {
+    // A good exchange with the primed firmware, a failed one, and none while the link is busy.
+    void getCommands() {
+        DebugCapture debug;
         for (const GetCase& c : kGetCases) {
             rig_->use(c.family);
             c.prime(rig_->firmware(c.family));
-            const QByteArray handedBack = c.call(*rig_->hid, 0x55);
+            QByteArray handedBack = c.call(*rig_->hid, 0x55);
             QCOMPARE(rig_->wire("feature-out"), QStringList{c.frame});
             QCOMPARE(rig_->wire("feature-in").size(), 1);
             QCOMPARE(rig_->wire("input").size(), c.inputReports);
             QCOMPARE(rig_->wire("output").size(), 0);
             QCOMPARE(named(c.slot, handedBack), named(c.slot, c.answer));
-        }
-    }
 
-    void busyLinkDropsEveryCommand() {
-        DebugCapture debug;
-        QVERIFY(rig_->hid->link().acquireLink());
-        for (const SetCase& c : kSetCases) {
-            debug.clear();
-            QByteArray block = pattern(512);
-            c.call(*rig_->hid, bytes(block));
-            QVERIFY2(rig_->mouse.log().isEmpty(), c.slot);
-            QCOMPARE(debug.captured(), QStringList{"cmd Failed " + QString(c.frame).mid(3, 2)});
-        }
-        for (const GetCase& c : kGetCases) {
-            debug.clear();
-            const QByteArray handedBack = c.call(*rig_->hid, 0x55);
+            rig_->use(c.family);
+            rig_->mouse.setFault(sim::VirtualMouse::GetFeatureFails);
+            handedBack = c.call(*rig_->hid, 0x55);
+            rig_->mouse.clearFaults();
+            QCOMPARE(rig_->wire("feature-out"), QStringList{c.frame});
+            QCOMPARE(named(c.slot, handedBack), named(c.slot, c.afterFailure));
+
+            busy(c.family, debug);
+            handedBack = c.call(*rig_->hid, 0x55);
+            rig_->hid->link().setIdle();
             QVERIFY2(rig_->mouse.log().isEmpty(), c.slot);
             const bool secrecy = QByteArray(c.frame).startsWith("00 00");
             QCOMPARE(debug.captured(), QStringList{secrecy ? "cmd Failed 00" : "cmd Failed"});
@@ -236,25 +232,22 @@ private slots:
                 c.untouched.isEmpty() ? filled(handedBack.size()) : c.untouched;
             QCOMPARE(named(c.slot, handedBack), named(c.slot, untouched));
         }
-        rig_->hid->link().setIdle();
-    }
-
-    void failedExchangeHandsBackPrefills() {
-        rig_->mouse.setFault(sim::VirtualMouse::GetFeatureFails);
-        for (const GetCase& c : kGetCases) {
-            rig_->use(c.family);
-            c.prime(rig_->firmware(c.family));
-            const QByteArray handedBack = c.call(*rig_->hid, 0x55);
-            QCOMPARE(rig_->wire("feature-out"), QStringList{c.frame});
-            QCOMPARE(named(c.slot, handedBack), named(c.slot, c.afterFailure));
-        }
         // The reply came but the payload did not: the DPI stage count is not taken either.
-        rig_->mouse.clearFaults();
+        rig_->use(Ms);
         rig_->mouse.setFault(sim::VirtualMouse::ReadFails);
-        QCOMPARE(getCase("hid_91H_GetDPISet").call(*rig_->hid, 0x55), outs({0, 0x55}) + filled(8));
+        uchar stages = 0x55;
+        QByteArray codes = filled(8);
+        QVERIFY(!rig_->hid->hid_91H_GetDPISet(stages, bytes(codes)));
+        QCOMPARE(outs({stages}) + codes, outs({0x55}) + filled(8));
     }
 
 private:
+    void busy(DeviceRig::Family family, DebugCapture& debug) {
+        QVERIFY(rig_->hid->link().acquireLink());
+        rig_->use(family);
+        debug.clear();
+    }
+
     std::unique_ptr<DeviceRig> rig_;
 };
 
