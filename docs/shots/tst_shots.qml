@@ -15,7 +15,7 @@ SceneUser {
 
     function test_keyMenu() {
         waitForInput()
-        scene.hover(400, 20)
+        scene.move(400, 20)
         save("main-window.png")
         clickOn("keyRow1")
         hoverOn("keyMenuEntry8")
@@ -44,7 +44,7 @@ SceneUser {
     function test_profilePage() {
         openProfilePageWith(["Standard0", "FPS1", "Racing2", "FPS(0)3"], 1)
         const row = scene.rect("profileRow2")
-        scene.hover(row.x + 50, row.y + row.height / 2)
+        scene.move(row.x + 50, row.y + row.height / 2)
         save("profile-page.png")
     }
 }

@@ -3,7 +3,6 @@
 // portable one, or on Windows the system's hooks).
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTemporaryDir>
@@ -20,31 +19,13 @@
 #include "ui/Ui_Controler.h"
 #include "ui/myQQuickView.h"
 
-namespace {
-
-bool copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir() ? !QDir().mkpath(target) : !QFile::copy(source, target)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 // Everything a test file sees; one instance for the whole run.
 class SceneTestSetup : public QObject, public SceneHost {
     Q_OBJECT
 public:
     bool start() {
         const QString shipped = QCoreApplication::applicationDirPath() + "/modules";
-        if (!scratch_.isValid() || !copyTree(shipped, scratch_.path() + "/modules")) {
+        if (!scratch_.isValid() || !copyOver(shipped, scratch_.path() + "/modules")) {
             qWarning("Cannot prepare a scratch folder with a copy of %s", qPrintable(shipped));
             return false;
         }

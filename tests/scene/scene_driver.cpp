@@ -184,10 +184,6 @@ void SceneDriver::move(int x, int y) {
     QCoreApplication::processEvents();
 }
 
-void SceneDriver::hover(int x, int y) {
-    move(x, y);
-}
-
 void SceneDriver::wheel(int x, int y, int delta) {
     // Wheel turns do not pass the hooks; the event goes to the window as the system's would.
     const QPointF pos(x, y);
@@ -306,19 +302,29 @@ bool SceneDriver::writeSetting(const QString& file, const QString& key, const QV
     return settings.status() == QSettings::NoError;
 }
 
-// Copies every file below `folder` over the same path below ./modules while the program is
-// stopped, so that no settings object of the old window writes over the copies.
-bool SceneDriver::restartWith(const QString& folder) {
-    bool copied = QFileInfo(folder).isDir();
-    host_.restartProgram([&] {
-        QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-        while (copied && it.hasNext()) {
-            const QString source = it.next();
-            const QString target = QStringLiteral("./modules") + source.mid(folder.size());
-            QDir().mkpath(QFileInfo(target).path());
+bool copyOver(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    bool copied = QDir().mkpath(to);
+    while (copied && it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            copied = QDir().mkpath(target);
+        } else {
             QFile::remove(target);
             copied = QFile::copy(source, target);
         }
+    }
+    return copied;
+}
+
+// Copies `folder` over ./modules while the program is stopped, so that no settings object of
+// the old window writes over the copies.
+bool SceneDriver::restartWith(const QString& folder) {
+    bool copied = QFileInfo(folder).isDir();
+    host_.restartProgram([&] {
+        copied = copied && copyOver(folder, QStringLiteral("./modules"));
         z718::test::resetSharedTables();
     });
     watchView();

@@ -11,6 +11,9 @@ class QQuickItem;
 class QWindow;
 class Widget;
 
+// Copies the folder `from` into `to`, over the files already there.
+bool copyOver(const QString& from, const QString& to);
+
 // What the scene driver needs from the runner: the live main window, and a fresh start.
 class SceneHost {
 public:
@@ -38,7 +41,6 @@ public:
     Q_INVOKABLE bool press(int x, int y);
     Q_INVOKABLE void move(int x, int y);
     Q_INVOKABLE bool release(int x, int y);
-    Q_INVOKABLE void hover(int x, int y);
     Q_INVOKABLE void wheel(int x, int y, int delta);
     Q_INVOKABLE void key(int qtKey, int modifiers = 0);
     Q_INVOKABLE void typeText(const QString& text);

@@ -36,7 +36,7 @@ TestCase {
 
     function hoverOn(name) {
         const p = center(name)
-        scene.hover(p.x, p.y)
+        scene.move(p.x, p.y)
     }
 
     function shown(name) {
@@ -149,7 +149,7 @@ TestCase {
                 clickOn(name)
         }
         if (shown("keyMenu") || shown("helpMenu")) {
-            scene.hover(400, 20)
+            scene.move(400, 20)
             scene.click(400, 20)
         }
     }

@@ -39,7 +39,7 @@ SceneUser {
         }
         for (const target of ["keyRow6", "buttonSpot1"]) {
             const p = center(target)
-            scene.hover(p.x, p.y)
+            scene.move(p.x, p.y)
             scene.click(p.x, p.y)
             verify(!shown("keyMenu"), "a click on " + target + " opens the key menu")
             compare(selectedButton(), row, "after clicking " + target)

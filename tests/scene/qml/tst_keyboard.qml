@@ -21,12 +21,8 @@ SceneUser {
         tidyUp()
     }
 
-    function focused() {
-        return scene.focused()
-    }
-
     function focusedName() {
-        return scene.accessible(focused()).name ?? ""
+        return scene.accessible(scene.focused()).name ?? ""
     }
 
     // Tab (or Shift+Tab) until the focus is on the control named `name`.
@@ -43,10 +39,10 @@ SceneUser {
         const names = []
         for (let i = 0; i < 80; ++i) {
             scene.key(Qt.Key_Tab)
-            if (names.length > 0 && focused() === names[0].item)
+            if (names.length > 0 && scene.focused() === names[0].item)
                 break
-            const told = scene.accessible(focused())
-            names.push({ item: focused(), name: told.name, role: told.role })
+            const told = scene.accessible(scene.focused())
+            names.push({ item: scene.focused(), name: told.name, role: told.role })
         }
         return names
     }
@@ -67,7 +63,7 @@ SceneUser {
             "Config", "Reset", "Help", "Minimize", "Close", "Top View", "Side View"])
         tabTo("Side View")
         tabTo("Reset", true)
-        const marked = around(focused())
+        const marked = around(scene.focused())
         scene.key(Qt.Key_Tab)
         const unmarked = around(scene.find("resetButton"))
         verify(marked.filter((pixel, i) => pixel !== unmarked[i]).length > 40,
@@ -85,7 +81,8 @@ SceneUser {
         scene.key(Qt.Key_Tab)
         scene.key(Qt.Key_Return)
         verify(!shown("resetDialog") && !shown("mask"))
-        compare(focused().parent, scene.find("resetButton"), "the focus goes back to the opener")
+        compare(scene.focused().parent, scene.find("resetButton"),
+                "the focus goes back to the opener")
         tabTo("버튼 3: Middle Button", true)
         scene.key(Qt.Key_Enter)
         verify(shown("keyMenu"))
