@@ -56,13 +56,133 @@ class ProfilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void importReplacesTheFileAndItsObject();
-    void exportCopiesTheCurrentContent();
-    void copyAndReset();
-    void replacingWithTheSameSizeIsNotMistakenForTheOldFile();
-    void customFilePath();
+    void init() {
+        scratch_ = std::make_unique<ScratchDir>();
+        for (int i = 0; i < z718::kProfileCount; ++i) {
+            ScratchDir::write(z718::SettingsStore::profilePath(i), profileText(100 + i));
+        }
+        ScratchDir::write(z718::kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
+        store_ = std::make_unique<z718::SettingsStore>();
+        prompts_ = z718::ScriptedPrompts();
+        manager_ = std::make_unique<z718::ProfileManager>(*store_, prompts_);
+        rules_ = std::make_unique<z718::AppRules>();
+        model_ = std::make_unique<ProfileListModel>(*store_, prompts_, *rules_);
+    }
+    void cleanup() {
+        model_.reset();
+        rules_.reset();
+        manager_.reset();
+        store_.reset();
+        scratch_.reset();
+    }
+    void importReplacesTheFileAndItsObject() {
+        QSettings* before = &store_->profile(3);
+        QVERIFY(!manager_->importProfile(3));  // cancelled
+        QCOMPARE(&store_->profile(3), before);
+        QCOMPARE(fileOf(3), profileText(103));
+        QCOMPARE(prompts_.asked.size(), size_t(1));
+        QCOMPARE(prompts_.asked[0].kind, QStringLiteral("open"));
+        QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Open File"));
+        QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Profile(*.pf)"));
+
+        // What the old object still buffers must not end up in the imported copy.
+        store_->setCurrentProfileIndex(3);
+        store_->currentProfile().setValue("sensor/extra", 1);
+        ScratchDir::write("mine.pf", profileText(4));
+        prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
+        QVERIFY(manager_->importProfile(3));
+        QCoreApplication::processEvents();  // where buffered writes would normally land
+        QCOMPARE(fileOf(3), profileText(4));
+        QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
+        QVERIFY(!store_->currentProfile().contains("sensor/extra"));
+        QCOMPARE(firstKeyCode(store_->profile(2)), 102);
+        QCOMPARE(store_->currentProfileIndex(), 3);
+
+        // A file holding what no settings file may hold is refused with a message.
+        const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
+        ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
+        const QString bad = scratch_->path() + QStringLiteral("/bad.pf");
+        prompts_.fileNames.push_back(bad);
+        QVERIFY(!manager_->importProfile(2));
+        QCOMPARE(prompts_.asked.back().caption, store_->messageStrings().at(6));
+        QCOMPARE(prompts_.asked.back().text, store_->messageStrings().at(7) + bad);
+        QCOMPARE(firstKeyCode(store_->profile(2)), 102);
+    }
+    void exportCopiesTheCurrentContent() {
+        ScratchDir::write("out.pf", QByteArray(10000, 'z'));
+        store_->profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
+        prompts_.fileNames.push_back(QStringLiteral("out.pf"));
+        manager_->exportProfile(2);
+        QCOMPARE(prompts_.asked[0].kind, QStringLiteral("save"));
+        QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Save File"));
+        QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
+        QCOMPARE(exported.value("sensor/stage_Q7").toInt(), 3);
+        QCOMPARE(firstKeyCode(exported), 102);
+
+        const QByteArray before = ScratchDir::read("out.pf");
+        manager_->exportProfile(1);  // cancelled: nothing happens
+        QCOMPARE(ScratchDir::read("out.pf"), before);
+
+        // Choosing the profile's own file must not delete it.
+        prompts_.fileNames.push_back(z718::SettingsStore::profilePath(4));
+        manager_->exportProfile(4);
+        QCOMPARE(fileOf(4), profileText(104));
+    }
+    void copyAndReset() {
+        manager_->copy(1, 2);
+        QCOMPARE(fileOf(1), fileOf(2));
+        QCOMPARE(firstKeyCode(store_->profile(1)), 102);
+        store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
+        manager_->copy(3, 0);
+        QCOMPARE(firstKeyCode(store_->profile(3)), 100);
+        QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
+        manager_->copy(4, 4);  // onto itself: nothing lost
+        QCOMPARE(firstKeyCode(store_->profile(4)), 104);
+
+        ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
+        store_->setCurrentProfileIndex(6);
+        store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
+        manager_->resetToDefault(6);
+        QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
+        QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
+        QCOMPARE(fileOf(6), profileText(240));
+
+        QFile::remove(z718::kDefaultProfilePath);
+        manager_->resetToDefault(7);
+        QVERIFY(store_->profile(7).allKeys().isEmpty());
+        QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
+        QCOMPARE(firstKeyCode(store_->profile(8)), 108);
+    }
+    void replacingWithTheSameSizeIsNotMistakenForTheOldFile() {
+        // Same length, written straight after the old one: must still read as the new content.
+        for (int round = 0; round < 20; ++round) {
+            ScratchDir::write(z718::kDefaultProfilePath, profileText(200 + round % 2));
+            manager_->resetToDefault(0);
+            QCOMPARE(firstKeyCode(store_->profile(0)), 200 + round % 2);
+        }
+    }
+    void customFilePath() {
+        QCOMPARE(manager_->pickCustomImage(), QString());
+        QCOMPARE(prompts_.asked.size(), size_t(1));  // the dialog only, no warning
+        QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Image Files(*.png)"));
+
+        ScratchDir::write("logo.png", "png");
+        prompts_.fileNames = {QStringLiteral("logo.png"), QStringLiteral("gone.png")};
+        QCOMPARE(manager_->pickCustomImage(), QStringLiteral("logo.png"));
+        QCOMPARE(manager_->pickCustomImage(), QString());
+        const auto& warning = prompts_.asked.back();
+        QCOMPARE(warning.kind, QStringLiteral("warning"));
+        QCOMPARE(warning.caption, store_->messageStrings().at(2));
+        QCOMPARE(warning.text, store_->messageStrings().at(3) + QStringLiteral("gone.png"));
+
+        // A FIFO would block the open for good: it is not an image, and is never opened.
+        const z718::test::FifoTrap fifo(QStringLiteral("fifo.png"));
+        prompts_.fileNames = {QStringLiteral("fifo.png")};
+        QCOMPARE(manager_->pickCustomImage(), QString());
+        QCOMPARE(prompts_.asked.back().text,
+                 store_->messageStrings().at(3) + QStringLiteral("fifo.png"));
+        QVERIFY(!fifo.opened());
+    }
     void loadNamesTheFirstRowAndSelectsTheCurrentProfile_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("current");
@@ -209,140 +329,6 @@ private:
     std::unique_ptr<z718::AppRules> rules_;
     std::unique_ptr<ProfileListModel> model_;
 };
-
-void ProfilesTest::init() {
-    scratch_ = std::make_unique<ScratchDir>();
-    for (int i = 0; i < z718::kProfileCount; ++i) {
-        ScratchDir::write(z718::SettingsStore::profilePath(i), profileText(100 + i));
-    }
-    ScratchDir::write(z718::kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
-    store_ = std::make_unique<z718::SettingsStore>();
-    prompts_ = z718::ScriptedPrompts();
-    manager_ = std::make_unique<z718::ProfileManager>(*store_, prompts_);
-    rules_ = std::make_unique<z718::AppRules>();
-    model_ = std::make_unique<ProfileListModel>(*store_, prompts_, *rules_);
-}
-
-void ProfilesTest::cleanup() {
-    model_.reset();
-    rules_.reset();
-    manager_.reset();
-    store_.reset();
-    scratch_.reset();
-}
-
-void ProfilesTest::importReplacesTheFileAndItsObject() {
-    QSettings* before = &store_->profile(3);
-    QVERIFY(!manager_->importProfile(3));  // cancelled
-    QCOMPARE(&store_->profile(3), before);
-    QCOMPARE(fileOf(3), profileText(103));
-    QCOMPARE(prompts_.asked.size(), size_t(1));
-    QCOMPARE(prompts_.asked[0].kind, QStringLiteral("open"));
-    QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Open File"));
-    QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Profile(*.pf)"));
-
-    // What the old object still buffers must not end up in the imported copy.
-    store_->setCurrentProfileIndex(3);
-    store_->currentProfile().setValue("sensor/extra", 1);
-    ScratchDir::write("mine.pf", profileText(4));
-    prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
-    QVERIFY(manager_->importProfile(3));
-    QCoreApplication::processEvents();  // where buffered writes would normally land
-    QCOMPARE(fileOf(3), profileText(4));
-    QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
-    QVERIFY(!store_->currentProfile().contains("sensor/extra"));
-    QCOMPARE(firstKeyCode(store_->profile(2)), 102);
-    QCOMPARE(store_->currentProfileIndex(), 3);
-
-    // A file holding what no settings file may hold is refused with a message.
-    const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
-    ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
-    const QString bad = scratch_->path() + QStringLiteral("/bad.pf");
-    prompts_.fileNames.push_back(bad);
-    QVERIFY(!manager_->importProfile(2));
-    QCOMPARE(prompts_.asked.back().caption, store_->messageStrings().at(6));
-    QCOMPARE(prompts_.asked.back().text, store_->messageStrings().at(7) + bad);
-    QCOMPARE(firstKeyCode(store_->profile(2)), 102);
-}
-
-void ProfilesTest::exportCopiesTheCurrentContent() {
-    ScratchDir::write("out.pf", QByteArray(10000, 'z'));
-    store_->profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
-    prompts_.fileNames.push_back(QStringLiteral("out.pf"));
-    manager_->exportProfile(2);
-    QCOMPARE(prompts_.asked[0].kind, QStringLiteral("save"));
-    QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Save File"));
-    QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
-    QCOMPARE(exported.value("sensor/stage_Q7").toInt(), 3);
-    QCOMPARE(firstKeyCode(exported), 102);
-
-    const QByteArray before = ScratchDir::read("out.pf");
-    manager_->exportProfile(1);  // cancelled: nothing happens
-    QCOMPARE(ScratchDir::read("out.pf"), before);
-
-    // Choosing the profile's own file must not delete it.
-    prompts_.fileNames.push_back(z718::SettingsStore::profilePath(4));
-    manager_->exportProfile(4);
-    QCOMPARE(fileOf(4), profileText(104));
-}
-
-void ProfilesTest::copyAndReset() {
-    manager_->copy(1, 2);
-    QCOMPARE(fileOf(1), fileOf(2));
-    QCOMPARE(firstKeyCode(store_->profile(1)), 102);
-    store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
-    manager_->copy(3, 0);
-    QCOMPARE(firstKeyCode(store_->profile(3)), 100);
-    QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
-    manager_->copy(4, 4);  // onto itself: nothing lost
-    QCOMPARE(firstKeyCode(store_->profile(4)), 104);
-
-    ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
-    store_->setCurrentProfileIndex(6);
-    store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
-    manager_->resetToDefault(6);
-    QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
-    QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
-    QCOMPARE(fileOf(6), profileText(240));
-
-    QFile::remove(z718::kDefaultProfilePath);
-    manager_->resetToDefault(7);
-    QVERIFY(store_->profile(7).allKeys().isEmpty());
-    QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
-    QCOMPARE(firstKeyCode(store_->profile(8)), 108);
-}
-
-void ProfilesTest::replacingWithTheSameSizeIsNotMistakenForTheOldFile() {
-    // Same length, written straight after the old one: must still read as the new content.
-    for (int round = 0; round < 20; ++round) {
-        ScratchDir::write(z718::kDefaultProfilePath, profileText(200 + round % 2));
-        manager_->resetToDefault(0);
-        QCOMPARE(firstKeyCode(store_->profile(0)), 200 + round % 2);
-    }
-}
-
-void ProfilesTest::customFilePath() {
-    QCOMPARE(manager_->pickCustomImage(), QString());
-    QCOMPARE(prompts_.asked.size(), size_t(1));  // the dialog only, no warning
-    QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Image Files(*.png)"));
-
-    ScratchDir::write("logo.png", "png");
-    prompts_.fileNames = {QStringLiteral("logo.png"), QStringLiteral("gone.png")};
-    QCOMPARE(manager_->pickCustomImage(), QStringLiteral("logo.png"));
-    QCOMPARE(manager_->pickCustomImage(), QString());
-    const auto& warning = prompts_.asked.back();
-    QCOMPARE(warning.kind, QStringLiteral("warning"));
-    QCOMPARE(warning.caption, store_->messageStrings().at(2));
-    QCOMPARE(warning.text, store_->messageStrings().at(3) + QStringLiteral("gone.png"));
-
-    // A FIFO would block the open for good: it is not an image, and is never opened.
-    const z718::test::FifoTrap fifo(QStringLiteral("fifo.png"));
-    prompts_.fileNames = {QStringLiteral("fifo.png")};
-    QCOMPARE(manager_->pickCustomImage(), QString());
-    QCOMPARE(prompts_.asked.back().text,
-             store_->messageStrings().at(3) + QStringLiteral("fifo.png"));
-    QVERIFY(!fifo.opened());
-}
 
 QTEST_GUILESS_MAIN(ProfilesTest)
 #include "tst_profiles.moc"
