@@ -98,11 +98,6 @@ private:
 
     QString outside(const QString& fileName) const { return scratch_->path() + "/" + fileName; }
 
-    // kind|caption|start folder|filter of the last dialog asked for
-    QString lastAsked() const {
-        const auto& asked = prompts_.asked.back();
-        return QStringList{asked.kind, asked.caption, asked.text, asked.filter}.join('|');
-    }
     static QString dialog(const QString& kind, const QString& caption) {
         return kind + '|' + caption + '|' +
                QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "|Macro(*.mc)";
@@ -254,7 +249,7 @@ private slots:
         ScratchDir::write(outside("out.mc"), "older export");
         prompts_.fileNames.push_back(outside("out.mc"));
         exchange_.exportMacro("m");
-        QCOMPARE(lastAsked(), dialog("save", "Save File"));
+        QCOMPARE(prompts_.last(), dialog("save", "Save File"));
         QCOMPARE(ScratchDir::read(outside("out.mc")), legacyMacro_);
         exchange_.exportMacro("m");  // cancelled
         // A missing source leaves the target alone; the checking export does not even ask.
@@ -267,7 +262,7 @@ private slots:
         QCOMPARE(ScratchDir::read(outside("keep.mc")), QByteArray("keep"));
         prompts_.fileNames.push_back(outside("checked.mc"));
         exchange_.exportExisting("m");
-        QCOMPARE(lastAsked(), dialog("save", "Save File"));
+        QCOMPARE(prompts_.last(), dialog("save", "Save File"));
         QCOMPARE(ScratchDir::read(outside("checked.mc")), legacyMacro_);
     }
 
@@ -276,7 +271,7 @@ private slots:
         ScratchDir::write(outside("m.fast.mc"), "[config]\ntotal=0\n");
         prompts_.fileNames.push_back(outside("m.fast.mc"));
         QCOMPARE(exchange_.importMacro(), QString("m"));
-        QCOMPARE(lastAsked(), dialog("open", "Open File"));
+        QCOMPARE(prompts_.last(), dialog("open", "Open File"));
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
         QCOMPARE(exchange_.importMacro(), QString());  // cancelled
         // picking the macro file itself keeps it
@@ -314,7 +309,7 @@ private slots:
         z718::MacroExchange exchange(prompts_, nullptr, {"Refused", "Not a macro: "});
         prompts_.fileNames.push_back(outside("u.mc"));
         QCOMPARE(exchange.importMacro(), QString());
-        QCOMPARE(lastAsked(), "warning|Refused|Not a macro: " + outside("u.mc") + "|");
+        QCOMPARE(prompts_.last(), "warning|Refused|Not a macro: " + outside("u.mc") + "|");
         QVERIFY(!QFile::exists("./modules/macro/u.bin"));
     }
 
