@@ -121,28 +121,23 @@ private slots:
         scratch_.reset();
     }
 
-    void createMakesFolderAndConfigOnly() {
+    // Create writes the configuration alone, in a folder made if missing, and a second create
+    // resets it, keeping the lines; save rewrites the whole group of an existing macro and
+    // gives every line back whole, whatever it holds.
+    void createAndSave() {
         QVERIFY(QDir("./modules/macro").removeRecursively());
-        QVERIFY(store_->create("Macro_0", 3));
-        QCOMPARE(ScratchDir::read("./modules/macro/Macro_0.bin"),
-                 QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
-        QCOMPARE(store_->savedLines("Macro_0"), QStringList{"1"});
-        // A second create resets the counts but keeps the lines.
-        QVERIFY(store_->save("Macro_0", {"1,A", "2,A"}, 4));
-        store_->create("Macro_0", 7);
-        QCOMPARE(macroFile("Macro_0").value("macro/1").toString(), QString("2,A"));
-        QCOMPARE(store_->savedLines("Macro_0"), QStringList{"1"});
-    }
-
-    void saveRewritesWholeGroup() {
         QVERIFY(!store_->save("never", {"1,A"}, 1));
         QVERIFY(!QFile::exists("./modules/macro/never.bin"));
-        store_->create("m", 0);
+        QVERIFY(store_->create("m", 3));
+        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"),
+                 QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
         QVERIFY(store_->save("m", {"1,A", "0,50", "2,A"}, 2));
         QVERIFY(store_->save("m", {"1,B"}, 65535));
         QCOMPARE(macroFile("m").allKeys().filter("macro/"), QStringList{"macro/0"});
         QCOMPARE(store_->savedLines("m"), (QStringList{"1,B", "65535"}));
-        // Lines come back whole, whatever they hold.
+        store_->create("m", 7);
+        QCOMPARE(macroFile("m").value("macro/0").toString(), QString("1,B"));
+        QCOMPARE(store_->savedLines("m"), QStringList{"1"});
         const QStringList lines{"1,, <", "1,\u25ba", "2,\\ |", "1,\"q\"", "A    [Down]", "0,@V"};
         QVERIFY(store_->save("m", lines, 1));
         QCOMPARE(store_->savedLines("m"), lines + QStringList{"1"});
