@@ -88,6 +88,7 @@ SceneUser {
         virtualMouse.plug()
         tryVerify(() => ui_View.enabled, 10000)
         compare(virtualMouse.openHandles(), 0)
+        scene.showWindow()  // where a tray holds the icon, only the tray brings the window back
         waitForInput()
     }
 }
