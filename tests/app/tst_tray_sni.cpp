@@ -6,6 +6,7 @@
 #include "app/widget.h"
 #include "sim/virtual_mouse.h"
 #include "support/probe_scene.h"
+#include "ui/myQQuickView.h"
 
 using namespace z718;
 
@@ -16,7 +17,9 @@ using namespace z718;
 class SniTrayTest : public QObject {
     Q_OBJECT
 private slots:
-    void clickWhileNotConnectedSaysSo() {
+    // A click while the mouse is away says why the window does not show; a start in the tray
+    // holds no scene until the window first shows.
+    void clickWhileNotConnectedAndAStartInTheTray() {
         QVERIFY(tray_.isConnected());
         test::useProbeScene();
         sim::VirtualMouse mouse;
@@ -43,6 +46,13 @@ private slots:
                 hostList("/org/freedesktop/Notifications", "org.freedesktop.Notifications",
                          "Shown"),
                 QStringList{"KESTRAN SOLUX MOUSE Z718|The mouse is not connected."}, 20000);
+            mouse.plug();
+            widget.checkDevice();
+            Widget hiddenStart;
+            hiddenStart.showAtStart(true);
+            QVERIFY(!hiddenStart.isVisible() && !hiddenStart.view()->rootObject());
+            QVERIFY(hiddenStart.showIfConnected());
+            QTRY_VERIFY(hiddenStart.isVisible() && hiddenStart.view()->rootObject());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setHidBackend(nullptr);
