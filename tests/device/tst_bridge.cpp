@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(keyboard.userPictures[4][10], uchar(0));
     }
 
-    // Values beyond a byte, and texts, as the scene hands them over: the activation record.
+    // (Values beyond a byte, or given as texts, are the activation record's: scene tests.)
     void keyMatrixStoresScenesValuesAndFillsTheTable() {
         keys().setButtonEntries(range(64));
         QCOMPARE(int(keyMatrix().entry(15).b3), 63);
