@@ -84,9 +84,7 @@ private slots:
             matrix[static_cast<size_t>(i)] = static_cast<uchar>(0xA0 + i);
         }
         std::fill(link_->payload(), link_->payload() + kMaxPayload, 0xEE);
-        QVERIFY(link_->acquireLink());
-        link_->frame() = makeFrame(0x92, {0x01});
-        QVERIFY(link_->hidGetTransfer(64));
+        QVERIFY(exchange(makeFrame(0x92, {0x01}), 64));
         QCOMPARE(mouse_->log().size(), 4);  // frame out, reply in, two input reports
         QCOMPARE(hex(link_->payload(), 65), hex(matrix.data(), 64) + " EE");
     }
@@ -102,21 +100,16 @@ private slots:
 
     void openFailures() {
         // A refused open empties the path; until the next scan no hidapi call is made at all.
-        link_->frame() = makeFrame(0x81);
         mouse_->setFault(Fault::OpenRefused);
-        QVERIFY(link_->acquireLink());
-        QVERIFY(!link_->hidGetTransfer(0));
+        QVERIFY(!exchange(makeFrame(0x81), 0));
         QVERIFY(link_->device(1).interface1Path.isEmpty());
         mouse_->clearFaults();
         const int calls = mouse_->callCount();
-        QVERIFY(link_->acquireLink());
-        QVERIFY(!link_->hidSetTransfer(8, true));
-        QVERIFY(link_->acquireLink());
-        QVERIFY(!link_->hidGetTransfer(0));
+        QVERIFY(!exchange(makeFrame(0x01), 8, false));
+        QVERIFY(!exchange(makeFrame(0x81), 0));
         QCOMPARE(mouse_->callCount(), calls);
         connectMouse();
-        QVERIFY(link_->acquireLink());
-        QVERIFY(link_->hidGetTransfer(0));
+        QVERIFY(exchange(makeFrame(0x81), 0));
     }
 
     void exchangeFailures_data() {
@@ -135,9 +128,7 @@ private slots:
         QFETCH(bool, get);
         QFETCH(int, loggedReports);
         mouse_->setFault(static_cast<Fault>(fault));
-        QVERIFY(link_->acquireLink());
-        link_->frame() = makeFrame(get ? 0x91 : 0x11, {0x07, 0x08});
-        QVERIFY(!(get ? link_->hidGetTransfer(8) : link_->hidSetTransfer(8, true)));
+        QVERIFY(!exchange(makeFrame(get ? 0x91 : 0x11, {0x07, 0x08}), 8, get));
         QCOMPARE(mouse_->log().size(), loggedReports);
         QVERIFY(!link_->device(1).interface1Path.isEmpty());  // only a refused open empties it
     }
@@ -156,14 +147,11 @@ private slots:
             }
             mouse_->clearFaults();
         });
-        QVERIFY(link_->acquireLink());
-        link_->frame() = makeFrame(0x91);
-        const bool exchanged = link_->hidGetTransfer(8);
+        const bool exchanged = exchange(makeFrame(0x91), 8);
         returned.store(true);
         watchdog.join();
         QVERIFY(!exchanged);
-        QVERIFY(link_->acquireLink());  // released, and the next exchange goes through
-        QVERIFY(link_->hidGetTransfer(8));
+        QVERIFY(exchange(makeFrame(0x91), 8));  // released, and the next exchange goes through
     }
 
     // Worked by hand: swap pairs, XOR bytes 1..6, rotate left by 3, add the nibble-swapped key
@@ -212,17 +200,13 @@ private slots:
         mouse_->mouseFirmware().state().reportRate = 4;
         Frame sent = makeFrame(0x81);
         scrambleBlock(&sent[1], secrets.secrecyCode.data());
-        link_->frame() = makeFrame(0x81);
-        QVERIFY(link_->acquireLink());
-        QVERIFY(link_->hidGetTransfer(0));
+        QVERIFY(exchange(makeFrame(0x81), 0));
         QCOMPARE(mouse_->log().first(), "feature-out " + hex(sent.data(), kFrameSize));
         QCOMPARE(link_->reply(), makeFrame(0x81, {4}));  // deciphered
 
         // With a payload the reply and the payload stay as read.
         mouse_->mouseFirmware().state().dpiCodes = {1, 2, 3, 4, 5, 6, 7, 8};
-        link_->frame() = makeFrame(0x91);
-        QVERIFY(link_->acquireLink());
-        QVERIFY(link_->hidGetTransfer(8));
+        QVERIFY(exchange(makeFrame(0x91), 8));
         Frame reply = makeFrame(0x91, {mouse_->mouseFirmware().state().dpiMaxStage});
         scrambleBlock(&reply[1], secrets.secrecyCode.data());
         QCOMPARE(link_->reply(), reply);
@@ -336,6 +320,12 @@ private:
         link_->setDevices(scan.devices);
         link_->setCurrentIndex(scan.currentIndex);
         mouse_->clearLog();
+    }
+    // One exchange as a command runs it: the link taken, the frame set, the transfer.
+    bool exchange(const Frame& frame, int payload, bool get = true) {
+        QTest::qVerify(link_->acquireLink(), "acquireLink()", "", __FILE__, __LINE__);
+        link_->frame() = frame;
+        return get ? link_->hidGetTransfer(payload) : link_->hidSetTransfer(payload, true);
     }
     static QString hex(const uchar* bytes, int count) {
         return QByteArray(reinterpret_cast<const char*>(bytes), count).toHex(' ').toUpper();
