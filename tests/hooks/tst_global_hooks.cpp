@@ -27,6 +27,7 @@ private slots:
             Widget widget;
             GlobalHooks hooks(widget.view(), widget.hid(), portableInput());
             QVERIFY(hooks.install());
+            widget.showNormal();  // the scene comes with the first show
             widget.checkDevice();
             const auto scene = [&](const char* property) {
                 return widget.view()->rootObject()->property(property).toString();
