@@ -341,5 +341,6 @@ QString SceneDriver::readText(const QString& path) const {
 }
 
 QString SceneDriver::activationRecord(const QStringList& wire) const {
-    return z718::test::activationRecord(host_.program()->view()->settings().currentProfile(), wire);
+    myQQuickView* view = host_.program()->view();
+    return z718::test::activationRecord(view->settings().currentProfile(), wire, view->pointer());
 }

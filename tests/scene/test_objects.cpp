@@ -55,19 +55,18 @@ void VirtualInputObject::clearDelivered() {
 void VirtualInputObject::programHooksInstalled() {}
 
 bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
-    return platform::portableInput().feedKey(static_cast<uint32_t>(vk),
-                                             static_cast<uint32_t>(scanCode), up,
-                                             static_cast<uint32_t>(time));
+    return input_.window()->feedKey(static_cast<uint32_t>(vk), static_cast<uint32_t>(scanCode), up,
+                                    static_cast<uint32_t>(time));
 }
 
 bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
-    return platform::portableInput().feedMouse(static_cast<uint32_t>(message), x, y,
-                                               static_cast<uint32_t>(mouseData),
-                                               static_cast<uint32_t>(time));
+    return input_.window()->feedMouse(static_cast<uint32_t>(message), x, y,
+                                      static_cast<uint32_t>(mouseData),
+                                      static_cast<uint32_t>(time));
 }
 
 void VirtualInputObject::clearDelivered() {
-    platform::portableInput().clearDelivered();
+    input_.window()->clearDelivered();
 }
 #endif
 
@@ -75,7 +74,7 @@ QVariantList VirtualInputObject::delivered() const {
 #ifdef _WIN32
     const auto events = witness_.delivered();
 #else
-    const auto events = platform::portableInput().delivered();
+    const auto events = input_.window()->delivered();
 #endif
     QVariantList list;
     for (const auto& event : events) {
@@ -88,43 +87,28 @@ QVariantList VirtualInputObject::delivered() const {
     return list;
 }
 
-namespace {
-
-platform::PointerSettings& pointer() {
-#ifdef _WIN32
-    return platform::pointerSettings();
-#else
-    return platform::portablePointerSettings();
-#endif
-}
-
-}  // namespace
-
 int VirtualInputObject::mouseSpeed() const {
     int speed = 0;
-    pointer().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
+    input_.pointer().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
     return speed;
 }
 
 int VirtualInputObject::wheelScrollLines() const {
     uint32_t lines = 0;
-    pointer().systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
+    input_.pointer().systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
     return static_cast<int>(lines);
 }
 
 void VirtualInputObject::resetPointerSettings() {
-#ifdef _WIN32
     using Defaults = platform::PortablePointerSettings;
+    platform::PointerSettings& pointer = input_.pointer();
     auto mouse = Defaults::kDefaultMouse;
     // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
-    pointer().systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
-                                   reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
-    pointer().systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
-#else
-    platform::portablePointerSettings().reset();
-#endif
+    pointer.systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
+                                 reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
+    pointer.systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
+                                 nullptr, 0);
+    pointer.systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
+                                 nullptr, 0);
+    pointer.systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
 }

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include "platform/input_backend.h"
 #include "support/scripted_prompts.h"
-#include "ui/prompts.h"
 
 #ifdef _WIN32
 #include "win32/hardware_input.h"
@@ -36,7 +36,8 @@ private:
 class VirtualInputObject : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    explicit VirtualInputObject(z718::platform::InputBackend& input, QObject* parent = nullptr)
+        : QObject(parent), input_(input) {}
 
     // Call after the program's hooks have been installed: on Windows the witness of what
     // reaches the system must come before them in the hook chain.
@@ -51,8 +52,9 @@ public:
     Q_INVOKABLE int wheelScrollLines() const;
     Q_INVOKABLE void resetPointerSettings();
 
-#ifdef _WIN32
 private:
+    z718::platform::InputBackend& input_;
+#ifdef _WIN32
     z718::testing::HookWitness witness_;
 #endif
 };
@@ -63,8 +65,8 @@ class PromptsObject : public QObject {
     Q_OBJECT
 public:
     Q_INVOKABLE void answerFile(const QString& path) { scripted_.fileNames.push_back(path); }
+    z718::ScriptedPrompts& scripted() { return scripted_; }
 
 private:
     z718::ScriptedPrompts scripted_;
-    z718::ScopedPrompts installed_{scripted_};
 };
