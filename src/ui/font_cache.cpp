@@ -62,9 +62,9 @@ QByteArray nameTable() {
 QByteArray os2Table() {
     const qint64 none = 0;  // eight zero bytes
     return bigEndian(quint16(1), qint16(500), quint16(400), quint16(5), quint16(0), none, none,
-                     qint32(0), qint16(0), none, qint16(0), none, none, quint32(0),
-                     quint16(0x40), quint16(0), quint16(0), qint16(800), qint16(-200), qint16(0),
-                     quint16(800), quint16(200), quint32(1), quint32(0));
+                     qint32(0), qint16(0), none, qint16(0), none, none, quint32(0), quint16(0x40),
+                     quint16(0), quint16(0), qint16(800), qint16(-200), qint16(0), quint16(800),
+                     quint16(200), quint32(1), quint32(0));
 }
 
 // One glyph without contours and a character map that maps nothing, in the tables every
@@ -78,20 +78,20 @@ QList<Table> tables() {
                   quint16(0), quint16(0xFFFF), quint16(0), quint16(0xFFFF), quint16(1), quint16(0));
     return {
         {"OS/2", os2Table()},
-        {"cmap", bigEndian(quint16(0), quint16(1), quint16(3), quint16(1), quint32(12)) +
-                     cmapFormat4},
+        {"cmap",
+         bigEndian(quint16(0), quint16(1), quint16(3), quint16(1), quint32(12)) + cmapFormat4},
         {"glyf", bigEndian(qint16(0), qint16(0), qint16(0), qint16(0), qint16(0), quint16(0))},
         {"head", bigEndian(version, version, quint32(0), quint32(0x5F0F3CF5), quint16(0),
                            unitsPerEm, qint64(0), qint64(0), qint16(0), qint16(0), qint16(0),
                            qint16(0), quint16(0), quint16(8), qint16(2), qint16(0), qint16(0))},
-        {"hhea", bigEndian(version, qint16(800), qint16(-200), qint16(0), advance, qint16(0),
-                           qint16(0), qint16(0), qint16(1), qint16(0), qint16(0), qint64(0),
-                           qint16(0), quint16(1))},
+        {"hhea",
+         bigEndian(version, qint16(800), qint16(-200), qint16(0), advance, qint16(0), qint16(0),
+                   qint16(0), qint16(1), qint16(0), qint16(0), qint64(0), qint16(0), quint16(1))},
         {"hmtx", bigEndian(advance, qint16(0))},
         {"loca", bigEndian(quint16(0), quint16(6))},
         {"maxp", bigEndian(version, quint16(1), quint16(0), quint16(0), quint16(0), quint16(0),
-                           quint16(2), quint16(0), quint16(0), quint16(0), quint16(0),
-                           quint16(0), quint16(0), quint16(0), quint16(0))},
+                           quint16(2), quint16(0), quint16(0), quint16(0), quint16(0), quint16(0),
+                           quint16(0), quint16(0), quint16(0))},
         {"name", nameTable()},
         {"post", bigEndian(quint32(0x00030000), qint32(0), qint16(-100), qint16(50), quint32(0),
                            qint64(0), qint64(0))},
