@@ -63,17 +63,11 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!static_cast<QWidget*>(watched)->isEnabled()) {
-            return false;
-        }
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-                ++counts_[event->type()];
-                break;
-            default:
-                break;
+        const QEvent::Type type = event->type();
+        if (static_cast<QWidget*>(watched)->isEnabled() &&
+            (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+             type == QEvent::MouseButtonDblClick)) {
+            ++counts_[type];
         }
         return false;
     }
@@ -157,14 +151,10 @@ bool SceneDriver::release(int x, int y) {
     return sendButton(QEvent::MouseButtonRelease, Qt::LeftButton, {x, y});
 }
 
-bool SceneDriver::click(int x, int y) {
-    const bool pressed = press(x, y);
-    return release(x, y) && pressed;
-}
-
-bool SceneDriver::rightClick(int x, int y) {
-    const bool pressed = sendButton(QEvent::MouseButtonPress, Qt::RightButton, {x, y});
-    return sendButton(QEvent::MouseButtonRelease, Qt::RightButton, {x, y}) && pressed;
+bool SceneDriver::click(int x, int y, int button) {
+    const auto which = static_cast<Qt::MouseButton>(button);
+    const bool pressed = sendButton(QEvent::MouseButtonPress, which, {x, y});
+    return sendButton(QEvent::MouseButtonRelease, which, {x, y}) && pressed;
 }
 
 bool SceneDriver::doubleClick(int x, int y) {
@@ -319,20 +309,18 @@ bool copyOver(const QString& from, const QString& to) {
     return copied;
 }
 
-// Copies `folder` over ./modules while the program is stopped, so that no settings object of
-// the old window writes over the copies.
+// Copies `folder` (the shipped modules when empty) over ./modules while the program is
+// stopped, so that no settings object of the old window writes over the copies.
 bool SceneDriver::restartWith(const QString& folder) {
-    bool copied = QFileInfo(folder).isDir();
+    const QString from =
+        folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/modules" : folder;
+    bool copied = QFileInfo(from).isDir();
     host_.restartProgram([&] {
-        copied = copied && copyOver(folder, QStringLiteral("./modules"));
+        copied = copied && copyOver(from, QStringLiteral("./modules"));
         z718::test::resetSharedTables();
     });
     watchView();
     return copied;
-}
-
-QString SceneDriver::shippedModules() const {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/modules");
 }
 
 QString SceneDriver::readText(const QString& path) const {

@@ -35,8 +35,7 @@ public:
     Q_INVOKABLE QObject* find(const QString& objectName) const;
     Q_INVOKABLE QVariant rect(const QString& objectName) const;
 
-    Q_INVOKABLE bool click(int x, int y);
-    Q_INVOKABLE bool rightClick(int x, int y);
+    Q_INVOKABLE bool click(int x, int y, int button = Qt::LeftButton);
     Q_INVOKABLE bool doubleClick(int x, int y);
     Q_INVOKABLE bool press(int x, int y);
     Q_INVOKABLE void move(int x, int y);
@@ -59,8 +58,7 @@ public:
     // The scene's window, whose signals tell when a frame was drawn.
     Q_INVOKABLE QObject* quickWindow() const;
     Q_INVOKABLE bool writeSetting(const QString& file, const QString& key, const QVariant& value);
-    Q_INVOKABLE bool restartWith(const QString& folder);
-    Q_INVOKABLE QString shippedModules() const;
+    Q_INVOKABLE bool restartWith(const QString& folder = {});
     Q_INVOKABLE QString readText(const QString& path) const;
     Q_INVOKABLE QString activationRecord(const QStringList& wire) const;
 

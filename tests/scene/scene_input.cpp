@@ -2,6 +2,11 @@
 
 #include <QtTest>
 
+#include "platform/portable/portable_input.h"
+#include "test_objects.h"
+
+namespace platform = z718::platform;
+
 namespace scene_input {
 
 void button(QWindow* window, Qt::MouseButton button, bool press, QPoint pos) {
@@ -29,3 +34,32 @@ void charClick(QWindow* window, char c) {
 }
 
 }  // namespace scene_input
+
+// virtualInput here: the portable hooks and pointer settings of this process.
+VirtualInputObject::~VirtualInputObject() = default;
+
+void VirtualInputObject::programHooksInstalled() {}
+
+bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+    return platform::portableInput().feedKey(vk, scanCode, up, time);
+}
+
+bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+    return platform::portableInput().feedMouse(message, x, y, mouseData, time);
+}
+
+QVariantList VirtualInputObject::delivered() const {
+    return describeDelivered(platform::portableInput().delivered());
+}
+
+void VirtualInputObject::clearDelivered() {
+    platform::portableInput().clearDelivered();
+}
+
+platform::PointerSettings& VirtualInputObject::pointer() {
+    return platform::portablePointerSettings();
+}
+
+void VirtualInputObject::resetPointerSettings() {
+    platform::portablePointerSettings().reset();
+}

@@ -1,13 +1,9 @@
 #include "test_objects.h"
 
-#include <QVariantMap>
-#include <array>
-
-#include "platform/portable/portable_input.h"
+#include "platform/input_platform.h"
 #include "sim/virtual_mouse.h"
 
 using z718::sim::VirtualMouse;
-namespace platform = z718::platform;
 namespace win = z718::win;
 
 VirtualMouseObject::VirtualMouseObject(VirtualMouse& mouse, QObject* parent)
@@ -22,84 +18,6 @@ void VirtualMouseObject::clearLog() { mouse_.clearLog(); }
 int VirtualMouseObject::openHandles() const { return mouse_.openHandles(); }
 // clang-format on
 
-#ifdef _WIN32
-namespace {
-
-// How long the hooks may take to decide on one event, under a loaded machine.
-constexpr int kDecideMs = 2000;
-
-}  // namespace
-
-void VirtualInputObject::programHooksInstalled() {
-    witness_.install();
-}
-
-bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
-    return witness_.waitPassed(
-        z718::testing::sendHardwareKey(static_cast<uint32_t>(vk), static_cast<uint32_t>(scanCode),
-                                       up, static_cast<uint32_t>(time)),
-        kDecideMs);
-}
-
-bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
-    return witness_.waitPassed(z718::testing::sendHardwareMouse(static_cast<uint32_t>(message), x,
-                                                                y, static_cast<uint32_t>(mouseData),
-                                                                static_cast<uint32_t>(time)),
-                               kDecideMs);
-}
-
-void VirtualInputObject::clearDelivered() {
-    witness_.clearDelivered();
-}
-#else
-void VirtualInputObject::programHooksInstalled() {}
-
-bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
-    return platform::portableInput().feedKey(static_cast<uint32_t>(vk),
-                                             static_cast<uint32_t>(scanCode), up,
-                                             static_cast<uint32_t>(time));
-}
-
-bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
-    return platform::portableInput().feedMouse(static_cast<uint32_t>(message), x, y,
-                                               static_cast<uint32_t>(mouseData),
-                                               static_cast<uint32_t>(time));
-}
-
-void VirtualInputObject::clearDelivered() {
-    platform::portableInput().clearDelivered();
-}
-#endif
-
-QVariantList VirtualInputObject::delivered() const {
-#ifdef _WIN32
-    const auto events = witness_.delivered();
-#else
-    const auto events = platform::portableInput().delivered();
-#endif
-    QVariantList list;
-    for (const auto& event : events) {
-        list.append(QVariantMap{{"mouse", event.mouse},
-                                {"message", event.message},
-                                {"code", event.code},
-                                {"injected", event.injected},
-                                {"time", event.time}});
-    }
-    return list;
-}
-
-namespace {
-
-platform::PointerSettings& pointer() {
-#ifdef _WIN32
-    return platform::pointerSettings();
-#else
-    return platform::portablePointerSettings();
-#endif
-}
-
-}  // namespace
-
 int VirtualInputObject::mouseSpeed() const {
     int speed = 0;
     pointer().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
@@ -110,21 +28,4 @@ int VirtualInputObject::wheelScrollLines() const {
     uint32_t lines = 0;
     pointer().systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
     return static_cast<int>(lines);
-}
-
-void VirtualInputObject::resetPointerSettings() {
-#ifdef _WIN32
-    using Defaults = platform::PortablePointerSettings;
-    auto mouse = Defaults::kDefaultMouse;
-    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
-    pointer().systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
-                                   reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
-    pointer().systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
-#else
-    platform::portablePointerSettings().reset();
-#endif
 }

@@ -3,14 +3,14 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
+#include <QVariantMap>
 
 #include "support/scripted_prompts.h"
 #include "ui/prompts.h"
 
-#ifdef _WIN32
-#include "win32/hardware_input.h"
-#endif
-
+namespace z718::platform {
+class PointerSettings;
+}
 namespace z718::sim {
 class VirtualMouse;
 }
@@ -32,11 +32,13 @@ private:
 };
 
 // "virtualInput": the system's input and pointer settings; the in-process stand-in, or on
-// Windows the system's own (see README.md beside this file).
+// Windows the system's own (see README.md beside this file). What differs between the two is
+// defined in scene_input.cpp and win32/scene_input_win.cpp.
 class VirtualInputObject : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+    ~VirtualInputObject() override;
 
     // Call after the program's hooks have been installed: on Windows the witness of what
     // reaches the system must come before them in the hook chain.
@@ -51,11 +53,23 @@ public:
     Q_INVOKABLE int wheelScrollLines() const;
     Q_INVOKABLE void resetPointerSettings();
 
-#ifdef _WIN32
 private:
-    z718::testing::HookWitness witness_;
-#endif
+    static z718::platform::PointerSettings& pointer();
 };
+
+// The rows of delivered(), from either platform's record of what reached the system.
+template <typename Events>
+QVariantList describeDelivered(const Events& events) {
+    QVariantList list;
+    for (const auto& event : events) {
+        list.append(QVariantMap{{"mouse", event.mouse},
+                                {"message", event.message},
+                                {"code", event.code},
+                                {"injected", event.injected},
+                                {"time", event.time}});
+    }
+    return list;
+}
 
 // "prompts": the program's file dialogs and message boxes, answered from a queue while the
 // runner lives. See README.md beside this file.

@@ -13,10 +13,6 @@ SceneUser {
         restartAndWait()
     }
 
-    function init() {
-        waitForInput()
-    }
-
     function cleanup() {
         tidyUp()
     }

@@ -6,10 +6,6 @@ import QtTest
 SceneUser {
     name: "Look"
 
-    function init() {
-        waitForInput()
-    }
-
     function cleanup() {
         scene.find("profileButton").visible = true
         tidyUp()

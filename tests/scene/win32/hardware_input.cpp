@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace z718::testing {
 
@@ -86,34 +87,14 @@ bool send(INPUT& input) {
     return SendInput(1, &input, sizeof(input)) == 1;
 }
 
-DWORD buttonFlags(uint32_t message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-            return MOUSEEVENTF_LEFTDOWN;
-        case WM_LBUTTONUP:
-            return MOUSEEVENTF_LEFTUP;
-        case WM_RBUTTONDOWN:
-            return MOUSEEVENTF_RIGHTDOWN;
-        case WM_RBUTTONUP:
-            return MOUSEEVENTF_RIGHTUP;
-        case WM_MBUTTONDOWN:
-            return MOUSEEVENTF_MIDDLEDOWN;
-        case WM_MBUTTONUP:
-            return MOUSEEVENTF_MIDDLEUP;
-        case WM_XBUTTONDOWN:
-            return MOUSEEVENTF_XDOWN;
-        case WM_XBUTTONUP:
-            return MOUSEEVENTF_XUP;
-        default:
-            return 0;
-    }
-}
+constexpr std::pair<uint32_t, DWORD> kButtonFlags[] = {
+    {WM_LBUTTONDOWN, MOUSEEVENTF_LEFTDOWN},   {WM_LBUTTONUP, MOUSEEVENTF_LEFTUP},
+    {WM_RBUTTONDOWN, MOUSEEVENTF_RIGHTDOWN},  {WM_RBUTTONUP, MOUSEEVENTF_RIGHTUP},
+    {WM_MBUTTONDOWN, MOUSEEVENTF_MIDDLEDOWN}, {WM_MBUTTONUP, MOUSEEVENTF_MIDDLEUP},
+    {WM_XBUTTONDOWN, MOUSEEVENTF_XDOWN},      {WM_XBUTTONUP, MOUSEEVENTF_XUP},
+};
 
 }  // namespace
-
-bool hardwareInputAvailable() {
-    return wineEntry() != nullptr;
-}
 
 uint32_t sendHardwareKey(uint32_t vk, uint32_t scanCode, bool up, uint32_t time) {
     INPUT input{};
@@ -147,7 +128,9 @@ uint32_t sendHardwareMouse(uint32_t message, int x, int y, uint32_t mouseData, u
     moveHardwarePointer(x, y);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = buttonFlags(message);
+    for (const auto& [wm, flags] : kButtonFlags) {
+        input.mi.dwFlags |= wm == message ? flags : 0;
+    }
     // The hook sees the X button in the high word; SendInput takes it in the low one.
     input.mi.mouseData = mouseData >> 16;
     input.mi.time = time;

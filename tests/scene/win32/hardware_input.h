@@ -20,10 +20,6 @@ struct Delivered {
     uint32_t time = 0;
 };
 
-// False where Wine's entry is missing (real Windows): there SendInput is the only way in, and
-// the hooks would see every event as injected.
-bool hardwareInputAvailable();
-
 // A key or button event as the devices give it, x and y in screen pixels. Returns a tag that
 // the witness reports with the event; 0 when the event could not be sent.
 uint32_t sendHardwareKey(uint32_t vk, uint32_t scanCode, bool up, uint32_t time);

@@ -5,10 +5,13 @@
 #include <QScreen>
 #include <QWindow>
 #include <QtTest>
+#include <functional>
 #include <utility>
 #include <vector>
 
+#include "platform/portable/portable_input.h"
 #include "scene_input.h"
+#include "test_objects.h"
 #include "win32/hardware_input.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -17,6 +20,8 @@
 #include <windows.h>
 
 using namespace z718::testing;
+namespace platform = z718::platform;
+namespace win = z718::win;
 
 namespace scene_input {
 
@@ -80,42 +85,22 @@ QPoint onScreen(QWindow* window, QPoint pos) {
     return window->mapToGlobal(pos);
 }
 
-// Counts the key releases that reach the window.
-class ReleaseCounter : public QObject {
+// Shows `seen` every event that reaches the window while it lives.
+class EventWatch : public QObject {
 public:
-    explicit ReleaseCounter(QWindow* window) : window_(window) { window->installEventFilter(this); }
-    ~ReleaseCounter() override { window_->removeEventFilter(this); }
-    int count() const { return count_; }
-    bool eventFilter(QObject*, QEvent* event) override {
-        count_ += event->type() == QEvent::KeyRelease ? 1 : 0;
-        return false;
-    }
-
-private:
-    QWindow* window_;
-    int count_ = 0;
-};
-
-// Notes when the window has a pointer move to a point on the screen.
-class MoveWatch : public QObject {
-public:
-    MoveWatch(QWindow* window, QPoint at) : window_(window), at_(at) {
+    EventWatch(QWindow* window, std::function<void(QEvent*)> seen)
+        : window_(window), seen_(std::move(seen)) {
         window->installEventFilter(this);
     }
-    ~MoveWatch() override { window_->removeEventFilter(this); }
-    bool arrived() const { return arrived_; }
+    ~EventWatch() override { window_->removeEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove) {
-            arrived_ =
-                arrived_ || static_cast<QMouseEvent*>(event)->globalPosition().toPoint() == at_;
-        }
+        seen_(event);
         return false;
     }
 
 private:
     QWindow* window_;
-    QPoint at_;
-    bool arrived_ = false;
+    std::function<void(QEvent*)> seen_;
 };
 
 void sendKey(uint32_t vk, bool up) {
@@ -125,14 +110,16 @@ void sendKey(uint32_t vk, bool up) {
 // Presses the modifiers and the key, releases them in reverse, and returns once the window has
 // the key's release: the hooks' report of it has been queued before.
 void chord(QWindow* window, const std::vector<uint32_t>& keys) {
-    ReleaseCounter releases(window);
+    int releases = 0;
+    const EventWatch watch(
+        window, [&](QEvent* event) { releases += event->type() == QEvent::KeyRelease ? 1 : 0; });
     for (uint32_t vk : keys) {
         sendKey(vk, false);
     }
     for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
         sendKey(*it, true);
     }
-    if (!QTest::qWaitFor([&] { return releases.count() >= 1; }, kArrivalMs)) {
+    if (!QTest::qWaitFor([&] { return releases >= 1; }, kArrivalMs)) {
         qWarning("A key sent as hardware input did not reach the window");
     }
     QCoreApplication::processEvents();
@@ -162,11 +149,14 @@ void move(QWindow* window, QPoint pos) {
     if (QCursor::pos() == at) {
         return;
     }
-    MoveWatch moves(window, at);
+    bool arrived = false;
+    const EventWatch watch(window, [&](QEvent* event) {
+        arrived = arrived || (event->type() == QEvent::MouseMove &&
+                              static_cast<QMouseEvent*>(event)->globalPosition().toPoint() == at);
+    });
     moveHardwarePointer(at.x(), at.y());
     const bool inside = window->geometry().contains(at);
-    if (!QTest::qWaitFor([&] { return inside ? moves.arrived() : QCursor::pos() == at; },
-                         kArrivalMs)) {
+    if (!QTest::qWaitFor([&] { return inside ? arrived : QCursor::pos() == at; }, kArrivalMs)) {
         qWarning("The pointer did not reach %d,%d", at.x(), at.y());
     }
 }
@@ -193,3 +183,58 @@ void charClick(QWindow* window, char c) {
 }
 
 }  // namespace scene_input
+
+// virtualInput on Windows: events enter as hardware input and a witness hook in front of the
+// program's records what the hooks let through; the pointer settings are the system's.
+namespace {
+
+// How long the hooks may take to decide on one event, under a loaded machine.
+constexpr int kDecideMs = 2000;
+
+HookWitness& witness() {
+    static HookWitness hooks;
+    return hooks;
+}
+
+}  // namespace
+
+VirtualInputObject::~VirtualInputObject() {
+    witness().uninstall();
+}
+
+void VirtualInputObject::programHooksInstalled() {
+    witness().install();
+}
+
+bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+    return witness().waitPassed(sendHardwareKey(vk, scanCode, up, time), kDecideMs);
+}
+
+bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+    return witness().waitPassed(sendHardwareMouse(message, x, y, mouseData, time), kDecideMs);
+}
+
+QVariantList VirtualInputObject::delivered() const {
+    return describeDelivered(witness().delivered());
+}
+
+void VirtualInputObject::clearDelivered() {
+    witness().clearDelivered();
+}
+
+platform::PointerSettings& VirtualInputObject::pointer() {
+    return platform::pointerSettings();
+}
+
+void VirtualInputObject::resetPointerSettings() {
+    using Defaults = platform::PortablePointerSettings;
+    auto mouse = Defaults::kDefaultMouse;
+    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
+    pointer().systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
+                                   reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
+    pointer().systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
+                                   nullptr, 0);
+    pointer().systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
+                                   nullptr, 0);
+    pointer().systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
+}
