@@ -34,8 +34,8 @@ private:
 
 }  // namespace
 
-void logFramesIfAsked(QQuickWindow* window, QWidget* topLevel) {
-    if (!window || !topLevel || qEnvironmentVariableIntValue("Z718_FRAME_LOG") != 1) {
+void logFramesIfAsked(QQuickWindow* window, QWidget* view) {
+    if (!window || !view || qEnvironmentVariableIntValue("Z718_FRAME_LOG") != 1) {
         return;
     }
     auto log = std::make_shared<Log>();
@@ -48,7 +48,7 @@ void logFramesIfAsked(QQuickWindow* window, QWidget* topLevel) {
                          static_cast<long long>(log->clock.elapsed()));
         },
         Qt::DirectConnection);
-    topLevel->installEventFilter(new ShowLogger(log, topLevel));
+    view->installEventFilter(new ShowLogger(log, view));
 }
 
 }  // namespace z718

@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
         z718::GlobalHooks hooks(widget.view(), widget.hid());
         hooks.install();
         const auto windowFeed = z718::feedHooksFromWindow();
-        z718::logFramesIfAsked(widget.view()->quickWindow(), &widget);
+        z718::logFramesIfAsked(widget.view()->quickWindow(), widget.view());
         widget.showAtStart(commandLine.options.hidden);
         widget.checkDevice();
         exitCode = app.exec();

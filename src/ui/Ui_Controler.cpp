@@ -1,13 +1,11 @@
 #include "ui/Ui_Controler.h"
 
 #include <QGuiApplication>
-#include <QQmlContext>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <QWindow>
 
 #include "ui/myQQuickView.h"
-#include "ui/scene_source.h"
 
 Ui_Controler::Ui_Controler(QObject* parent) : QObject(parent) {}
 
@@ -25,12 +23,7 @@ void Ui_Controler::setupWindow(QWidget* window, QObject* hid) {
     view_->setObjectName(QStringLiteral("ui_View"));
     view_->setResizeMode(QQuickWidget::SizeViewToRootObject);
     view_->setClearColor(Qt::transparent);
-    view_->setSource(z718::sceneSource());
-    // Registered only after loading, so scene code that runs while loading sees them undefined.
-    QQmlContext* context = view_->rootContext();
-    context->setContextProperty(QStringLiteral("ui_View"), view_);
-    context->setContextProperty(QStringLiteral("hid"), hid);
-    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+    view_->loadScene(hid, this);
 
     // The scene has the keys from the start: a first Tab moves in it, not onto the view.
     view_->setFocus();

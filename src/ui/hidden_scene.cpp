@@ -5,6 +5,7 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QUrl>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -21,8 +22,12 @@ bool drawsInSoftware(QQuickWidget* view) {
 
 }  // namespace
 
-bool releaseWhileHidden(QQuickWidget* view) {
-    // One frame drawn unseen takes the pictures the hidden scene let go out of the scene
+bool releaseScene(QQuickWidget* view) {
+    // An empty source deletes the scene's items; the engine goes after them. The view makes a
+    // new engine when the scene is loaded again.
+    view->setSource(QUrl());
+    delete view->engine();
+    // One frame drawn unseen takes the deleted items' nodes and pictures out of the scene
     // graph, which otherwise keeps them until it next draws.
     view->grabFramebuffer();
     // The software scene graph's frame is an image of the view's size that QQuickWidget keeps
@@ -31,12 +36,10 @@ bool releaseWhileHidden(QQuickWidget* view) {
         drawsInSoftware(view) &&
         QMetaObject::invokeMethod(view, "destroyFramebufferObject", Qt::DirectConnection);
     view->quickWindow()->releaseResources();
-    view->engine()->collectGarbage();
-    view->engine()->trimComponentCache();
     QPixmapCache::clear();
 #ifdef __GLIBC__
-    // glibc keeps freed heap pages for the next allocation; the start-up's many short-lived
-    // allocations would otherwise stay with the process all day in the tray.
+    // glibc keeps freed heap pages for the next allocation; the scene's many small allocations
+    // would otherwise stay with the process all day in the tray.
     malloc_trim(0);
 #endif
     return frameReleased;

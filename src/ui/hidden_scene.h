@@ -4,13 +4,14 @@ class QQuickWidget;
 
 namespace z718 {
 
-// Lets go of what the scene holds only to draw and can rebuild on the next show: the view's
-// frame, pictures no item uses any more, unreachable script objects, compiled components no
-// page uses, the pixmap cache; then hands the freed heap back to the system. The pages and
-// their state stay. True when the frame went, which restoreFrame() then makes again.
-bool releaseWhileHidden(QQuickWidget* view);
+// Lets go of everything the view holds only to show the scene: the scene's items, the QML
+// engine with its script heap, compiled types and singletons, the view's frame and the
+// pictures; then hands the freed heap back to the system. What the scene shows lives in the
+// program's own objects, so loading the scene again shows the same. True when the frame went,
+// which restoreFrame() then makes again.
+bool releaseScene(QQuickWidget* view);
 
-// Before the view shows again: gives it back the frame releaseWhileHidden() took.
+// Before the view shows again: gives it back the frame releaseScene() took.
 void restoreFrame(QQuickWidget* view);
 
 }  // namespace z718

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QGenericArgument>
 #include <QHideEvent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QShowEvent>
@@ -13,19 +14,36 @@
 #include "ui/Hid_Thread.h"
 #include "ui/hidden_scene.h"
 #include "ui/prompts.h"
+#include "ui/scene_source.h"
 
 myQQuickView::myQQuickView(QWidget* parent)
     : QQuickWidget(parent), profiles_(settings_, z718::prompts(), rules_) {
     z718::buildKeyNameTable();
-    // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
-    engine()->addImportPath(QStringLiteral("qrc:/"));
-    // Made after the engine, so that it goes after the engine and the scene that hold it.
     macros_ = new z718::MacroListModel(settings_, this);
     connect(macros_, &z718::MacroListModel::removed, this, &myQQuickView::forgetMacro);
     connect(macros_, &z718::MacroListModel::macroChanged, this, &myQQuickView::reloadMacro);
 }
 
-myQQuickView::~myQQuickView() = default;
+myQQuickView::~myQQuickView() {
+    // The scene and its engine go before the objects they show.
+    if (!sceneReleased_) {
+        setSource(QUrl());
+        delete engine();
+    }
+}
+
+void myQQuickView::loadScene(QObject* hid, QObject* controller) {
+    sceneHid_ = hid;
+    sceneController_ = controller;
+    // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
+    engine()->addImportPath(QStringLiteral("qrc:/"));
+    setSource(z718::sceneSource());
+    // Registered only after loading, so scene code that runs while loading sees them undefined.
+    QQmlContext* context = rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), this);
+    context->setContextProperty(QStringLiteral("hid"), hid);
+    context->setContextProperty(QStringLiteral("ui_Ctl"), controller);
+}
 
 bool myQQuickView::callScene(const char* function, Qt::ConnectionType type,
                              const QList<QVariant>& arguments) {
@@ -42,7 +60,18 @@ bool myQQuickView::callScene(const char* function, Qt::ConnectionType type,
 }
 
 void myQQuickView::initUI() {
+    sceneStarted_ = true;
+    if (sceneReleased_) {
+        QMetaObject::invokeMethod(this, &myQQuickView::startWithoutScene, Qt::QueuedConnection);
+        return;
+    }
     callScene("initUI", Qt::QueuedConnection);
+}
+
+void myQQuickView::startWithoutScene() {
+    const int profile = getProfile().toInt();
+    ui_02H_SetCurrentProfile(profile);
+    activateProfile(profile, false);
 }
 
 void myQQuickView::runUI() {
@@ -91,8 +120,14 @@ void myQQuickView::focusInEvent(QFocusEvent* event) {
 }
 
 void myQQuickView::showEvent(QShowEvent* event) {
-    if (std::exchange(frameReleased_, false)) {
-        z718::restoreFrame(this);
+    if (std::exchange(sceneReleased_, false)) {
+        if (std::exchange(frameReleased_, false)) {
+            z718::restoreFrame(this);
+        }
+        loadScene(sceneHid_, sceneController_);
+        if (sceneStarted_) {
+            callScene("restoreUI", Qt::DirectConnection);
+        }
     }
     QQuickWidget::showEvent(event);
 }
@@ -101,8 +136,22 @@ void myQQuickView::hideEvent(QHideEvent* event) {
     QQuickWidget::hideEvent(event);
     // Hiding may come from inside a scene handler (the close button): release after it ended.
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible()) {
-            frameReleased_ = z718::releaseWhileHidden(this);
+        if (!isVisible() && !sceneReleased_) {
+            releaseScene();
         }
     });
+}
+
+void myQQuickView::releaseScene() {
+    QObject* root = rootObject();
+    // An open dialog may hold the user's unfinished work: the scene stays until it closes.
+    if (root && root->property("dialogOpen").toBool()) {
+        return;
+    }
+    // The start-up's busy time would have ended with its timer, which goes with the scene.
+    if (root && root->property("isProtected").toBool()) {
+        setEnabled(true);
+    }
+    frameReleased_ = z718::releaseScene(this);
+    sceneReleased_ = true;
 }

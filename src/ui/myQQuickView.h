@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QQuickWidget>
 #include <QVariant>
 
@@ -26,6 +27,10 @@ class myQQuickView : public QQuickWidget, public z718::SceneInputReports {
 public:
     explicit myQQuickView(QWidget* parent = nullptr);
     ~myQQuickView() override;
+
+    // Loads the scene; only then hands it the program's objects: the view, `hid` and the window
+    // controller. Hidden, the view lets go of the scene and loads it again on its next show.
+    void loadScene(QObject* hid, QObject* controller);
 
     void setHid(Hid_Thread* hid) { hid_ = hid; }
     Hid_Thread* hid() const { return hid_; }
@@ -206,11 +211,20 @@ private:
     void forgetMacro(const QString& name);
     // A saved macro reaches the buttons that play it.
     void reloadMacro(const QString& name);
+    void releaseScene();
+    // What the scene's start-up sends, while there is no scene to send it.
+    void startWithoutScene();
 
     z718::SettingsStore settings_;
     bool audioEnabled_ = true;
-    // The view's frame went while hidden and is made again on show.
+    // The scene went while hidden and is loaded again on show; with it the view's frame.
+    bool sceneReleased_ = false;
     bool frameReleased_ = false;
+    // The scene was started (initUI) since the program began: a scene loaded again is shown
+    // as started, without the start-up's busy time and sends.
+    bool sceneStarted_ = false;
+    QPointer<QObject> sceneHid_;
+    QPointer<QObject> sceneController_;
     Hid_Thread* hid_ = nullptr;
     KeyTableObject keyTable_;
     z718::AppRules rules_;

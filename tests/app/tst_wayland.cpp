@@ -12,34 +12,32 @@ using namespace z718;
 class WaylandTest : public QObject {
     Q_OBJECT
 private slots:
-    void windowShowsAndDragsAreTheCompositors();
-};
-
-void WaylandTest::windowShowsAndDragsAreTheCompositors() {
-    QVERIFY(QGuiApplication::platformName().startsWith("wayland"));
-    test::useProbeScene();
-    sim::VirtualMouse mouse;
-    setHidBackend(&mouse);
-    {
-        Widget widget;
-        widget.showNormal();
-        widget.checkDevice();
-        QTRY_VERIFY_WITH_TIMEOUT(widget.windowHandle() && widget.windowHandle()->isExposed(),
-                                 20000);
-        // A client cannot place its window here; a drag step hands the move to the compositor
-        // rather than changing a position nothing would honour.
-        const QPoint start = widget.pos();
-        widget.controller()->onXChanged(10);
-        widget.controller()->onYChanged(5);
-        QCOMPARE(widget.pos(), start);
-        widget.controller()->onMinimize();
-        widget.controller()->onClose();  // weston's desktop shell has no tray
-        QVERIFY(widget.isVisible());
-        QCoreApplication::processEvents();
+    void windowShowsAndDragsAreTheCompositors() {
+        QVERIFY(QGuiApplication::platformName().startsWith("wayland"));
+        test::useProbeScene();
+        sim::VirtualMouse mouse;
+        setHidBackend(&mouse);
+        {
+            Widget widget;
+            widget.showNormal();
+            widget.checkDevice();
+            QTRY_VERIFY_WITH_TIMEOUT(widget.windowHandle() && widget.windowHandle()->isExposed(),
+                                     20000);
+            // A client cannot place its window here; a drag step hands the move to the compositor
+            // rather than changing a position nothing would honour.
+            const QPoint start = widget.pos();
+            widget.controller()->onXChanged(10);
+            widget.controller()->onYChanged(5);
+            QCOMPARE(widget.pos(), start);
+            widget.controller()->onMinimize();
+            widget.controller()->onClose();  // weston's desktop shell has no tray
+            QVERIFY(widget.isVisible());
+            QCoreApplication::processEvents();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setHidBackend(nullptr);
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    setHidBackend(nullptr);
-}
+};
 
 QTEST_MAIN(WaylandTest)
 #include "tst_wayland.moc"

@@ -25,22 +25,202 @@ using namespace std::chrono_literals;
 class WidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void deviceAtStartConnectsBeforeTheLoopRuns();
-    void initTestCase();
-    void unplugHidesAndReplugReconnects();  // with the tray's double-click or click
-    void secondStartShowsTheWindowOrSaysWhy();
-    void burstOfDeviceChangesGivesOneScan();
-    void refusedOpenComesBackWithoutAReplug();
-    void trayIconFifoIsNotOpened();
-    void windowControllerSlots();
-    void trayMenuListsTheProfilesAndAppliesTheChosenOne();
-    void quitStopsTheWorkerAndExitsWithZero();
+    void initTestCase() {
+        // The channel a second start talks to lives in the session's runtime folder: keep this
+        // test's apart from any copy of the program or other test that runs.
+        qputenv("XDG_RUNTIME_DIR", runtimeDir_.path().toLocal8Bit());
+    }
+    void init() {
+        test::useProbeScene();
+        durations() = Durations{};
+        durations().pollMs = 150;
+        mouse_ = std::make_unique<sim::VirtualMouse>();
+        setHidBackend(mouse_.get());
+        connectedFlag() = false;
+        widget_ = std::make_unique<Widget>();
+        widget_->showNormal();
+    }
+    void cleanup() {
+        widget_.reset();
+        setHidBackend(nullptr);
+        mouse_.reset();
+    }
+    void deviceAtStartConnectsBeforeTheLoopRuns() {
+        QEvent foreign(QEvent::User);  // same type number as ours, but not ours
+        QCoreApplication::sendEvent(widget_.get(), &foreign);
+        test::DebugCapture debug;
+        widget_->checkDevice();
+        QVERIFY(widget_->hid().workerRunning());
+        QVERIFY(connectedFlag());
+        QVERIFY(widget_->view()->isEnabled());
+        QVERIFY(sceneCalls().isEmpty());  // queued: the scene hears of it once the loop runs
+        QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run"}));
+        QCOMPARE(debug.captured(), QStringList{"Device Connect"});
+    }
+    // The tray's double-click or click brings the window back after a replug.
+    void unplugHidesAndReplugReconnects() {
+        widget_->checkDevice();
+        QTRY_COMPARE(sceneCalls().size(), 2);
+        test::DebugCapture debug;
+        QCOMPARE(widget_->trayIcon()->toolTip(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
+        QVERIFY(widget_->trayIcon()->isVisible() && !widget_->trayIcon()->icon().isNull());
+        // The icon file's sizes a tray uses, not its 256-pixel one, which would stay decoded.
+        QCOMPARE(widget_->trayIcon()->icon().availableSizes().size(), 5);
+        QCOMPARE(widget_->trayIcon()->icon().availableSizes().last(), QSize(64, 64));
+        mouse_->unplug();
+#ifdef Q_OS_WIN
+        QTRY_VERIFY(!widget_->isVisible());
+#else
+        // No tray here (offscreen): the window goes to the taskbar rather than out of reach.
+        QTRY_VERIFY(widget_->isMinimized());
+        QCOMPARE(widget_->trayIcon()->toolTip(),
+                 QStringLiteral("KESTRAN SOLUX MOUSE Z718 - mouse not connected"));
+#endif
+        QCOMPARE(debug.captured(), (QStringList{"Device Error", "Device removed"}));
+        QVERIFY(!widget_->hid().workerRunning());
+        QVERIFY(!connectedFlag());
+        QTRY_VERIFY(!widget_->view()->isEnabled());
+        QVERIFY(widget_->hid().link().device(1).interface2Path.isEmpty());
+        QCOMPARE(widget_->hid().link().devices().size(), 2);  // absent entries keep a record
+
+        widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);  // not while disconnected
+        QTest::qWait(50);
+        QVERIFY(outOfSight());
+
+        mouse_->plug();
+        QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run", "initUI", "run"}));
+        QVERIFY(widget_->hid().workerRunning());
+        QVERIFY(widget_->view()->isEnabled());
+        QVERIFY(outOfSight());  // only the tray brings the window back
+#ifdef Q_OS_WIN
+        widget_->trayIconActivated(QSystemTrayIcon::Trigger);
+        QTest::qWait(50);
+        QVERIFY(outOfSight());
+        widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);
+#else
+        widget_->trayIconActivated(QSystemTrayIcon::Context);  // the menu opens by itself
+        QTest::qWait(50);
+        QVERIFY(outOfSight());
+        widget_->trayIconActivated(QSystemTrayIcon::Trigger);  // a StatusNotifierItem click
+        QTRY_VERIFY(!outOfSight());
+        widget_->showMinimized();
+        widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);  // an XEmbed tray's
+#endif
+        QTRY_VERIFY(!outOfSight());
+    }
+    void secondStartShowsTheWindowOrSaysWhy() {
+        using Answer = InstanceChannel::Answer;
+        const InstanceChannel channel(
+            [this] { return widget_->showIfConnected() ? Answer::Shown : Answer::NotConnected; });
+        QVERIFY(channel.listening());
+        // The later start waits for its answer; the running copy answers from its event loop.
+        const auto askFromAnotherStart = [] {
+            auto answer = std::async(std::launch::async, &InstanceChannel::askRunningCopy);
+            const bool answered = QTest::qWaitFor(
+                [&answer] { return answer.wait_for(0s) == std::future_status::ready; }, 20000);
+            return answered ? answer.get() : Answer::NoAnswer;
+        };
+        QCOMPARE(askFromAnotherStart(), Answer::NotConnected);
+        widget_->checkDevice();
+        widget_->hide();
+        QCOMPARE(askFromAnotherStart(), Answer::Shown);
+        QTRY_VERIFY(widget_->isVisible());
+    }
+    void burstOfDeviceChangesGivesOneScan() {
+        widget_->checkDevice();
+        test::DebugCapture debug;
+        // The burst outlasts one poll interval: only a poll restarted by every change waits it out.
+        for (int i = 0; i < 5; ++i) {
+            emit DeviceWatcher::instance().deviceChanged();
+            QTest::qWait(50);
+            QCOMPARE(debug.count("Device Connect"), 0);
+        }
+        QTRY_COMPARE(debug.count("Device Connect"), 1);
+        QTest::qWait(3 * durations().pollMs);
+        QCOMPARE(debug.count("Device Connect"), 1);
+        QCOMPARE(sceneCalls().size(), 2);  // a poll while connected changes nothing
+    }
+    void refusedOpenComesBackWithoutAReplug() {
+        widget_->checkDevice();
+        mouse_->mouseFirmware().state().reportRate = 4;
+        mouse_->setFault(sim::VirtualMouse::OpenRefused);
+        uchar rate = 0;
+        widget_->hid().hid_81H_GetReportRate(rate);
+        mouse_->clearFaults();
+        QTRY_VERIFY((widget_->hid().hid_81H_GetReportRate(rate), rate == 4));
+    }
+    void trayIconFifoIsNotOpened() {
+        test::ScratchDir scratch;
+        const test::FifoTrap icon(QStringLiteral("./modules/img/trayIcon.ico"));
+        QVERIFY(icon.made());
+        Widget widget;
+        widget.showNormal();
+        QCoreApplication::processEvents();
+        QVERIFY(!icon.opened());
+    }
+    void windowControllerSlots() {
+        Ui_Controler* controller = widget_->controller();
+        QCOMPARE(widget_->size(), QSize(1000, 640));
+        const QPoint start = widget_->pos();
+        controller->onXChanged(10);
+        controller->onYChanged(5);
+        QCOMPARE(widget_->pos(), start + QPoint(10, 5));
+        controller->setBusy();
+        QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});  // direct, not queued
+        QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 0);
+        controller->onClose();
+#ifdef Q_OS_WIN
+        QVERIFY(widget_->isHidden());
+#else
+        QVERIFY(widget_->isMinimized() && widget_->isVisible());   // no tray to come back from
+        Widget hiddenStart;
+        hiddenStart.showAtStart(true);
+        QVERIFY(hiddenStart.isMinimized() && hiddenStart.isVisible());
+#endif
+    }
+    // Listed above Quit with the current one checked; choosing one applies that profile.
+    void trayMenuListsTheProfilesAndAppliesTheChosenOne() {
+        test::ScratchDir scratch;
+        namelists::store(2, {"Standard0", "FPS3"});
+        test::ScratchDir::write(SettingsStore::profilePath(3), "[sensor]\ncursorSpeed_Q7=4\n");
+        myQQuickView view;
+        view.profileList().load(0, false);
+        QMenu menu;
+        QAction* quit = menu.addAction(QStringLiteral("Quit (&Q)"));
+        TrayProfiles profiles(&menu, quit, &view);
+
+        profiles.refresh();
+        profiles.refresh();  // the menu opens again: nothing is listed twice
+        QStringList shown;
+        for (QAction* entry : menu.actions()) {
+            shown << (entry->isSeparator() ? QStringLiteral("--")
+                                           : entry->text() + (entry->isChecked() ? "*" : ""));
+        }
+        QCOMPARE(shown, (QStringList{"Standard*", "FPS", "--", "Quit (&Q)"}));
+
+        QSignalSpy applied(&view, &myQQuickView::profileActivated);
+        menu.actions().at(1)->trigger();
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(view.settings().currentProfileIndex(), 3);
+        QCOMPARE(view.getCursorSpeed(), 4u);
+    }
+    void quitStopsTheWorkerAndExitsWithZero() {
+        widget_->checkDevice();
+        QVERIFY(widget_->hid().workerRunning());
+        QAction* quit = widget_->trayIcon()->contextMenu()->actions().constLast();
+        QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
+        QEventLoop loop;
+        QTimer::singleShot(50, quit, &QAction::trigger);
+        QTimer::singleShot(20000, &loop, [&loop] { loop.exit(99); });  // Quit did not quit
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!widget_->hid().workerRunning());
+    }
 
 private:
     // The window is out of the user's way: hidden where a tray leads back, else minimised.
-    bool outOfSight() const { return widget_->isHidden() || widget_->isMinimized(); }
+    bool outOfSight() const {
+        return widget_->isHidden() || widget_->isMinimized();
+    }
     QStringList sceneCalls() const {
         return widget_->view()->rootObject()->property("calls").toStringList();
     }
@@ -49,207 +229,6 @@ private:
     std::unique_ptr<Widget> widget_;
     QTemporaryDir runtimeDir_;
 };
-
-void WidgetTest::initTestCase() {
-    // The channel a second start talks to lives in the session's runtime folder: keep this
-    // test's apart from any copy of the program or other test that runs.
-    qputenv("XDG_RUNTIME_DIR", runtimeDir_.path().toLocal8Bit());
-}
-
-void WidgetTest::init() {
-    test::useProbeScene();
-    durations() = Durations{};
-    durations().pollMs = 150;
-    mouse_ = std::make_unique<sim::VirtualMouse>();
-    setHidBackend(mouse_.get());
-    connectedFlag() = false;
-    widget_ = std::make_unique<Widget>();
-    widget_->showNormal();
-}
-
-void WidgetTest::cleanup() {
-    widget_.reset();
-    setHidBackend(nullptr);
-    mouse_.reset();
-}
-
-void WidgetTest::deviceAtStartConnectsBeforeTheLoopRuns() {
-    QEvent foreign(QEvent::User);  // same type number as ours, but not ours
-    QCoreApplication::sendEvent(widget_.get(), &foreign);
-    test::DebugCapture debug;
-    widget_->checkDevice();
-    QVERIFY(widget_->hid().workerRunning());
-    QVERIFY(connectedFlag());
-    QVERIFY(widget_->view()->isEnabled());
-    QVERIFY(sceneCalls().isEmpty());  // queued: the scene hears of it once the loop runs
-    QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run"}));
-    QCOMPARE(debug.captured(), QStringList{"Device Connect"});
-}
-
-void WidgetTest::unplugHidesAndReplugReconnects() {
-    widget_->checkDevice();
-    QTRY_COMPARE(sceneCalls().size(), 2);
-    test::DebugCapture debug;
-    QCOMPARE(widget_->trayIcon()->toolTip(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
-    QVERIFY(widget_->trayIcon()->isVisible() && !widget_->trayIcon()->icon().isNull());
-    // The icon file's sizes a tray uses, not its 256-pixel one, which would stay decoded.
-    QCOMPARE(widget_->trayIcon()->icon().availableSizes().size(), 5);
-    QCOMPARE(widget_->trayIcon()->icon().availableSizes().last(), QSize(64, 64));
-    mouse_->unplug();
-#ifdef Q_OS_WIN
-    QTRY_VERIFY(!widget_->isVisible());
-#else
-    // No tray here (offscreen): the window goes to the taskbar rather than out of reach.
-    QTRY_VERIFY(widget_->isMinimized());
-    QCOMPARE(widget_->trayIcon()->toolTip(),
-             QStringLiteral("KESTRAN SOLUX MOUSE Z718 - mouse not connected"));
-#endif
-    QCOMPARE(debug.captured(), (QStringList{"Device Error", "Device removed"}));
-    QVERIFY(!widget_->hid().workerRunning());
-    QVERIFY(!connectedFlag());
-    QTRY_VERIFY(!widget_->view()->isEnabled());
-    QVERIFY(widget_->hid().link().device(1).interface2Path.isEmpty());
-    QCOMPARE(widget_->hid().link().devices().size(), 2);  // absent entries keep a record
-
-    widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);  // not while disconnected
-    QTest::qWait(50);
-    QVERIFY(outOfSight());
-
-    mouse_->plug();
-    QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run", "initUI", "run"}));
-    QVERIFY(widget_->hid().workerRunning());
-    QVERIFY(widget_->view()->isEnabled());
-    QVERIFY(outOfSight());  // only the tray brings the window back
-#ifdef Q_OS_WIN
-    widget_->trayIconActivated(QSystemTrayIcon::Trigger);
-    QTest::qWait(50);
-    QVERIFY(outOfSight());
-    widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);
-#else
-    widget_->trayIconActivated(QSystemTrayIcon::Context);  // the menu opens by itself
-    QTest::qWait(50);
-    QVERIFY(outOfSight());
-    widget_->trayIconActivated(QSystemTrayIcon::Trigger);  // a StatusNotifierItem click
-    QTRY_VERIFY(!outOfSight());
-    widget_->showMinimized();
-    widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);  // an XEmbed tray's
-#endif
-    QTRY_VERIFY(!outOfSight());
-}
-
-void WidgetTest::secondStartShowsTheWindowOrSaysWhy() {
-    using Answer = InstanceChannel::Answer;
-    const InstanceChannel channel(
-        [this] { return widget_->showIfConnected() ? Answer::Shown : Answer::NotConnected; });
-    QVERIFY(channel.listening());
-    // The later start waits for its answer; the running copy answers from its event loop.
-    const auto askFromAnotherStart = [] {
-        auto answer = std::async(std::launch::async, &InstanceChannel::askRunningCopy);
-        const bool answered = QTest::qWaitFor(
-            [&answer] { return answer.wait_for(0s) == std::future_status::ready; }, 20000);
-        return answered ? answer.get() : Answer::NoAnswer;
-    };
-    QCOMPARE(askFromAnotherStart(), Answer::NotConnected);
-    widget_->checkDevice();
-    widget_->hide();
-    QCOMPARE(askFromAnotherStart(), Answer::Shown);
-    QTRY_VERIFY(widget_->isVisible());
-}
-
-void WidgetTest::burstOfDeviceChangesGivesOneScan() {
-    widget_->checkDevice();
-    test::DebugCapture debug;
-    // The burst outlasts one poll interval: only a poll restarted by every change waits it out.
-    for (int i = 0; i < 5; ++i) {
-        emit DeviceWatcher::instance().deviceChanged();
-        QTest::qWait(50);
-        QCOMPARE(debug.count("Device Connect"), 0);
-    }
-    QTRY_COMPARE(debug.count("Device Connect"), 1);
-    QTest::qWait(3 * durations().pollMs);
-    QCOMPARE(debug.count("Device Connect"), 1);
-    QCOMPARE(sceneCalls().size(), 2);  // a poll while connected changes nothing
-}
-
-void WidgetTest::refusedOpenComesBackWithoutAReplug() {
-    widget_->checkDevice();
-    mouse_->mouseFirmware().state().reportRate = 4;
-    mouse_->setFault(sim::VirtualMouse::OpenRefused);
-    uchar rate = 0;
-    widget_->hid().hid_81H_GetReportRate(rate);
-    mouse_->clearFaults();
-    QTRY_VERIFY((widget_->hid().hid_81H_GetReportRate(rate), rate == 4));
-}
-
-void WidgetTest::trayIconFifoIsNotOpened() {
-    test::ScratchDir scratch;
-    const test::FifoTrap icon(QStringLiteral("./modules/img/trayIcon.ico"));
-    QVERIFY(icon.made());
-    Widget widget;
-    widget.showNormal();
-    QCoreApplication::processEvents();
-    QVERIFY(!icon.opened());
-}
-
-void WidgetTest::windowControllerSlots() {
-    Ui_Controler* controller = widget_->controller();
-    QCOMPARE(widget_->size(), QSize(1000, 640));
-    const QPoint start = widget_->pos();
-    controller->onXChanged(10);
-    controller->onYChanged(5);
-    QCOMPARE(widget_->pos(), start + QPoint(10, 5));
-    controller->setBusy();
-    QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});  // direct, not queued
-    QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 0);
-    controller->onClose();
-#ifdef Q_OS_WIN
-    QVERIFY(widget_->isHidden());
-#else
-    QVERIFY(widget_->isMinimized() && widget_->isVisible());   // no tray to come back from
-    Widget hiddenStart;
-    hiddenStart.showAtStart(true);
-    QVERIFY(hiddenStart.isMinimized() && hiddenStart.isVisible());
-#endif
-}
-
-// Listed above Quit with the current one checked; choosing one applies that profile.
-void WidgetTest::trayMenuListsTheProfilesAndAppliesTheChosenOne() {
-    test::ScratchDir scratch;
-    namelists::store(2, {"Standard0", "FPS3"});
-    test::ScratchDir::write(SettingsStore::profilePath(3), "[sensor]\ncursorSpeed_Q7=4\n");
-    myQQuickView view;
-    view.profileList().load(0, false);
-    QMenu menu;
-    QAction* quit = menu.addAction(QStringLiteral("Quit (&Q)"));
-    TrayProfiles profiles(&menu, quit, &view);
-
-    profiles.refresh();
-    profiles.refresh();  // the menu opens again: nothing is listed twice
-    QStringList shown;
-    for (QAction* entry : menu.actions()) {
-        shown << (entry->isSeparator() ? QStringLiteral("--")
-                                       : entry->text() + (entry->isChecked() ? "*" : ""));
-    }
-    QCOMPARE(shown, (QStringList{"Standard*", "FPS", "--", "Quit (&Q)"}));
-
-    QSignalSpy applied(&view, &myQQuickView::profileActivated);
-    menu.actions().at(1)->trigger();
-    QCOMPARE(applied.count(), 1);
-    QCOMPARE(view.settings().currentProfileIndex(), 3);
-    QCOMPARE(view.getCursorSpeed(), 4u);
-}
-
-void WidgetTest::quitStopsTheWorkerAndExitsWithZero() {
-    widget_->checkDevice();
-    QVERIFY(widget_->hid().workerRunning());
-    QAction* quit = widget_->trayIcon()->contextMenu()->actions().constLast();
-    QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
-    QEventLoop loop;
-    QTimer::singleShot(50, quit, &QAction::trigger);
-    QTimer::singleShot(20000, &loop, [&loop] { loop.exit(99); });  // Quit did not quit
-    QCOMPARE(loop.exec(), 0);
-    QVERIFY(!widget_->hid().workerRunning());
-}
 
 QTEST_MAIN(WidgetTest)
 #include "tst_widget.moc"

@@ -27,114 +27,105 @@ class LanguageFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void displayNamesUseTheOldLocaleNames();
-    void groupAndLayoutTexts();
-    void hostileLanguageFiles();
-    void labelsMapToTheirCodes();
-    void tableHasEveryRowOnce();
+    void displayNamesUseTheOldLocaleNames() {
+        ScratchDir scratch;
+        QVERIFY(z718::i18n::availableLanguages().isEmpty());
+        for (const char* name : {"lang_025044.ini", "lang_025208.ini", "lang_022178.ini",
+                                 "lang_999999.ini", "lang_abc.ini", "other_031000.ini",
+                                 // three "ENGLISH"es: in case-insensitive name order the last wins
+                                 "LANG_031ZZZ.ini", "lang_031000.ini", "lang_031abc.ini"}) {
+            writeLanguage(QString::fromLatin1(name));
+        }
+        const QVariantMap expected = {
+            {"CHINESE (Simp)", "025044"},
+            {"CHINESE (Trad)", "025208"},
+            {"BYELORUSSIAN (RUSSIANFEDERATION)", "022178"},  // names later Qt versions changed
+            {"UNKNOWN (UNKNOWN)", "999999"},
+            {"DEFAULT", "abc.in"},
+            {"ENGLISH", "031ZZZ"},
+        };
+        QCOMPARE(z718::i18n::availableLanguages(), expected);
+        QCOMPARE(z718::languageName(214), QStringLiteral("Shambala"));
+        QCOMPARE(z718::countryName(246), QStringLiteral("LatinAmericaAndTheCaribbean"));
+        QCOMPARE(z718::countryName(247), QStringLiteral("Unknown"));
+        QCOMPARE(z718::languageName(-1), QStringLiteral("Unknown"));
+
+        QDir(QStringLiteral("modules/i18n")).removeRecursively();
+        QVERIFY(z718::i18n::availableLanguages().isEmpty());
+        QVERIFY(texts(0, "lang_025044").isEmpty());
+    }
+    void groupAndLayoutTexts() {
+        ScratchDir scratch;
+        writeLanguage(QStringLiteral("lang_025044.ini"),
+                      "[keyMenu]\ntotal=3\n0=\xe5\xb7\xa6\xe9\x94\xae\n2=\"a, b\"\n"
+                      "[macroKey]\ntotal=2\n0=\\x5b8f\n1=two\\nlines\n[other]\ntotal=1\n0=o\n");
+        QCOMPARE(texts(2, "lang_025044"), (QStringList{QStringLiteral(u"左键"), "", "a, b"}));
+        QCOMPARE(texts(5, "lang_025044"), (QStringList{QStringLiteral(u"宏"), "two\nlines"}));
+        QCOMPARE(texts(6, "lang_025044"), QStringList{"o"});
+        QVERIFY(texts(0, "lang_025044").isEmpty());
+        QVERIFY(texts(2, "lang_031000").isEmpty());
+
+        // Types without a section read the keys of the empty section name.
+        writeLanguage(QStringLiteral("lang_1.ini"), "[General]\ntotal=2\n0=root0\n1=root1\n");
+        QCOMPARE(texts(7, "lang_1"), (QStringList{"root0", "root1"}));
+        QCOMPARE(texts(-1, "lang_1").size(), 2);
+
+        // Layout texts are always sixteen, missing ones empty, extra ones ignored.
+        QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("031000")), QStringList(16, QString()));
+        writeLanguage(QStringLiteral("lang_025044.ini"), "[Q7_5E08F1D]\n0=a\n15=p\n16=extra\n");
+        QStringList layout(16, QString());
+        layout.first() = QStringLiteral("a");
+        layout.last() = QStringLiteral("p");
+        QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("025044")), layout);
+    }
+    void hostileLanguageFiles() {
+        ScratchDir scratch;
+        writeLanguage(QStringLiteral("lang_huge.ini"), "[main]\ntotal=1000000\n0=x\n");
+        writeLanguage(QStringLiteral("lang_neg.ini"), "[main]\ntotal=-5\n0=x\n");
+        writeLanguage(QStringLiteral("lang_bin.ini"), QByteArray("\x00\x01[main\xff\ntotal=2", 15));
+        const QStringList huge = texts(0, "lang_huge");
+        QVERIFY(huge.size() <= 1000);
+        QCOMPARE(huge.first(), QStringLiteral("x"));
+        QVERIFY(texts(0, "lang_neg").isEmpty());
+        texts(0, "lang_bin");  // any result, no crash
+
+        // A code that tries to leave the language folder reads nothing.
+        ScratchDir::write("modules/outside.ini", "[main]\ntotal=1\n0=leak\n");
+        QVERIFY(texts(0, "../outside").isEmpty());
+        QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("/../../outside")),
+                 QStringList(16, QString()));
+        QDir().mkpath(QStringLiteral("modules/i18n/lang_dir.ini"));
+        QVERIFY(texts(0, "lang_dir").isEmpty());
+    }
+    void labelsMapToTheirCodes() {
+        // clang-format off
+        const QList<QPair<QString, int>> rows = {
+            {"KP Enter", 0x58}, {"Enter", 0x28}, {"enter", 0}, {"A ", 0}, {"", 0}, {"Z", 0x1D},
+            {"0", 0x27}, {"\\ |", 0x31}, {"' \"", 0x34}, {"Int'l 2", 0x89}, {"Intl'2", 0x88},
+            {"F24", 0x73}, {"MS-B5", 0xF4}, {"R Win", 0xE7}, {QChar(0x25BA), 0x4F},
+            {QChar(0x25C4), 0x50}, {QChar(0x25BC), 0x51}, {QChar(0x25B2), 0x52}};
+        // clang-format on
+        for (const auto& [label, code] : rows) {
+            QVERIFY2(z718::keyCode(label) == code, qUtf8Printable(label));
+        }
+    }
+    void tableHasEveryRowOnce() {
+        z718::buildKeyNameTable();
+        const QMap<QString, quint8> first = z718::keyNameTable();
+        QCOMPARE(first.size(), 132);
+        QSet<int> codes;
+        for (quint8 code : first) {
+            codes.insert(code);
+        }
+        QCOMPARE(codes.size(), 132);  // no two labels share a code
+        for (int unused : {0, 0x32, 0x86, 0x8C, 0x8D, 0x8E, 0x8F}) {
+            QVERIFY(!codes.contains(unused));
+        }
+        z718::keyCode(QStringLiteral("missing"));
+        z718::buildKeyNameTable();
+        QCOMPARE(z718::keyNameTable(), first);  // look-ups add nothing, rebuilds change nothing
+    }
 };
-
-void LanguageFilesTest::displayNamesUseTheOldLocaleNames() {
-    ScratchDir scratch;
-    QVERIFY(z718::i18n::availableLanguages().isEmpty());
-    for (const char* name : {"lang_025044.ini", "lang_025208.ini", "lang_022178.ini",
-                             "lang_999999.ini", "lang_abc.ini", "other_031000.ini",
-                             // three "ENGLISH"es: in case-insensitive name order the last wins
-                             "LANG_031ZZZ.ini", "lang_031000.ini", "lang_031abc.ini"}) {
-        writeLanguage(QString::fromLatin1(name));
-    }
-    const QVariantMap expected = {
-        {"CHINESE (Simp)", "025044"},
-        {"CHINESE (Trad)", "025208"},
-        {"BYELORUSSIAN (RUSSIANFEDERATION)", "022178"},  // names later Qt versions changed
-        {"UNKNOWN (UNKNOWN)", "999999"},
-        {"DEFAULT", "abc.in"},
-        {"ENGLISH", "031ZZZ"},
-    };
-    QCOMPARE(z718::i18n::availableLanguages(), expected);
-    QCOMPARE(z718::languageName(214), QStringLiteral("Shambala"));
-    QCOMPARE(z718::countryName(246), QStringLiteral("LatinAmericaAndTheCaribbean"));
-    QCOMPARE(z718::countryName(247), QStringLiteral("Unknown"));
-    QCOMPARE(z718::languageName(-1), QStringLiteral("Unknown"));
-
-    QDir(QStringLiteral("modules/i18n")).removeRecursively();
-    QVERIFY(z718::i18n::availableLanguages().isEmpty());
-    QVERIFY(texts(0, "lang_025044").isEmpty());
-}
-
-void LanguageFilesTest::groupAndLayoutTexts() {
-    ScratchDir scratch;
-    writeLanguage(QStringLiteral("lang_025044.ini"),
-                  "[keyMenu]\ntotal=3\n0=\xe5\xb7\xa6\xe9\x94\xae\n2=\"a, b\"\n"
-                  "[macroKey]\ntotal=2\n0=\\x5b8f\n1=two\\nlines\n[other]\ntotal=1\n0=o\n");
-    QCOMPARE(texts(2, "lang_025044"), (QStringList{QStringLiteral(u"左键"), "", "a, b"}));
-    QCOMPARE(texts(5, "lang_025044"), (QStringList{QStringLiteral(u"宏"), "two\nlines"}));
-    QCOMPARE(texts(6, "lang_025044"), QStringList{"o"});
-    QVERIFY(texts(0, "lang_025044").isEmpty());
-    QVERIFY(texts(2, "lang_031000").isEmpty());
-
-    // Types without a section read the keys of the empty section name.
-    writeLanguage(QStringLiteral("lang_1.ini"), "[General]\ntotal=2\n0=root0\n1=root1\n");
-    QCOMPARE(texts(7, "lang_1"), (QStringList{"root0", "root1"}));
-    QCOMPARE(texts(-1, "lang_1").size(), 2);
-
-    // Layout texts are always sixteen, missing ones empty, extra ones ignored.
-    QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("031000")), QStringList(16, QString()));
-    writeLanguage(QStringLiteral("lang_025044.ini"), "[Q7_5E08F1D]\n0=a\n15=p\n16=extra\n");
-    QStringList layout(16, QString());
-    layout.first() = QStringLiteral("a");
-    layout.last() = QStringLiteral("p");
-    QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("025044")), layout);
-}
-
-void LanguageFilesTest::hostileLanguageFiles() {
-    ScratchDir scratch;
-    writeLanguage(QStringLiteral("lang_huge.ini"), "[main]\ntotal=1000000\n0=x\n");
-    writeLanguage(QStringLiteral("lang_neg.ini"), "[main]\ntotal=-5\n0=x\n");
-    writeLanguage(QStringLiteral("lang_bin.ini"), QByteArray("\x00\x01[main\xff\ntotal=2", 15));
-    const QStringList huge = texts(0, "lang_huge");
-    QVERIFY(huge.size() <= 1000);
-    QCOMPARE(huge.first(), QStringLiteral("x"));
-    QVERIFY(texts(0, "lang_neg").isEmpty());
-    texts(0, "lang_bin");  // any result, no crash
-
-    // A code that tries to leave the language folder reads nothing.
-    ScratchDir::write("modules/outside.ini", "[main]\ntotal=1\n0=leak\n");
-    QVERIFY(texts(0, "../outside").isEmpty());
-    QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("/../../outside")), QStringList(16, QString()));
-    QDir().mkpath(QStringLiteral("modules/i18n/lang_dir.ini"));
-    QVERIFY(texts(0, "lang_dir").isEmpty());
-}
-
-void LanguageFilesTest::labelsMapToTheirCodes() {
-    // clang-format off
-    const QList<QPair<QString, int>> rows = {
-        {"KP Enter", 0x58}, {"Enter", 0x28}, {"enter", 0}, {"A ", 0}, {"", 0}, {"Z", 0x1D},
-        {"0", 0x27}, {"\\ |", 0x31}, {"' \"", 0x34}, {"Int'l 2", 0x89}, {"Intl'2", 0x88},
-        {"F24", 0x73}, {"MS-B5", 0xF4}, {"R Win", 0xE7}, {QChar(0x25BA), 0x4F},
-        {QChar(0x25C4), 0x50}, {QChar(0x25BC), 0x51}, {QChar(0x25B2), 0x52}};
-    // clang-format on
-    for (const auto& [label, code] : rows) {
-        QVERIFY2(z718::keyCode(label) == code, qUtf8Printable(label));
-    }
-}
-
-void LanguageFilesTest::tableHasEveryRowOnce() {
-    z718::buildKeyNameTable();
-    const QMap<QString, quint8> first = z718::keyNameTable();
-    QCOMPARE(first.size(), 132);
-    QSet<int> codes;
-    for (quint8 code : first) {
-        codes.insert(code);
-    }
-    QCOMPARE(codes.size(), 132);  // no two labels share a code
-    for (int unused : {0, 0x32, 0x86, 0x8C, 0x8D, 0x8E, 0x8F}) {
-        QVERIFY(!codes.contains(unused));
-    }
-    z718::keyCode(QStringLiteral("missing"));
-    z718::buildKeyNameTable();
-    QCOMPARE(z718::keyNameTable(), first);  // look-ups add nothing, rebuilds change nothing
-}
 
 QTEST_GUILESS_MAIN(LanguageFilesTest)
 #include "tst_language_files.moc"

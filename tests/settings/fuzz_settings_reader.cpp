@@ -3,7 +3,8 @@
 // the check lets through must then read completely, quickly and within bounded memory.
 //
 // Built with libFuzzer (preset "fuzz", clang) it runs as a fuzzer; built otherwise, it replays
-// the files and folders named on its command line, so CI runs the corpus under the sanitizers.
+// the files of the folders named on its command line, so CI runs the corpus under the
+// sanitizers.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,21 +65,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
 #ifndef Z718_LIBFUZZER
 int main(int argc, char** argv) {
-    QStringList inputs;
+    QStringList folders;
     for (int i = 1; i < argc; ++i) {
-        inputs << QFile::decodeName(argv[i]);
-    }
-    for (QString& input : inputs) {
-        input = QFileInfo(input).absoluteFilePath();  // before the folder changes
+        // Made absolute before the current folder changes.
+        folders << QFileInfo(QFile::decodeName(argv[i])).absoluteFilePath();
     }
     LLVMFuzzerInitialize(&argc, &argv);
     int replayed = 0;
-    for (const QString& input : inputs) {
-        const QFileInfo info(input);
-        const QStringList files =
-            info.isDir() ? QDir(input).entryList(QDir::Files, QDir::Name) : QStringList{input};
-        for (const QString& name : files) {
-            QFile file(info.isDir() ? QDir(input).filePath(name) : name);
+    for (const QString& folder : folders) {
+        for (const QFileInfo& input : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
+            QFile file(input.filePath());
             if (!file.open(QIODevice::ReadOnly)) {
                 qFatal("cannot read %s", qPrintable(file.fileName()));
             }

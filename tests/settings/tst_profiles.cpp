@@ -1,10 +1,14 @@
 // Import, export, reset and copy of whole profiles, and the image picker, with scripted
 // dialogs; the profile page's rules: reading and naming the rows, New, Delete, Copy, rename, the
 // six-profile limit, the name list each change leaves behind, and the program rules.
+#include <QDirIterator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
+#include "settings/file_access.h"
 #include "settings/ini_values.h"
 #include "settings/name_lists.h"
 #include "settings/profile_list_model.h"
@@ -32,12 +36,13 @@ QByteArray fileOf(int profile) {
     return ScratchDir::read(z718::SettingsStore::profilePath(profile));
 }
 
+// The stored profile names, without the guard a single name is written with.
 QStringList stored() {
     QStringList names;
     for (const QVariant& name : z718::namelists::read(2)) {
         names << name.toString();
     }
-    return names;
+    return names.size() == 2 && names[1] == z718::namelists::kPadGuard ? names.mid(0, 1) : names;
 }
 
 QStringList shown(const ProfileListModel& model) {
@@ -56,103 +61,224 @@ class ProfilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void importReplacesTheFileAndItsObject();
-    void exportCopiesTheCurrentContent();
-    void copyAndReset();
-    void replacingWithTheSameSizeIsNotMistakenForTheOldFile();
-    void customFilePath();
-    void loadNamesTheFirstRowAndSelectsTheCurrentProfile_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<bool>("standardFirst");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("renamed") << QStringList{"Mine0", "FPS1"} << 1 << true
-                                 << QStringList{"Standard0", "FPS1"} << 1;
-        QTest::newRow("kept") << QStringList{"Mine0", "FPS1"} << 0 << false
-                              << QStringList{"Mine0", "FPS1"} << 0;
-        QTest::newRow("one name") << QStringList{"Solo3", "listpadguard"} << 3 << false
-                                  << QStringList{"Solo3"} << 0;
-        QTest::newRow("no such number")
-            << QStringList{"A0", "B4"} << 2 << false << QStringList{"A0", "B4"} << 0;
+    void init() {
+        scratch_ = std::make_unique<ScratchDir>();
+        for (int i = 0; i < z718::kProfileCount; ++i) {
+            ScratchDir::write(z718::SettingsStore::profilePath(i), profileText(100 + i));
+        }
+        ScratchDir::write(z718::kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
+        store_ = std::make_unique<z718::SettingsStore>();
+        prompts_ = z718::ScriptedPrompts();
+        manager_ = std::make_unique<z718::ProfileManager>(*store_, prompts_);
+        rules_ = std::make_unique<z718::AppRules>();
+        model_ = std::make_unique<ProfileListModel>(*store_, prompts_, *rules_);
     }
-    void loadNamesTheFirstRowAndSelectsTheCurrentProfile() {
-        QFETCH(QStringList, names);
-        QFETCH(int, current);
-        QFETCH(bool, standardFirst);
-        z718::namelists::store(2, names);
-        model_->load(current, standardFirst);
-        QFETCH(QStringList, rows);
-        QFETCH(int, selected);
-        QCOMPARE(shown(*model_), rows);
-        QCOMPARE(model_->selectedRow(), selected);
-        if (standardFirst) {
-            QCOMPARE(stored(), shown(*model_));
+    void cleanup() {
+        model_.reset();
+        rules_.reset();
+        manager_.reset();
+        store_.reset();
+        scratch_.reset();
+    }
+    void importReplacesTheFileAndItsObject() {
+        QSettings* before = &store_->profile(3);
+        QVERIFY(!manager_->importProfile(3));  // cancelled
+        QCOMPARE(&store_->profile(3), before);
+        QCOMPARE(fileOf(3), profileText(103));
+        QCOMPARE(prompts_.asked.size(), size_t(1));
+        QCOMPARE(prompts_.last(), "open|Open File|" + desktop() + "|Profile(*.pf)");
+
+        // What the old object still buffers must not end up in the imported copy.
+        store_->setCurrentProfileIndex(3);
+        store_->currentProfile().setValue("sensor/extra", 1);
+        ScratchDir::write("mine.pf", profileText(4));
+        prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
+        QVERIFY(manager_->importProfile(3));
+        QCoreApplication::processEvents();  // where buffered writes would normally land
+        QCOMPARE(fileOf(3), profileText(4));
+        QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
+        QVERIFY(!store_->currentProfile().contains("sensor/extra"));
+        QCOMPARE(firstKeyCode(store_->profile(2)), 102);
+        QCOMPARE(store_->currentProfileIndex(), 3);
+
+        // A file holding what no settings file may hold is refused with a message.
+        const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
+        ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
+        const QString bad = scratch_->path() + QStringLiteral("/bad.pf");
+        prompts_.fileNames.push_back(bad);
+        QVERIFY(!manager_->importProfile(2));
+        QCOMPARE(prompts_.last(), "warning|" + message(6) + '|' + message(7) + bad + '|');
+        QCOMPARE(firstKeyCode(store_->profile(2)), 102);
+    }
+    void exportCopiesTheCurrentContent() {
+        ScratchDir::write("out.pf", QByteArray(10000, 'z'));
+        store_->profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
+        prompts_.fileNames.push_back(QStringLiteral("out.pf"));
+        manager_->exportProfile(2);
+        QCOMPARE(prompts_.last(), "save|Save File|" + desktop() + "|Profile(*.pf)");
+        QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
+        QCOMPARE(exported.value("sensor/stage_Q7").toInt(), 3);
+        QCOMPARE(firstKeyCode(exported), 102);
+
+        const QByteArray before = ScratchDir::read("out.pf");
+        manager_->exportProfile(1);  // cancelled: nothing happens
+        QCOMPARE(ScratchDir::read("out.pf"), before);
+
+        // Choosing the profile's own file must not delete it.
+        prompts_.fileNames.push_back(z718::SettingsStore::profilePath(4));
+        manager_->exportProfile(4);
+        QCOMPARE(fileOf(4), profileText(104));
+    }
+    void copyAndReset() {
+        manager_->copy(1, 2);
+        QCOMPARE(fileOf(1), fileOf(2));
+        QCOMPARE(firstKeyCode(store_->profile(1)), 102);
+        store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
+        manager_->copy(3, 0);
+        QCOMPARE(firstKeyCode(store_->profile(3)), 100);
+        QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
+        manager_->copy(4, 4);  // onto itself: nothing lost
+        QCOMPARE(firstKeyCode(store_->profile(4)), 104);
+
+        ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
+        store_->setCurrentProfileIndex(6);
+        store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
+        manager_->resetToDefault(6);
+        QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
+        QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
+        QCOMPARE(fileOf(6), profileText(240));
+
+        QFile::remove(z718::kDefaultProfilePath);
+        manager_->resetToDefault(7);
+        QVERIFY(store_->profile(7).allKeys().isEmpty());
+        QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
+        QCOMPARE(firstKeyCode(store_->profile(8)), 108);
+    }
+    // The old file stays whole until the new one, complete beside it, takes its place in one
+    // step: a kill at any point leaves one complete version. The new one has the old one's
+    // length and follows it at once: it must still read as the new content.
+    void replacingLeavesOneCompleteVersionAtAnyTime() {
+        QByteArray before = profileText(100), atReplace;
+        int wholeCopies = 0;
+        z718::FileAccess::setBeforeReplace([&](const QString& path) {
+            atReplace = ScratchDir::read(path);
+            const QByteArray copied = ScratchDir::read(z718::kDefaultProfilePath);
+            QDirIterator beside(QFileInfo(path).path(), QDir::Files | QDir::Hidden);
+            for (wholeCopies = 0; beside.hasNext();) {
+                wholeCopies += ScratchDir::read(beside.next()) == copied;
+            }
+        });
+        const auto unhook = qScopeGuard([] { z718::FileAccess::setBeforeReplace({}); });
+        for (int round = 0; round < 20; ++round) {
+            const QByteArray text = profileText(200 + round % 2);
+            ScratchDir::write(z718::kDefaultProfilePath, text);
+            manager_->resetToDefault(0);
+            QCOMPARE(atReplace, before);
+            QCOMPARE(wholeCopies, 2);  // the default and the new copy
+            QCOMPARE(firstKeyCode(store_->profile(0)), 200 + round % 2);
+            before = text;
         }
     }
+    void customFilePath() {
+        QCOMPARE(manager_->pickCustomImage(), QString());
+        QCOMPARE(prompts_.asked.size(), size_t(1));  // the dialog only, no warning
+        QCOMPARE(prompts_.last(),
+                 "open|Open File|" +
+                     QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) +
+                     "|Image Files(*.png)");
 
-    void newTakesTheFirstFreeNameAndNumberAndResetsItsFile() {
-        z718::namelists::store(2, {"Standard0", "profile_03"});
-        model_->load(0, false);
-        rules_->setRule("stale", 1);
-        QSignalSpy chosen(model_.get(), &ProfileListModel::profileChosen);
-        model_->addNew();
-        QCOMPARE(rules_->profileFor("stale"), -1);
-        QCOMPARE(shown(*model_), (QStringList{"Standard0", "profile_03", "profile_11"}));
-        QCOMPARE(stored(), shown(*model_));
-        QCOMPARE(model_->selectedRow(), 2);
-        QCOMPARE(chosen.takeFirst().at(0).toInt(), 1);
-        QCOMPARE(store_->profile(1).value("sensor/cursorSpeed_Q7").toInt(), 9);
+        ScratchDir::write("logo.png", "png");
+        prompts_.fileNames = {QStringLiteral("logo.png"), QStringLiteral("gone.png")};
+        QCOMPARE(manager_->pickCustomImage(), QStringLiteral("logo.png"));
+        QCOMPARE(manager_->pickCustomImage(), QString());
+        QCOMPARE(prompts_.last(), "warning|" + message(2) + '|' + message(3) + "gone.png|");
+
+        // A FIFO would block the open for good: it is not an image, and is never opened.
+        const z718::test::FifoTrap fifo(QStringLiteral("fifo.png"));
+        prompts_.fileNames = {QStringLiteral("fifo.png")};
+        QCOMPARE(manager_->pickCustomImage(), QString());
+        QCOMPARE(prompts_.last(), "warning|" + message(2) + '|' + message(3) + "fifo.png|");
+        QVERIFY(!fifo.opened());
     }
-
-    void newWithSixRowsAddsNoneButResetsTheSeventhFile() {
-        const QStringList six{"S0", "A1", "B2", "C3", "D4", "E5"};
-        z718::namelists::store(2, six);
-        model_->load(0, false);
-        model_->addNew();
-        QCOMPARE(shown(*model_), six);
-        QCOMPARE(store_->profile(6).value("sensor/cursorSpeed_Q7").toInt(), 9);
+    // Names are separated by blanks. The name list `names` is loaded with profile `current` in
+    // use, then takes `op`: "standard" (loaded again naming the first row "Standard"), "new",
+    // "delete", "copy", "rename <row> <name>" or "" (nothing). Each profile n has had a rule
+    // for program "pn" and profile `current` cursor speed 4; `forgotten` is the profile whose
+    // rules are gone and, after new or copy, whose file is the default's or the copy.
+    // `chosen` is the profile announced, -1 for none, -2 for either.
+    void eachChangeKeepsRowsNameListAndRulesAlike_data() {
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("forgotten");
+        const struct {
+            const char *tag, *names;
+            int current;
+            const char *op, *rows;
+            int selected, chosen, forgotten;
+        } rows[] = {
+            {"first row named", "Mine0 FPS1", 1, "standard", "Standard0 FPS1", 1, -1, -1},
+            {"loaded", "Mine0 FPS1", 0, "", "Mine0 FPS1", 0, -1, -1},
+            {"one name", "Solo3 listpadguard", 3, "", "Solo3", 0, -1, -1},
+            {"no such number", "A0 B4", 2, "", "A0 B4", 0, -1, -1},
+            {"new", "Standard0 profile_03", 0, "new", "Standard0 profile_03 profile_11", 2, 1, 1},
+            {"new, six rows", "S0 A1 B2 C3 D4 E5", 0, "new", "S0 A1 B2 C3 D4 E5", 0, -2, 6},
+            {"delete", "S0 FPS1", 0, "delete", "FPS1", 0, 1, 0},
+            {"delete, last row", "S0 listpadguard", 0, "delete", "S0", 0, -1, -1},
+            {"copy", "S0 FPS1 FPS(0)2", 1, "copy", "S0 FPS1 FPS(0)2 FPS(1)3", 1, -2, 3},
+            {"rename", "S0 FPS1", 0, "rename 1 Race", "S0 Race1", 0, -1, -1},
+            {"rename, taken", "S0 FPS1", 0, "rename 1 S", "S0 FPS1", 0, -1, -1},
+            {"rename, own name", "S0 FPS1", 0, "rename 1 FPS", "S0 FPS1", 0, -1, -1},
+        };
+        for (const auto& r : rows) {
+            QTest::newRow(r.tag) << r.names << r.current << r.op << r.rows << r.selected << r.chosen
+                                 << r.forgotten;
+        }
     }
-
-    void deleteKeepsTheLastRowAndAnnouncesTheNextSelection() {
-        z718::namelists::store(2, {"Standard0", "listpadguard"});
-        model_->load(0, false);
-        model_->removeSelected();
-        QCOMPARE(shown(*model_), QStringList{"Standard0"});
-        z718::namelists::store(2, {"Standard0", "FPS1"});
-        model_->load(0, false);
-        rules_->setRule("game", 0);
-        rules_->setRule("chat", 1);
-        QSignalSpy chosen(model_.get(), &ProfileListModel::profileChosen);
-        model_->removeSelected();
-        QCOMPARE(shown(*model_), QStringList{"FPS1"});
-        QCOMPARE(rules_->profileFor("game"), -1);
-        QCOMPARE(rules_->profileFor("chat"), 1);
-        QCOMPARE(stored(), (QStringList{"FPS1", "listpadguard"}));
-        QCOMPARE(chosen.takeFirst().at(0).toInt(), 1);
-    }
-
-    void copyNumbersPastExistingCopiesAndCopiesTheFile() {
-        z718::namelists::store(2, {"Standard0", "FPS1", "FPS(0)2"});
-        store_->profile(1).setValue("sensor/cursorSpeed_Q7", 4);
-        store_->flushProfile(1);
-        model_->load(1, false);
-        rules_->setRule("stale", 3);
-        model_->copySelected();
-        QCOMPARE(rules_->profileFor("stale"), -1);
-        QCOMPARE(shown(*model_), (QStringList{"Standard0", "FPS1", "FPS(0)2", "FPS(1)3"}));
-        QCOMPARE(store_->profile(3).value("sensor/cursorSpeed_Q7").toInt(), 4);
-    }
-
-    void renameRefusesANameInUse() {
-        z718::namelists::store(2, {"Standard0", "FPS1"});
-        model_->load(0, false);
-        QVERIFY(!model_->rename(1, "Standard"));
-        QVERIFY(!model_->rename(1, "FPS"));
-        QVERIFY(model_->rename(1, "Race"));
-        QCOMPARE(stored(), (QStringList{"Standard0", "Race1"}));
+    void eachChangeKeepsRowsNameListAndRulesAlike() {
+        QFETCH(QString, names);
+        QFETCH(int, current);
+        QFETCH(QString, op);
+        QFETCH(QString, rows);
+        QFETCH(int, selected);
+        QFETCH(int, chosen);
+        QFETCH(int, forgotten);
+        z718::namelists::store(2, names.split(' '));
+        for (int n = 0; n <= 6; ++n) {
+            QVERIFY(rules_->setRule(QStringLiteral("p%1").arg(n), n));
+        }
+        store_->profile(current).setValue("sensor/cursorSpeed_Q7", 4);
+        store_->flushProfile(current);
+        model_->load(current, false);
+        QSignalSpy announced(model_.get(), &ProfileListModel::profileChosen);
+        const QStringList word = op.split(' ');
+        if (op == "standard") {
+            model_->load(current, true);
+        } else if (op == "new") {
+            model_->addNew();
+        } else if (op == "delete") {
+            model_->removeSelected();
+        } else if (op == "copy") {
+            model_->copySelected();
+        } else if (word[0] == "rename") {
+            QCOMPARE(model_->rename(word[1].toInt(), word[2]), rows != names);
+        }
+        QCOMPARE(shown(*model_), rows.split(' '));
+        QCOMPARE(stored(), rows.split(' '));
+        QCOMPARE(model_->selectedRow(), selected);
+        if (chosen != -2) {
+            QCOMPARE(announced.isEmpty() ? -1 : announced.last().at(0).toInt(), chosen);
+        }
+        for (int n = 0; n <= 6; ++n) {
+            QCOMPARE(rules_->profileFor(QStringLiteral("p%1").arg(n)), n == forgotten ? -1 : n);
+        }
+        if (op == "new" || op == "copy") {
+            QCOMPARE(store_->profile(forgotten).value("sensor/cursorSpeed_Q7").toInt(),
+                     op == "new" ? 9 : 4);
+        }
     }
 
     // A program brings one profile; names match whatever their case; what cannot be a rule
@@ -202,6 +328,11 @@ private slots:
     }
 
 private:
+    QString message(int i) const { return store_->messageStrings().at(i); }
+    static QString desktop() {
+        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    }
+
     std::unique_ptr<ScratchDir> scratch_;
     std::unique_ptr<z718::SettingsStore> store_;
     z718::ScriptedPrompts prompts_;
@@ -209,140 +340,6 @@ private:
     std::unique_ptr<z718::AppRules> rules_;
     std::unique_ptr<ProfileListModel> model_;
 };
-
-void ProfilesTest::init() {
-    scratch_ = std::make_unique<ScratchDir>();
-    for (int i = 0; i < z718::kProfileCount; ++i) {
-        ScratchDir::write(z718::SettingsStore::profilePath(i), profileText(100 + i));
-    }
-    ScratchDir::write(z718::kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
-    store_ = std::make_unique<z718::SettingsStore>();
-    prompts_ = z718::ScriptedPrompts();
-    manager_ = std::make_unique<z718::ProfileManager>(*store_, prompts_);
-    rules_ = std::make_unique<z718::AppRules>();
-    model_ = std::make_unique<ProfileListModel>(*store_, prompts_, *rules_);
-}
-
-void ProfilesTest::cleanup() {
-    model_.reset();
-    rules_.reset();
-    manager_.reset();
-    store_.reset();
-    scratch_.reset();
-}
-
-void ProfilesTest::importReplacesTheFileAndItsObject() {
-    QSettings* before = &store_->profile(3);
-    QVERIFY(!manager_->importProfile(3));  // cancelled
-    QCOMPARE(&store_->profile(3), before);
-    QCOMPARE(fileOf(3), profileText(103));
-    QCOMPARE(prompts_.asked.size(), size_t(1));
-    QCOMPARE(prompts_.asked[0].kind, QStringLiteral("open"));
-    QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Open File"));
-    QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Profile(*.pf)"));
-
-    // What the old object still buffers must not end up in the imported copy.
-    store_->setCurrentProfileIndex(3);
-    store_->currentProfile().setValue("sensor/extra", 1);
-    ScratchDir::write("mine.pf", profileText(4));
-    prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
-    QVERIFY(manager_->importProfile(3));
-    QCoreApplication::processEvents();  // where buffered writes would normally land
-    QCOMPARE(fileOf(3), profileText(4));
-    QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
-    QVERIFY(!store_->currentProfile().contains("sensor/extra"));
-    QCOMPARE(firstKeyCode(store_->profile(2)), 102);
-    QCOMPARE(store_->currentProfileIndex(), 3);
-
-    // A file holding what no settings file may hold is refused with a message.
-    const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
-    ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
-    const QString bad = scratch_->path() + QStringLiteral("/bad.pf");
-    prompts_.fileNames.push_back(bad);
-    QVERIFY(!manager_->importProfile(2));
-    QCOMPARE(prompts_.asked.back().caption, store_->messageStrings().at(6));
-    QCOMPARE(prompts_.asked.back().text, store_->messageStrings().at(7) + bad);
-    QCOMPARE(firstKeyCode(store_->profile(2)), 102);
-}
-
-void ProfilesTest::exportCopiesTheCurrentContent() {
-    ScratchDir::write("out.pf", QByteArray(10000, 'z'));
-    store_->profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
-    prompts_.fileNames.push_back(QStringLiteral("out.pf"));
-    manager_->exportProfile(2);
-    QCOMPARE(prompts_.asked[0].kind, QStringLiteral("save"));
-    QCOMPARE(prompts_.asked[0].caption, QStringLiteral("Save File"));
-    QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
-    QCOMPARE(exported.value("sensor/stage_Q7").toInt(), 3);
-    QCOMPARE(firstKeyCode(exported), 102);
-
-    const QByteArray before = ScratchDir::read("out.pf");
-    manager_->exportProfile(1);  // cancelled: nothing happens
-    QCOMPARE(ScratchDir::read("out.pf"), before);
-
-    // Choosing the profile's own file must not delete it.
-    prompts_.fileNames.push_back(z718::SettingsStore::profilePath(4));
-    manager_->exportProfile(4);
-    QCOMPARE(fileOf(4), profileText(104));
-}
-
-void ProfilesTest::copyAndReset() {
-    manager_->copy(1, 2);
-    QCOMPARE(fileOf(1), fileOf(2));
-    QCOMPARE(firstKeyCode(store_->profile(1)), 102);
-    store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
-    manager_->copy(3, 0);
-    QCOMPARE(firstKeyCode(store_->profile(3)), 100);
-    QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
-    manager_->copy(4, 4);  // onto itself: nothing lost
-    QCOMPARE(firstKeyCode(store_->profile(4)), 104);
-
-    ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
-    store_->setCurrentProfileIndex(6);
-    store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
-    manager_->resetToDefault(6);
-    QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
-    QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
-    QCOMPARE(fileOf(6), profileText(240));
-
-    QFile::remove(z718::kDefaultProfilePath);
-    manager_->resetToDefault(7);
-    QVERIFY(store_->profile(7).allKeys().isEmpty());
-    QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
-    QCOMPARE(firstKeyCode(store_->profile(8)), 108);
-}
-
-void ProfilesTest::replacingWithTheSameSizeIsNotMistakenForTheOldFile() {
-    // Same length, written straight after the old one: must still read as the new content.
-    for (int round = 0; round < 20; ++round) {
-        ScratchDir::write(z718::kDefaultProfilePath, profileText(200 + round % 2));
-        manager_->resetToDefault(0);
-        QCOMPARE(firstKeyCode(store_->profile(0)), 200 + round % 2);
-    }
-}
-
-void ProfilesTest::customFilePath() {
-    QCOMPARE(manager_->pickCustomImage(), QString());
-    QCOMPARE(prompts_.asked.size(), size_t(1));  // the dialog only, no warning
-    QCOMPARE(prompts_.asked[0].filter, QStringLiteral("Image Files(*.png)"));
-
-    ScratchDir::write("logo.png", "png");
-    prompts_.fileNames = {QStringLiteral("logo.png"), QStringLiteral("gone.png")};
-    QCOMPARE(manager_->pickCustomImage(), QStringLiteral("logo.png"));
-    QCOMPARE(manager_->pickCustomImage(), QString());
-    const auto& warning = prompts_.asked.back();
-    QCOMPARE(warning.kind, QStringLiteral("warning"));
-    QCOMPARE(warning.caption, store_->messageStrings().at(2));
-    QCOMPARE(warning.text, store_->messageStrings().at(3) + QStringLiteral("gone.png"));
-
-    // A FIFO would block the open for good: it is not an image, and is never opened.
-    const z718::test::FifoTrap fifo(QStringLiteral("fifo.png"));
-    prompts_.fileNames = {QStringLiteral("fifo.png")};
-    QCOMPARE(manager_->pickCustomImage(), QString());
-    QCOMPARE(prompts_.asked.back().text,
-             store_->messageStrings().at(3) + QStringLiteral("fifo.png"));
-    QVERIFY(!fifo.opened());
-}
 
 QTEST_GUILESS_MAIN(ProfilesTest)
 #include "tst_profiles.moc"

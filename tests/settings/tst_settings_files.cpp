@@ -27,390 +27,349 @@ class SettingsFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsTheOldProgramsFiles();
-    void writesTheOldProgramsForm();
-    void applicationConfiguration();
-    void resetApconfig();
-    void firstStartLanguageFollowsTheDesktop();
-    void nameLists();
-    void defaultProfilePages();
-    void damagedProfilesReadAsDefaults();
-    void linksAndFifosAreNeitherFollowedNorOpened();
-    void linksSwappedInWhileSavingTakeNoWrite();
-    void unsafeValuesAreRefused_data();
-    void unsafeValuesAreRefused();
-    void everyShippedProfileHoldsTheFactorySettings();
-    void shippedConfigurationNameListsAndFolders();
-    void shippedChineseLanguageFileIsComplete();
-};
-
-void SettingsFilesTest::readsTheOldProgramsFiles() {
-    ScratchDir scratch;
-    // Quoted commas, one-element lists; other escapes are the reader's own.
-    ScratchDir::write("old.bin",
-                      "[common]\r\nquoted=\"a, b\"\r\n"
-                      "mixed=\"a,b\", c\r\nsingle=240\r\nints=1, 0, 240, 0\r\n");
-    QSettings old(QStringLiteral("old.bin"), QSettings::IniFormat);
-    QCOMPARE(z718::listValue(old.value("common/quoted")), QVariantList());
-    QCOMPARE(z718::listValue(old.value("common/mixed")), (QVariantList{"a,b", "c"}));
-    QVERIFY(z718::listValue(old.value("common/single")).isEmpty());  // one element: no list
-    QCOMPARE(z718::listValue(old.value("common/ints")), (QVariantList{"1", "0", "240", "0"}));
-}
-
-void SettingsFilesTest::writesTheOldProgramsForm() {
-    ScratchDir scratch;
-    {
-        QSettings file(QStringLiteral("new.bin"), QSettings::IniFormat);
-        file.setValue("a/list", QVariantList{1, 0, 240, 0});
-        file.setValue("a/one", QStringList{QStringLiteral("7")});
-        file.setValue("a/boxed", QVariantList{7});
-        file.setValue("a/sum", z718::storedForm(0.1 + 0.2));
-        file.setValue("a/whole", z718::storedForm(QVariantList{5.0, 2.5}));
+    // Old files as the readers see them: two or more elements make a list, one element (quoted
+    // commas included) none, a one-element variant list in the binary form of then is one.
+    // Values from the scene are stored as the old program wrote them: doubles with 15 digits.
+    void valuesInTheOldProgramsForm() {
+        ScratchDir scratch;
+        ScratchDir::write("old.bin",
+                          "[common]\r\nquoted=\"a, b\"\r\nmixed=\"a,b\", c\r\nsingle=240\r\n"
+                          "ints=1, 0, 240, 0\r\n"
+                          "boxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\a)\r\n");
+        QSettings old(QStringLiteral("old.bin"), QSettings::IniFormat);
+        QCOMPARE(z718::listValue(old.value("common/quoted")), QVariantList());
+        QCOMPARE(z718::listValue(old.value("common/mixed")), (QVariantList{"a,b", "c"}));
+        QVERIFY(z718::listValue(old.value("common/single")).isEmpty());
+        QCOMPARE(z718::listValue(old.value("common/ints")), (QVariantList{"1", "0", "240", "0"}));
+        QCOMPARE(z718::listValue(old.value("common/boxed")), QVariantList{7});
+        QCOMPARE(z718::storedForm(0.1 + 0.2), QVariant(QStringLiteral("0.3")));
+        QCOMPARE(z718::storedForm(QVariantList{5.0, 2.5}), QVariant(QVariantList{"5", "2.5"}));
     }
-    const QByteArray text = ScratchDir::read("new.bin");
-    // A one-element string list is written bare; a one-element variant list, as then, in the
-    // binary variant form. Doubles carry 15 digits, as the old program wrote them.
-    for (const char* line :
-         {"list=1, 0, 240, 0\n", "one=7\n", "sum=0.3\n", "whole=5, 2.5\n",
-          "boxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\a)"}) {
-        QVERIFY2(text.contains(line), line);
+    void applicationConfiguration() {
+        ScratchDir scratch;
+        QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
+        QVERIFY(!z718::appconfig::language(config).isValid());
+        QCOMPARE(z718::appconfig::profileNumber(config).toInt(), 0);
+        QCOMPARE(z718::appconfig::deviceEntries(config), QVariantList{8});
+        QVERIFY(z718::appconfig::generic(config).isEmpty());
+
+        z718::appconfig::setProfileNumber(config, 3.0);  // the scene's numbers are doubles
+        z718::appconfig::setGeneric(config, {1, 2, 3, 4, 5});
+        z718::appconfig::setGeneric(config, {QStringLiteral("x"), 7, true});
+        config.sync();
+        QVERIFY(ScratchDir::read(z718::kAppConfigPath).contains("profileNo=3\n"));
+        QCOMPARE(config.value("common/4").toInt(), 5);  // stale entries stay in the file
+        const QVariantList entries = z718::appconfig::generic(config);
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries[0].toString(), QStringLiteral("x"));
+        QCOMPARE(entries[1].toInt(), 7);
+
+        // A missing entry reads as 0; an absurd total is not followed.
+        config.setValue("common/total", 5);
+        config.remove("common/3");
+        QCOMPARE(z718::appconfig::generic(config).at(3).toInt(), 0);
+        config.setValue("common/total", 1000000000);
+        QVERIFY(z718::appconfig::generic(config).size() < 10000);
+
+        QDir img(QStringLiteral("modules/img"));
+        img.mkdir(QStringLiteral("skin1"));
+        QVERIFY(!z718::appconfig::hasSkinChoice());
+        img.mkdir(QStringLiteral("skin2"));
+        QVERIFY(z718::appconfig::hasSkinChoice());
+        QVERIFY(!z718::appconfig::hasSkinChoice(QStringLiteral("./modules/absent")));
     }
-    // Settings objects of this process remember what they wrote; read a copy to see the file.
-    QFile::copy("new.bin", "copy.bin");
-    QSettings back(QStringLiteral("copy.bin"), QSettings::IniFormat);
-    QVERIFY(z718::listValue(back.value("a/one")).isEmpty());
-    QCOMPARE(z718::listValue(back.value("a/boxed")), QVariantList{7});
-}
-
-void SettingsFilesTest::applicationConfiguration() {
-    ScratchDir scratch;
-    QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
-    QVERIFY(!z718::appconfig::language(config).isValid());
-    QCOMPARE(z718::appconfig::profileNumber(config).toInt(), 0);
-    QCOMPARE(z718::appconfig::deviceEntries(config), QVariantList{8});
-    QVERIFY(z718::appconfig::generic(config).isEmpty());
-
-    z718::appconfig::setProfileNumber(config, 3.0);  // the scene's numbers are doubles
-    z718::appconfig::setGeneric(config, {1, 2, 3, 4, 5});
-    z718::appconfig::setGeneric(config, {QStringLiteral("x"), 7, true});
-    config.sync();
-    QVERIFY(ScratchDir::read(z718::kAppConfigPath).contains("profileNo=3\n"));
-    QCOMPARE(config.value("common/4").toInt(), 5);  // stale entries stay in the file
-    const QVariantList entries = z718::appconfig::generic(config);
-    QCOMPARE(entries.size(), 3);
-    QCOMPARE(entries[0].toString(), QStringLiteral("x"));
-    QCOMPARE(entries[1].toInt(), 7);
-
-    // A missing entry reads as 0; an absurd total is not followed.
-    config.setValue("common/total", 5);
-    config.remove("common/3");
-    QCOMPARE(z718::appconfig::generic(config).at(3).toInt(), 0);
-    config.setValue("common/total", 1000000000);
-    QVERIFY(z718::appconfig::generic(config).size() < 10000);
-
-    QDir img(QStringLiteral("modules/img"));
-    img.mkdir(QStringLiteral("skin1"));
-    QVERIFY(!z718::appconfig::hasSkinChoice());
-    img.mkdir(QStringLiteral("skin2"));
-    QVERIFY(z718::appconfig::hasSkinChoice());
-    QVERIFY(!z718::appconfig::hasSkinChoice(QStringLiteral("./modules/absent")));
-}
-
-void SettingsFilesTest::resetApconfig() {
-    ScratchDir scratch;
-    ScratchDir::write(z718::kAppConfigPath, "[Q7]\nprofileNo=4\ncolorMaxStage=3\n");
-    ScratchDir::write(z718::kAppConfigFactoryPath, "[Q7]\nprofileNo=0\n[common]\nlanguage=En\n");
-    z718::SettingsStore store;
-    z718::appconfig::setProfileNumber(store.appConfig(), 5);  // still buffered
-    store.replaceAppConfig(z718::kAppConfigFactoryPath);
-    QCOMPARE(z718::appconfig::profileNumber(store.appConfig()).toInt(), 0);
-    QCOMPARE(z718::appconfig::language(store.appConfig()).toString(), QStringLiteral("En"));
-    QCOMPARE(ScratchDir::read(z718::kAppConfigPath), ScratchDir::read(z718::kAppConfigFactoryPath));
-
-    // Without the factory copy the configuration is gone and every reader gets its default.
-    z718::appconfig::setProfileNumber(store.appConfig(), 5);
-    QFile::remove(z718::kAppConfigFactoryPath);
-    store.replaceAppConfig(z718::kAppConfigFactoryPath);
-    QVERIFY(!QFile::exists(z718::kAppConfigPath));
-    QCOMPARE(z718::appconfig::profileNumber(store.appConfig()).toInt(), 0);
-}
-
-void SettingsFilesTest::firstStartLanguageFollowsTheDesktop() {
-    ScratchDir scratch;
-    QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
-    // Only the first start chooses: a later desktop language does not undo the saved choice.
-    for (const auto& [desktop, chosen] :
-         {std::pair{"zh_TW", "ChineseSimplified"}, std::pair{"en_GB", "ChineseSimplified"}}) {
-        z718::appconfig::chooseFirstLanguage(config, QLocale(QString::fromLatin1(desktop)));
-        QCOMPARE(z718::appconfig::language(config).toString(), QString::fromLatin1(chosen));
-    }
-    config.remove("common/language");
-    z718::appconfig::chooseFirstLanguage(config, QLocale(QStringLiteral("de_DE")));
-    QCOMPARE(z718::appconfig::language(config).toString(), QStringLiteral("English"));
-}
-
-void SettingsFilesTest::nameLists() {
-    ScratchDir scratch;
-    z718::namelists::store(0, {QStringLiteral("jump")});
-    QCOMPARE(z718::namelists::read(0), (QVariantList{"jump", "listpadguard"}));
-    z718::namelists::store(2, {QStringLiteral("Standard0"), QStringLiteral(u"游戏, 1")});
-    QCOMPARE(z718::namelists::read(2).at(1).toString(), QStringLiteral(u"游戏, 1"));
-    z718::namelists::store(0, {});
-    QVERIFY(z718::namelists::read(0).isEmpty());
-    QVERIFY(!ScratchDir::read(z718::kNameListPath).contains("macroName"));
-
-    // Unknown types change and read nothing.
-    const QByteArray before = ScratchDir::read(z718::kNameListPath);
-    z718::namelists::store(4, {QStringLiteral("x")});
-    z718::namelists::store(-1, {QStringLiteral("x")});
-    QCOMPARE(ScratchDir::read(z718::kNameListPath), before);
-    QVERIFY(z718::namelists::read(4).isEmpty());
-
-    // A single name written without the guard is no list for the readers.
-    ScratchDir::write(z718::kNameListPath, "[gun]\ngunName=AK\n");
-    QVERIFY(z718::namelists::read(1).isEmpty());
-}
-
-void SettingsFilesTest::defaultProfilePages() {
-    ScratchDir scratch;
-    const QVariantList builtIn = {2, 5, 2, 5, 2};
-    QVERIFY(z718::defaultProfilePage(0).isEmpty());  // no pD.bin
-    QCOMPARE(z718::defaultProfilePage(3), builtIn);
-
-    ScratchDir::write(z718::kDefaultProfilePath,
-                      "[keydefine_Q7]\n0=1, 0, 240, 0\n1=1, 0, 241, 0\n3=4\n"
-                      "[color_Q7]\ntype0=255, 0, 0, 0, 255, 0\nledEffect=1, 2\ntype2=9, 9\n"
-                      "[sensor]\nreportRate_Q7=3\ndpi_Q7=800, 1600\n");
-    const QVariantList keys = z718::defaultProfilePage(0);
-    QCOMPARE(keys.size(), 8);  // entries 0 and 1; 2 is missing, 3 is a single value
-    QCOMPARE(keys[6].toInt(), 241);
-    QCOMPARE(z718::defaultProfilePage(2).size(), 8);
-    QCOMPARE(z718::defaultProfilePage(2).at(6).toInt(), 1);
-    QCOMPARE(z718::defaultProfilePage(3), (QVariantList{3, 5, 2, 5, "800", "1600", 2, "9", "9"}));
-    QVERIFY(z718::defaultProfilePage(1).isEmpty());
-    QVERIFY(z718::defaultProfilePage(255).isEmpty());
-
-    QDir().mkpath(QStringLiteral("dir.bin"));
-    QCOMPARE(z718::defaultProfilePage(3, QStringLiteral("dir.bin")), builtIn);
-}
-
-void SettingsFilesTest::damagedProfilesReadAsDefaults() {
-    ScratchDir scratch;
-    QDir().mkpath(z718::SettingsStore::profilePath(0));  // p1.bin is a directory
-    ScratchDir::write(z718::SettingsStore::profilePath(1), QByteArray(4096, '\xff'));
-    ScratchDir::write(z718::SettingsStore::profilePath(2), "[keydefine_Q7]\n0=1, 0, 2");
-    ScratchDir::write(z718::SettingsStore::profilePath(3),
-                      "[sensor]\n" + QByteArray(5 * 1024 * 1024, 'x'));
-    z718::SettingsStore store;
-    QVERIFY(store.profile(0).allKeys().isEmpty());
-    QCOMPARE(store.profile(1).value("sensor/cursorSpeed_Q7", 0).toInt(), 0);
-    QCOMPARE(z718::listValue(store.profile(2).value("keydefine_Q7/0")).size(), 3);
-    // Profiles stay read all day: each holds memory by its size, not by the size limit.
-    QVERIFY(z718::FileAccess::read(z718::SettingsStore::profilePath(2), z718::kMaxSettingsFileBytes)
-                ->capacity() < 4096);
-    // The oversized file is moved aside instead of being loaded.
-    QVERIFY(store.profile(3).allKeys().isEmpty());
-    QVERIFY(QFile::exists(z718::SettingsStore::profilePath(3) + QStringLiteral(".bad")));
-    store.profile(0).setValue("sensor/stage_Q7", 1);
-    store.profile(0).sync();  // cannot be written: the change is lost quietly
-    QVERIFY(QFileInfo(z718::SettingsStore::profilePath(0)).isDir());
-
-    // Stray profile numbers neither crash nor create files.
-    store.setCurrentProfileIndex(4);
-    store.setCurrentProfileIndex(10);
-    QCOMPARE(store.currentProfileIndex(), 4);
-    QCOMPARE(&store.profile(42), &store.profile(9));
-    store.replaceProfile(10, z718::kDefaultProfilePath);
-    QVERIFY(!QFile::exists(QStringLiteral("modules/setting/p11.bin")));
-}
-
-// Nothing below ./modules is followed out of it or opened unless it is a regular file.
-void SettingsFilesTest::linksAndFifosAreNeitherFollowedNorOpened() {
-    ScratchDir scratch;
-    const LinkTargets outside(scratch.path());
-    QVERIFY(outside.link(z718::kAppConfigPath));
-    QVERIFY(outside.link(z718::SettingsStore::profilePath(0), true));
-    QVERIFY(outside.link(z718::kNameListPath));
-    const FifoTrap profile(z718::SettingsStore::profilePath(1));
-    const FifoTrap defaults(z718::kDefaultProfilePath);
-    const FifoTrap lock(z718::SettingsStore::profilePath(4) + QStringLiteral(".lock"));
-    QVERIFY(profile.made() && defaults.made() && lock.made());
-    {
+    void resetApconfig() {
+        ScratchDir scratch;
+        ScratchDir::write(z718::kAppConfigPath, "[Q7]\nprofileNo=4\ncolorMaxStage=3\n");
+        ScratchDir::write(z718::kAppConfigFactoryPath,
+                          "[Q7]\nprofileNo=0\n[common]\nlanguage=En\n");
         z718::SettingsStore store;
-        QVERIFY(!store.appConfig().contains("canary/key"));
-        z718::appconfig::setProfileNumber(store.appConfig(), 3);
-        store.profile(0).setValue("sensor/stage_Q7", 1);
-        store.profile(1).setValue("sensor/stage_Q7", 1);
-        // A link made while the program runs is not followed by the next write either.
-        QVERIFY(outside.link(z718::SettingsStore::profilePath(2)));
-        store.profile(2).setValue("sensor/stage_Q7", 1);
-        store.profile(4).setValue("sensor/stage_Q7", 1);
-        QCoreApplication::sendPostedEvents();
-        z718::namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
-        QVERIFY(z718::namelists::read(0).isEmpty());
-        QCOMPARE(z718::defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
-        // Nor is one made after the last write the event loop carried, before the program ends.
-        store.profile(3).setValue("sensor/stage_Q7", 1);
-        QVERIFY(outside.link(z718::SettingsStore::profilePath(3)));
-    }
-    QVERIFY(outside.untouched());
-    QVERIFY(!profile.opened());
-    QVERIFY(!defaults.opened());
-    QVERIFY(!lock.opened());
-    // The writes went to regular files in place of the links and the FIFO.
-    const std::pair<QString, QByteArray> written[] = {
-        {z718::kAppConfigPath, "profileNo=3"},
-        {z718::SettingsStore::profilePath(0), "stage_Q7=1"},
-        {z718::SettingsStore::profilePath(1), "stage_Q7=1"},
-        {z718::SettingsStore::profilePath(2), "stage_Q7=1"},
-        {z718::SettingsStore::profilePath(3), "stage_Q7=1"},
-    };
-    for (const auto& [path, text] : written) {
-        QVERIFY2(!QFileInfo(path).isSymLink() && ScratchDir::read(path).contains(text),
-                 qPrintable(path));
-    }
-}
+        z718::appconfig::setProfileNumber(store.appConfig(), 5);  // still buffered
+        store.replaceAppConfig(z718::kAppConfigFactoryPath);
+        QCOMPARE(z718::appconfig::profileNumber(store.appConfig()).toInt(), 0);
+        QCOMPARE(z718::appconfig::language(store.appConfig()).toString(), QStringLiteral("En"));
+        QCOMPARE(ScratchDir::read(z718::kAppConfigPath),
+                 ScratchDir::read(z718::kAppConfigFactoryPath));
 
-// Another process puts a link in a file's place again and again while the program saves it,
-// and one in place of a folder: whichever a write meets, it never goes through the link.
-void SettingsFilesTest::linksSwappedInWhileSavingTakeNoWrite() {
-    ScratchDir scratch;
-    const LinkTargets outside(scratch.path());
-    const QByteArray profile = QFile::encodeName(z718::SettingsStore::profilePath(0));
-    const QByteArray swap = profile + ".swap";
-    std::atomic<bool> stop{false};
-    std::atomic<int> swaps{0};
-    std::thread swapper([&] {
-        for (int i = 0; !stop.load(); ++i) {
-            const QString target = i % 2 ? outside.canary : outside.ghost;
-            ::unlink(swap.constData());
-            if (::symlink(QFile::encodeName(target).constData(), swap.constData()) == 0 &&
-                ::rename(swap.constData(), profile.constData()) == 0) {
-                ++swaps;
+        // Without the factory copy the configuration is gone and every reader gets its default.
+        z718::appconfig::setProfileNumber(store.appConfig(), 5);
+        QFile::remove(z718::kAppConfigFactoryPath);
+        store.replaceAppConfig(z718::kAppConfigFactoryPath);
+        QVERIFY(!QFile::exists(z718::kAppConfigPath));
+        QCOMPARE(z718::appconfig::profileNumber(store.appConfig()).toInt(), 0);
+    }
+    void firstStartLanguageFollowsTheDesktop() {
+        ScratchDir scratch;
+        QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
+        // Only the first start chooses: a later desktop language does not undo the saved choice.
+        for (const auto& [desktop, chosen] :
+             {std::pair{"zh_TW", "ChineseSimplified"}, std::pair{"en_GB", "ChineseSimplified"}}) {
+            z718::appconfig::chooseFirstLanguage(config, QLocale(QString::fromLatin1(desktop)));
+            QCOMPARE(z718::appconfig::language(config).toString(), QString::fromLatin1(chosen));
+        }
+        config.remove("common/language");
+        z718::appconfig::chooseFirstLanguage(config, QLocale(QStringLiteral("de_DE")));
+        QCOMPARE(z718::appconfig::language(config).toString(), QStringLiteral("English"));
+    }
+    void nameLists() {
+        ScratchDir scratch;
+        z718::namelists::store(0, {QStringLiteral("jump")});
+        QCOMPARE(z718::namelists::read(0), (QVariantList{"jump", "listpadguard"}));
+        z718::namelists::store(2, {QStringLiteral("Standard0"), QStringLiteral(u"游戏, 1")});
+        QCOMPARE(z718::namelists::read(2).at(1).toString(), QStringLiteral(u"游戏, 1"));
+        z718::namelists::store(0, {});
+        QVERIFY(z718::namelists::read(0).isEmpty());
+        QVERIFY(!ScratchDir::read(z718::kNameListPath).contains("macroName"));
+
+        // Unknown types change and read nothing.
+        const QByteArray before = ScratchDir::read(z718::kNameListPath);
+        z718::namelists::store(4, {QStringLiteral("x")});
+        z718::namelists::store(-1, {QStringLiteral("x")});
+        QCOMPARE(ScratchDir::read(z718::kNameListPath), before);
+        QVERIFY(z718::namelists::read(4).isEmpty());
+
+        // A single name written without the guard is no list for the readers.
+        ScratchDir::write(z718::kNameListPath, "[gun]\ngunName=AK\n");
+        QVERIFY(z718::namelists::read(1).isEmpty());
+    }
+    void defaultProfilePages() {
+        ScratchDir scratch;
+        const QVariantList builtIn = {2, 5, 2, 5, 2};
+        QVERIFY(z718::defaultProfilePage(0).isEmpty());  // no pD.bin
+        QCOMPARE(z718::defaultProfilePage(3), builtIn);
+
+        ScratchDir::write(z718::kDefaultProfilePath,
+                          "[keydefine_Q7]\n0=1, 0, 240, 0\n1=1, 0, 241, 0\n3=4\n"
+                          "[color_Q7]\ntype0=255, 0, 0, 0, 255, 0\nledEffect=1, 2\ntype2=9, 9\n"
+                          "[sensor]\nreportRate_Q7=3\ndpi_Q7=800, 1600\n");
+        const QVariantList keys = z718::defaultProfilePage(0);
+        QCOMPARE(keys.size(), 8);  // entries 0 and 1; 2 is missing, 3 is a single value
+        QCOMPARE(keys[6].toInt(), 241);
+        QCOMPARE(z718::defaultProfilePage(2).size(), 8);
+        QCOMPARE(z718::defaultProfilePage(2).at(6).toInt(), 1);
+        QCOMPARE(z718::defaultProfilePage(3),
+                 (QVariantList{3, 5, 2, 5, "800", "1600", 2, "9", "9"}));
+        QVERIFY(z718::defaultProfilePage(1).isEmpty());
+        QVERIFY(z718::defaultProfilePage(255).isEmpty());
+
+        QDir().mkpath(QStringLiteral("dir.bin"));
+        QCOMPARE(z718::defaultProfilePage(3, QStringLiteral("dir.bin")), builtIn);
+    }
+    void damagedProfilesReadAsDefaults() {
+        ScratchDir scratch;
+        QDir().mkpath(z718::SettingsStore::profilePath(0));  // p1.bin is a directory
+        ScratchDir::write(z718::SettingsStore::profilePath(1), QByteArray(4096, '\xff'));
+        ScratchDir::write(z718::SettingsStore::profilePath(2), "[keydefine_Q7]\n0=1, 0, 2");
+        ScratchDir::write(z718::SettingsStore::profilePath(3),
+                          "[sensor]\n" + QByteArray(5 * 1024 * 1024, 'x'));
+        z718::SettingsStore store;
+        QVERIFY(store.profile(0).allKeys().isEmpty());
+        QCOMPARE(store.profile(1).value("sensor/cursorSpeed_Q7", 0).toInt(), 0);
+        QCOMPARE(z718::listValue(store.profile(2).value("keydefine_Q7/0")).size(), 3);
+        // Profiles stay read all day: each holds memory by its size, not by the size limit.
+        QVERIFY(
+            z718::FileAccess::read(z718::SettingsStore::profilePath(2), z718::kMaxSettingsFileBytes)
+                ->capacity() < 4096);
+        // The oversized file is moved aside instead of being loaded.
+        QVERIFY(store.profile(3).allKeys().isEmpty());
+        QVERIFY(QFile::exists(z718::SettingsStore::profilePath(3) + QStringLiteral(".bad")));
+        store.profile(0).setValue("sensor/stage_Q7", 1);
+        store.profile(0).sync();  // cannot be written: the change is lost quietly
+        QVERIFY(QFileInfo(z718::SettingsStore::profilePath(0)).isDir());
+
+        // Stray profile numbers neither crash nor create files.
+        store.setCurrentProfileIndex(4);
+        store.setCurrentProfileIndex(10);
+        QCOMPARE(store.currentProfileIndex(), 4);
+        QCOMPARE(&store.profile(42), &store.profile(9));
+        store.replaceProfile(10, z718::kDefaultProfilePath);
+        QVERIFY(!QFile::exists(QStringLiteral("modules/setting/p11.bin")));
+    }
+    // Nothing below ./modules is followed out of it or opened unless it is a regular file.
+    void linksAndFifosAreNeitherFollowedNorOpened() {
+        ScratchDir scratch;
+        const LinkTargets outside(scratch.path());
+        QVERIFY(outside.link(z718::kAppConfigPath));
+        QVERIFY(outside.link(z718::SettingsStore::profilePath(0), true));
+        QVERIFY(outside.link(z718::kNameListPath));
+        const FifoTrap profile(z718::SettingsStore::profilePath(1));
+        const FifoTrap defaults(z718::kDefaultProfilePath);
+        const FifoTrap lock(z718::SettingsStore::profilePath(4) + QStringLiteral(".lock"));
+        QVERIFY(profile.made() && defaults.made() && lock.made());
+        {
+            z718::SettingsStore store;
+            QVERIFY(!store.appConfig().contains("canary/key"));
+            z718::appconfig::setProfileNumber(store.appConfig(), 3);
+            store.profile(0).setValue("sensor/stage_Q7", 1);
+            store.profile(1).setValue("sensor/stage_Q7", 1);
+            // A link made while the program runs is not followed by the next write either.
+            QVERIFY(outside.link(z718::SettingsStore::profilePath(2)));
+            store.profile(2).setValue("sensor/stage_Q7", 1);
+            store.profile(4).setValue("sensor/stage_Q7", 1);
+            QCoreApplication::sendPostedEvents();
+            z718::namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
+            QVERIFY(z718::namelists::read(0).isEmpty());
+            QCOMPARE(z718::defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
+            // Nor is one made after the last write the event loop carried, before the program ends.
+            store.profile(3).setValue("sensor/stage_Q7", 1);
+            QVERIFY(outside.link(z718::SettingsStore::profilePath(3)));
+        }
+        QVERIFY(outside.untouched());
+        QVERIFY(!profile.opened());
+        QVERIFY(!defaults.opened());
+        QVERIFY(!lock.opened());
+        // The writes went to regular files in place of the links and the FIFO.
+        const std::pair<QString, QByteArray> written[] = {
+            {z718::kAppConfigPath, "profileNo=3"},
+            {z718::SettingsStore::profilePath(0), "stage_Q7=1"},
+            {z718::SettingsStore::profilePath(1), "stage_Q7=1"},
+            {z718::SettingsStore::profilePath(2), "stage_Q7=1"},
+            {z718::SettingsStore::profilePath(3), "stage_Q7=1"},
+        };
+        for (const auto& [path, text] : written) {
+            QVERIFY2(!QFileInfo(path).isSymLink() && ScratchDir::read(path).contains(text),
+                     qPrintable(path));
+        }
+    }
+    // Another process puts a link in a file's place again and again while the program saves it,
+    // and one in place of a folder: whichever a write meets, it never goes through the link.
+    void linksSwappedInWhileSavingTakeNoWrite() {
+        ScratchDir scratch;
+        const LinkTargets outside(scratch.path());
+        const QByteArray profile = QFile::encodeName(z718::SettingsStore::profilePath(0));
+        const QByteArray swap = profile + ".swap";
+        std::atomic<bool> stop{false};
+        std::atomic<int> swaps{0};
+        std::thread swapper([&] {
+            for (int i = 0; !stop.load(); ++i) {
+                const QString target = i % 2 ? outside.canary : outside.ghost;
+                ::unlink(swap.constData());
+                if (::symlink(QFile::encodeName(target).constData(), swap.constData()) == 0 &&
+                    ::rename(swap.constData(), profile.constData()) == 0) {
+                    ++swaps;
+                }
+            }
+        });
+        {
+            z718::SettingsStore store;
+            for (int i = 0; i < 200 || swaps.load() < 200; ++i) {
+                store.profile(0).setValue("sensor/stage_Q7", i);
+                store.profile(0).sync();
             }
         }
-    });
-    {
+        stop.store(true);
+        swapper.join();
+        QVERIFY(outside.untouched());
+
+        const QString elsewhere = scratch.path() + QStringLiteral("/elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        for (const char* folder : {"modules/gun", "modules/macro"}) {
+            QVERIFY(QDir(QString::fromLatin1(folder)).removeRecursively());
+            QVERIFY(QFile::link(elsewhere, QString::fromLatin1(folder)));
+            z718::openIni(QString::fromLatin1(folder) + QStringLiteral("/a.bin"))
+                ->setValue("a/b", 1);
+        }
+        QVERIFY(QDir(elsewhere).isEmpty());
+    }
+    void unsafeValuesAreRefused_data() {
+        QTest::addColumn<QByteArray>("value");
+        const char* forms[] = {"list in list", "variant in variant", "date-time form", "spaced"};
+        const QList<QByteArray> values = z718::test::deeplyNestedValues();
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            QTest::newRow(forms[i]) << values[i];
+        }
+        for (const auto& [name, value] : z718::test::unsafeValues(QStringLiteral("named.fifo"))) {
+            QTest::newRow(name) << value;
+        }
+    }
+    // Values that would overflow the reader's stack, keep it busy for minutes, make it reserve
+    // gigabytes or open a file they name; no program writes one. The files holding them are set
+    // aside and read as missing, and never reach the reader.
+    void unsafeValuesAreRefused() {
+        QFETCH(QByteArray, value);
+        ScratchDir scratch;
+        const z718::test::FifoTrap named(QStringLiteral("named.fifo"));
+        const QByteArray nested = "[common]\nname=" + value + "\n";
+        ScratchDir::write(z718::kAppConfigPath, nested);
+        ScratchDir::write(QStringLiteral("imported.pf"), nested);
+        ScratchDir::write(z718::kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
+        // What programs do write, lists inside lists, still reads, however many there are.
+        const QByteArray boxed = "=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
+        QByteArray manyBoxed = "[a]\n";
+        for (int i = 0; i < 400; ++i) {
+            manyBoxed += "boxed" + QByteArray::number(i) + boxed;
+        }
+        ScratchDir::write(z718::SettingsStore::profilePath(1), manyBoxed);
         z718::SettingsStore store;
-        for (int i = 0; i < 200 || swaps.load() < 200; ++i) {
-            store.profile(0).setValue("sensor/stage_Q7", i);
-            store.profile(0).sync();
+        QVERIFY(!store.appConfig().value("common/name").isValid());
+        QVERIFY(QFile::exists(z718::kAppConfigPath + QStringLiteral(".bad")));
+        store.replaceProfile(0, QStringLiteral("imported.pf"));
+        QVERIFY(!store.profile(0).value("common/name").isValid());
+        QVERIFY(z718::namelists::read(0).isEmpty());
+        QCOMPARE(z718::listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
+        QVERIFY(!named.opened());
+    }
+    void everyShippedProfileHoldsTheFactorySettings() {
+        // The factory key matrix, entries 0..15, flattened.
+        const QVariantList factoryMatrix = {
+            1,    0, 0xF0, 0, 1, 0, 0xF1, 0, 1, 0, 0xF2, 0, 1, 0, 0xF4, 0, 1, 0, 0xF3, 0, 0, 0,
+            0xE3, 7, 7,    0, 1, 0, 7,    0, 2, 0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0, 0, 0,
+            0,    0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0, 4, 0, 1,    0, 4, 0, 2,    0};
+        QStringList paths = {z718::kDefaultProfilePath};
+        for (int i = 0; i < z718::kProfileCount; ++i) {
+            paths << z718::SettingsStore::profilePath(i);
+        }
+        for (const QString& path : paths) {
+            QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+            QVariantList matrix;
+            for (const QVariant& value : z718::defaultProfilePage(0, path)) {
+                matrix << value.toInt();
+            }
+            QCOMPARE(matrix, factoryMatrix);
+            QCOMPARE(z718::defaultProfilePage(3, path), (QVariantList{2, 5, 2, 5, 2}));
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value("keydefine_Q7/scrollswap"),
+                     QVariant(QStringLiteral("false")));
         }
     }
-    stop.store(true);
-    swapper.join();
-    QVERIFY(outside.untouched());
-
-    const QString elsewhere = scratch.path() + QStringLiteral("/elsewhere");
-    QVERIFY(QDir().mkpath(elsewhere));
-    for (const char* folder : {"modules/gun", "modules/macro"}) {
-        QVERIFY(QDir(QString::fromLatin1(folder)).removeRecursively());
-        QVERIFY(QFile::link(elsewhere, QString::fromLatin1(folder)));
-        z718::openIni(QString::fromLatin1(folder) + QStringLiteral("/a.bin"))->setValue("a/b", 1);
-    }
-    QVERIFY(QDir(elsewhere).isEmpty());
-}
-
-void SettingsFilesTest::unsafeValuesAreRefused_data() {
-    QTest::addColumn<QByteArray>("value");
-    const char* forms[] = {"list in list", "variant in variant", "date-time form", "spaced"};
-    const QList<QByteArray> values = z718::test::deeplyNestedValues();
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        QTest::newRow(forms[i]) << values[i];
-    }
-    for (const auto& [name, value] : z718::test::unsafeValues(QStringLiteral("named.fifo"))) {
-        QTest::newRow(name) << value;
-    }
-}
-
-// Values that would overflow the reader's stack, keep it busy for minutes, make it reserve
-// gigabytes or open a file they name; no program writes one. The files holding them are set
-// aside and read as missing, and never reach the reader.
-void SettingsFilesTest::unsafeValuesAreRefused() {
-    QFETCH(QByteArray, value);
-    ScratchDir scratch;
-    const z718::test::FifoTrap named(QStringLiteral("named.fifo"));
-    const QByteArray nested = "[common]\nname=" + value + "\n";
-    ScratchDir::write(z718::kAppConfigPath, nested);
-    ScratchDir::write(QStringLiteral("imported.pf"), nested);
-    ScratchDir::write(z718::kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
-    // What programs do write, lists inside lists, still reads, however many there are.
-    const QByteArray boxed = "=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
-    QByteArray manyBoxed = "[a]\n";
-    for (int i = 0; i < 400; ++i) {
-        manyBoxed += "boxed" + QByteArray::number(i) + boxed;
-    }
-    ScratchDir::write(z718::SettingsStore::profilePath(1), manyBoxed);
-    z718::SettingsStore store;
-    QVERIFY(!store.appConfig().value("common/name").isValid());
-    QVERIFY(QFile::exists(z718::kAppConfigPath + QStringLiteral(".bad")));
-    store.replaceProfile(0, QStringLiteral("imported.pf"));
-    QVERIFY(!store.profile(0).value("common/name").isValid());
-    QVERIFY(z718::namelists::read(0).isEmpty());
-    QCOMPARE(z718::listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
-    QVERIFY(!named.opened());
-}
-
-void SettingsFilesTest::everyShippedProfileHoldsTheFactorySettings() {
-    // The factory key matrix, entries 0..15, flattened.
-    const QVariantList factoryMatrix = {1, 0, 0xF0, 0, 1, 0, 0xF1, 0, 1, 0, 0xF2, 0, 1, 0, 0xF4, 0,
-                                        1, 0, 0xF3, 0, 0, 0, 0xE3, 7, 7, 0, 1,    0, 7, 0, 2,    0,
-                                        0, 0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0,
-                                        0, 0, 0,    0, 0, 0, 0,    0, 4, 0, 1,    0, 4, 0, 2,    0};
-    QStringList paths = {z718::kDefaultProfilePath};
-    for (int i = 0; i < z718::kProfileCount; ++i) {
-        paths << z718::SettingsStore::profilePath(i);
-    }
-    for (const QString& path : paths) {
-        QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
-        QVariantList matrix;
-        for (const QVariant& value : z718::defaultProfilePage(0, path)) {
-            matrix << value.toInt();
+    void shippedConfigurationNameListsAndFolders() {
+        QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
+        QCOMPARE(config.value("common/name").toString(),
+                 QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
+        QCOMPARE(config.value("common/product_name").toStringList().size(), 2);
+        QCOMPARE(z718::appconfig::profileNumber(config).toInt(), 0);
+        QCOMPARE(z718::appconfig::deviceEntries(config), QVariantList{8});
+        // The factory copy matches, apart from the language that a first start saves.
+        QSettings factory(z718::kAppConfigFactoryPath, QSettings::IniFormat);
+        QVERIFY(!z718::appconfig::language(factory).isValid());
+        QStringList keys = config.allKeys();
+        keys.removeAll(QStringLiteral("common/language"));
+        QCOMPARE(factory.allKeys(), keys);
+        for (const QString& key : factory.allKeys()) {
+            QCOMPARE(factory.value(key), config.value(key));
         }
-        QCOMPARE(matrix, factoryMatrix);
-        QCOMPARE(z718::defaultProfilePage(3, path), (QVariantList{2, 5, 2, 5, 2}));
-        QCOMPARE(QSettings(path, QSettings::IniFormat).value("keydefine_Q7/scrollswap"),
-                 QVariant(QStringLiteral("false")));
-    }
-}
 
-void SettingsFilesTest::shippedConfigurationNameListsAndFolders() {
-    QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
-    QCOMPARE(config.value("common/name").toString(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
-    QCOMPARE(config.value("common/product_name").toStringList().size(), 2);
-    QCOMPARE(z718::appconfig::profileNumber(config).toInt(), 0);
-    QCOMPARE(z718::appconfig::deviceEntries(config), QVariantList{8});
-    // The factory copy matches, apart from the language that a first start saves.
-    QSettings factory(z718::kAppConfigFactoryPath, QSettings::IniFormat);
-    QVERIFY(!z718::appconfig::language(factory).isValid());
-    QStringList keys = config.allKeys();
-    keys.removeAll(QStringLiteral("common/language"));
-    QCOMPARE(factory.allKeys(), keys);
-    for (const QString& key : factory.allKeys()) {
-        QCOMPARE(factory.value(key), config.value(key));
+        QCOMPARE(z718::namelists::read(2), (QVariantList{"Standard0", "listpadguard"}));
+        QVERIFY(QFileInfo(QStringLiteral("./modules/gun/gunData.bin")).isFile());
+        QVERIFY(QFileInfo(QStringLiteral("./modules/macro")).isDir());
+        QVERIFY(QFileInfo(QStringLiteral("./modules/img/trayIcon.ico")).size() > 0);
+        QVERIFY(z718::appconfig::hasSkinChoice());
     }
-
-    QCOMPARE(z718::namelists::read(2), (QVariantList{"Standard0", "listpadguard"}));
-    QVERIFY(QFileInfo(QStringLiteral("./modules/gun/gunData.bin")).isFile());
-    QVERIFY(QFileInfo(QStringLiteral("./modules/macro")).isDir());
-    QVERIFY(QFileInfo(QStringLiteral("./modules/img/trayIcon.ico")).size() > 0);
-    QVERIFY(z718::appconfig::hasSkinChoice());
-}
-
-void SettingsFilesTest::shippedChineseLanguageFileIsComplete() {
-    const QList<int> minimumTexts = {35, 10, 45, 25, 15, 10};
-    for (int type = 0; type < minimumTexts.size(); ++type) {
-        const QStringList texts = z718::i18n::groupTexts(type, QStringLiteral("lang_025044"));
-        QVERIFY2(texts.size() >= minimumTexts[type], qPrintable(z718::i18n::groupName(type)));
-        QVERIFY(!texts.first().isEmpty());
+    void shippedChineseLanguageFileIsComplete() {
+        const QList<int> minimumTexts = {35, 10, 45, 25, 15, 10};
+        for (int type = 0; type < minimumTexts.size(); ++type) {
+            const QStringList texts = z718::i18n::groupTexts(type, QStringLiteral("lang_025044"));
+            QVERIFY2(texts.size() >= minimumTexts[type], qPrintable(z718::i18n::groupName(type)));
+            QVERIFY(!texts.first().isEmpty());
+        }
+        QCOMPARE(z718::i18n::groupTexts(1, QStringLiteral("lang_025044")).at(0),
+                 QStringLiteral(u"宏: "));
+        QVERIFY(z718::i18n::groupTexts(5, QStringLiteral("lang_025044")).at(2).contains('\n'));
+        QVERIFY(!z718::i18n::layoutTexts(QStringLiteral("025044")).contains(QString()));
+        QCOMPARE(
+            z718::i18n::availableLanguages().value(QStringLiteral("CHINESE (Simp)")).toString(),
+            QStringLiteral("025044"));
     }
-    QCOMPARE(z718::i18n::groupTexts(1, QStringLiteral("lang_025044")).at(0),
-             QStringLiteral(u"宏: "));
-    QVERIFY(z718::i18n::groupTexts(5, QStringLiteral("lang_025044")).at(2).contains('\n'));
-    QVERIFY(!z718::i18n::layoutTexts(QStringLiteral("025044")).contains(QString()));
-    QCOMPARE(z718::i18n::availableLanguages().value(QStringLiteral("CHINESE (Simp)")).toString(),
-             QStringLiteral("025044"));
-}
+};
 
 // A full application, so that the reader knows every type the program's own would.
 QTEST_MAIN(SettingsFilesTest)

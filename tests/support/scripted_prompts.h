@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -22,6 +23,12 @@ public:
     std::deque<QString> fileNames;
     std::deque<bool> answers;
     std::vector<Asked> asked;
+
+    // The last thing asked, as "kind|caption|text|filter".
+    QString last() const {
+        const Asked& a = asked.back();
+        return QStringList{a.kind, a.caption, a.text, a.filter}.join(QLatin1Char('|'));
+    }
 
     QString openFileName(QWidget*, const QString& caption, const QString& dir,
                          const QString& filter) override {

@@ -33,6 +33,8 @@ Item {
     property var view: null
     readonly property var keyTable: view ? view.keyTable : null
     property bool isProtected: false
+    // A dialog is open: the program keeps the scene while the window is hidden.
+    readonly property bool dialogOpen: mask.visible
     property bool profileChanged: false
 
     signal emptyAreaPressed()
@@ -42,22 +44,37 @@ Item {
     // --- calls from the program ---
 
     function initUI() {
-        view = ui_View // qmllint disable unqualified
         setProtectUI(1000)
+        const profileNo = showProgramState(true)
+        // The buttons only: the pointer settings stay as the system has them.
+        view.activateProfile(profileNo, false)
+    }
+
+    // A scene loaded again after the window was hidden shows what the program holds, as
+    // started, and sends nothing.
+    function restoreUI() {
+        showProgramState(false)
+        rereadPanels()
+    }
+
+    // Reads what the pages show from the program; the start-up also makes the profile the
+    // mouse's current one (`send`). Returns the current profile's number.
+    function showProgramState(send) {
+        view = ui_View // qmllint disable unqualified
         visible = true
         forceActiveFocus()
         language = String(view.getLang()) === "ChineseSimplified" ? 1 : 0
         const profileNo = parseInt(String(view.getProfile()), 10) || 0
         profilePage.profileNo = profileNo
-        view.ui_02H_SetCurrentProfile(profileNo)
+        if (send)
+            view.ui_02H_SetCurrentProfile(profileNo)
         if (language === 1)
             loadTranslatedTexts()
         macroEditor.init()
         gunControl.init()
         profilePage.init()
         keyMenu.init()
-        // The buttons only: the pointer settings stay as the system has them.
-        view.activateProfile(profileNo, false)
+        return profileNo
     }
 
     function run() {

@@ -57,246 +57,231 @@ InputEvent scan(int32_t value) {
 class TestEvdevBackend : public QObject {
     Q_OBJECT
 private slots:
-    void translationBothWays();
-    void remappedClickComesOutAsLeftWithMotionInOrder();
-    void windowsKeyPlusDFromTheKeyboardNode();
-    void synDroppedDiscardsThePartialFrameAndSyncsTheButtons();
-    void ungrabReleasesWhatWasHeld();
-    void missingPermissionFallsBackWithOneMessage();
-    void windowEventsWhileSystemWide();
-    void readerAndWorkerRaceFree();
-};
+    void translationBothWays() {
+        // The device's buttons to Windows' messages; the side buttons are back and forward.
+        const auto message = [](uint16_t code, int32_t value) {
+            const auto e = buttonHookEvent(code, value, 7);
+            return e ? std::pair{e->message, e->mouseData} : std::pair{0u, 0u};
+        };
+        QCOMPARE(message(kBtnLeft, 1), (std::pair{win::kWmLButtonDown, 0u}));
+        QCOMPARE(message(kBtnRight, 0), (std::pair{win::kWmRButtonUp, 0u}));
+        QCOMPARE(message(kBtnMiddle, 1), (std::pair{win::kWmMButtonDown, 0u}));
+        QCOMPARE(message(kBtnSide, 0), (std::pair{win::kWmXButtonUp, win::kXButton1Data}));
+        QCOMPARE(message(kBtnExtra, 1), (std::pair{win::kWmXButtonDown, win::kXButton2Data}));
+        QCOMPARE(message(0x117, 1), (std::pair{0u, 0u}));  // BTN_TASK: not a Windows button
+        QVERIFY(!isKeyboardKey(kBtnLeft) && isKeyboardKey(kKeyD) && isKeyboardKey(kKeyOk));
 
-void TestEvdevBackend::translationBothWays() {
-    // The device's buttons to Windows' messages; the side buttons are back and forward.
-    const auto message = [](uint16_t code, int32_t value) {
-        const auto e = buttonHookEvent(code, value, 7);
-        return e ? std::pair{e->message, e->mouseData} : std::pair{0u, 0u};
-    };
-    QCOMPARE(message(kBtnLeft, 1), (std::pair{win::kWmLButtonDown, 0u}));
-    QCOMPARE(message(kBtnRight, 0), (std::pair{win::kWmRButtonUp, 0u}));
-    QCOMPARE(message(kBtnMiddle, 1), (std::pair{win::kWmMButtonDown, 0u}));
-    QCOMPARE(message(kBtnSide, 0), (std::pair{win::kWmXButtonUp, win::kXButton1Data}));
-    QCOMPARE(message(kBtnExtra, 1), (std::pair{win::kWmXButtonDown, win::kXButton2Data}));
-    QCOMPARE(message(0x117, 1), (std::pair{0u, 0u}));  // BTN_TASK: not a Windows button
-    QVERIFY(!isKeyboardKey(kBtnLeft) && isKeyboardKey(kKeyD) && isKeyboardKey(kKeyOk));
+        // Keys to virtual keys and scan codes; a repeat is a further key-down.
+        const platform::KeyboardHookEvent windows = keyHookEvent(kKeyLeftMeta, 1, 1234);
+        QCOMPARE((std::array{windows.message, windows.vkCode, windows.scanCode, windows.flags,
+                             windows.time}),
+                 (std::array{win::kWmKeyDown, 0x5Bu, 0x5Bu, 0u, 1234u}));
+        const platform::KeyboardHookEvent dUp = keyHookEvent(kKeyD, 0, 9);
+        QCOMPARE((std::array{dUp.message, dUp.vkCode, dUp.scanCode, dUp.flags}),
+                 (std::array{win::kWmKeyUp, 0x44u, 0x20u, win::kLlkhfUp}));
+        QCOMPARE(keyHookEvent(kKeyD, 2, 9).message, win::kWmKeyDown);
+        // Kernel time to milliseconds, wrapping like GetTickCount.
+        QCOMPARE(milliseconds(5, 123456), 5123u);
+        QCOMPARE(milliseconds(4294968, 1000), 705u);
 
-    // Keys to virtual keys and scan codes; a repeat is a further key-down.
-    const platform::KeyboardHookEvent windows = keyHookEvent(kKeyLeftMeta, 1, 1234);
-    QCOMPARE((std::array{windows.message, windows.vkCode, windows.scanCode, windows.flags,
-                         windows.time}),
-             (std::array{win::kWmKeyDown, 0x5Bu, 0x5Bu, 0u, 1234u}));
-    const platform::KeyboardHookEvent dUp = keyHookEvent(kKeyD, 0, 9);
-    QCOMPARE((std::array{dUp.message, dUp.vkCode, dUp.scanCode, dUp.flags}),
-             (std::array{win::kWmKeyUp, 0x44u, 0x20u, win::kLlkhfUp}));
-    QCOMPARE(keyHookEvent(kKeyD, 2, 9).message, win::kWmKeyDown);
-    // Kernel time to milliseconds, wrapping like GetTickCount.
-    QCOMPARE(milliseconds(5, 123456), 5123u);
-    QCOMPARE(milliseconds(4294968, 1000), 705u);
-
-    // Every virtual key the engine can send has a key that types it back.
-    for (int usage = 0; usage < 256; ++usage) {
-        const uint8_t vk = usageToVk(usage);
-        if (vk != 0 && (vk < 0xE8 || vk > 0xEA)) {
-            QVERIFY2(keyOfVk(vk) != 0, qPrintable(QString::asprintf("vk %02X", vk)));
+        // Every virtual key the engine can send has a key that types it back.
+        for (int usage = 0; usage < 256; ++usage) {
+            const uint8_t vk = usageToVk(usage);
+            if (vk != 0 && (vk < 0xE8 || vk > 0xEA)) {
+                QVERIFY2(keyOfVk(vk) != 0, qPrintable(QString::asprintf("vk %02X", vk)));
+            }
+            for (const uint8_t media : mediaKeyVks(static_cast<uint8_t>(usage))) {
+                QVERIFY2(keyOfVk(media) != 0, qPrintable(QString::asprintf("media %02X", media)));
+            }
         }
-        for (const uint8_t media : mediaKeyVks(static_cast<uint8_t>(usage))) {
-            QVERIFY2(keyOfVk(media) != 0, qPrintable(QString::asprintf("media %02X", media)));
+        for (uint16_t code = 1; code < kBtnMisc; ++code) {
+            if (const uint32_t vk = vkOfKey(code)) {
+                QCOMPARE(vkOfKey(keyOfVk(static_cast<uint8_t>(vk))), vk);
+            }
+        }
+        QCOMPARE(keyOfVk(0x12), uint16_t{56});   // Alt without a side: left Alt
+        QCOMPARE(keyOfVk(0x6C), uint16_t{96});   // the engine's keypad Enter
+        QCOMPARE(keyOfVk(0x0D), uint16_t{28});   // Enter, not the keypad's
+        QCOMPARE(keyOfVk(0xB3), uint16_t{164});  // play/pause
+        QCOMPARE(keyOfVk(0), uint16_t{0});
+        // mouse_event flags in mouse_event's order.
+        QCOMPARE(buttonEvents(win::kMouseEventRightUp | win::kMouseEventLeftDown),
+                 (std::vector<InputEvent>{key(kBtnLeft, 1), key(kBtnRight, 0)}));
+        const auto injectable = injectableKeys();
+        QVERIFY(std::is_sorted(injectable.begin(), injectable.end()));
+        for (const uint16_t code : {kBtnLeft, kBtnMiddle, kKeyLeftMeta, uint16_t{164}}) {
+            QVERIFY(std::binary_search(injectable.begin(), injectable.end(), code));
         }
     }
-    for (uint16_t code = 1; code < kBtnMisc; ++code) {
-        if (const uint32_t vk = vkOfKey(code)) {
-            QCOMPARE(vkOfKey(keyOfVk(static_cast<uint8_t>(vk))), vk);
-        }
-    }
-    QCOMPARE(keyOfVk(0x12), uint16_t{56});   // Alt without a side: left Alt
-    QCOMPARE(keyOfVk(0x6C), uint16_t{96});   // the engine's keypad Enter
-    QCOMPARE(keyOfVk(0x0D), uint16_t{28});   // Enter, not the keypad's
-    QCOMPARE(keyOfVk(0xB3), uint16_t{164});  // play/pause
-    QCOMPARE(keyOfVk(0), uint16_t{0});
-    // mouse_event flags in mouse_event's order.
-    QCOMPARE(buttonEvents(win::kMouseEventRightUp | win::kMouseEventLeftDown),
-             (std::vector<InputEvent>{key(kBtnLeft, 1), key(kBtnRight, 0)}));
-    const auto injectable = injectableKeys();
-    QVERIFY(std::is_sorted(injectable.begin(), injectable.end()));
-    for (const uint16_t code : {kBtnLeft, kBtnMiddle, kKeyLeftMeta, uint16_t{164}}) {
-        QVERIFY(std::binary_search(injectable.begin(), injectable.end(), code));
-    }
-}
-
-void TestEvdevBackend::remappedClickComesOutAsLeftWithMotionInOrder() {
-    Rig rig;
-    rig.start({kPointer});
-    rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
-    FakeNode& pointer = rig.node(kPointer);
-    pointer.frame({rel(kRelX, 3), rel(kRelY, -1)});
-    pointer.frame({scan(0x90002), key(kBtnRight, 1), rel(kRelX, 2)});
-    // A node that also has keys autorepeats its buttons too; a mouse button has no repeat.
-    pointer.frame({key(kBtnRight, 2)});
-    pointer.frame({key(kBtnRight, 0)});
-    pointer.frame({rel(kRelWheel, -1)});
-    QVERIFY(rig.system->deliver(kPointer));
-    QCOMPARE(rig.log.take(),
-             (QStringList{"event5: REL_X 3", "event5: REL_Y -1", "event5: SYN", "event5: REL_X 2",
-                          "event5: SYN", "event5: REL_WHEEL -1", "event5: SYN"}));
-    QCOMPARE(rig.reports, (QStringList{"mouse 1 f1 0,0", "mouse 0 f1 0,0"}));
-    rig.advance(2);
-    QCOMPARE(rig.log.take(), (QStringList{"injector: BTN_LEFT 1", "injector: SYN",
-                                          "injector: BTN_LEFT 0", "injector: SYN"}));
-
-    // With the worker stopped the real button goes out as it came.
-    rig.running = false;
-    pointer.frame({key(kBtnRight, 1)});
-    QVERIFY(rig.system->deliver(kPointer));
-    QCOMPARE(rig.log.take(), (QStringList{"event5: BTN_RIGHT 1", "event5: SYN"}));
-    QVERIFY(rig.drainEvents().empty());
-}
-
-void TestEvdevBackend::windowsKeyPlusDFromTheKeyboardNode() {
-    DebugCapture debug;
-    Rig rig;
-    rig.start();
-    FakeNode& keyboard = rig.node(kKeyboard);
-    // The sixth button, as the mouse sends it: the Windows key, D 5 ms later.
-    keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 1)}, 1000);
-    keyboard.frame({scan(0x70007), key(kKeyD, 1)}, 1005);
-    keyboard.frame({scan(0x70007), key(kKeyD, 0)}, 1080);
-    keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 1090);
-    QVERIFY(rig.system->deliver(kKeyboard));
-    QCOMPARE(rig.drainEvents(), (std::vector<int>{5, 0x85}));
-    QCOMPARE(debug.count("Win+D Down"), 1);
-    rig.advance(3);
-    QCOMPARE(rig.log.take(), QStringList{});  // nothing reached the system
-
-    // The Windows key alone is held back two ticks, replayed through the injector, and its
-    // real repeats follow it there. Its release too, replayed by the engine: the hooks never
-    // see the replayed press go by here, so the release is kept from overtaking it.
-    keyboard.frame({key(kKeyLeftMeta, 1)}, 2000);
-    QVERIFY(rig.system->deliver(kKeyboard));
-    rig.advance(2);
-    keyboard.frame({key(kKeyLeftMeta, 2)}, 2250);
-    keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 2300);
-    QVERIFY(rig.system->deliver(kKeyboard));
-    rig.advance(2);
-    QCOMPARE(rig.log.take(),
-             (QStringList{"injector: KEY_LEFTMETA 1", "injector: SYN", "injector: KEY_LEFTMETA 2",
-                          "injector: SYN", "injector: KEY_LEFTMETA 0", "injector: SYN"}));
-}
-
-void TestEvdevBackend::synDroppedDiscardsThePartialFrameAndSyncsTheButtons() {
-    Rig rig;
-    rig.start({kPointer});
-    rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
-    FakeNode& pointer = rig.node(kPointer);
-    pointer.frame({key(kBtnRight, 1)});
-    pointer.add({ReadStatus::Event, rel(kRelX, 5)});  // a frame cut short by the overrun
-    pointer.add({ReadStatus::Sync, {kEvSyn, kSynDropped, 0}});
-    // libevdev's state delta: the button was released meanwhile.
-    pointer.add({ReadStatus::Sync, key(kBtnRight, 0), ReadMode::Sync});
-    pointer.add({ReadStatus::Sync, {kEvSyn, kSynReport, 0}, ReadMode::Sync});
-    pointer.add({ReadStatus::Again, {}, ReadMode::Sync});
-    pointer.frame({rel(kRelX, 7)});
-    QVERIFY(rig.system->deliver(kPointer));
-    QCOMPARE(pointer.misreads(), QStringList{});
-    QCOMPARE(rig.log.take(), (QStringList{"event5: REL_X 7", "event5: SYN"}));
-    QCOMPARE(rig.drainEvents(), (std::vector<int>{0x01, 0x81}));
-}
-
-void TestEvdevBackend::ungrabReleasesWhatWasHeld() {
-    Rig rig;
-    rig.running = false;
-    rig.start({kPointer});
-    rig.node(kPointer).frame({key(kBtnLeft, 1)});
-    QVERIFY(rig.system->deliver(kPointer));
-    rig.input.keybdEvent(0xA2, 0, 0);  // the engine holds left Ctrl
-    rig.log.take();
-    rig.input.uninstall();
-    QCOMPARE(rig.log.take(),
-             (QStringList{"injector: KEY_LEFTCTRL 0", "injector: SYN", "event5: BTN_LEFT 0",
-                          "event5: SYN", "event5 ungrabbed"}));
-
-    // Unplugged: what was held is released at once; the same node comes back grabbed anew.
-    rig.installHooks(rig.input);
-    rig.node(kPointer).frame({key(kBtnLeft, 1)});
-    QVERIFY(rig.system->deliver(kPointer));
-    rig.log.take();
-    rig.node(kPointer).unplug();
-    QVERIFY(!rig.system->deliver(kPointer));
-    QCOMPARE(rig.log.take(), (QStringList{"event5: BTN_LEFT 0", "event5: SYN"}));
-    const int grabs = rig.system->grabs;
-    rig.input.rescan();
-    QCOMPARE(rig.system->grabs, grabs + 1);
-    QCOMPARE(rig.log.take(), QStringList{"event5 ungrabbed"});
-}
-
-void TestEvdevBackend::missingPermissionFallsBackWithOneMessage() {
-    {
+    void remappedClickComesOutAsLeftWithMotionInOrder() {
         Rig rig;
-        rig.system->injectorError = EACCES;
+        rig.start({kPointer});
+        rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
+        FakeNode& pointer = rig.node(kPointer);
+        pointer.frame({rel(kRelX, 3), rel(kRelY, -1)});
+        pointer.frame({scan(0x90002), key(kBtnRight, 1), rel(kRelX, 2)});
+        // A node that also has keys autorepeats its buttons too; a mouse button has no repeat.
+        pointer.frame({key(kBtnRight, 2)});
+        pointer.frame({key(kBtnRight, 0)});
+        pointer.frame({rel(kRelWheel, -1)});
+        QVERIFY(rig.system->deliver(kPointer));
+        QCOMPARE(rig.log.take(), (QStringList{"event5: REL_X 3", "event5: REL_Y -1", "event5: SYN",
+                                              "event5: REL_X 2", "event5: SYN",
+                                              "event5: REL_WHEEL -1", "event5: SYN"}));
+        QCOMPARE(rig.reports, (QStringList{"mouse 1 f1 0,0", "mouse 0 f1 0,0"}));
+        rig.advance(2);
+        QCOMPARE(rig.log.take(), (QStringList{"injector: BTN_LEFT 1", "injector: SYN",
+                                              "injector: BTN_LEFT 0", "injector: SYN"}));
+
+        // With the worker stopped the real button goes out as it came.
+        rig.running = false;
+        pointer.frame({key(kBtnRight, 1)});
+        QVERIFY(rig.system->deliver(kPointer));
+        QCOMPARE(rig.log.take(), (QStringList{"event5: BTN_RIGHT 1", "event5: SYN"}));
+        QVERIFY(rig.drainEvents().empty());
+    }
+    void windowsKeyPlusDFromTheKeyboardNode() {
+        DebugCapture debug;
+        Rig rig;
+        rig.start();
+        FakeNode& keyboard = rig.node(kKeyboard);
+        // The sixth button, as the mouse sends it: the Windows key, D 5 ms later.
+        keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 1)}, 1000);
+        keyboard.frame({scan(0x70007), key(kKeyD, 1)}, 1005);
+        keyboard.frame({scan(0x70007), key(kKeyD, 0)}, 1080);
+        keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 1090);
+        QVERIFY(rig.system->deliver(kKeyboard));
+        QCOMPARE(rig.drainEvents(), (std::vector<int>{5, 0x85}));
+        QCOMPARE(debug.count("Win+D Down"), 1);
+        rig.advance(3);
+        QCOMPARE(rig.log.take(), QStringList{});  // nothing reached the system
+
+        // The Windows key alone is held back two ticks, replayed through the injector, and its
+        // real repeats follow it there. Its release too, replayed by the engine: the hooks never
+        // see the replayed press go by here, so the release is kept from overtaking it.
+        keyboard.frame({key(kKeyLeftMeta, 1)}, 2000);
+        QVERIFY(rig.system->deliver(kKeyboard));
+        rig.advance(2);
+        keyboard.frame({key(kKeyLeftMeta, 2)}, 2250);
+        keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 2300);
+        QVERIFY(rig.system->deliver(kKeyboard));
+        rig.advance(2);
+        QCOMPARE(rig.log.take(), (QStringList{"injector: KEY_LEFTMETA 1", "injector: SYN",
+                                              "injector: KEY_LEFTMETA 2", "injector: SYN",
+                                              "injector: KEY_LEFTMETA 0", "injector: SYN"}));
+    }
+    void synDroppedDiscardsThePartialFrameAndSyncsTheButtons() {
+        Rig rig;
+        rig.start({kPointer});
+        rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
+        FakeNode& pointer = rig.node(kPointer);
+        pointer.frame({key(kBtnRight, 1)});
+        pointer.add({ReadStatus::Event, rel(kRelX, 5)});  // a frame cut short by the overrun
+        pointer.add({ReadStatus::Sync, {kEvSyn, kSynDropped, 0}});
+        // libevdev's state delta: the button was released meanwhile.
+        pointer.add({ReadStatus::Sync, key(kBtnRight, 0), ReadMode::Sync});
+        pointer.add({ReadStatus::Sync, {kEvSyn, kSynReport, 0}, ReadMode::Sync});
+        pointer.add({ReadStatus::Again, {}, ReadMode::Sync});
+        pointer.frame({rel(kRelX, 7)});
+        QVERIFY(rig.system->deliver(kPointer));
+        QCOMPARE(pointer.misreads(), QStringList{});
+        QCOMPARE(rig.log.take(), (QStringList{"event5: REL_X 7", "event5: SYN"}));
+        QCOMPARE(rig.drainEvents(), (std::vector<int>{0x01, 0x81}));
+    }
+    void ungrabReleasesWhatWasHeld() {
+        Rig rig;
+        rig.running = false;
+        rig.start({kPointer});
+        rig.node(kPointer).frame({key(kBtnLeft, 1)});
+        QVERIFY(rig.system->deliver(kPointer));
+        rig.input.keybdEvent(0xA2, 0, 0);  // the engine holds left Ctrl
+        rig.log.take();
+        rig.input.uninstall();
+        QCOMPARE(rig.log.take(),
+                 (QStringList{"injector: KEY_LEFTCTRL 0", "injector: SYN", "event5: BTN_LEFT 0",
+                              "event5: SYN", "event5 ungrabbed"}));
+
+        // Unplugged: what was held is released at once; the same node comes back grabbed anew.
+        rig.installHooks(rig.input);
+        rig.node(kPointer).frame({key(kBtnLeft, 1)});
+        QVERIFY(rig.system->deliver(kPointer));
+        rig.log.take();
+        rig.node(kPointer).unplug();
+        QVERIFY(!rig.system->deliver(kPointer));
+        QCOMPARE(rig.log.take(), (QStringList{"event5: BTN_LEFT 0", "event5: SYN"}));
+        const int grabs = rig.system->grabs;
+        rig.input.rescan();
+        QCOMPARE(rig.system->grabs, grabs + 1);
+        QCOMPARE(rig.log.take(), QStringList{"event5 ungrabbed"});
+    }
+    void missingPermissionFallsBackWithOneMessage() {
+        {
+            Rig rig;
+            rig.system->injectorError = EACCES;
+            rig.start();
+            QVERIFY(!rig.input.systemWide());
+            QCOMPARE(rig.notices, std::vector<std::string>{"no permission to write /dev/uinput"});
+            QCOMPARE(rig.system->grabs, 0);
+            // The portable backend carries the engine's output.
+            rig.input.mouseEvent(win::kMouseEventLeftDown);
+            QCOMPARE(rig.portable.delivered().size(), size_t{1});
+            QVERIFY(!rig.input.enableSystemWide(0x3151, 0x5718, nullptr));
+            QCOMPARE(rig.notices.size(), size_t{1});
+        }
+        Rig rig;
+        rig.system->grabErrors[kKeyboard] = EACCES;
         rig.start();
         QVERIFY(!rig.input.systemWide());
-        QCOMPARE(rig.notices, std::vector<std::string>{"no permission to write /dev/uinput"});
-        QCOMPARE(rig.system->grabs, 0);
-        // The portable backend carries the engine's output.
-        rig.input.mouseEvent(win::kMouseEventLeftDown);
-        QCOMPARE(rig.portable.delivered().size(), size_t{1});
-        QVERIFY(!rig.input.enableSystemWide(0x3151, 0x5718, nullptr));
+        QCOMPARE(rig.notices,
+                 std::vector<std::string>{
+                     "no permission to read the mouse's input device /dev/input/event6"});
+        // The pointer node grabbed before is let go; nothing is tried again.
+        QCOMPARE(rig.log.take(), QStringList{"event5 ungrabbed"});
+        const int grabs = rig.system->grabs;
+        rig.input.rescan();
+        QCOMPARE(rig.system->grabs, grabs);
         QCOMPARE(rig.notices.size(), size_t{1});
+        rig.input.keybdEvent(0x41, 0, 0);
+        QCOMPARE(rig.log.take(), QStringList{});
+        QCOMPARE(rig.portable.delivered().size(), size_t{1});
     }
-    Rig rig;
-    rig.system->grabErrors[kKeyboard] = EACCES;
-    rig.start();
-    QVERIFY(!rig.input.systemWide());
-    QCOMPARE(rig.notices, std::vector<std::string>{
-                              "no permission to read the mouse's input device /dev/input/event6"});
-    // The pointer node grabbed before is let go; nothing is tried again.
-    QCOMPARE(rig.log.take(), QStringList{"event5 ungrabbed"});
-    const int grabs = rig.system->grabs;
-    rig.input.rescan();
-    QCOMPARE(rig.system->grabs, grabs);
-    QCOMPARE(rig.notices.size(), size_t{1});
-    rig.input.keybdEvent(0x41, 0, 0);
-    QCOMPARE(rig.log.take(), QStringList{});
-    QCOMPARE(rig.portable.delivered().size(), size_t{1});
-}
-
-void TestEvdevBackend::windowEventsWhileSystemWide() {
-    Rig rig;
-    rig.start({});
-    // The window's keys are still reported, but never as the mouse's Windows key.
-    QVERIFY(rig.portable.feedKey(0x5B, 0x5B, false, 100));
-    QVERIFY(rig.portable.feedKey(0x44, 0x20, false, 103));
-    QVERIFY(rig.drainEvents().empty());
-    QCOMPARE(rig.reports, (QStringList{"key 0 227", "key 0 7"}));
-    // Its buttons went through the grabbed node already.
-    QVERIFY(rig.portable.feedMouse(win::kWmLButtonDown, 1, 2));
-    QCOMPARE(rig.reports.size(), 2);
-    QVERIFY(rig.drainEvents().empty());
-}
-
-void TestEvdevBackend::readerAndWorkerRaceFree() {
-    Rig rig;
-    rig.start({kPointer});
-    rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
-    FakeNode& pointer = rig.node(kPointer);
-    std::thread reader([&] {
-        for (int i = 0; i < 200; ++i) {
-            pointer.frame({key(kBtnRight, 1), rel(kRelX, 1)});
-            pointer.frame({key(kBtnRight, 0)});
-            rig.system->deliver(kPointer);
-        }
-    });
-    rig.advance(400);
-    reader.join();
-    rig.advance(30);
-    rig.input.uninstall();
-    const QStringList out = rig.log.take();
-    QCOMPARE(out.count("event5: REL_X 1"), 200);
-    // Events beyond the ring's eleven were dropped, but nothing stays pressed.
-    const QStringList left = out.filter("injector: BTN_LEFT");
-    QVERIFY(!left.isEmpty());
-    QCOMPARE(left.last(), QStringLiteral("injector: BTN_LEFT 0"));
-}
+    void windowEventsWhileSystemWide() {
+        Rig rig;
+        rig.start({});
+        // The window's keys are still reported, but never as the mouse's Windows key.
+        QVERIFY(rig.portable.feedKey(0x5B, 0x5B, false, 100));
+        QVERIFY(rig.portable.feedKey(0x44, 0x20, false, 103));
+        QVERIFY(rig.drainEvents().empty());
+        QCOMPARE(rig.reports, (QStringList{"key 0 227", "key 0 7"}));
+        // Its buttons went through the grabbed node already.
+        QVERIFY(rig.portable.feedMouse(win::kWmLButtonDown, 1, 2));
+        QCOMPARE(rig.reports.size(), 2);
+        QVERIFY(rig.drainEvents().empty());
+    }
+    void readerAndWorkerRaceFree() {
+        Rig rig;
+        rig.start({kPointer});
+        rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
+        FakeNode& pointer = rig.node(kPointer);
+        std::thread reader([&] {
+            for (int i = 0; i < 200; ++i) {
+                pointer.frame({key(kBtnRight, 1), rel(kRelX, 1)});
+                pointer.frame({key(kBtnRight, 0)});
+                rig.system->deliver(kPointer);
+            }
+        });
+        rig.advance(400);
+        reader.join();
+        rig.advance(30);
+        rig.input.uninstall();
+        const QStringList out = rig.log.take();
+        QCOMPARE(out.count("event5: REL_X 1"), 200);
+        // Events beyond the ring's eleven were dropped, but nothing stays pressed.
+        const QStringList left = out.filter("injector: BTN_LEFT");
+        QVERIFY(!left.isEmpty());
+        QCOMPARE(left.last(), QStringLiteral("injector: BTN_LEFT 0"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestEvdevBackend)
 #include "tst_evdev_backend.moc"

@@ -49,14 +49,16 @@ SceneUser {
         ui_Ctl.setBusy(3000)
         tryVerify(function() { return scene.find("busyIndicator").animating }, 1000)
         ui_Ctl.onClose()
-        tryVerify(function() { return !scene.find("busyIndicator").animating }, 1000)
+        tryVerify(function() { return !scene.find("busyIndicator")?.animating }, 1000)
         restartAndWait()
     }
 
-    // Hidden, the window lets go of its frame and pictures; shown again, it draws as before.
+    // Hidden, the window lets go of its scene; shown again, it shows and draws as before, at
+    // once and without the start-up's busy time.
     function test_windowShownAgainDrawsAsBefore() {
         const areas = [[600, 300, 24, 24], [420, 120, 24, 24], [4, 620, 24, 16]]
         const before = areas.map(a => scene.pixels(...a))
+        const texts = scene.visibleTexts()
         frames.target = scene.quickWindow()
         frames.clear()
         scene.hideWindow()
@@ -68,6 +70,8 @@ SceneUser {
         tryVerify(function() { return ui_View.visible && frames.count > 0 }, 5000,
                   "nothing drawn after the show")
         compare(areas.map(a => scene.pixels(...a)), before)
+        compare(scene.visibleTexts(), texts)
+        verify(!shown("busyIndicator") && ui_View.enabled)
     }
 
     function test_draggingAnEmptyPartMovesTheWindowByTheOffset() {
