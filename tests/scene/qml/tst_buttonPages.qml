@@ -175,7 +175,7 @@ SceneUser {
     }
 
     // A fresh start names every form of entry and loads the macro of every macro row.
-    function test_freshStartNamesEveryEntryAndLoadsEveryMacro() {
+    function test_startNamesEveryEntryAndLoadsEveryMacro() {
         writeMacros([["Wave", ["1,W", "0,20", "2,W"]], ["Tap", ["1,T", "2,T"]]])
         setEntries({ 3: [9, 0, 3, 0], 4: [9, 0, 4, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5],
                      7: [0, 0, 0, 0] }, { 3: "Wave", 4: "Tap" })
