@@ -93,6 +93,8 @@ void Widget::showAtStart(bool hidden) {
         showNormal();
     } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         showMinimized();
+    } else {
+        view()->releaseScene();
     }
 }
 

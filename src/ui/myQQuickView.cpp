@@ -136,13 +136,16 @@ void myQQuickView::hideEvent(QHideEvent* event) {
     QQuickWidget::hideEvent(event);
     // Hiding may come from inside a scene handler (the close button): release after it ended.
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible() && !sceneReleased_) {
+        if (!isVisible()) {
             releaseScene();
         }
     });
 }
 
 void myQQuickView::releaseScene() {
+    if (sceneReleased_) {
+        return;
+    }
     QObject* root = rootObject();
     // An open dialog may hold the user's unfinished work: the scene stays until it closes.
     if (root && root->property("dialogOpen").toBool()) {

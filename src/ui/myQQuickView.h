@@ -31,6 +31,9 @@ public:
     // Loads the scene; only then hands it the program's objects: the view, `hid` and the window
     // controller. Hidden, the view lets go of the scene and loads it again on its next show.
     void loadScene(QObject* hid, QObject* controller);
+    // Lets go of the scene until the view next shows; an open dialog keeps it. Hiding the view
+    // does this by itself; a window that starts hidden asks for it.
+    void releaseScene();
 
     void setHid(Hid_Thread* hid) { hid_ = hid; }
     Hid_Thread* hid() const { return hid_; }
@@ -211,7 +214,6 @@ private:
     void forgetMacro(const QString& name);
     // A saved macro reaches the buttons that play it.
     void reloadMacro(const QString& name);
-    void releaseScene();
     // What the scene's start-up sends, while there is no scene to send it.
     void startWithoutScene();
 

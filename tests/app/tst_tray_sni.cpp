@@ -9,6 +9,7 @@
 #include "app/widget.h"
 #include "sim/virtual_mouse.h"
 #include "support/probe_scene.h"
+#include "ui/myQQuickView.h"
 
 using namespace z718;
 
@@ -39,12 +40,18 @@ private slots:
             QStringList{"KESTRAN SOLUX MOUSE Z718|The mouse is not connected."}, 20000);
     }
 
+    // Also after a start in the tray, which holds no scene until the window shows.
     void clickShowsTheHiddenWindow() {
         mouse_.plug();
         widget_->checkDevice();
         widget_->hide();
         activateIcon();
         QTRY_VERIFY(widget_->isVisible());
+        Widget hiddenStart;
+        hiddenStart.showAtStart(true);
+        QVERIFY(!hiddenStart.isVisible() && !hiddenStart.view()->rootObject());
+        QVERIFY(hiddenStart.showIfConnected());
+        QTRY_VERIFY(hiddenStart.isVisible() && hiddenStart.view()->rootObject());
     }
 
     void menuShowEntryAboveQuit() {

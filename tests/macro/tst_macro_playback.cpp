@@ -1,7 +1,9 @@
-// The link's hidSetMacro: an upload list as the macro editor page builds it (type and value
-// pairs with key and mouse codes, the repeat count last) becomes the playback slot of its
-// button. How a slot is played and a list encoded is checked beside each (engine, encoding).
+// The link's uploads to the engine's tables: hidSetMacro turns an upload list as the macro
+// editor page builds it (type and value pairs with key and mouse codes, the repeat count last)
+// into the playback slot of its button, hidSetKeyMatrix stores the sixteen entries. How the
+// engine plays them and a list is encoded is checked beside each (engine, encoding).
 #include <QtTest>
+#include <array>
 #include <vector>
 
 #include "device/device_rig.h"
@@ -11,7 +13,7 @@ class TestMacroPlayback : public QObject {
     Q_OBJECT
 
 private slots:
-    void uploadFillsTheButtonsSlot() {
+    void uploadsFillTheEnginesTables() {
         z718::test::DeviceRig rig;
         // Left Ctrl down, 50 ms, up; the left button down, 20 ms, up; twice, on the sixth button.
         rig.hid->hidSetMacro(5, {1, 0xE0, 0, 50, 2, 0xE0, 3, 0xF0, 0, 20, 4, 0xF0, 2});
@@ -30,6 +32,12 @@ private slots:
         for (int s = 0; s < z718::MacroSlots::kSlots; ++s) {
             QCOMPARE(z718::macroSlots().read(s), kept[static_cast<size_t>(s)]);
         }
+        std::array<uchar, 64> matrix{};
+        matrix[4 * 5] = 9;  // the sixth button plays a macro from slot 5
+        matrix[4 * 5 + 2] = 5;
+        rig.hid->hidSetKeyMatrix(matrix.data());
+        QCOMPARE(z718::keyMatrix().entry(5).type, 9);
+        QCOMPARE(z718::keyMatrix().entry(5).b2, 5);
     }
 };
 

@@ -90,13 +90,6 @@ private slots:
         QCOMPARE(z718::appconfig::language(store.appConfig()).toString(), QStringLiteral("En"));
         QCOMPARE(ScratchDir::read(z718::kAppConfigPath),
                  ScratchDir::read(z718::kAppConfigFactoryPath));
-
-        // Without the factory copy the configuration is gone and every reader gets its default.
-        z718::appconfig::setProfileNumber(store.appConfig(), 5);
-        QFile::remove(z718::kAppConfigFactoryPath);
-        store.replaceAppConfig(z718::kAppConfigFactoryPath);
-        QVERIFY(!QFile::exists(z718::kAppConfigPath));
-        QCOMPARE(z718::appconfig::profileNumber(store.appConfig()).toInt(), 0);
     }
     void firstStartLanguageFollowsTheDesktop() {
         ScratchDir scratch;

@@ -27,7 +27,6 @@ public:
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     QString path() const { return dir_.path(); }
-    bool isValid() const { return dir_.isValid(); }
 
     // Every file below the scratch directory, relative to it, sorted: what a call left behind.
     QStringList files() const {

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import modules.qml
 
@@ -18,6 +19,24 @@ Item {
         "Side View", "Config", "New", "Delete", "Edit", "Copy", "Load", "Save", "Reset",
         "Reset Factroy Setting", "OK", "Cancel", "", "", "", "", ""]
     property bool initProfile: true
+    // The tables of the pages made when they first open, translated at start.
+    property var keyMenuLang: ["Left Button", "Right Button", "Middle Button", "Auto Run",
+        "Fire Mode", "Fire key", "DPI Setting +", "멀티미디어 명령", "기본 명령", "추가 명령",
+        "키보드 키 할당", "메크로", "Gun Management", "비활성화", "DPI +", "DPI -", "DPI LOOP",
+        "미디어 플레이어", "다음 곡", "이전 곡", "정지", "재생 / 일시정지", "음소거", "볼륨 증가",
+        "볼륨 감소", "새 창 열기", "잘라내기", "복사", "붙여넣기", "저장", "인쇄", "찾기",
+        "복원 ctrl+y", "실행취소 ctrl+z", "전체 선택", "내 컴퓨터", "새 인터넷 창 열기", "검색",
+        "최대화", "최소화", "바탕화면 보기", "실행", "Forward", "Back", ""]
+    property var macroEditorLang: ["메크로 메니저", "메크로", "순서", "Options", "Start Record",
+        "Stop Record", "Rec Time", "루프 타이머", "New", "Delete", "OK", "Cancel", "Delete",
+        "Insert Left Button", "Insert Middle Button", "Insert Right Button", "Insert Delay",
+        "기본 지연시간", "Insert Action", "Mouse/Keyboard Action", "Delay Action", "Insert",
+        "Insert Before", "Insert After", ""]
+    property var macroKeyLang: ["Macro Key", "Please select a macro",
+        "Macro runs one-time after\npressing the button",
+        "Macro runs endless loop\nuntil any button is pressed",
+        "Macro runs endless loop\nuntil button is released", "OK", "Cancel", "Key",
+        "Please assign a Key", ""]
     property bool isScrollRateFocus: scrollPanel.linesFieldFocus
     property string fontFamily: Style.fontFamily
     property int fontNormalSize: Style.fontNormalSize
@@ -35,6 +54,14 @@ Item {
     property bool isProtected: false
     // A dialog is open: the program keeps the scene while the window is hidden.
     readonly property bool dialogOpen: mask.visible
+    // Made the first time they open (made()): null until then.
+    property MacroEditor macroEditor: null
+    property KeyMenu keyMenu: null
+    property ProgramPicker programPicker: null
+    property SingleKeyDialog singleKeyDialog: null
+    property MacroKeyDialog macroKeyDialog: null
+    property ResetDialog resetDialog: null
+    property HelpMenu helpMenu: null
     property bool profileChanged: false
 
     signal emptyAreaPressed()
@@ -70,10 +97,10 @@ Item {
             view.ui_02H_SetCurrentProfile(profileNo)
         if (language === 1)
             loadTranslatedTexts()
-        macroEditor.init()
+        // The macro editor's list; the editor and the key menu are made when they open.
+        view.macroList.load()
         gunControl.init()
         profilePage.init()
-        keyMenu.init()
         return profileNo
     }
 
@@ -102,10 +129,10 @@ Item {
         const code = "lang_025044"
         mainLang = view.getGlobalStrings(0, code)
         keyMatrixPanel.keyMatrixLang = view.getGlobalStrings(1, code)
-        keyMenu.keyMenuLang = view.getGlobalStrings(2, code)
-        macroEditor.macroEditorLang = view.getGlobalStrings(3, code)
+        keyMenuLang = view.getGlobalStrings(2, code)
+        macroEditorLang = view.getGlobalStrings(3, code)
         gunControl.gunLang = view.getGlobalStrings(4, code)
-        macroKeyDialog.macroKeyLang = view.getGlobalStrings(5, code)
+        macroKeyLang = view.getGlobalStrings(5, code)
         view.getGlobalStrings(6, code)
     }
 
@@ -113,32 +140,33 @@ Item {
     function focusControl() {
         if (isScrollRateFocus)
             scrollPanel.dropFocus()
-        if (keyMenu.visible) {
+        if (keyMenu?.visible) {
             keyMenu.visible = false
             mousePicture.selectKey = -1
         }
-        helpMenu.visible = false
+        if (helpMenu)
+            helpMenu.visible = false
     }
 
     // The window is drawn for the pointer; keyboard use is our own addition. Escape closes the
     // open menu, else the open dialog (its own menu or list first).
     function escapePressed(event) {
-        if (keyMenu.visible) {
+        if (keyMenu?.visible) {
             keyMenu.visible = false
             mousePicture.selectKey = -1
-        } else if (helpMenu.visible) {
+        } else if (helpMenu?.visible) {
             helpMenu.visible = false
-        } else if (macroEditor.visible) {
+        } else if (macroEditor?.visible) {
             macroEditor.escapePressed()
-        } else if (programPicker.visible) {
+        } else if (programPicker?.visible) {
             programPicker.done()
         } else if (profilePage.visible) {
             profilePage.escapePressed()
-        } else if (macroKeyDialog.visible) {
+        } else if (macroKeyDialog?.visible) {
             macroKeyDialog.escapePressed()
-        } else if (singleKeyDialog.visible) {
+        } else if (singleKeyDialog?.visible) {
             singleKeyDialog.closeSure()
-        } else if (resetDialog.visible) {
+        } else if (resetDialog?.visible) {
             resetDialog.rejected()
         } else {
             event.accepted = false
@@ -154,6 +182,7 @@ Item {
     function openKeyMenu(row) {
         focusControl()
         mousePicture.selectKey = row
+        made("keyMenu", keyMenuComponent)
         keyMenu.x = 300
         keyMenu.y = keyMenu.rowY[row]
         keyMenu.showControl()
@@ -164,7 +193,7 @@ Item {
     // Hovering a button's row or hot spot shows it on the picture, unless the menu is open
     // or a dialog is: a dialog writes to the button it was opened for.
     function pointAtButton(row) {
-        if (!keyMenu.visible && !mask.visible)
+        if (!keyMenu?.visible && !mask.visible)
             mousePicture.selectKey = row
     }
 
@@ -186,8 +215,16 @@ Item {
         scrollPanel.init()
     }
 
+    // The page of `component`, kept in the property `name`, made now if it was not yet. Each
+    // goes over everything made before it, as the pages and dialogs it covers need.
+    function made(name: string, component: Component): Item {
+        if (!shell[name])
+            shell[name] = component.createObject(shell)
+        return shell[name]
+    }
+
     // Menus and edits end first, as a press outside them would end them.
-    function showDialog(dialog) {
+    function showDialog(dialog: Item) {
         focusControl()
         dialog.x = (width - dialog.width) / 2
         dialog.y = (height - dialog.height) / 2
@@ -264,16 +301,16 @@ Item {
     }
 
     onMsg_KB: function(isDown, usbCode) {
-        if (macroEditor.isInputting)
+        if (macroEditor?.isInputting)
             macroEditor.detectKeyboard(isDown, usbCode)
-        if (macroEditor.isInsertting)
+        if (macroEditor?.isInsertting)
             macroEditor.detectInput(isDown, usbCode)
-        if (singleKeyDialog.visible)
+        if (singleKeyDialog?.visible)
             singleKeyDialog.detectKeyboard(isDown, usbCode)
     }
 
     onMsg_MS: function(isDown, dravCode, x, y) {
-        if (macroEditor.isInsertting && isDown)
+        if (macroEditor?.isInsertting && isDown)
             macroEditor.detectInput(isDown, dravCode)
     }
 
@@ -341,8 +378,8 @@ Item {
         MacroManagerBar {
             id: macroManagerBar
             objectName: "macroManagerBar"
-            text: macroEditor.macroEditorLang[0] ?? ""
-            onClicked: shell.showDialog(macroEditor)
+            text: shell.macroEditorLang[0] ?? ""
+            onClicked: shell.showDialog(shell.made("macroEditor", macroEditorComponent))
         }
 
         PointerSpeedPanel {
@@ -427,7 +464,7 @@ Item {
         x: 850
         y: 590
         mainLang: shell.mainLang
-        onResetClicked: shell.showDialog(resetDialog)
+        onResetClicked: shell.showDialog(shell.made("resetDialog", resetDialogComponent))
         onReloadClicked: shell.reloadPanels(false)
         onSaveClicked: shell.saveChanges()
     }
@@ -439,9 +476,10 @@ Item {
         y: 16
         enabled: !mask.visible
         onHelpClicked: {
-            helpMenu.visible = !helpMenu.visible
-            if (helpMenu.visible)
-                focusKeeper.take(helpMenu)
+            const menu = shell.made("helpMenu", helpMenuComponent)
+            menu.visible = !menu.visible
+            if (menu.visible)
+                focusKeeper.take(menu)
         }
         onMinimizeClicked: ui_Ctl.onMinimize() // qmllint disable unqualified
         onCloseClicked: ui_Ctl.onClose() // qmllint disable unqualified
@@ -466,22 +504,26 @@ Item {
         onPressedHere: {
             shell.emptyAreaPressed()
             shell.focusControl()
-            macroEditor.macroEditorFocus()
+            shell.macroEditor?.macroEditorFocus()
             profilePage.profileEditorFocus()
             gunControl.gunControlFocus()
-            macroKeyDialog.macroKeyFocus()
+            shell.macroKeyDialog?.macroKeyFocus()
         }
         onDragged: function(dx, dy) { shell.moveWindow(dx, dy) }
     }
 
-    MacroEditor {
-        id: macroEditor
-        objectName: "macroEditor"
-        view: shell.view
-        keyTable: shell.keyTable
-        onCloseUI: shell.hideMask()
-        onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
-        onMacroRenamed: keyMatrixPanel.refreashUI(true)
+    // The pages below wait until they first open (made()).
+    Component {
+        id: macroEditorComponent
+        MacroEditor {
+            objectName: "macroEditor"
+            view: shell.view
+            keyTable: shell.keyTable
+            macroEditorLang: shell.macroEditorLang
+            onCloseUI: shell.hideMask()
+            onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
+            onMacroRenamed: keyMatrixPanel.refreashUI(true)
+        }
     }
 
     GunControl {
@@ -490,28 +532,32 @@ Item {
         view: shell.view
     }
 
-    KeyMenu {
-        id: keyMenu
-        objectName: "keyMenu"
-        language: shell.language
-        onVisibleChanged: {
-            if (!visible)
-                focusKeeper.giveBack()
-        }
-        onMenuCmd: function(entryText) {
-            const bytes = [0, 2, 4, 6].map(i => parseInt(entryText.substr(i, 2), 16))
-            shell.assignToSelectedButton(bytes[0], bytes[1], bytes[2], bytes[3])
-            keyMenu.visible = false
-            mousePicture.selectKey = -1
-        }
-        onOpenSingleKeyDialog: {
-            keyMenu.visible = false
-            shell.showDialog(singleKeyDialog)
-        }
-        onOpenMacroKeyDialog: {
-            keyMenu.visible = false
-            macroKeyDialog.showUI()
-            shell.showDialog(macroKeyDialog)
+    Component {
+        id: keyMenuComponent
+        KeyMenu {
+            objectName: "keyMenu"
+            language: shell.language
+            keyMenuLang: shell.keyMenuLang
+            onVisibleChanged: {
+                if (!visible)
+                    focusKeeper.giveBack()
+            }
+            onMenuCmd: function(entryText) {
+                const bytes = [0, 2, 4, 6].map(i => parseInt(entryText.substr(i, 2), 16))
+                shell.assignToSelectedButton(bytes[0], bytes[1], bytes[2], bytes[3])
+                visible = false
+                mousePicture.selectKey = -1
+            }
+            onOpenSingleKeyDialog: {
+                visible = false
+                shell.showDialog(shell.made("singleKeyDialog", singleKeyDialogComponent))
+            }
+            onOpenMacroKeyDialog: {
+                visible = false
+                shell.made("macroKeyDialog", macroKeyDialogComponent)
+                shell.macroKeyDialog.showUI()
+                shell.showDialog(shell.macroKeyDialog)
+            }
         }
     }
 
@@ -524,14 +570,15 @@ Item {
         mainLang: shell.mainLang
         onProfileLoaded: shell.reloadPanels(true)
         onPickPrograms: function(number, name) {
-            programPicker.profileNo = number
-            programPicker.profileName = name
-            programPicker.choices = shell.view.programChoices(number)
-            programPicker.available = shell.view.canFollowPrograms()
-            programPicker.x = (shell.width - programPicker.width) / 2
-            programPicker.y = (shell.height - programPicker.height) / 2
-            programPicker.visible = true
-            focusKeeper.take(programPicker)
+            const picker = shell.made("programPicker", programPickerComponent) as ProgramPicker
+            picker.profileNo = number
+            picker.profileName = name
+            picker.choices = shell.view.programChoices(number)
+            picker.available = shell.view.canFollowPrograms()
+            picker.x = (shell.width - picker.width) / 2
+            picker.y = (shell.height - picker.height) / 2
+            picker.visible = true
+            focusKeeper.take(picker)
         }
         onChangeProfile: function(tmpProfileNo) {
             if (tmpProfileNo === profilePage.profileNo)
@@ -541,7 +588,8 @@ Item {
             shell.reloadPanels(false)
         }
         onCloseUI: {
-            programPicker.visible = false
+            if (shell.programPicker)
+                shell.programPicker.visible = false
             shell.hideMask()
             if (!shell.profileChanged)
                 return
@@ -552,67 +600,78 @@ Item {
     }
 
     // Over the profile page, which stays open behind it.
-    ProgramPicker {
-        id: programPicker
-        objectName: "programPicker"
-        rules: shell.view ? shell.view.programRules : null
-        language: shell.language
-        mainLang: shell.mainLang
-        onDone: {
-            visible = false
-            profilePage.forceActiveFocus()
+    Component {
+        id: programPickerComponent
+        ProgramPicker {
+            objectName: "programPicker"
+            rules: shell.view ? shell.view.programRules : null
+            language: shell.language
+            mainLang: shell.mainLang
+            onDone: {
+                visible = false
+                profilePage.forceActiveFocus()
+            }
         }
     }
 
-    SingleKeyDialog {
-        id: singleKeyDialog
-        objectName: "singleKeyDialog"
-        macroKeyLang: macroKeyDialog.macroKeyLang
-        keyTable: shell.keyTable
-        onKeyAssigned: function(code) { shell.assignToSelectedButton(0, 0, code, 0) }
-        onCloseSure: {
-            shell.closeDialog(singleKeyDialog)
-            mousePicture.selectKey = -1
+    Component {
+        id: singleKeyDialogComponent
+        SingleKeyDialog {
+            objectName: "singleKeyDialog"
+            macroKeyLang: shell.macroKeyLang
+            keyTable: shell.keyTable
+            onKeyAssigned: function(code) { shell.assignToSelectedButton(0, 0, code, 0) }
+            onCloseSure: {
+                shell.closeDialog(shell.singleKeyDialog)
+                mousePicture.selectKey = -1
+            }
         }
     }
 
-    MacroKeyDialog {
-        id: macroKeyDialog
-        objectName: "macroKeyDialog"
-        macroListModel: macroEditor.macroListModel
-        onMacroAssigned: function(name, mode) {
-            const row = mousePicture.selectKey
-            shell.view.setMacroKey(row, name)
-            shell.assignToSelectedButton(9, mode, row, 0)
-            macroEditor.sendMacro(row, name)
-        }
-        onCloseSure: {
-            shell.closeDialog(macroKeyDialog)
-            mousePicture.selectKey = -1
+    Component {
+        id: macroKeyDialogComponent
+        MacroKeyDialog {
+            objectName: "macroKeyDialog"
+            macroKeyLang: shell.macroKeyLang
+            macroListModel: shell.view ? shell.view.macroList : null
+            onMacroAssigned: function(name, mode) {
+                const row = mousePicture.selectKey
+                shell.view.setMacroKey(row, name)
+                shell.assignToSelectedButton(9, mode, row, 0)
+                shell.view.uploadMacro(row, name)
+            }
+            onCloseSure: {
+                shell.closeDialog(shell.macroKeyDialog)
+                mousePicture.selectKey = -1
+            }
         }
     }
 
-    ResetDialog {
-        id: resetDialog
-        objectName: "resetDialog"
-        mainLang: shell.mainLang
-        onAccepted: {
-            shell.closeDialog(resetDialog)
-            shell.view.resetProfile(profilePage.profileNo)
-            shell.reloadPanels(true)
+    Component {
+        id: resetDialogComponent
+        ResetDialog {
+            objectName: "resetDialog"
+            mainLang: shell.mainLang
+            onAccepted: {
+                shell.closeDialog(shell.resetDialog)
+                shell.view.resetProfile(profilePage.profileNo)
+                shell.reloadPanels(true)
+            }
+            onRejected: shell.closeDialog(shell.resetDialog)
         }
-        onRejected: shell.closeDialog(resetDialog)
     }
 
-    HelpMenu {
-        id: helpMenu
-        objectName: "helpMenu"
-        x: 834
-        y: 38
-        onVisibleChanged: {
-            if (!visible)
-                focusKeeper.giveBack()
+    Component {
+        id: helpMenuComponent
+        HelpMenu {
+            objectName: "helpMenu"
+            x: 834
+            y: 38
+            onVisibleChanged: {
+                if (!visible)
+                    focusKeeper.giveBack()
+            }
+            onUpdateChosen: shell.view.openUpdateExe()
         }
-        onUpdateChosen: shell.view.openUpdateExe()
     }
 }

@@ -11,13 +11,7 @@ Item {
     id: menu
 
     property int language: 0
-    property var keyMenuLang: ["Left Button", "Right Button", "Middle Button", "Auto Run",
-        "Fire Mode", "Fire key", "DPI Setting +", "멀티미디어 명령", "기본 명령", "추가 명령",
-        "키보드 키 할당", "메크로", "Gun Management", "비활성화", "DPI +", "DPI -", "DPI LOOP",
-        "미디어 플레이어", "다음 곡", "이전 곡", "정지", "재생 / 일시정지", "음소거", "볼륨 증가",
-        "볼륨 감소", "새 창 열기", "잘라내기", "복사", "붙여넣기", "저장", "인쇄", "찾기",
-        "복원 ctrl+y", "실행취소 ctrl+z", "전체 선택", "내 컴퓨터", "새 인터넷 창 열기", "검색",
-        "최대화", "최소화", "바탕화면 보기", "실행", "Forward", "Back", ""]
+    property var keyMenuLang: []
     // Where the menu opens for each of the eight shown rows.
     readonly property var rowY: [86, 110, 135, 160, 185, 210, 257, 278]
     property string openSubmenu: ""
@@ -36,10 +30,6 @@ Item {
     Keys.onUpPressed: FocusChain.step(mainColumn, false)
     Keys.onDownPressed: FocusChain.step(mainColumn, true)
     Keys.onRightPressed: enterSubmenu()
-
-    function init() {
-        openSubmenu = ""
-    }
 
     function showControl() {
         openSubmenu = ""

@@ -10,11 +10,7 @@ DialogFrame {
     // The program's view, and the key table naming keys and buttons.
     property var view: null
     property var keyTable: null
-    property var macroEditorLang: ["메크로 메니저", "메크로", "순서", "Options", "Start Record",
-        "Stop Record", "Rec Time", "루프 타이머", "New", "Delete", "OK", "Cancel", "Delete",
-        "Insert Left Button", "Insert Middle Button", "Insert Right Button", "Insert Delay",
-        "기본 지연시간", "Insert Action", "Mouse/Keyboard Action", "Delay Action", "Insert",
-        "Insert Before", "Insert After", ""]
+    property var macroEditorLang: []
     // Why a name is refused, by view.macroNameFault's numbers 1 to 4. A language file gives
     // them as macroEditorLang's entries 25 to 28; an older file without them leaves these.
     readonly property var nameFaultLang: ["Enter a name", "Name too long",
@@ -45,12 +41,6 @@ DialogFrame {
 
     // --- the macro list ---
 
-    function init() {
-        view.macroList.load()
-        actionMenu.labels = macroEditorLang.slice(12, 17)
-        insertPanel.positionList.model = [macroEditorLang[22], macroEditorLang[23]]
-    }
-
     // A refused name shows its reason in the row being edited.
     function renameMacro(index, newName) {
         const fault = view.macroList.rename(index, newName)
@@ -77,10 +67,6 @@ DialogFrame {
     }
 
     // Loads macro `name` into the playback slot of `button`.
-    function sendMacro(button, name) {
-        view.uploadMacro(button, name)
-    }
-
     // --- recording ---
 
     function toggleRecording() {
@@ -241,6 +227,7 @@ DialogFrame {
     PopupMenu {
         id: actionMenu
         objectName: "actionMenu"
+        labels: editor.macroEditorLang.slice(12, 17)
         onTriggered: entry => editor.actions.menuChosen(entry)
     }
 

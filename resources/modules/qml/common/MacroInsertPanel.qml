@@ -102,7 +102,7 @@ Column {
         id: position
         objectName: "insertPositionList"
         width: 150
-        model: ["在之前插入", "在之后插入"]
+        model: [panel.lang[22] ?? "", panel.lang[23] ?? ""]
     }
 
     TextButton {

@@ -9,11 +9,7 @@ DialogFrame {
 
     property var macroListModel: null
     property int macroType: 0
-    property var macroKeyLang: ["Macro Key", "Please select a macro",
-        "Macro runs one-time after\npressing the button",
-        "Macro runs endless loop\nuntil any button is pressed",
-        "Macro runs endless loop\nuntil button is released", "OK", "Cancel", "Key",
-        "Please assign a Key", ""]
+    property var macroKeyLang: []
 
     signal macroAssigned(string name, int mode)
     signal closeSure()
