@@ -33,7 +33,7 @@ public:
         z718::setHidBackend(&mouse_);
         z718::platform::useFocusSource(&foreground_);
         startProgram();
-        scene_ = std::make_unique<SceneDriver>(*this);
+        scene_ = std::make_unique<SceneDriver>(*this, mouse_);
         return true;
     }
 
@@ -57,7 +57,6 @@ public slots:
         engine->addImportPath(QStringLiteral("qrc:/"));
         QQmlContext* context = engine->rootContext();
         registerProgram(context);
-        context->setContextProperty("virtualMouse", &mouseObject_);
         context->setContextProperty("virtualInput", &inputObject_);
         context->setContextProperty("scene", scene_.get());
         context->setContextProperty("prompts", &promptsObject_);
@@ -110,7 +109,6 @@ private:
     std::unique_ptr<QObject> windowFeed_;
     std::unique_ptr<SceneDriver> scene_;
     QQmlEngine* engine_ = nullptr;
-    VirtualMouseObject mouseObject_{mouse_};
     VirtualInputObject inputObject_;
     PromptsObject promptsObject_;
     z718::platform::FakeFocusSource foreground_;

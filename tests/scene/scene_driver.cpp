@@ -15,6 +15,7 @@
 
 #include "app/widget.h"
 #include "scene_input.h"
+#include "sim/virtual_mouse.h"
 #include "support/activation_record.h"
 #include "ui/myQQuickView.h"
 
@@ -76,7 +77,8 @@ private:
     QHash<QEvent::Type, int> counts_;
 };
 
-SceneDriver::SceneDriver(SceneHost& host, QObject* parent) : QObject(parent), host_(host) {
+SceneDriver::SceneDriver(SceneHost& host, z718::sim::VirtualMouse& mouse, QObject* parent)
+    : QObject(parent), host_(host), mouse_(mouse) {
     clock_.start();
     watchView();
 }
@@ -328,6 +330,9 @@ QString SceneDriver::readText(const QString& path) const {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-QString SceneDriver::activationRecord(const QStringList& wire) const {
-    return z718::test::activationRecord(host_.program()->view()->settings().currentProfile(), wire);
+QString SceneDriver::activationRecord() {
+    const QString record = z718::test::activationRecord(
+        host_.program()->view()->settings().currentProfile(), mouse_.log());
+    mouse_.clearLog();
+    return record;
 }

@@ -10,6 +10,9 @@
 class QQuickItem;
 class QWindow;
 class Widget;
+namespace z718::sim {
+class VirtualMouse;
+}
 
 // Copies the folder `from` into `to`, over the files already there.
 bool copyOver(const QString& from, const QString& to);
@@ -28,7 +31,7 @@ public:
 class SceneDriver : public QObject {
     Q_OBJECT
 public:
-    explicit SceneDriver(SceneHost& host, QObject* parent = nullptr);
+    SceneDriver(SceneHost& host, z718::sim::VirtualMouse& mouse, QObject* parent = nullptr);
     ~SceneDriver() override;
 
     Q_INVOKABLE QObject* root() const;
@@ -60,7 +63,9 @@ public:
     Q_INVOKABLE bool writeSetting(const QString& file, const QString& key, const QVariant& value);
     Q_INVOKABLE bool restartWith(const QString& folder = {});
     Q_INVOKABLE QString readText(const QString& path) const;
-    Q_INVOKABLE QString activationRecord(const QStringList& wire) const;
+    // What applying the profile in use left behind, with the device's reports since the last
+    // record (or the start).
+    Q_INVOKABLE QString activationRecord();
 
 private:
     class EventCounter;
@@ -71,6 +76,7 @@ private:
     void watchView();
 
     SceneHost& host_;
+    z718::sim::VirtualMouse& mouse_;
     EventCounter* counter_ = nullptr;
     QElapsedTimer clock_;
     quint64 wheelTime_ = 0;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -11,25 +10,6 @@
 namespace z718::platform {
 class PointerSettings;
 }
-namespace z718::sim {
-class VirtualMouse;
-}
-
-// "virtualMouse": drives and observes the simulated device. See README.md beside this file.
-class VirtualMouseObject : public QObject {
-    Q_OBJECT
-public:
-    explicit VirtualMouseObject(z718::sim::VirtualMouse& mouse, QObject* parent = nullptr);
-
-    Q_INVOKABLE void plug();
-    Q_INVOKABLE void unplug();
-    Q_INVOKABLE QStringList log() const;
-    Q_INVOKABLE void clearLog();
-    Q_INVOKABLE int openHandles() const;
-
-private:
-    z718::sim::VirtualMouse& mouse_;
-};
 
 // "virtualInput": the system's input and pointer settings; the in-process stand-in, or on
 // Windows the system's own (see README.md beside this file). What differs between the two is

@@ -89,9 +89,8 @@ TestCase {
     // Gives rows of the current profile these entries ({row: four numbers}), the macro rows
     // their macro's name ({row: name}); the other rows of the sixteen keep theirs.
     function setEntries(entries, macros) {
-        let matrix = []
-        for (let row = 0; row < 16; ++row)
-            matrix = matrix.concat(entries[row] ?? entry(row))
+        const all = Array.from({ length: 16 }, (_, row) => entries[row] ?? entry(row))
+        const matrix = [].concat(...all)
         for (const row in macros ?? {})
             ui_View.setMacroKey(Number(row), macros[row])
         ui_View.ui_12H_SetKeyMatrix(matrix)

@@ -172,9 +172,7 @@ SceneUser {
     }
 
     function test_macroTooLongToPlaySaysItWillBeCut(data) {
-        const lines = []
-        for (let i = 0; i < 100; ++i)
-            lines.push("1,A", "2,A")
+        const lines = [].concat(...Array(100).fill(["1,A", "2,A"]))
         if (data.chinese)
             scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
         openMacroEditorWith([["Long", lines], ["Short", lines.slice(0, 199)]])
@@ -249,10 +247,7 @@ SceneUser {
 
     // Every wheel notch over a long list scrolls it further.
     function test_eachWheelNotchScrollsTheList() {
-        const many = []
-        for (let n = 0; n < 40; ++n)
-            many.push(["Macro_" + n, []])
-        openMacroEditorWith(many)
+        openMacroEditorWith(Array.from({ length: 40 }, (_, n) => ["Macro_" + n, []]))
         const p = center("macroList")
         scene.move(p.x, p.y)
         const top = () => scene.rect("macroRow0").y

@@ -10,6 +10,11 @@
 #include <map>
 #include <mutex>
 #include <utility>
+#include <vector>
+
+#include "platform/portable/portable_input.h"
+#include "platform/win32/message_thread.h"
+#include "test_objects.h"
 
 namespace z718::testing {
 
@@ -30,6 +35,17 @@ SendInputEntry wineEntry() {
     }();
     return entry;
 }
+
+struct Delivered {
+    bool mouse = false;
+    uint32_t message = 0;  // WM_ message
+    uint32_t code = 0;     // virtual key, or the X button's mouseData
+    bool injected = false;
+    uint32_t time = 0;
+};
+
+// How long the hooks may take to decide on one event, under a loaded machine.
+constexpr int kDecideMs = 2000;
 
 // Shared with the hook procedures, which carry no user data.
 std::mutex g_mutex;
@@ -73,6 +89,22 @@ LRESULT CALLBACK mouseWitness(int nCode, WPARAM wParam, LPARAM lParam) {
                 (info->flags & LLMHF_INJECTED) != 0, info->time});
     }
     return result;
+}
+
+// The witness: the front-most low-level hooks of the process, on a thread of their own. Low-level
+// hooks are called newest first: it is set again after the program's hooks have been set.
+platform::LowLevelHooks& witness() {
+    static platform::LowLevelHooks hooks;
+    return hooks;
+}
+
+// Waits until the hooks behind the witness have decided on the event with this tag; true when
+// they let it through. False also when it never came in time.
+bool passed(uint32_t tag) {
+    std::unique_lock lock(g_mutex);
+    const bool decided = g_decided.wait_for(lock, std::chrono::milliseconds(kDecideMs),
+                                            [tag] { return g_passed.count(tag) != 0; });
+    return decided && g_passed[tag];
 }
 
 ULONG_PTR newTag() {
@@ -138,34 +170,54 @@ uint32_t sendHardwareMouse(uint32_t message, int x, int y, uint32_t mouseData, u
     return send(input) ? static_cast<uint32_t>(input.mi.dwExtraInfo) : 0;
 }
 
-HookWitness::~HookWitness() {
-    uninstall();
+}  // namespace z718::testing
+
+// virtualInput on Windows: its events enter as hardware input, the witness records what the
+// hooks let through, and the pointer settings are the system's.
+namespace platform = z718::platform;
+namespace win = z718::win;
+using namespace z718::testing;
+
+VirtualInputObject::~VirtualInputObject() {
+    witness().unset();
 }
 
-bool HookWitness::install() {
-    uninstall();
-    return hooks_.set(keyboardWitness, mouseWitness);
+void VirtualInputObject::programHooksInstalled() {
+    witness().unset();
+    witness().set(keyboardWitness, mouseWitness);
 }
 
-void HookWitness::uninstall() {
-    hooks_.unset();
+bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+    return passed(sendHardwareKey(vk, scanCode, up, time));
 }
 
-bool HookWitness::waitPassed(uint32_t tag, int timeoutMs) {
-    std::unique_lock lock(g_mutex);
-    const bool decided = g_decided.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                            [tag] { return g_passed.count(tag) != 0; });
-    return decided && g_passed[tag];
+bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+    return passed(sendHardwareMouse(message, x, y, mouseData, time));
 }
 
-std::vector<Delivered> HookWitness::delivered() const {
+QVariantList VirtualInputObject::delivered() const {
     const std::lock_guard lock(g_mutex);
-    return g_delivered;
+    return describeDelivered(g_delivered);
 }
 
-void HookWitness::clearDelivered() {
+void VirtualInputObject::clearDelivered() {
     const std::lock_guard lock(g_mutex);
     g_delivered.clear();
 }
 
-}  // namespace z718::testing
+platform::PointerSettings& VirtualInputObject::pointer() {
+    return platform::pointerSettings();
+}
+
+void VirtualInputObject::resetPointerSettings() {
+    using Defaults = platform::PortablePointerSettings;
+    auto mouse = Defaults::kDefaultMouse;
+    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
+    pointer().systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
+                                   reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
+    pointer().systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
+                                   nullptr, 0);
+    pointer().systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
+                                   nullptr, 0);
+    pointer().systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
+}

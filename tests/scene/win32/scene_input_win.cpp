@@ -9,9 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/portable/portable_input.h"
 #include "scene_input.h"
-#include "test_objects.h"
 #include "win32/hardware_input.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -20,15 +18,14 @@
 #include <windows.h>
 
 using namespace z718::testing;
-namespace platform = z718::platform;
-namespace win = z718::win;
 
 namespace scene_input {
 
 namespace {
 
-// The longest a key or a pointer move may take through the hooks and the system's queues: only
-// a hang lasts this long, a loaded machine under Wine takes seconds at most.
+// The longest a key or a pointer move may take through the hooks and the
+// system's queues: only a hang lasts this long, a loaded machine under Wine
+// takes seconds at most.
 constexpr int kArrivalMs = 30000;
 
 struct ButtonMessages {
@@ -43,12 +40,12 @@ constexpr ButtonMessages kButtons[] = {
     {Qt::MiddleButton, WM_MBUTTONDOWN, WM_MBUTTONUP},
 };
 
+// The keys the tests use besides letters, digits and punctuation.
 constexpr std::pair<Qt::Key, uint32_t> kKeys[] = {
     {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Return, VK_RETURN},
-    {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
-    {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
-    {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
-    {Qt::Key_Delete, VK_DELETE},  {Qt::Key_Insert, VK_INSERT}, {Qt::Key_Menu, VK_APPS},
+    {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_End, VK_END},
+    {Qt::Key_Left, VK_LEFT},      {Qt::Key_Up, VK_UP},         {Qt::Key_Right, VK_RIGHT},
+    {Qt::Key_Down, VK_DOWN},      {Qt::Key_Menu, VK_APPS},
 };
 
 // The key that types `c` on the keyboard layout in use, with Shift in bit 8.
@@ -60,9 +57,6 @@ uint32_t virtualKey(Qt::Key key) {
     if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
         return keyTyping(static_cast<char>(key)) & 0xFF;
     }
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        return VK_F1 + static_cast<uint32_t>(key - Qt::Key_F1);
-    }
     for (const auto& [qtKey, vk] : kKeys) {
         if (qtKey == key) {
             return vk;
@@ -71,8 +65,8 @@ uint32_t virtualKey(Qt::Key key) {
     return 0;
 }
 
-// Real input reaches only points on the screen: a window that an earlier test dragged partly
-// off it is brought back first.
+// Real input reaches only points on the screen: a window that an earlier test
+// dragged partly off it is brought back first.
 QPoint onScreen(QWindow* window, QPoint pos) {
     const QRect screen = window->screen()->geometry();
     if (!screen.contains(window->mapToGlobal(pos))) {
@@ -107,8 +101,9 @@ void sendKey(uint32_t vk, bool up) {
     sendHardwareKey(vk, MapVirtualKeyW(vk, MAPVK_VK_TO_VSC), up, 0);
 }
 
-// Presses the modifiers and the key, releases them in reverse, and returns once the window has
-// the key's release: the hooks' report of it has been queued before.
+// Presses the modifiers and the key, releases them in reverse, and returns once
+// the window has the key's release: the hooks' report of it has been queued
+// before.
 void chord(QWindow* window, const std::vector<uint32_t>& keys) {
     int releases = 0;
     const EventWatch watch(
@@ -142,8 +137,9 @@ void doubleClick(QWindow* window, QPoint pos) {
     }
 }
 
-// Moves the pointer and returns once the window has had the move: the cursor's position
-// changes before the window's thread takes the message, and hover follows only the message.
+// Moves the pointer and returns once the window has had the move: the cursor's
+// position changes before the window's thread takes the message, and hover
+// follows only the message.
 void move(QWindow* window, QPoint pos) {
     const QPoint at = onScreen(window, pos);
     if (QCursor::pos() == at) {
@@ -183,58 +179,3 @@ void charClick(QWindow* window, char c) {
 }
 
 }  // namespace scene_input
-
-// virtualInput on Windows: events enter as hardware input and a witness hook in front of the
-// program's records what the hooks let through; the pointer settings are the system's.
-namespace {
-
-// How long the hooks may take to decide on one event, under a loaded machine.
-constexpr int kDecideMs = 2000;
-
-HookWitness& witness() {
-    static HookWitness hooks;
-    return hooks;
-}
-
-}  // namespace
-
-VirtualInputObject::~VirtualInputObject() {
-    witness().uninstall();
-}
-
-void VirtualInputObject::programHooksInstalled() {
-    witness().install();
-}
-
-bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
-    return witness().waitPassed(sendHardwareKey(vk, scanCode, up, time), kDecideMs);
-}
-
-bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
-    return witness().waitPassed(sendHardwareMouse(message, x, y, mouseData, time), kDecideMs);
-}
-
-QVariantList VirtualInputObject::delivered() const {
-    return describeDelivered(witness().delivered());
-}
-
-void VirtualInputObject::clearDelivered() {
-    witness().clearDelivered();
-}
-
-platform::PointerSettings& VirtualInputObject::pointer() {
-    return platform::pointerSettings();
-}
-
-void VirtualInputObject::resetPointerSettings() {
-    using Defaults = platform::PortablePointerSettings;
-    auto mouse = Defaults::kDefaultMouse;
-    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
-    pointer().systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
-                                   reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
-    pointer().systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
-}
