@@ -45,23 +45,16 @@ private slots:
         setHidBackend(nullptr);
         mouse_.reset();
     }
-    void deviceAtStartConnectsBeforeTheLoopRuns() {
+    // A device at start connects before the loop runs; unplugged, the window goes out of the
+    // way; replugged, it reconnects, and the tray's double-click or click brings it back.
+    void connectUnplugAndReplug() {
         QEvent foreign(QEvent::User);  // same type number as ours, but not ours
         QCoreApplication::sendEvent(widget_.get(), &foreign);
         test::DebugCapture debug;
         widget_->checkDevice();
-        QVERIFY(widget_->hid().workerRunning());
-        QVERIFY(connectedFlag());
-        QVERIFY(widget_->view()->isEnabled());
+        QVERIFY(widget_->hid().workerRunning() && connectedFlag());
         QVERIFY(sceneCalls().isEmpty());  // queued: the scene hears of it once the loop runs
         QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run"}));
-        QCOMPARE(debug.captured(), QStringList{"Device Connect"});
-    }
-    // The tray's double-click or click brings the window back after a replug.
-    void unplugHidesAndReplugReconnects() {
-        widget_->checkDevice();
-        QTRY_COMPARE(sceneCalls().size(), 2);
-        test::DebugCapture debug;
         QCOMPARE(widget_->trayIcon()->toolTip(), QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
         QVERIFY(widget_->trayIcon()->isVisible() && !widget_->trayIcon()->icon().isNull());
         // The icon file's sizes a tray uses, not its 256-pixel one, which would stay decoded.
@@ -76,10 +69,9 @@ private slots:
         QCOMPARE(widget_->trayIcon()->toolTip(),
                  QStringLiteral("KESTRAN SOLUX MOUSE Z718 - mouse not connected"));
 #endif
-        QCOMPARE(debug.captured(), (QStringList{"Device Error", "Device removed"}));
-        QVERIFY(!widget_->hid().workerRunning());
-        QVERIFY(!connectedFlag());
-        QTRY_VERIFY(!widget_->view()->isEnabled());
+        QCOMPARE(debug.captured(),
+                 (QStringList{"Device Connect", "Device Error", "Device removed"}));
+        QVERIFY(!widget_->hid().workerRunning() && !connectedFlag());
         QVERIFY(widget_->hid().link().device(1).interface2Path.isEmpty());
         QCOMPARE(widget_->hid().link().devices().size(), 2);  // absent entries keep a record
 
@@ -90,7 +82,6 @@ private slots:
         mouse_->plug();
         QTRY_COMPARE(sceneCalls(), (QStringList{"initUI", "run", "initUI", "run"}));
         QVERIFY(widget_->hid().workerRunning());
-        QVERIFY(widget_->view()->isEnabled());
         QVERIFY(outOfSight());  // only the tray brings the window back
 #ifdef Q_OS_WIN
         widget_->trayIconActivated(QSystemTrayIcon::Trigger);
@@ -149,35 +140,27 @@ private slots:
         mouse_->clearFaults();
         QTRY_VERIFY((widget_->hid().hid_81H_GetReportRate(rate), rate == 4));
     }
-    void trayIconFifoIsNotOpened() {
+    // A FIFO in place of the icon file is not read (the start would block on it); a hidden
+    // start with no tray to come back from waits in the taskbar.
+    void hiddenStartWithAFifoForItsIcon() {
         test::ScratchDir scratch;
         const test::FifoTrap icon(QStringLiteral("./modules/img/trayIcon.ico"));
         QVERIFY(icon.made());
         Widget widget;
-        widget.showNormal();
+        widget.showAtStart(true);
         QCoreApplication::processEvents();
         QVERIFY(!icon.opened());
-    }
-    void windowControllerSlots() {
-        Ui_Controler* controller = widget_->controller();
-        QCOMPARE(widget_->size(), QSize(1000, 640));
-        const QPoint start = widget_->pos();
-        controller->onXChanged(10);
-        controller->onYChanged(5);
-        QCOMPARE(widget_->pos(), start + QPoint(10, 5));
-        controller->setBusy();
-        QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});  // direct, not queued
-        QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 0);
-        controller->onClose();
-#ifdef Q_OS_WIN
-        QVERIFY(widget_->isHidden());
-#else
-        QVERIFY(widget_->isMinimized() && widget_->isVisible());   // no tray to come back from
-        Widget hiddenStart;
-        hiddenStart.showAtStart(true);
-        QVERIFY(hiddenStart.isMinimized() && hiddenStart.isVisible());
+#ifndef Q_OS_WIN
+        QVERIFY(widget.isMinimized() && widget.isVisible());
 #endif
     }
+
+    void busyWithoutATimeIsForNoTime() {
+        widget_->controller()->setBusy();
+        QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});
+        QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 0);
+    }
+
     // Listed above Quit with the current one checked; choosing one applies that profile.
     void trayMenuListsTheProfilesAndAppliesTheChosenOne() {
         test::ScratchDir scratch;
@@ -204,10 +187,19 @@ private slots:
         QCOMPARE(view.settings().currentProfileIndex(), 3);
         QCOMPARE(view.getCursorSpeed(), 4u);
     }
-    void quitStopsTheWorkerAndExitsWithZero() {
+    // Show leads back to the window from the menu too (StatusNotifierItem trays know no
+    // double-click); Quit stops the worker and ends the loop with 0.
+    void trayMenuShowsTheWindowAndQuits() {
         widget_->checkDevice();
         QVERIFY(widget_->hid().workerRunning());
-        QAction* quit = widget_->trayIcon()->contextMenu()->actions().constLast();
+        const QList<QAction*> entries = widget_->trayIcon()->contextMenu()->actions();
+#ifndef Q_OS_WIN
+        QCOMPARE(entries.constFirst()->text(), QStringLiteral("Show"));
+        widget_->hide();
+        entries.constFirst()->trigger();
+        QTRY_VERIFY(widget_->isVisible());
+#endif
+        QAction* quit = entries.constLast();
         QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
         QEventLoop loop;
         QTimer::singleShot(50, quit, &QAction::trigger);

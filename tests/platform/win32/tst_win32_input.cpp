@@ -26,35 +26,23 @@ namespace {
 // Keys nothing on a test desktop reacts to.
 constexpr uint8_t kVkF13 = 0x7C, kVkF14 = 0x7D, kVkF15 = 0x7E, kVkF16 = 0x7F;
 
+// What a hook saw: keys by virtual key, buttons by message, each with its flags.
 struct KeyLog {
     std::mutex mutex;
-    std::vector<KeyboardHookEvent> keys;
-    std::vector<MouseHookEvent> buttons;
+    std::vector<std::pair<uint32_t, uint32_t>> events;
 
-    void add(const KeyboardHookEvent& e) {
+    void add(const KeyboardHookEvent& e) { add(e.vkCode, e.flags); }
+    void add(const MouseHookEvent& e) { add(e.message, e.flags); }
+    void add(uint32_t what, uint32_t flags) {
         std::lock_guard lock(mutex);
-        keys.push_back(e);
+        events.emplace_back(what, flags);
     }
-    void add(const MouseHookEvent& e) {
+    // With exactly these flags, or with any when none are given.
+    bool saw(uint32_t what, uint32_t flags = ~0u) {
         std::lock_guard lock(mutex);
-        buttons.push_back(e);
-    }
-    bool sawKey(uint32_t vk, uint32_t flags = ~0u) {
-        return any(keys, [&](const auto& e) {
-            return e.vkCode == vk && (flags == ~0u || e.flags == flags);
+        return std::any_of(events.begin(), events.end(), [&](const auto& e) {
+            return e.first == what && (flags == ~0u || e.second == flags);
         });
-    }
-    bool sawButton(uint32_t message, uint32_t flags) {
-        return any(buttons, [&](const auto& e) {
-            return e.message == message && (e.flags & flags) == flags;
-        });
-    }
-
-private:
-    template <typename Events, typename Match>
-    bool any(const Events& events, Match match) {
-        std::lock_guard lock(mutex);
-        return std::any_of(events.begin(), events.end(), match);
     }
 };
 
@@ -102,28 +90,28 @@ void testHooks() {
     injector.mouseEvent(win::kMouseEventLeftDown);
     injector.mouseEvent(win::kMouseEventLeftUp);
     check(waitFor([&] {
-              return seen.sawButton(win::kWmLButtonDown, win::kLlmhfInjected) &&
-                     seen.sawButton(win::kWmLButtonUp, win::kLlmhfInjected);
+              return seen.saw(win::kWmLButtonDown, win::kLlmhfInjected) &&
+                     seen.saw(win::kWmLButtonUp, win::kLlmhfInjected);
           }),
           "mouse hook sees an injected left click flagged as injected");
 
     tap(injector, kVkF13);
     check(waitFor([&] {
-              return seen.sawKey(kVkF13, win::kLlkhfInjected) &&
-                     seen.sawKey(kVkF13, win::kLlkhfInjected | win::kLlkhfUp);
+              return seen.saw(kVkF13, win::kLlkhfInjected) &&
+                     seen.saw(kVkF13, win::kLlkhfInjected | win::kLlkhfUp);
           }),
           "keyboard hook sees an injected key press and release flagged as injected");
 
     tap(injector, kVkF14);
     tap(injector, kVkF15);
-    check(waitFor([&] { return observed.sawKey(kVkF15); }), "a passed key reaches the next hook");
-    check(seen.sawKey(kVkF14), "the swallowed key reached the layer's hook");
-    check(!observed.sawKey(kVkF14), "a swallowed key does not reach the next hook");
+    check(waitFor([&] { return observed.saw(kVkF15); }), "a passed key reaches the next hook");
+    check(seen.saw(kVkF14), "the swallowed key reached the layer's hook");
+    check(!observed.saw(kVkF14), "a swallowed key does not reach the next hook");
 
     hooks.uninstall();
     tap(injector, kVkF16);
-    check(waitFor([&] { return observed.sawKey(kVkF16); }), "keys pass after uninstall");
-    check(!seen.sawKey(kVkF16), "an uninstalled hook sees nothing");
+    check(waitFor([&] { return observed.saw(kVkF16); }), "keys pass after uninstall");
+    check(!seen.saw(kVkF16), "an uninstalled hook sees nothing");
     check(hooks.install([](int, const KeyboardHookEvent&) { return false; },
                         [](int, const MouseHookEvent&) { return false; }),
           "hooks can be installed again after uninstall");
