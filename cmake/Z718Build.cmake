@@ -51,6 +51,20 @@ function(z718_allow_shadow_in dir)
   endforeach()
 endfunction()
 
+# z718_publish_headers(TARGET): TARGET shows its users the headers of its own src/ folder only,
+# as "<folder>/<file>.h", through an include root that holds a link to that folder alone. A
+# folder reaches another's headers only by linking that folder's library, so an include of a
+# folder it does not depend on (an upward one above all) fails to compile.
+function(z718_publish_headers target)
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  set(root ${CMAKE_BINARY_DIR}/include/${folder})
+  if(NOT IS_SYMLINK ${root}/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
 # z718_check_folders_added(DIR): every folder of DIR with a CMakeLists.txt must have been
 # added with add_subdirectory by now; a forgotten one stops the configure instead of being
 # silently left out of the build.

@@ -47,13 +47,11 @@ private slots:
         platform::portablePointerSettings().reset();
     }
 
-    void configurationAndNameListSlots() {
-        ScratchDir::write(kAppConfigPath,
-                          "[common]\nlanguage=ChineseSimplified\n[Q7]\nprofileNo=2\n");
+    void configurationSlots() {
+        ScratchDir::write(kAppConfigPath, "[common]\nlanguage=ChineseSimplified\n");
         ScratchDir::write(kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
         myQQuickView view;  // reads the files written above
         QCOMPARE(call<QVariant>(&view, "getLang").toString(), QStringLiteral("ChineseSimplified"));
-        QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 2);
         QMetaObject::invokeMethod(&view, "setProfile", Q_ARG(QVariant, 4));
         QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 4);
         QCOMPARE(view.settings().currentProfileIndex(), 0);  // the number alone changes no index
@@ -62,10 +60,6 @@ private slots:
         QCOMPARE(call<QVariantList>(&view, "loadApConfig").size(), 2);
         QCOMPARE(call<QVariantList>(&view, "loadDeviceApConfig"), QVariantList{8});
         QCOMPARE(call<QVariantList>(&view, "loadDefaultProfile", Q_ARG(uchar, 3)).at(1).toInt(), 9);
-        QCOMPARE(call<QVariant>(&view, "updataNameList", Q_ARG(QVariant, 1),
-                                Q_ARG(QStringList, QStringList{"AK"})),
-                 QVariant(true));
-        QCOMPARE(call<QVariantList>(&view, "getNameList", Q_ARG(QVariant, 1)).size(), 2);
         QVERIFY(!call<bool>(&view, "getIsSkinShow"));
 
         QMetaObject::invokeMethod(&view, "resetApconfig");  // no factory copy: all defaults
@@ -88,9 +82,6 @@ private slots:
         QCOMPARE(prompts().asked.size(), size_t(3));
 
         QCOMPARE(call<QVariantMap>(&view, "chkLanguages").keys(), QStringList{"CHINESE (Simp)"});
-        QCOMPARE(call<QStringList>(&view, "getGlobalStrings", Q_ARG(QVariant, 0),
-                                   Q_ARG(QString, QStringLiteral("lang_025044"))),
-                 QStringList{QStringLiteral(u"轴")});
         QCOMPARE(call<QStringList>(&view, "getProductLayoutStrings_Q7",
                                    Q_ARG(QString, QStringLiteral("025044")))
                      .value(3),

@@ -31,393 +31,364 @@ QStringList ticksOf(const QStringList& log, const QString& what) {
 class TestActionEngine : public QObject {
     Q_OBJECT
 private slots:
-    void entriesPlayTheirActions_data();
-    void entriesPlayTheirActions();
-    void countedMacroPlaysItsPassesWithDelays();
-    void untilNextPressMacroIsEndedByAPressItConsumes();
-    void whileHeldMacroFinishesItsPassWithoutDelaysOnRelease();
-    void ringAndQueuesDropWhatOverflows();
-    void burstsLeaveNothingHeld_data();
-    void burstsLeaveNothingHeld();
-    void sharedTablesStartContentsAndWrites();
-    void releaseUndoesWhatItsPressDid();
-    void heldBackWhileHeldMacroEndsWithItsEarlyRelease();
-    void longMacroIsCutOnlyAfterReleasingWhatItPressed();
-    void stoppedWorkerLetsGoOfEverythingItHolds();
-    void init() { durations() = Durations(); }
-    void cleanupTestCase() { durations() = Durations(); }
-    // With nothing to do the worker does not tick at all; an event gets its tick at once
-    // rather than at the next deadline.
-    void idleWorkerParksAndAnswersAnEventAtOnce();
+    void entriesPlayTheirActions_data() {
+        QTest::addColumn<uint>("entry");            // type, b1, b2, b3
+        QTest::addColumn<QStringList>("pressed");   // ticks 1..7
+        QTest::addColumn<QStringList>("released");  // ticks 8..14
+        const auto row = [](const char* name, uint entry, QStringList pressed,
+                            QStringList released) {
+            QTest::newRow(name) << entry << pressed << released;
+        };
+        row("right button plays a left click", 0x01'00'F0'00, {"1 left down"}, {"8 left up"});
+        row("right", 0x01'00'F1'00, {"1 right down"}, {"8 right up"});
+        row("middle", 0x01'00'F2'00, {"1 middle down"}, {"8 middle up"});
+        row("back is Alt+Left", 0x01'00'F3'00, {"1 key 12 down", "2 key 25 down"},
+            {"8 key 12 up", "9 key 25 up"});
+        row("forward is Alt+Right", 0x01'00'F4'00, {"1 key 12 down", "2 key 27 down"},
+            {"8 key 12 up", "9 key 27 up"});
+        row("unknown button code", 0x01'00'10'00, {}, {});
+        row("Ctrl+C", 0x00'E0'06'00, {"1 key A2 down", "2 key 43 down"},
+            {"8 key A2 up", "9 key 43 up"});
+        row("a, a usage without a key, b", 0x00'04'66'05,
+            {"1 key 41 down", "2 key 00 down", "3 key 42 down"},
+            {"8 key 41 up", "9 key 00 up", "10 key 42 up"});
+        row("Win+E", 0x03'00'94'00, {"1 key 5B down", "2 key 45 down"},
+            {"8 key 5B up", "9 key 45 up"});
+        row("volume up", 0x03'00'E9'00, {"1 key AF down"}, {"8 key AF up"});
+        row("unknown media key", 0x03'00'01'00, {}, {});
+        row("triple click in six ticks", 0x0A'00'00'00,
+            {"1 left down", "2 left up", "3 left down", "4 left up", "5 left down", "6 left up"},
+            {});
+        row("type 2 swallows the button", 0x02'04'F0'05, {}, {});
+        row("type 4 swallows the button", 0x04'04'F0'05, {}, {});
+        row("type 8 swallows the button", 0x08'04'F0'05, {}, {});
+        row("type 11 is ignored", 0x0B'04'F0'05, {}, {});
+    }
+
+    void entriesPlayTheirActions() {
+        QFETCH(uint, entry);
+        QFETCH(QStringList, pressed);
+        QFETCH(QStringList, released);
+        EngineRig rig;
+        rig.assign(
+            1, {uint8_t(entry >> 24), uint8_t(entry >> 16), uint8_t(entry >> 8), uint8_t(entry)});
+        QVERIFY(!rig.press(1));
+        QCOMPARE(rig.ticks(7), pressed);
+        QVERIFY(!rig.release(1));
+        QCOMPARE(rig.ticks(7), released);
+    }
+
+    void countedMacroPlaysItsPassesWithDelays() {
+        EngineRig rig;  // slot 0 starts with A, delay 2, A up, delay 2, three times
+        rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
+        rig.press(0);
+        rig.release(0);
+        const QStringList log = rig.ticks(60);
+        // A delay word d holds its queue's next word back until d + 2 ticks later.
+        QCOMPARE(ticksOf(log, "key 41 down"), (QStringList{"1", "11", "21"}));
+        QCOMPARE(ticksOf(log, "key 41 up"), (QStringList{"6", "16", "26"}));
+        QCOMPARE(log.size(), 6);
+
+        const uint32_t once[] = {0, 0, 0x42, 0x142, 0};  // a count of 0 plays once
+        QVERIFY(rig.macros.write(1, once));
+        rig.assign(1, {kMacroFunction, kRepeatCounted, 0, 0});
+        rig.press(1);
+        QCOMPARE(rig.ticks(20), (QStringList{"61 key 42 down", "62 key 42 up"}));
+    }
+
+    void untilNextPressMacroIsEndedByAPressItConsumes() {
+        EngineRig rig;
+        const uint32_t words[] = {0, 1, 0x41, kDelay | 1, 0x141, kDelay | 1, 0};
+        QVERIFY(rig.macros.write(3, words));
+        rig.assign(3, {kMacroFunction, kRepeatUntilNextPress, 0, 0});
+        rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
+        rig.press(3);
+        rig.release(3);
+        QStringList log = rig.ticks(40);
+        QCOMPARE(ticksOf(log, "key 41 down").size(), 5);  // far beyond its count of 1
+
+        rig.press(1);
+        log += rig.ticks(20);
+        QVERIFY(rig.macroQueue.idle());
+        QVERIFY(!log.join(' ').contains("left"));  // the press only ended the macro
+        QCOMPARE(ticksOf(log, "key 41 down").size(), ticksOf(log, "key 41 up").size());
+        QVERIFY(log.last().endsWith("key 41 up"));
+        QVERIFY(rig.ticks(10).isEmpty());
+
+        rig.press(1);  // the next press acts again
+        QCOMPARE(rig.ticks(1).size(), 1);
+    }
+
+    void whileHeldMacroFinishesItsPassWithoutDelaysOnRelease() {
+        EngineRig rig;
+        const uint32_t words[] = {0, 1, 0x41, kDelay | 10, 0x141, kDelay | 10, 0};
+        QVERIFY(rig.macros.write(5, words));
+        rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
+        QVERIFY(!rig.press(5));  // the sixth button: Windows key + D
+        const QStringList held = rig.ticks(60);
+        QCOMPARE(ticksOf(held, "key 41 down"), (QStringList{"1", "27", "53"}));
+
+        QVERIFY(!rig.release(5));  // mid-delay after the third press of A
+        const int releasedAt = rig.tick;
+        const QStringList rest = rig.ticks(10);
+        QCOMPARE(rest, (QStringList{QStringLiteral("%1 key 41 up").arg(releasedAt + 2)}));
+        QVERIFY(!(held + rest).join(' ').contains("5B"));  // the chord's Windows key stays away
+        QVERIFY(!rig.engine.stopping());
+    }
+
+    void ringAndQueuesDropWhatOverflows() {
+        EngineRig rig;
+        for (int i = 0; i < 12; ++i) {
+            rig.press(0);
+        }
+        rig.release(0);
+        // The ring keeps one place free, and one for the release of the press it took.
+        const std::vector<int> events = rig.drainEvents();
+        QCOMPARE(events.size(), size_t(11));
+        QCOMPARE(events.back(), 0x80);
+
+        MyQueue queue;
+        for (int i = 0; i < MyQueue::kLimit; ++i) {
+            QVERIFY(queue.append(0x41));
+        }
+        QVERIFY(!queue.append(0x41));
+
+        // A macro of presses alone fills the queue to its limit.
+        std::vector<uint32_t> presses(MacroSlots::kWords - 1, 0x41);
+        presses[0] = 0;
+        presses[1] = 1;
+        QVERIFY(rig.macros.write(2, presses));
+        rig.assign(2, {kMacroFunction, kRepeatCounted, 0, 0});
+        rig.press(2);
+        QCOMPARE(rig.ticks(250).size(), MyQueue::kLimit);
+    }
+
+    void burstsLeaveNothingHeld_data() {
+        QTest::addColumn<int>("ticksPerPair");
+        QTest::newRow("back to back") << 0;
+        QTest::newRow("one pair a tick") << 1;
+        QTest::newRow("one pair in two ticks") << 2;
+    }
+
+    // Presses beyond what the ring and the action queue hold are dropped, but a press that was
+    // played always gets its release: at the end no key or button stays down.
+    void burstsLeaveNothingHeld() {
+        QFETCH(int, ticksPerPair);
+        EngineRig rig;
+        rig.assign(1, {kMouseFunction, 0, 0xF1, 0});       // right
+        rig.assign(2, {kKeysFunction, 0xE0, 0xE1, 0x06});  // Ctrl+Shift+C
+        rig.assign(3, {kMediaFunction, 0, 0xE9, 0});       // volume up
+        QStringList log;
+        for (int i = 0; i < 300; ++i) {
+            const int button = 1 + i % 3;
+            rig.press(button);
+            rig.release(button);
+            log += rig.ticks(ticksPerPair);
+        }
+        log += rig.ticks(1000);
+        QSet<QString> down;  // every down is released before the same key or button goes down again
+        for (const QString& line : log) {
+            const QString what = line.section(QLatin1Char(' '), 1, -2);
+            if (line.endsWith(QLatin1String(" down"))) {
+                QVERIFY2(!down.contains(what), qPrintable(line));
+                down.insert(what);
+            } else {
+                down.remove(what);
+            }
+        }
+        QVERIFY2(down.isEmpty(), qPrintable(down.values().join(", ")));
+    }
+
+    void sharedTablesStartContentsAndWrites() {
+        KeyMatrixTable matrix;
+        for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
+            const KeyEntry e = matrix.entry(i);
+            const uint expected = i == 0    ? 0x01'00'F0'00
+                                  : i == 14 ? 0x68'00
+                                  : i == 15 ? 0xE3'00
+                                            : 0;
+            QCOMPARE(uint(e.type << 24 | e.b1 << 16 | e.b2 << 8 | e.b3), expected);
+        }
+
+        MacroSlots macros;
+        const uint32_t shorter[] = {0, 2, 0x45, 0};
+        QVERIFY(macros.write(0, shorter));
+        const MacroSlots::Slot slot = macros.read(0);
+        QCOMPARE((std::vector<uint32_t>(slot.begin(), slot.begin() + 6)),
+                 (std::vector<uint32_t>{0, 2, 0x45, 0, 0x141, 0x80000002}));  // written in place
+        QVERIFY(!macros.write(6, shorter));
+        QVERIFY(!macros.write(1, std::vector<uint32_t>(MacroSlots::kWords + 1, 1)));
+        QCOMPARE(macros.read(1)[2], 0x42u);
+    }
+
+    // Whatever the table says by the time of the release, the release lets go of exactly what
+    // the press pressed, and a while-held macro stops only for the release of its own button.
+    void releaseUndoesWhatItsPressDid() {
+        EngineRig rig;
+        rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
+        rig.press(1);
+        rig.ticks(3);
+        rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
+        rig.release(1);
+        QCOMPARE(rig.ticks(4), (QStringList{"4 key A2 up", "5 key 43 up"}));
+
+        const uint32_t words[] = {0, 1, 0x41, kDelay | 3, 0x141, kDelay | 3, 0};
+        QVERIFY(rig.macros.write(5, words));
+        rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
+        rig.assign(2, {kMacroFunction, kRepeatWhileHeld, 0, 0});
+        rig.press(5);
+        rig.ticks(2);
+        rig.release(2);  // not the button that started it
+        QVERIFY(ticksOf(rig.ticks(40), "key 41 down").size() >= 3);
+        rig.release(5);
+        rig.ticks(10);
+        QVERIFY(rig.macroQueue.idle());
+    }
+
+    // The macro queue keeps 199 words. A longer macro is cut there, but never between a press
+    // and its release: the kept part ends with the releases of what it pressed.
+    void longMacroIsCutOnlyAfterReleasingWhatItPressed() {
+        EngineRig rig;
+        std::vector<uint32_t> words{0, 1, 0xA2, 0xE8};  // Ctrl and the left button held
+        while (words.size() < MacroSlots::kWords - 2) {
+            words.insert(words.end(), {0x41, 0x141});
+        }
+        words.insert(words.end(), {0x1E8, 0x1A2});
+        QVERIFY(rig.macros.write(0, words));
+        rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
+        rig.press(0);
+        const QStringList log = rig.ticks(300);
+        QVERIFY(log.size() > MyQueue::kLimit - 4 && log.size() <= MyQueue::kLimit);
+        QVERIFY2(log[log.size() - 2].endsWith(" left up") && log.last().endsWith(" key A2 up"),
+                 qPrintable(log.mid(log.size() - 2).join(',')));
+        QCOMPARE(ticksOf(log, "key 41 down").size(), ticksOf(log, "key 41 up").size());
+    }
+
+    // The mouse taken away while a button is held: the worker stops, and whatever the engine
+    // pressed is released at once; nothing half-done is left for the next worker.
+    void stoppedWorkerLetsGoOfEverythingItHolds() {
+        EngineRig rig;
+        rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
+        const uint32_t words[] = {0, 1, 0xA0, 0xE9, kDelay | 500, 0x1E9, 0x1A0, 0};
+        QVERIFY(rig.macros.write(2, words));
+        rig.assign(2, {kMacroFunction, kRepeatCounted, 0, 0});
+        rig.assign(3, {kMouseFunction, 0, 0xF2, 0});
+        rig.press(1);
+        rig.press(2);
+        QStringList log = rig.ticks(4);
+        QCOMPARE(log.size(), 4);  // Ctrl, C, Shift and the right button down
+        rig.press(3);             // still waiting in the ring
+        QVERIFY(!rig.input.feedKey(0x5B, 0x5B, false, 5000));  // a held-back Windows key
+        rig.input.clearDelivered();
+        rig.startWorker();
+        rig.stopWorker();
+        for (const auto& d : rig.input.delivered()) {
+            log.append(EngineRig::describe(d));
+        }
+        QSet<QString> down;  // what went down and did not come up
+        for (const QString& line : log) {
+            const QString what = QString(line).remove(QRegularExpression("^\\d+ | \\w+$"));
+            line.endsWith(QLatin1String(" down")) ? void(down.insert(what))
+                                                  : void(down.remove(what));
+        }
+        QVERIFY2(down.isEmpty(), qPrintable(down.values().join(',')));
+        rig.input.clearDelivered();
+        QVERIFY(rig.ticks(100).isEmpty());
+        rig.running = true;  // the mouse is back
+        rig.release(1);
+        QVERIFY(rig.ticks(10).isEmpty());
+    }
+
+    // With nothing to do the worker does not tick at all; an event gets its tick at once rather
+    // than at the next deadline.
+    void idleWorkerParksAndAnswersAnEventAtOnce() {
+        durations().tickMs = 1;
+        {
+            test::EngineRig rig;
+            rig.startWorker();
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            QCOMPARE(rig.engine.ticks(), 0u);  // polling every millisecond would have ticked
+        }
+        durations().tickMs = 30'000;  // a deadline-bound tick would come half a minute late
+        test::EngineRig rig;
+        rig.assign(1, {4, 0, 0, 0});  // swallowed: each event's tick leaves nothing to play
+        rig.startWorker();
+        rig.press(1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.engine.ticks(), 1u, 5000);
+        rig.release(1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.engine.ticks(), 2u, 5000);
+        rig.stopWorker();  // parked again: the stop is answered at once too
+    }
+
     // An event that comes after the worker's last look at its queues, just before it parks,
     // still wakes it: the classic lost wake-up.
-    void eventsLandingAsTheWorkerParksAreNotLost();
-    void workerHooksAndTableWritesRunTogether();
-};
-
-void TestActionEngine::entriesPlayTheirActions_data() {
-    QTest::addColumn<uint>("entry");            // type, b1, b2, b3
-    QTest::addColumn<QStringList>("pressed");   // ticks 1..7
-    QTest::addColumn<QStringList>("released");  // ticks 8..14
-    const auto row = [](const char* name, uint entry, QStringList pressed, QStringList released) {
-        QTest::newRow(name) << entry << pressed << released;
-    };
-    row("right button plays a left click", 0x01'00'F0'00, {"1 left down"}, {"8 left up"});
-    row("right", 0x01'00'F1'00, {"1 right down"}, {"8 right up"});
-    row("middle", 0x01'00'F2'00, {"1 middle down"}, {"8 middle up"});
-    row("back is Alt+Left", 0x01'00'F3'00, {"1 key 12 down", "2 key 25 down"},
-        {"8 key 12 up", "9 key 25 up"});
-    row("forward is Alt+Right", 0x01'00'F4'00, {"1 key 12 down", "2 key 27 down"},
-        {"8 key 12 up", "9 key 27 up"});
-    row("unknown button code", 0x01'00'10'00, {}, {});
-    row("Ctrl+C", 0x00'E0'06'00, {"1 key A2 down", "2 key 43 down"},
-        {"8 key A2 up", "9 key 43 up"});
-    row("a, a usage without a key, b", 0x00'04'66'05,
-        {"1 key 41 down", "2 key 00 down", "3 key 42 down"},
-        {"8 key 41 up", "9 key 00 up", "10 key 42 up"});
-    row("Win+E", 0x03'00'94'00, {"1 key 5B down", "2 key 45 down"}, {"8 key 5B up", "9 key 45 up"});
-    row("volume up", 0x03'00'E9'00, {"1 key AF down"}, {"8 key AF up"});
-    row("unknown media key", 0x03'00'01'00, {}, {});
-    row("triple click in six ticks", 0x0A'00'00'00,
-        {"1 left down", "2 left up", "3 left down", "4 left up", "5 left down", "6 left up"}, {});
-    row("type 2 swallows the button", 0x02'04'F0'05, {}, {});
-    row("type 4 swallows the button", 0x04'04'F0'05, {}, {});
-    row("type 8 swallows the button", 0x08'04'F0'05, {}, {});
-    row("type 11 is ignored", 0x0B'04'F0'05, {}, {});
-}
-
-void TestActionEngine::entriesPlayTheirActions() {
-    QFETCH(uint, entry);
-    QFETCH(QStringList, pressed);
-    QFETCH(QStringList, released);
-    EngineRig rig;
-    rig.assign(1,
-               {uint8_t(entry >> 24), uint8_t(entry >> 16), uint8_t(entry >> 8), uint8_t(entry)});
-    QVERIFY(!rig.press(1));
-    QCOMPARE(rig.ticks(7), pressed);
-    QVERIFY(!rig.release(1));
-    QCOMPARE(rig.ticks(7), released);
-}
-
-void TestActionEngine::countedMacroPlaysItsPassesWithDelays() {
-    EngineRig rig;  // slot 0 starts with A, delay 2, A up, delay 2, three times
-    rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
-    rig.press(0);
-    rig.release(0);
-    const QStringList log = rig.ticks(60);
-    // A delay word d holds its queue's next word back until d + 2 ticks later.
-    QCOMPARE(ticksOf(log, "key 41 down"), (QStringList{"1", "11", "21"}));
-    QCOMPARE(ticksOf(log, "key 41 up"), (QStringList{"6", "16", "26"}));
-    QCOMPARE(log.size(), 6);
-
-    const uint32_t once[] = {0, 0, 0x42, 0x142, 0};  // a count of 0 plays once
-    QVERIFY(rig.macros.write(1, once));
-    rig.assign(1, {kMacroFunction, kRepeatCounted, 0, 0});
-    rig.press(1);
-    QCOMPARE(rig.ticks(20), (QStringList{"61 key 42 down", "62 key 42 up"}));
-}
-
-void TestActionEngine::untilNextPressMacroIsEndedByAPressItConsumes() {
-    EngineRig rig;
-    const uint32_t words[] = {0, 1, 0x41, kDelay | 1, 0x141, kDelay | 1, 0};
-    QVERIFY(rig.macros.write(3, words));
-    rig.assign(3, {kMacroFunction, kRepeatUntilNextPress, 0, 0});
-    rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
-    rig.press(3);
-    rig.release(3);
-    QStringList log = rig.ticks(40);
-    QCOMPARE(ticksOf(log, "key 41 down").size(), 5);  // far beyond its count of 1
-
-    rig.press(1);
-    log += rig.ticks(20);
-    QVERIFY(rig.macroQueue.idle());
-    QVERIFY(!log.join(' ').contains("left"));  // the press only ended the macro
-    QCOMPARE(ticksOf(log, "key 41 down").size(), ticksOf(log, "key 41 up").size());
-    QVERIFY(log.last().endsWith("key 41 up"));
-    QVERIFY(rig.ticks(10).isEmpty());
-
-    rig.press(1);  // the next press acts again
-    QCOMPARE(rig.ticks(1).size(), 1);
-}
-
-void TestActionEngine::whileHeldMacroFinishesItsPassWithoutDelaysOnRelease() {
-    EngineRig rig;
-    const uint32_t words[] = {0, 1, 0x41, kDelay | 10, 0x141, kDelay | 10, 0};
-    QVERIFY(rig.macros.write(5, words));
-    rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
-    QVERIFY(!rig.press(5));  // the sixth button: Windows key + D
-    const QStringList held = rig.ticks(60);
-    QCOMPARE(ticksOf(held, "key 41 down"), (QStringList{"1", "27", "53"}));
-
-    QVERIFY(!rig.release(5));  // mid-delay after the third press of A
-    const int releasedAt = rig.tick;
-    const QStringList rest = rig.ticks(10);
-    QCOMPARE(rest, (QStringList{QStringLiteral("%1 key 41 up").arg(releasedAt + 2)}));
-    QVERIFY(!(held + rest).join(' ').contains("5B"));  // the chord's Windows key stays away
-    QVERIFY(!rig.engine.stopping());
-}
-
-void TestActionEngine::ringAndQueuesDropWhatOverflows() {
-    EngineRig rig;
-    for (int i = 0; i < 12; ++i) {
-        rig.press(0);
-    }
-    rig.release(0);
-    // The ring keeps one place free, and one for the release of the press it took.
-    const std::vector<int> events = rig.drainEvents();
-    QCOMPARE(events.size(), size_t(11));
-    QCOMPARE(events.back(), 0x80);
-
-    MyQueue queue;
-    for (int i = 0; i < MyQueue::kLimit; ++i) {
-        QVERIFY(queue.append(0x41));
-    }
-    QVERIFY(!queue.append(0x41));
-
-    // A macro of presses alone fills the queue to its limit.
-    std::vector<uint32_t> presses(MacroSlots::kWords - 1, 0x41);
-    presses[0] = 0;
-    presses[1] = 1;
-    QVERIFY(rig.macros.write(2, presses));
-    rig.assign(2, {kMacroFunction, kRepeatCounted, 0, 0});
-    rig.press(2);
-    QCOMPARE(rig.ticks(250).size(), MyQueue::kLimit);
-}
-
-void TestActionEngine::burstsLeaveNothingHeld_data() {
-    QTest::addColumn<int>("ticksPerPair");
-    QTest::newRow("back to back") << 0;
-    QTest::newRow("one pair a tick") << 1;
-    QTest::newRow("one pair in two ticks") << 2;
-}
-
-// Presses beyond what the ring and the action queue hold are dropped, but a press that was
-// played always gets its release: at the end no key or button stays down.
-void TestActionEngine::burstsLeaveNothingHeld() {
-    QFETCH(int, ticksPerPair);
-    EngineRig rig;
-    rig.assign(1, {kMouseFunction, 0, 0xF1, 0});       // right
-    rig.assign(2, {kKeysFunction, 0xE0, 0xE1, 0x06});  // Ctrl+Shift+C
-    rig.assign(3, {kMediaFunction, 0, 0xE9, 0});       // volume up
-    QStringList log;
-    for (int i = 0; i < 300; ++i) {
-        const int button = 1 + i % 3;
-        rig.press(button);
-        rig.release(button);
-        log += rig.ticks(ticksPerPair);
-    }
-    log += rig.ticks(1000);
-    QSet<QString> down;  // every down is released before the same key or button goes down again
-    for (const QString& line : log) {
-        const QString what = line.section(QLatin1Char(' '), 1, -2);
-        if (line.endsWith(QLatin1String(" down"))) {
-            QVERIFY2(!down.contains(what), qPrintable(line));
-            down.insert(what);
-        } else {
-            down.remove(what);
-        }
-    }
-    QVERIFY2(down.isEmpty(), qPrintable(down.values().join(", ")));
-}
-
-void TestActionEngine::sharedTablesStartContentsAndWrites() {
-    KeyMatrixTable matrix;
-    for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
-        const KeyEntry e = matrix.entry(i);
-        const uint expected = i == 0 ? 0x01'00'F0'00 : i == 14 ? 0x68'00 : i == 15 ? 0xE3'00 : 0;
-        QCOMPARE(uint(e.type << 24 | e.b1 << 16 | e.b2 << 8 | e.b3), expected);
+    void eventsLandingAsTheWorkerParksAreNotLost() {
+        durations().tickMs = 1;
+        test::EngineRig rig;
+        rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
+        int parks = 0;
+        rig.engine.setBeforePark([&] {
+            // Ten right clicks, a press or a release at each park, then a lone Windows key.
+            if (parks < 20) {
+                parks % 2 ? rig.release(1) : rig.press(1);
+            } else if (parks == 20) {
+                rig.input.feedKey(0x5B, 0x5B, false);
+            }
+            ++parks;
+        });
+        rig.startWorker();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.input.delivered().size(), size_t(21), 10000);
+        rig.stopWorker();
+        const auto delivered = rig.input.delivered();
+        QVERIFY(std::all_of(delivered.begin(), delivered.end(),
+                            [](const auto& d) { return d.injected; }));
+        QCOMPARE(delivered.back().code, 0x5Bu);
     }
 
-    MacroSlots macros;
-    const uint32_t shorter[] = {0, 2, 0x45, 0};
-    QVERIFY(macros.write(0, shorter));
-    const MacroSlots::Slot slot = macros.read(0);
-    QCOMPARE((std::vector<uint32_t>(slot.begin(), slot.begin() + 6)),
-             (std::vector<uint32_t>{0, 2, 0x45, 0, 0x141, 0x80000002}));  // written in place
-    QVERIFY(!macros.write(6, shorter));
-    QVERIFY(!macros.write(1, std::vector<uint32_t>(MacroSlots::kWords + 1, 1)));
-    QCOMPARE(macros.read(1)[2], 0x42u);
-}
-
-// Whatever the table says by the time of the release, the release lets go of exactly what
-// the press pressed, and a while-held macro stops only for the release of its own button.
-void TestActionEngine::releaseUndoesWhatItsPressDid() {
-    EngineRig rig;
-    rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
-    rig.press(1);
-    rig.ticks(3);
-    rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
-    rig.release(1);
-    QCOMPARE(rig.ticks(4), (QStringList{"4 key A2 up", "5 key 43 up"}));
-
-    const uint32_t words[] = {0, 1, 0x41, kDelay | 3, 0x141, kDelay | 3, 0};
-    QVERIFY(rig.macros.write(5, words));
-    rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
-    rig.assign(2, {kMacroFunction, kRepeatWhileHeld, 0, 0});
-    rig.press(5);
-    rig.ticks(2);
-    rig.release(2);  // not the button that started it
-    QVERIFY(ticksOf(rig.ticks(40), "key 41 down").size() >= 3);
-    rig.release(5);
-    rig.ticks(10);
-    QVERIFY(rig.macroQueue.idle());
-}
-
-// A while-held macro pressed while another macro plays waits for it; when its button was
-// released meanwhile, it plays one pass at most once it starts, instead of looping for good.
-void TestActionEngine::heldBackWhileHeldMacroEndsWithItsEarlyRelease() {
-    EngineRig rig;
-    const uint32_t first[] = {0, 1, 0x41, kDelay | 5, 0x141, 0};
-    const uint32_t second[] = {0, 1, 0x42, kDelay | 2, 0x142, 0};
-    QVERIFY(rig.macros.write(0, first));
-    QVERIFY(rig.macros.write(1, second));
-    rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
-    rig.assign(1, {kMacroFunction, kRepeatWhileHeld, 0, 0});
-    rig.press(0);
-    rig.ticks(1);
-    rig.press(1);
-    rig.ticks(1);
-    rig.release(1);
-    QCOMPARE(rig.ticks(100), (QStringList{"9 key 41 up", "10 key 42 down", "12 key 42 up"}));
-    QVERIFY(rig.macroQueue.idle());
-}
-
-// The macro queue keeps 199 words. A longer macro is cut there, but never between a press
-// and its release: the kept part ends with the releases of what it pressed.
-void TestActionEngine::longMacroIsCutOnlyAfterReleasingWhatItPressed() {
-    EngineRig rig;
-    std::vector<uint32_t> words{0, 1, 0xA2, 0xE8};  // Ctrl and the left button held
-    while (words.size() < MacroSlots::kWords - 2) {
-        words.insert(words.end(), {0x41, 0x141});
-    }
-    words.insert(words.end(), {0x1E8, 0x1A2});
-    QVERIFY(rig.macros.write(0, words));
-    rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
-    rig.press(0);
-    const QStringList log = rig.ticks(300);
-    QVERIFY(log.size() > MyQueue::kLimit - 4 && log.size() <= MyQueue::kLimit);
-    QVERIFY2(log[log.size() - 2].endsWith(" left up") && log.last().endsWith(" key A2 up"),
-             qPrintable(log.mid(log.size() - 2).join(',')));
-    QCOMPARE(ticksOf(log, "key 41 down").size(), ticksOf(log, "key 41 up").size());
-}
-
-// The mouse taken away while a button is held: the worker stops, and whatever the engine
-// pressed is released at once; nothing half-done is left for the next worker.
-void TestActionEngine::stoppedWorkerLetsGoOfEverythingItHolds() {
-    EngineRig rig;
-    rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
-    const uint32_t words[] = {0, 1, 0xA0, 0xE9, kDelay | 500, 0x1E9, 0x1A0, 0};
-    QVERIFY(rig.macros.write(2, words));
-    rig.assign(2, {kMacroFunction, kRepeatCounted, 0, 0});
-    rig.assign(3, {kMouseFunction, 0, 0xF2, 0});
-    rig.press(1);
-    rig.press(2);
-    QStringList log = rig.ticks(4);
-    QCOMPARE(log.size(), 4);  // Ctrl, C, Shift and the right button down
-    rig.press(3);             // still waiting in the ring
-    QVERIFY(!rig.input.feedKey(0x5B, 0x5B, false, 5000));  // a held-back Windows key
-    rig.input.clearDelivered();
-    rig.startWorker();
-    rig.stopWorker();
-    for (const auto& d : rig.input.delivered()) {
-        log.append(EngineRig::describe(d));
-    }
-    QSet<QString> down;  // what went down and did not come up
-    for (const QString& line : log) {
-        const QString what = QString(line).remove(QRegularExpression("^\\d+ | \\w+$"));
-        line.endsWith(QLatin1String(" down")) ? void(down.insert(what)) : void(down.remove(what));
-    }
-    QVERIFY2(down.isEmpty(), qPrintable(down.values().join(',')));
-    rig.input.clearDelivered();
-    QVERIFY(rig.ticks(100).isEmpty());
-    rig.running = true;  // the mouse is back
-    rig.release(1);
-    QVERIFY(rig.ticks(10).isEmpty());
-}
-
-void TestActionEngine::idleWorkerParksAndAnswersAnEventAtOnce() {
-    durations().tickMs = 1;
-    {
+    void workerHooksAndTableWritesRunTogether() {
+        durations().tickMs = 1;
         test::EngineRig rig;
         rig.startWorker();
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        QCOMPARE(rig.engine.ticks(), 0u);  // polling every millisecond would have ticked
+        std::atomic<bool> done{false};
+        std::thread hookThread([&] {
+            for (uint32_t i = 0; !done.load(); ++i) {
+                const uint32_t down = i % 2 ? win::kWmRButtonDown : win::kWmLButtonDown;
+                rig.input.feedMouse(down, 1, 2);
+                rig.input.feedMouse(down + 1, 1, 2);
+                rig.input.feedKey(0x41, 0x1E, i % 2);
+                std::this_thread::sleep_for(std::chrono::microseconds(300));
+            }
+        });
+        // The GUI thread: assignments and macros change under the worker's feet.
+        const uint8_t entries[][4] = {{kMouseFunction, 0, 0xF0, 0},
+                                      {kKeysFunction, 0xE0, 0x06, 0x04},
+                                      {kMacroFunction, kRepeatCounted, 0, 0},
+                                      {kTripleClickFunction, 0, 0, 0}};
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+        for (int round = 0; std::chrono::steady_clock::now() < end; ++round) {
+            uint8_t bytes[KeyMatrixTable::kBytes];
+            for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
+                std::copy(std::begin(entries[(i + round) % 4]), std::end(entries[(i + round) % 4]),
+                          bytes + i * 4);
+            }
+            rig.matrix.write(bytes);
+            const uint32_t words[] = {0, 1, 0x41, 0x80000001, 0x141, 0};
+            rig.macros.write(round % MacroSlots::kSlots, words);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        done.store(true);
+        hookThread.join();
+        rig.stopWorker();
+
+        QVERIFY(rig.engine.ticks() > 100);
+        QVERIFY(rig.reports.size() > 100);
+        const auto delivered = rig.input.delivered();
+        QVERIFY(std::any_of(delivered.begin(), delivered.end(),
+                            [](const auto& d) { return d.mouse && d.injected; }));
     }
-    durations().tickMs = 30'000;  // a deadline-bound tick would come half a minute late
-    test::EngineRig rig;
-    rig.assign(1, {4, 0, 0, 0});  // swallowed: each event's tick leaves nothing to play
-    rig.startWorker();
-    rig.press(1);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.engine.ticks(), 1u, 5000);
-    rig.release(1);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.engine.ticks(), 2u, 5000);
-    rig.stopWorker();  // parked again: the stop is answered at once too
-}
-
-void TestActionEngine::eventsLandingAsTheWorkerParksAreNotLost() {
-    durations().tickMs = 1;
-    test::EngineRig rig;
-    rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
-    int parks = 0;
-    rig.engine.setBeforePark([&] {
-        // Ten right clicks, a press or a release at each park, then a lone Windows key.
-        if (parks < 20) {
-            parks % 2 ? rig.release(1) : rig.press(1);
-        } else if (parks == 20) {
-            rig.input.feedKey(0x5B, 0x5B, false);
-        }
-        ++parks;
-    });
-    rig.startWorker();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.input.delivered().size(), size_t(21), 10000);
-    rig.stopWorker();
-    const auto delivered = rig.input.delivered();
-    QVERIFY(
-        std::all_of(delivered.begin(), delivered.end(), [](const auto& d) { return d.injected; }));
-    QCOMPARE(delivered.back().code, 0x5Bu);
-}
-
-void TestActionEngine::workerHooksAndTableWritesRunTogether() {
-    durations().tickMs = 1;
-    test::EngineRig rig;
-    rig.startWorker();
-    std::atomic<bool> done{false};
-    std::thread hookThread([&] {
-        for (uint32_t i = 0; !done.load(); ++i) {
-            const uint32_t down = i % 2 ? win::kWmRButtonDown : win::kWmLButtonDown;
-            rig.input.feedMouse(down, 1, 2);
-            rig.input.feedMouse(down + 1, 1, 2);
-            rig.input.feedKey(0x41, 0x1E, i % 2);
-            std::this_thread::sleep_for(std::chrono::microseconds(300));
-        }
-    });
-    // The GUI thread: assignments and macros change under the worker's feet.
-    const uint8_t entries[][4] = {{kMouseFunction, 0, 0xF0, 0},
-                                  {kKeysFunction, 0xE0, 0x06, 0x04},
-                                  {kMacroFunction, kRepeatCounted, 0, 0},
-                                  {kTripleClickFunction, 0, 0, 0}};
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
-    for (int round = 0; std::chrono::steady_clock::now() < end; ++round) {
-        uint8_t bytes[KeyMatrixTable::kBytes];
-        for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
-            std::copy(std::begin(entries[(i + round) % 4]), std::end(entries[(i + round) % 4]),
-                      bytes + i * 4);
-        }
-        rig.matrix.write(bytes);
-        const uint32_t words[] = {0, 1, 0x41, 0x80000001, 0x141, 0};
-        rig.macros.write(round % MacroSlots::kSlots, words);
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    done.store(true);
-    hookThread.join();
-    rig.stopWorker();
-
-    QVERIFY(rig.engine.ticks() > 100);
-    QVERIFY(rig.reports.size() > 100);
-    const auto delivered = rig.input.delivered();
-    QVERIFY(std::any_of(delivered.begin(), delivered.end(),
-                        [](const auto& d) { return d.mouse && d.injected; }));
-}
+    void init() { durations() = Durations(); }
+    void cleanupTestCase() { durations() = Durations(); }
+};
 
 QTEST_GUILESS_MAIN(TestActionEngine)
 #include "tst_action_engine.moc"

@@ -20,164 +20,149 @@ constexpr uint32_t kVkD = 0x44, kScanD = 0x20;
 class TestHooks : public QObject {
     Q_OBJECT
 private slots:
-    void keyTablesAgree();
-    void buttonMessages_data();
-    void buttonMessages();
-    void withoutDeviceClicksPassUnreportedAndKeysAreReported();
-    void injectedInputPassesUntouched();
-    void windowsThenDAfter5msIsTheSixthButton();
-    void windowsThenDAfter30msLetsTheDPass();
-    void windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt_data();
-    void windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt();
-};
-
-// The hooks' virtual-key table and the engine's usage map describe the same keys both ways.
-void TestHooks::keyTablesAgree() {
-    // Keys the engine sends back as another virtual key, or not at all: {usage, sent as}.
-    const QMap<uint32_t, std::pair<int, int>> others = {
-        {0xA4, {226, 0x12}}, {0xA5, {230, 0x12}}, {0x1C, {138, 0}}, {0x1D, {139, 0}},
-        {0x1E, {136, 0}},    {0x19, {145, 0}},    {0x3D, {144, 0}}};
-    for (const auto& [vk, expected] : others.asKeyValueRange()) {
-        QCOMPARE((std::pair{int(vkToUsage(vk)), int(usageToVk(vkToUsage(vk)))}), expected);
-    }
-    int reported = 0;
-    for (uint32_t vk = 0; vk < 256; ++vk) {
-        if (const uint8_t usage = vkToUsage(vk)) {
-            ++reported;
-            QVERIFY2(others.contains(vk) || usageToVk(usage) == vk,
-                     qPrintable(QString::number(vk, 16)));
+    // The hooks' virtual-key table and the engine's usage map describe the same keys both ways.
+    void keyTablesAgree() {
+        // Keys the engine sends back as another virtual key, or not at all: {usage, sent as}.
+        const QMap<uint32_t, std::pair<int, int>> others = {
+            {0xA4, {226, 0x12}}, {0xA5, {230, 0x12}}, {0x1C, {138, 0}}, {0x1D, {139, 0}},
+            {0x1E, {136, 0}},    {0x19, {145, 0}},    {0x3D, {144, 0}}};
+        for (const auto& [vk, expected] : others.asKeyValueRange()) {
+            QCOMPARE((std::pair{int(vkToUsage(vk)), int(usageToVk(vkToUsage(vk)))}), expected);
         }
+        int reported = 0;
+        for (uint32_t vk = 0; vk < 256; ++vk) {
+            if (const uint8_t usage = vkToUsage(vk)) {
+                ++reported;
+                QVERIFY2(others.contains(vk) || usageToVk(usage) == vk,
+                         qPrintable(QString::number(vk, 16)));
+            }
+        }
+        QCOMPARE(reported, 108);
+        QCOMPARE(int(vkToUsage(0x10000 | 0x41)), 0);
+
+        int sent = 0;
+        for (int usage = 0; usage < 256; ++usage) {
+            sent += usageToVk(usage) != 0;
+        }
+        QCOMPARE(sent, 120);
+        // Usages no reported key has: non-US #, keypad Enter, F13..F24, the mouse buttons.
+        const std::pair<int, int> usageOnly[] = {{50, 0xDC},  {88, 0x6C},  {104, 0x7C},
+                                                 {115, 0x87}, {240, 0xE8}, {242, 0xEA}};
+        for (const auto& [usage, vk] : usageOnly) {
+            QCOMPARE(int(usageToVk(usage)), vk);
+        }
+        QCOMPARE(int(usageToVk(-1)), 0);
     }
-    QCOMPARE(reported, 108);
-    QCOMPARE(int(vkToUsage(0x10000 | 0x41)), 0);
 
-    int sent = 0;
-    for (int usage = 0; usage < 256; ++usage) {
-        sent += usageToVk(usage) != 0;
+    void buttonMessages_data() {
+        QTest::addColumn<uint>("message");
+        QTest::addColumn<uint>("mouseData");
+        QTest::addColumn<QStringList>("reports");
+        QTest::addColumn<std::vector<int>>("events");
+        QTest::addColumn<bool>("passes");
+        const auto row = [](const char* name, uint32_t message, uint32_t data, QStringList reports,
+                            std::vector<int> events, bool passes) {
+            QTest::newRow(name) << uint(message) << uint(data) << reports << events << passes;
+        };
+        row("left down", win::kWmLButtonDown, 0, {"mouse 1 f0 5,6"}, {0x00}, false);
+        row("left up", win::kWmLButtonUp, 0, {"mouse 0 f0 5,6"}, {0x80}, false);
+        row("right down", win::kWmRButtonDown, 0, {"mouse 1 f1 5,6"}, {0x01}, false);
+        row("middle up", win::kWmMButtonUp, 0, {"mouse 0 f2 5,6"}, {0x82}, false);
+        row("forward down", win::kWmXButtonDown, win::kXButton2Data, {"mouse 1 f4 5,6"}, {0x03},
+            false);
+        row("back up", win::kWmXButtonUp, win::kXButton1Data, {"mouse 0 f3 5,6"}, {0x84}, false);
+        row("another X button", win::kWmXButtonDown, 0x30000, {}, {}, false);
+        row("wheel", win::kWmMouseWheel, 0x780000, {}, {}, true);
+        row("move", win::kWmMouseMove, 0, {}, {}, true);
     }
-    QCOMPARE(sent, 120);
-    // Usages no reported key has: non-US #, keypad Enter, F13..F24, the mouse buttons.
-    const std::pair<int, int> usageOnly[] = {{50, 0xDC},  {88, 0x6C},  {104, 0x7C},
-                                             {115, 0x87}, {240, 0xE8}, {242, 0xEA}};
-    for (const auto& [usage, vk] : usageOnly) {
-        QCOMPARE(int(usageToVk(usage)), vk);
+
+    void buttonMessages() {
+        QFETCH(uint, message);
+        QFETCH(uint, mouseData);
+        QFETCH(QStringList, reports);
+        QFETCH(std::vector<int>, events);
+        QFETCH(bool, passes);
+        EngineRig rig;
+        QCOMPARE(rig.input.feedMouse(message, 5, 6, mouseData), passes);
+        QCOMPARE(rig.reports, reports);
+        QCOMPARE(rig.drainEvents(), events);
     }
-    QCOMPARE(int(usageToVk(-1)), 0);
-}
 
-void TestHooks::buttonMessages_data() {
-    QTest::addColumn<uint>("message");
-    QTest::addColumn<uint>("mouseData");
-    QTest::addColumn<QStringList>("reports");
-    QTest::addColumn<std::vector<int>>("events");
-    QTest::addColumn<bool>("passes");
-    const auto row = [](const char* name, uint32_t message, uint32_t data, QStringList reports,
-                        std::vector<int> events, bool passes) {
-        QTest::newRow(name) << uint(message) << uint(data) << reports << events << passes;
-    };
-    row("left down", win::kWmLButtonDown, 0, {"mouse 1 f0 5,6"}, {0x00}, false);
-    row("left up", win::kWmLButtonUp, 0, {"mouse 0 f0 5,6"}, {0x80}, false);
-    row("right down", win::kWmRButtonDown, 0, {"mouse 1 f1 5,6"}, {0x01}, false);
-    row("middle up", win::kWmMButtonUp, 0, {"mouse 0 f2 5,6"}, {0x82}, false);
-    row("forward down", win::kWmXButtonDown, win::kXButton2Data, {"mouse 1 f4 5,6"}, {0x03}, false);
-    row("back up", win::kWmXButtonUp, win::kXButton1Data, {"mouse 0 f3 5,6"}, {0x84}, false);
-    row("another X button", win::kWmXButtonDown, 0x30000, {}, {}, false);
-    row("wheel", win::kWmMouseWheel, 0x780000, {}, {}, true);
-    row("move", win::kWmMouseMove, 0, {}, {}, true);
-}
+    void withoutDeviceClicksPassUnreportedAndKeysAreReported() {
+        EngineRig rig;
+        rig.running = false;
+        QVERIFY(rig.press(0));
+        QVERIFY(rig.release(0));
+        QVERIFY(rig.input.feedKey(0x41, 0x1E, false));
+        QVERIFY(rig.input.feedKey(0x41, 0x1E, true));
+        QVERIFY(rig.input.feedKey(kWindows, kWindows, false));  // passes at once: no chord either
+        QCOMPARE(rig.reports, (QStringList{"key 0 4", "key 1 4", "key 0 227"}));
+        QVERIFY(rig.drainEvents().empty());
+        QVERIFY(rig.ticks(3).isEmpty());
+    }
 
-void TestHooks::buttonMessages() {
-    QFETCH(uint, message);
-    QFETCH(uint, mouseData);
-    QFETCH(QStringList, reports);
-    QFETCH(std::vector<int>, events);
-    QFETCH(bool, passes);
-    EngineRig rig;
-    QCOMPARE(rig.input.feedMouse(message, 5, 6, mouseData), passes);
-    QCOMPARE(rig.reports, reports);
-    QCOMPARE(rig.drainEvents(), events);
-}
+    void injectedInputPassesUntouched() {
+        EngineRig rig;
+        rig.input.mouseEvent(win::kMouseEventRightDown);
+        rig.input.keybdEvent(0x44, 0, 0);  // an injected D carries no scan code
+        const auto out = rig.input.delivered();
+        QCOMPARE(out.size(), size_t(2));
+        QVERIFY(out[0].injected && out[1].injected);
+        QCOMPARE(rig.reports, QStringList{"key 0 7"});  // keys are reported, injected or not
+        QVERIFY(rig.drainEvents().empty());
+        QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
+    }
 
-void TestHooks::withoutDeviceClicksPassUnreportedAndKeysAreReported() {
-    EngineRig rig;
-    rig.running = false;
-    QVERIFY(rig.press(0));
-    QVERIFY(rig.release(0));
-    QVERIFY(rig.input.feedKey(0x41, 0x1E, false));
-    QVERIFY(rig.input.feedKey(0x41, 0x1E, true));
-    QVERIFY(rig.input.feedKey(kWindows, kWindows, false));  // passes at once: no chord either
-    QCOMPARE(rig.reports, (QStringList{"key 0 4", "key 1 4", "key 0 227"}));
-    QVERIFY(rig.drainEvents().empty());
-    QVERIFY(rig.ticks(3).isEmpty());
-}
+    void windowsThenDAfter5msIsTheSixthButton() {
+        test::DebugCapture debug;
+        EngineRig rig;
+        rig.assign(5, {kKeysFunction, 0, 0x04, 0});  // the sixth button types "a"
+        QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 1000));
+        QVERIFY(!rig.input.feedKey(kVkD, kScanD, false, 1005));
+        QCOMPARE(debug.captured(), QStringList{"Win+D Down"});
+        QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 1030));  // repeat while held
+        QVERIFY(!rig.input.feedKey(kVkD, kScanD, false, 1035));
+        QVERIFY(rig.input.feedKey(kVkD, kScanD, true, 1040));  // D's release passes
+        QVERIFY(!rig.input.feedKey(kWindows, kWindows, true, 1050));
+        QCOMPARE(debug.captured(), (QStringList{"Win+D Down", "Win+D Up"}));
+        QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
+        // The held-back Windows key never reaches the system: only the assignment plays.
+        QCOMPARE(rig.ticks(6), (QStringList{"1 key 41 down", "2 key 41 up"}));
+    }
 
-void TestHooks::injectedInputPassesUntouched() {
-    EngineRig rig;
-    rig.input.mouseEvent(win::kMouseEventRightDown);
-    rig.input.keybdEvent(0x44, 0, 0);  // an injected D carries no scan code
-    const auto out = rig.input.delivered();
-    QCOMPARE(out.size(), size_t(2));
-    QVERIFY(out[0].injected && out[1].injected);
-    QCOMPARE(rig.reports, QStringList{"key 0 7"});  // keys are reported, injected or not
-    QVERIFY(rig.drainEvents().empty());
-    QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
-}
+    void windowsThenDAfter30msLetsTheDPass() {
+        test::DebugCapture debug;
+        EngineRig rig;
+        QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 1000));
+        QVERIFY(rig.input.feedKey(kVkD, kScanD, false, 1030));
+        QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
+        QVERIFY(debug.captured().isEmpty());
+        QVERIFY(rig.drainEvents().empty());
+        // The held-back Windows key still reaches the system, two ticks on; its real release
+        // then passes by itself.
+        QCOMPARE(rig.ticks(4), QStringList{"2 key 5B down"});
+        QVERIFY(rig.input.feedKey(kWindows, kWindows, true, 1100));
+        QVERIFY(rig.ticks(3).isEmpty());
+    }
 
-void TestHooks::windowsThenDAfter5msIsTheSixthButton() {
-    test::DebugCapture debug;
-    EngineRig rig;
-    rig.assign(5, {kKeysFunction, 0, 0x04, 0});  // the sixth button types "a"
-    QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 1000));
-    QVERIFY(!rig.input.feedKey(kVkD, kScanD, false, 1005));
-    QCOMPARE(debug.captured(), QStringList{"Win+D Down"});
-    QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 1030));  // repeat while held
-    QVERIFY(!rig.input.feedKey(kVkD, kScanD, false, 1035));
-    QVERIFY(rig.input.feedKey(kVkD, kScanD, true, 1040));  // D's release passes
-    QVERIFY(!rig.input.feedKey(kWindows, kWindows, true, 1050));
-    QCOMPARE(debug.captured(), (QStringList{"Win+D Down", "Win+D Up"}));
-    QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
-    // The held-back Windows key never reaches the system: only the assignment plays.
-    QCOMPARE(rig.ticks(6), (QStringList{"1 key 41 down", "2 key 41 up"}));
-}
-
-void TestHooks::windowsThenDAfter30msLetsTheDPass() {
-    test::DebugCapture debug;
-    EngineRig rig;
-    QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 1000));
-    QVERIFY(rig.input.feedKey(kVkD, kScanD, false, 1030));
-    QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
-    QVERIFY(debug.captured().isEmpty());
-    QVERIFY(rig.drainEvents().empty());
-    // The held-back Windows key still reaches the system, two ticks on; its real release
-    // then passes by itself.
-    QCOMPARE(rig.ticks(4), QStringList{"2 key 5B down"});
-    QVERIFY(rig.input.feedKey(kWindows, kWindows, true, 1100));
-    QVERIFY(rig.ticks(3).isEmpty());
-}
-
-void TestHooks::windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt_data() {
-    QTest::addColumn<int>("ticksHeld");
-    QTest::newRow("tapped within a tick") << 0;
-    QTest::newRow("replay waits behind a triple click") << 3;
-}
-
-// The real release must never overtake the replayed press, or Windows stays held: while the
-// press is not yet through, the release is swallowed and replayed after it.
-void TestHooks::windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt() {
-    QFETCH(int, ticksHeld);
-    EngineRig rig;
-    rig.assign(0, {kTripleClickFunction, 0, 0, 0});
-    rig.press(0);
-    QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 500));
-    QStringList log = rig.ticks(ticksHeld);
-    QVERIFY(!rig.input.feedKey(kWindows, kWindows, true, 505));
-    log += rig.ticks(12);
-    const auto at = [&](const char* what) {
-        return log.indexOf(QRegularExpression(QStringLiteral("\\d+ ") + QLatin1String(what)));
-    };
-    QVERIFY2(at("key 5B down") >= 0 && at("key 5B down") < at("key 5B up"),
-             qPrintable(log.join(',')));
-}
+    // The real release must never overtake the replayed press, or Windows stays held: while the
+    // press is not yet through (here it waits behind a triple click), the release is swallowed and
+    // replayed after it.
+    void windowsKeyReleasedBeforeItsPressWasReplayedFollowsIt() {
+        EngineRig rig;
+        rig.assign(0, {kTripleClickFunction, 0, 0, 0});
+        rig.press(0);
+        QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 500));
+        QStringList log = rig.ticks(3);
+        QVERIFY(!rig.input.feedKey(kWindows, kWindows, true, 505));
+        log += rig.ticks(12);
+        const auto at = [&](const char* what) {
+            return log.indexOf(QRegularExpression(QStringLiteral("\\d+ ") + QLatin1String(what)));
+        };
+        QVERIFY2(at("key 5B down") >= 0 && at("key 5B down") < at("key 5B up"),
+                 qPrintable(log.join(',')));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestHooks)
 #include "tst_hooks.moc"

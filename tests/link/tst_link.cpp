@@ -42,260 +42,6 @@ public:
     bool running = false;
 };
 
-}  // namespace
-
-class LinkTest : public QObject {
-    Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void shippedCatalogue();
-    void missingKeysAndHexForms();
-    void matchingRule();
-    void getPayloadKeepsReportLengthOfEachReport();
-    void acquisitionTimesOut();
-    void openFailures();
-    void exchangeFailures_data();
-    void exchangeFailures();
-    void inputThatNeverComesFailsTheExchange();
-    void scrambleKnownAnswers_data();
-    void scrambleKnownAnswers();
-    void scrambleRoundTrips();
-    void scramblingAppliesToFramesOnly();
-    void connectsOnceAndKeepsALiveConnection();
-    void secrecyCodeAndSwitchingDevice();
-
-private:
-    void connectMouse();
-    static QString hex(const uchar* bytes, int count) {
-        return QByteArray(reinterpret_cast<const char*>(bytes), count).toHex(' ').toUpper();
-    }
-
-    std::unique_ptr<sim::VirtualMouse> mouse_;
-    std::unique_ptr<Link> link_;
-    std::unique_ptr<FakeHost> host_;
-    std::unique_ptr<Detection> detection_;
-    int eventRounds_ = 0;
-};
-
-void LinkTest::init() {
-    durations() = Durations{};
-    durations().acquireRoundMs = durations().settleSleepMs = durations().reportPauseMs = 1;
-    mouse_ = std::make_unique<sim::VirtualMouse>();
-    eventRounds_ = 0;
-    link_ = std::make_unique<Link>(*mouse_, [this] { ++eventRounds_; });
-    connectMouse();
-    host_ = std::make_unique<FakeHost>();
-    detection_ = std::make_unique<Detection>(*mouse_, *link_, *host_, *host_);
-    connectedFlag() = false;
-    linkSecrets() = LinkSecrets{};
-}
-
-void LinkTest::cleanup() {
-    QCOMPARE(mouse_->openHandles(), 0);  // no handle outlives a transfer
-    QVERIFY(link_->isIdle());            // every exit gives the link back
-    detection_.reset();
-    link_.reset();
-    mouse_.reset();
-}
-
-void LinkTest::connectMouse() {
-    ScanResult scan = scanDevices(*mouse_, loadCatalogue(kCataloguePath, {}), 0);
-    link_->setDevices(scan.devices);
-    link_->setCurrentIndex(scan.currentIndex);
-    mouse_->clearLog();
-}
-
-void LinkTest::getPayloadKeepsReportLengthOfEachReport() {
-    auto& matrix = mouse_->mouseFirmware().state().keyMatrix;
-    for (int i = 0; i < 64; ++i) {
-        matrix[static_cast<size_t>(i)] = static_cast<uchar>(0xA0 + i);
-    }
-    std::fill(link_->payload(), link_->payload() + kMaxPayload, 0xEE);
-    QVERIFY(link_->acquireLink());
-    link_->frame() = makeFrame(0x92, {0x01});
-    QVERIFY(link_->hidGetTransfer(64));
-    QCOMPARE(mouse_->log().size(), 4);  // frame out, reply in, two input reports
-    QCOMPARE(hex(link_->payload(), 65), hex(matrix.data(), 64) + " EE");
-}
-
-// The command prints its own failure text; the link only reports that nothing was sent.
-void LinkTest::acquisitionTimesOut() {
-    QVERIFY(link_->acquireLink());
-    QVERIFY(!link_->acquireLink());
-    QCOMPARE(eventRounds_, 255);
-    QVERIFY(mouse_->log().isEmpty());
-    link_->setIdle();
-}
-
-void LinkTest::openFailures() {
-    // A refused open empties the path; until the next scan no hidapi call is made at all.
-    link_->frame() = makeFrame(0x81);
-    mouse_->setFault(Fault::OpenRefused);
-    QVERIFY(link_->acquireLink());
-    QVERIFY(!link_->hidGetTransfer(0));
-    QVERIFY(link_->device(1).interface1Path.isEmpty());
-    mouse_->clearFaults();
-    const int calls = mouse_->callCount();
-    QVERIFY(link_->acquireLink());
-    QVERIFY(!link_->hidSetTransfer(8, true));
-    QVERIFY(link_->acquireLink());
-    QVERIFY(!link_->hidGetTransfer(0));
-    QCOMPARE(mouse_->callCount(), calls);
-    connectMouse();
-    QVERIFY(link_->acquireLink());
-    QVERIFY(link_->hidGetTransfer(0));
-}
-
-void LinkTest::exchangeFailures_data() {
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<bool>("get");
-    QTest::addColumn<int>("loggedReports");
-    QTest::newRow("set: feature send") << int(Fault::SendFeatureFails) << false << 0;
-    QTest::newRow("set: output write") << int(Fault::WriteFails) << false << 1;
-    QTest::newRow("get: feature send") << int(Fault::SendFeatureFails) << true << 0;
-    QTest::newRow("get: feature read") << int(Fault::GetFeatureFails) << true << 1;
-    QTest::newRow("get: input read") << int(Fault::ReadFails) << true << 2;
-}
-
-void LinkTest::exchangeFailures() {
-    QFETCH(int, fault);
-    QFETCH(bool, get);
-    QFETCH(int, loggedReports);
-    mouse_->setFault(static_cast<Fault>(fault));
-    QVERIFY(link_->acquireLink());
-    link_->frame() = makeFrame(get ? 0x91 : 0x11, {0x07, 0x08});
-    QVERIFY(!(get ? link_->hidGetTransfer(8) : link_->hidSetTransfer(8, true)));
-    QCOMPARE(mouse_->log().size(), loggedReports);
-    QVERIFY(!link_->device(1).interface1Path.isEmpty());  // only a refused open empties it
-}
-
-// A device that stops answering must not hold the program: the read gives up after its
-// time-out and the exchange fails like any other.
-void LinkTest::inputThatNeverComesFailsTheExchange() {
-    durations().inputReportMs = 5;
-    mouse_->setFault(Fault::InputNeverComes);
-    // A read without a time-out would wait for good; the watchdog then lets the report come,
-    // so such a read ends in a successful exchange and fails the test instead of hanging it.
-    std::atomic<bool> returned{false};
-    std::thread watchdog([&] {
-        for (int i = 0; i < 1000 && !returned.load(); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        mouse_->clearFaults();
-    });
-    QVERIFY(link_->acquireLink());
-    link_->frame() = makeFrame(0x91);
-    const bool exchanged = link_->hidGetTransfer(8);
-    returned.store(true);
-    watchdog.join();
-    QVERIFY(!exchanged);
-    QVERIFY(link_->acquireLink());  // released, and the next exchange goes through
-    QVERIFY(link_->hidGetTransfer(8));
-}
-
-// Worked by hand: swap pairs, XOR bytes 1..6, rotate left by 3, add the nibble-swapped key
-// 84 16 05 67 57 B4 F6 C6.
-void LinkTest::scrambleKnownAnswers_data() {
-    QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<QByteArray>("code");
-    QTest::addColumn<QByteArray>("scrambled");
-    const QByteArray zeros(8, '\0');
-    QTest::newRow("zeros") << zeros << zeros << QByteArray("84 16 05 67 57 B4 F6 C6");
-    QTest::newRow("swap, rotate wraps into last byte")
-        << QByteArray::fromHex("00000000 00E00000") << zeros
-        << QByteArray("84 16 05 67 57 B4 F6 CD");
-    QTest::newRow("code byte 1 used") << zeros << QByteArray::fromHex("00FF000000000000")
-                                      << QByteArray("8B 0E 05 67 57 B4 F6 C6");
-    QTest::newRow("code bytes 0 and 7 unused") << zeros << QByteArray::fromHex("FF000000000000FF")
-                                               << QByteArray("84 16 05 67 57 B4 F6 C6");
-}
-
-void LinkTest::scrambleKnownAnswers() {
-    QFETCH(QByteArray, block);
-    QFETCH(QByteArray, code);
-    QFETCH(QByteArray, scrambled);
-    auto* bytes = reinterpret_cast<uchar*>(block.data());
-    scrambleBlock(bytes, reinterpret_cast<const uchar*>(code.constData()));
-    QCOMPARE(hex(bytes, 8).toLatin1(), scrambled);
-}
-
-void LinkTest::scrambleRoundTrips() {
-    QRandomGenerator random(718);
-    for (int round = 0; round < 5000; ++round) {
-        const quint64 block = random.generate64(), code = random.generate64();
-        quint64 copy = block;
-        scrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
-        unscrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
-        QCOMPARE(copy, block);
-    }
-}
-
-void LinkTest::scramblingAppliesToFramesOnly() {
-    auto& secrets = linkSecrets();
-    secrets.scrambling = true;
-    secrets.secrecyCode = {0, '7', '3', '5', '2', '9', '1', 0};
-    mouse_->setScrambling(secrets.secrecyCode);
-    mouse_->mouseFirmware().state().reportRate = 4;
-    Frame sent = makeFrame(0x81);
-    scrambleBlock(&sent[1], secrets.secrecyCode.data());
-    link_->frame() = makeFrame(0x81);
-    QVERIFY(link_->acquireLink());
-    QVERIFY(link_->hidGetTransfer(0));
-    QCOMPARE(mouse_->log().first(), "feature-out " + hex(sent.data(), kFrameSize));
-    QCOMPARE(link_->reply(), makeFrame(0x81, {4}));  // deciphered
-
-    // With a payload the reply and the payload stay as read.
-    mouse_->mouseFirmware().state().dpiCodes = {1, 2, 3, 4, 5, 6, 7, 8};
-    link_->frame() = makeFrame(0x91);
-    QVERIFY(link_->acquireLink());
-    QVERIFY(link_->hidGetTransfer(8));
-    Frame reply = makeFrame(0x91, {mouse_->mouseFirmware().state().dpiMaxStage});
-    scrambleBlock(&reply[1], secrets.secrecyCode.data());
-    QCOMPARE(link_->reply(), reply);
-    QCOMPARE(link_->payload()[7], uchar(8));
-}
-
-void LinkTest::shippedCatalogue() {
-    QFile file(kCataloguePath);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    QVERIFY(text.startsWith("; type 0: Keyboard, type 1: Mouse\r\n"));
-    QCOMPARE(text.count("\n"), text.count("\r\n"));
-
-    const auto entries = loadCatalogue(kCataloguePath, {"Keyboard", "Mouse"});
-    QCOMPARE(entries.size(), 2);
-    const auto pairs = [](const CatalogueEntry& e) {
-        return QList<int>{e.type,       e.usagePage, e.usage,
-                          e.usagePage2, e.usage2,    int(e.reportLength)};
-    };
-    QCOMPARE(pairs(entries[0]), (QList<int>{0, 0xff01, 0, 0xff02, 2, 32}));
-    QCOMPARE(pairs(entries[1]), (QList<int>{1, 0xff00, 0xff00, 0xff01, 0xff01, 32}));
-    QVERIFY(entries[0].vid && entries[0].pid && entries[1].vid && entries[1].pid);
-    QVERIFY(entries[0].vid != entries[1].vid || entries[0].pid != entries[1].pid);
-    QCOMPARE(entries[1].name, QStringLiteral("Mouse"));
-}
-
-void LinkTest::missingKeysAndHexForms() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("cat.ini");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(
-        "[common]\r\ntotal=2\r\n[0]\r\nvid=04d9\r\npid=1ABCD\r\nusagePage=zz\r\n"
-        "[1]\r\ntype=1\r\n");
-    file.close();
-    const auto entries = loadCatalogue(path, {"only one"});
-    QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries[0].type, -1);
-    QCOMPARE(entries[0].vid, 0x04d9);
-    QCOMPARE(entries[0].pid, 0xABCD);  // truncated to 16 bits
-    QCOMPARE(entries[0].usagePage, 0);
-    QCOMPARE(entries[0].reportLength, 0u);
-    QCOMPARE(entries[1].name, QString());
-    QVERIFY(loadCatalogue(dir.filePath("missing.ini"), {}).isEmpty());
-}
-
 // Interfaces the scan sees, in enumeration order, for a fake entry.
 class FixedHid : public sim::VirtualMouse {
 public:
@@ -306,66 +52,291 @@ private:
     Enumeration interfaces_;
 };
 
-void LinkTest::matchingRule() {
-    CatalogueEntry keyboard;
-    keyboard.usagePage = 0xff01;
-    keyboard.usagePage2 = 0xff02;
-    keyboard.usage2 = 2;
-    // usage 0 matches only usage 0 exactly; the index stays when nothing matches.
-    FixedHid near({{"a", 0, 0, 0xff01, 0x0001}, {"b", 0, 0, 0xff02, 2}});
-    const ScanResult missed = scanDevices(near, {keyboard}, 7);
-    QVERIFY(missed.devices[0].interface1Path.isEmpty());
-    QCOMPARE(missed.currentIndex, 7u);
-    // Only the first interface: not present, the lone path is dropped.
-    FixedHid half({{"a", 0, 0, 0xff01, 0}});
-    QVERIFY(scanDevices(half, {keyboard}, 0).devices[0].interface1Path.isEmpty());
-    // One interface may satisfy both pairs.
-    CatalogueEntry same = keyboard;
-    same.usagePage2 = 0xff01;
-    same.usage2 = 0;
-    const auto both = scanDevices(half, {same}, 0).devices[0];
-    QCOMPARE(both.interface1Path + both.interface2Path, QStringLiteral("aa"));
-    // Several entries present: the last one becomes current.
-    FixedHid all({{"x", 0, 0, 0xff01, 0}, {"y", 0, 0, 0xff02, 2}});
-    QCOMPARE(scanDevices(all, {keyboard, keyboard}, 0).currentIndex, 1u);
-}
+}  // namespace
 
-void LinkTest::connectsOnceAndKeepsALiveConnection() {
-    test::DebugCapture debug;
-    QVERIFY(link_->acquireLink());  // a command left unfinished
-    detection_->scan(loadCatalogue(kCataloguePath, {}));
-    QCOMPARE(debug.captured(), QStringList{"Device Connect"});
-    QCOMPARE(host_->calls,
-             (QStringList{"startScene", "enable", "Info: Detect XT417KC Mouse", "start worker 1"}));
-    QVERIFY(link_->isIdle());
-    QVERIFY(connectedFlag());
+class LinkTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        durations() = Durations{};
+        durations().acquireRoundMs = durations().settleSleepMs = durations().reportPauseMs = 1;
+        mouse_ = std::make_unique<sim::VirtualMouse>();
+        eventRounds_ = 0;
+        link_ = std::make_unique<Link>(*mouse_, [this] { ++eventRounds_; });
+        connectMouse();
+        host_ = std::make_unique<FakeHost>();
+        detection_ = std::make_unique<Detection>(*mouse_, *link_, *host_, *host_);
+        connectedFlag() = false;
+        linkSecrets() = LinkSecrets{};
+    }
 
-    host_->calls.clear();
-    detection_->scan(loadCatalogue(kCataloguePath, {}));  // a poll while connected
-    QCOMPARE(debug.count("Device Connect"), 2);
-    QVERIFY(host_->calls.isEmpty());
-}
+    void cleanup() {
+        QCOMPARE(mouse_->openHandles(), 0);  // no handle outlives a transfer
+        QVERIFY(link_->isIdle());            // every exit gives the link back
+        detection_.reset();
+        link_.reset();
+        mouse_.reset();
+    }
 
-void LinkTest::secrecyCodeAndSwitchingDevice() {
-    using Code = std::array<uchar, 8>;
-    host_->config["common/sCode1"] = "12345";
-    test::DebugCapture debug;
-    detection_->selectDevice(1);
-    QCOMPARE(link_->currentIndex(), 1u);
-    QCOMPARE(linkSecrets().secrecyCode, Code{});  // five characters: left alone
-    QCOMPARE(debug.captured(), QStringList{"Device Connect"});
-    QCOMPARE(host_->calls,
-             (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse", "start worker 1"}));
+    void getPayloadKeepsReportLengthOfEachReport() {
+        auto& matrix = mouse_->mouseFirmware().state().keyMatrix;
+        for (int i = 0; i < 64; ++i) {
+            matrix[static_cast<size_t>(i)] = static_cast<uchar>(0xA0 + i);
+        }
+        std::fill(link_->payload(), link_->payload() + kMaxPayload, 0xEE);
+        QVERIFY(exchange(makeFrame(0x92, {0x01}), 64));
+        QCOMPARE(mouse_->log().size(), 4);  // frame out, reply in, two input reports
+        QCOMPARE(hex(link_->payload(), 65), hex(matrix.data(), 64) + " EE");
+    }
 
-    host_->calls.clear();
-    host_->config["common/sCode1"] = "abcdef";
-    detection_->selectDevice(1);  // same device: the steps again, the worker left alone
-    QCOMPARE(linkSecrets().secrecyCode, (Code{0, 'a', 'b', 'c', 'd', 'e', 'f', 0}));
-    QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse"}));
+    // The command prints its own failure text; the link only reports that nothing was sent.
+    void acquisitionTimesOut() {
+        QVERIFY(link_->acquireLink());
+        QVERIFY(!link_->acquireLink());
+        QCOMPARE(eventRounds_, 255);
+        QVERIFY(mouse_->log().isEmpty());
+        link_->setIdle();
+    }
 
-    detection_->selectDevice(0);  // no key stored: the built-in code
-    QCOMPARE(linkSecrets().secrecyCode, (Code{0, '7', '3', '5', '2', '9', '1', 0}));
-}
+    void openFailures() {
+        // A refused open empties the path; until the next scan no hidapi call is made at all.
+        mouse_->setFault(Fault::OpenRefused);
+        QVERIFY(!exchange(makeFrame(0x81), 0));
+        QVERIFY(link_->device(1).interface1Path.isEmpty());
+        mouse_->clearFaults();
+        const int calls = mouse_->callCount();
+        QVERIFY(!exchange(makeFrame(0x01), 8, false));
+        QVERIFY(!exchange(makeFrame(0x81), 0));
+        QCOMPARE(mouse_->callCount(), calls);
+        connectMouse();
+        QVERIFY(exchange(makeFrame(0x81), 0));
+    }
+
+    void exchangeFailures_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("get");
+        QTest::addColumn<int>("loggedReports");
+        QTest::newRow("set: feature send") << int(Fault::SendFeatureFails) << false << 0;
+        QTest::newRow("set: output write") << int(Fault::WriteFails) << false << 1;
+        QTest::newRow("get: feature send") << int(Fault::SendFeatureFails) << true << 0;
+        QTest::newRow("get: feature read") << int(Fault::GetFeatureFails) << true << 1;
+        QTest::newRow("get: input read") << int(Fault::ReadFails) << true << 2;
+    }
+
+    void exchangeFailures() {
+        QFETCH(int, fault);
+        QFETCH(bool, get);
+        QFETCH(int, loggedReports);
+        mouse_->setFault(static_cast<Fault>(fault));
+        QVERIFY(!exchange(makeFrame(get ? 0x91 : 0x11, {0x07, 0x08}), 8, get));
+        QCOMPARE(mouse_->log().size(), loggedReports);
+        QVERIFY(!link_->device(1).interface1Path.isEmpty());  // only a refused open empties it
+    }
+
+    // A device that stops answering must not hold the program: the read gives up after its
+    // time-out and the exchange fails like any other.
+    void inputThatNeverComesFailsTheExchange() {
+        durations().inputReportMs = 5;
+        mouse_->setFault(Fault::InputNeverComes);
+        // A read without a time-out would wait for good; the watchdog then lets the report come,
+        // so such a read ends in a successful exchange and fails the test instead of hanging it.
+        std::atomic<bool> returned{false};
+        std::thread watchdog([&] {
+            for (int i = 0; i < 1000 && !returned.load(); ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            mouse_->clearFaults();
+        });
+        const bool exchanged = exchange(makeFrame(0x91), 8);
+        returned.store(true);
+        watchdog.join();
+        QVERIFY(!exchanged);
+        QVERIFY(exchange(makeFrame(0x91), 8));  // released, and the next exchange goes through
+    }
+
+    // Worked by hand: swap pairs, XOR bytes 1..6, rotate left by 3, add the nibble-swapped key
+    // 84 16 05 67 57 B4 F6 C6.
+    void scrambleKnownAnswers_data() {
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QByteArray>("scrambled");
+        const QByteArray zeros(8, '\0');
+        QTest::newRow("zeros") << zeros << zeros << QByteArray("84 16 05 67 57 B4 F6 C6");
+        QTest::newRow("swap, rotate wraps into last byte")
+            << QByteArray::fromHex("00000000 00E00000") << zeros
+            << QByteArray("84 16 05 67 57 B4 F6 CD");
+        QTest::newRow("code byte 1 used") << zeros << QByteArray::fromHex("00FF000000000000")
+                                          << QByteArray("8B 0E 05 67 57 B4 F6 C6");
+        QTest::newRow("code bytes 0 and 7 unused")
+            << zeros << QByteArray::fromHex("FF000000000000FF")
+            << QByteArray("84 16 05 67 57 B4 F6 C6");
+    }
+
+    void scrambleKnownAnswers() {
+        QFETCH(QByteArray, block);
+        QFETCH(QByteArray, code);
+        QFETCH(QByteArray, scrambled);
+        auto* bytes = reinterpret_cast<uchar*>(block.data());
+        scrambleBlock(bytes, reinterpret_cast<const uchar*>(code.constData()));
+        QCOMPARE(hex(bytes, 8).toLatin1(), scrambled);
+    }
+
+    void scrambleRoundTrips() {
+        QRandomGenerator random(718);
+        for (int round = 0; round < 5000; ++round) {
+            const quint64 block = random.generate64(), code = random.generate64();
+            quint64 copy = block;
+            scrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
+            unscrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
+            QCOMPARE(copy, block);
+        }
+    }
+
+    void scramblingAppliesToFramesOnly() {
+        auto& secrets = linkSecrets();
+        secrets.scrambling = true;
+        secrets.secrecyCode = {0, '7', '3', '5', '2', '9', '1', 0};
+        mouse_->setScrambling(secrets.secrecyCode);
+        mouse_->mouseFirmware().state().reportRate = 4;
+        Frame sent = makeFrame(0x81);
+        scrambleBlock(&sent[1], secrets.secrecyCode.data());
+        QVERIFY(exchange(makeFrame(0x81), 0));
+        QCOMPARE(mouse_->log().first(), "feature-out " + hex(sent.data(), kFrameSize));
+        QCOMPARE(link_->reply(), makeFrame(0x81, {4}));  // deciphered
+
+        // With a payload the reply and the payload stay as read.
+        mouse_->mouseFirmware().state().dpiCodes = {1, 2, 3, 4, 5, 6, 7, 8};
+        QVERIFY(exchange(makeFrame(0x91), 8));
+        Frame reply = makeFrame(0x91, {mouse_->mouseFirmware().state().dpiMaxStage});
+        scrambleBlock(&reply[1], secrets.secrecyCode.data());
+        QCOMPARE(link_->reply(), reply);
+        QCOMPARE(link_->payload()[7], uchar(8));
+    }
+
+    void shippedCatalogue() {
+        QFile file(kCataloguePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("; type 0: Keyboard, type 1: Mouse\r\n"));
+        QCOMPARE(text.count("\n"), text.count("\r\n"));
+
+        const auto entries = loadCatalogue(kCataloguePath, {"Keyboard", "Mouse"});
+        QCOMPARE(entries.size(), 2);
+        const auto pairs = [](const CatalogueEntry& e) {
+            return QList<int>{e.type,       e.usagePage, e.usage,
+                              e.usagePage2, e.usage2,    int(e.reportLength)};
+        };
+        QCOMPARE(pairs(entries[0]), (QList<int>{0, 0xff01, 0, 0xff02, 2, 32}));
+        QCOMPARE(pairs(entries[1]), (QList<int>{1, 0xff00, 0xff00, 0xff01, 0xff01, 32}));
+        QVERIFY(entries[0].vid && entries[0].pid && entries[1].vid && entries[1].pid);
+        QVERIFY(entries[0].vid != entries[1].vid || entries[0].pid != entries[1].pid);
+        QCOMPARE(entries[1].name, QStringLiteral("Mouse"));
+    }
+
+    void missingKeysAndHexForms() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cat.ini");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "[common]\r\ntotal=2\r\n[0]\r\nvid=04d9\r\npid=1ABCD\r\nusagePage=zz\r\n"
+            "[1]\r\ntype=1\r\n");
+        file.close();
+        const auto entries = loadCatalogue(path, {"only one"});
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].type, -1);
+        QCOMPARE(entries[0].vid, 0x04d9);
+        QCOMPARE(entries[0].pid, 0xABCD);  // truncated to 16 bits
+        QCOMPARE(entries[0].usagePage, 0);
+        QCOMPARE(entries[0].reportLength, 0u);
+        QCOMPARE(entries[1].name, QString());
+        QVERIFY(loadCatalogue(dir.filePath("missing.ini"), {}).isEmpty());
+    }
+
+    void matchingRule() {
+        CatalogueEntry keyboard;
+        keyboard.usagePage = 0xff01;
+        keyboard.usagePage2 = 0xff02;
+        keyboard.usage2 = 2;
+        // usage 0 matches only usage 0 exactly; the index stays when nothing matches.
+        FixedHid near({{"a", 0, 0, 0xff01, 0x0001}, {"b", 0, 0, 0xff02, 2}});
+        const ScanResult missed = scanDevices(near, {keyboard}, 7);
+        QVERIFY(missed.devices[0].interface1Path.isEmpty());
+        QCOMPARE(missed.currentIndex, 7u);
+        // Only the first interface: not present, the lone path is dropped.
+        FixedHid half({{"a", 0, 0, 0xff01, 0}});
+        QVERIFY(scanDevices(half, {keyboard}, 0).devices[0].interface1Path.isEmpty());
+        // One interface may satisfy both pairs.
+        CatalogueEntry same = keyboard;
+        same.usagePage2 = 0xff01;
+        same.usage2 = 0;
+        const auto both = scanDevices(half, {same}, 0).devices[0];
+        QCOMPARE(both.interface1Path + both.interface2Path, QStringLiteral("aa"));
+        // Several entries present: the last one becomes current.
+        FixedHid all({{"x", 0, 0, 0xff01, 0}, {"y", 0, 0, 0xff02, 2}});
+        QCOMPARE(scanDevices(all, {keyboard, keyboard}, 0).currentIndex, 1u);
+    }
+
+    void connectsOnceAndKeepsALiveConnection() {
+        test::DebugCapture debug;
+        QVERIFY(link_->acquireLink());  // a command left unfinished
+        detection_->scan(loadCatalogue(kCataloguePath, {}));
+        QCOMPARE(debug.captured(), QStringList{"Device Connect"});
+        QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect XT417KC Mouse",
+                                            "start worker 1"}));
+        QVERIFY(link_->isIdle());
+        QVERIFY(connectedFlag());
+
+        host_->calls.clear();
+        detection_->scan(loadCatalogue(kCataloguePath, {}));  // a poll while connected
+        QCOMPARE(debug.count("Device Connect"), 2);
+        QVERIFY(host_->calls.isEmpty());
+    }
+
+    void secrecyCodeAndSwitchingDevice() {
+        using Code = std::array<uchar, 8>;
+        host_->config["common/sCode1"] = "12345";
+        test::DebugCapture debug;
+        detection_->selectDevice(1);
+        QCOMPARE(link_->currentIndex(), 1u);
+        QCOMPARE(linkSecrets().secrecyCode, Code{});  // five characters: left alone
+        QCOMPARE(debug.captured(), QStringList{"Device Connect"});
+        QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse",
+                                            "start worker 1"}));
+
+        host_->calls.clear();
+        host_->config["common/sCode1"] = "abcdef";
+        detection_->selectDevice(1);  // same device: the steps again, the worker left alone
+        QCOMPARE(linkSecrets().secrecyCode, (Code{0, 'a', 'b', 'c', 'd', 'e', 'f', 0}));
+        QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse"}));
+
+        detection_->selectDevice(0);  // no key stored: the built-in code
+        QCOMPARE(linkSecrets().secrecyCode, (Code{0, '7', '3', '5', '2', '9', '1', 0}));
+    }
+
+private:
+    void connectMouse() {
+        ScanResult scan = scanDevices(*mouse_, loadCatalogue(kCataloguePath, {}), 0);
+        link_->setDevices(scan.devices);
+        link_->setCurrentIndex(scan.currentIndex);
+        mouse_->clearLog();
+    }
+    // One exchange as a command runs it: the link taken, the frame set, the transfer.
+    bool exchange(const Frame& frame, int payload, bool get = true) {
+        QTest::qVerify(link_->acquireLink(), "acquireLink()", "", __FILE__, __LINE__);
+        link_->frame() = frame;
+        return get ? link_->hidGetTransfer(payload) : link_->hidSetTransfer(payload, true);
+    }
+    static QString hex(const uchar* bytes, int count) {
+        return QByteArray(reinterpret_cast<const char*>(bytes), count).toHex(' ').toUpper();
+    }
+
+    std::unique_ptr<sim::VirtualMouse> mouse_;
+    std::unique_ptr<Link> link_;
+    std::unique_ptr<FakeHost> host_;
+    std::unique_ptr<Detection> detection_;
+    int eventRounds_ = 0;
+};
 
 QTEST_GUILESS_MAIN(LinkTest)
 #include "tst_link.moc"
