@@ -189,6 +189,37 @@ SceneUser {
         compare(injectedKeys(2), ["down 0x54", "up 0x54"])
     }
 
+    // Nothing the engine presses stays held: a macro longer than a button plays ends with the
+    // releases of what it pressed; a while-held macro released while another plays ends once
+    // it has its turn, so the next press plays; a Windows key tapped within a tick comes up
+    // after its replayed press.
+    function test_nothingTheEnginePressesStaysHeld() {
+        const lines = ["1,L Ctrl"].concat(...Array(110).fill(["1,A", "2,A"]), "2,L Ctrl")
+        writeMacros([["Long", lines], ["Held", ["1,H", "0,20", "2,H"]]])
+        setEntries({ 3: [9, 0, 3, 0], 4: [9, 2, 4, 0] }, { 3: "Long", 4: "Held" })
+        restartAndWait()
+        virtualInput.clearDelivered()
+        clickButton("forward")
+        clickButton("back")
+        let keys = injectedKeys(1)
+        tryVerify(() => (keys = injectedKeys(1)).includes("up 0x48"), 30000, "played: " + keys)
+        const ctrlUp = keys.indexOf("up 0xa2")
+        verify(ctrlUp > 0 && ctrlUp < keys.indexOf("down 0x48"), keys)
+        const count = what => keys.slice(0, ctrlUp).filter(k => k === what).length
+        compare(count("down 0x41"), count("up 0x41"))
+        // Pressed and held: it plays once the macro before it has ended.
+        feedButton("forward", false)
+        tryVerify(() => (keys = injectedKeys(1)).filter(k => k === "up 0xa2").length === 2,
+                  30000, "played: " + keys)
+        feedButton("forward", true)
+        compare(keys.filter(k => k === "down 0x48").length, 1)
+
+        virtualInput.clearDelivered()
+        verify(!virtualInput.feedKey(0x5B, 0x5B, false, 500))
+        verify(!virtualInput.feedKey(0x5B, 0x5B, true, 505))
+        compare(injectedKeys(2), ["down 0x5b", "up 0x5b"])
+    }
+
     // Deleted in the macro editor, the macro leaves its buttons with their defaults.
     function test_deletedMacroGivesRowsTheirDefaults() {
         writeMacros([["Gone", []]])
