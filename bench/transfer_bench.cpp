@@ -14,6 +14,7 @@
 
 #include "link/catalogue.h"
 #include "link/scanner.h"
+#include "platform/portable/portable_input.h"
 #include "sim/virtual_mouse.h"
 #include "support/quiet_host.h"
 #include "ui/Hid_Thread.h"
@@ -67,9 +68,9 @@ int main(int argc, char** argv) {
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
     const int runs = quick ? 1 : 5;
     sim::VirtualMouse mouse;
-    setHidBackend(&mouse);
+    platform::PortableInput input;
     test::QuietHost host;
-    Hid_Thread hid(&host);
+    Hid_Thread hid(&host, mouse, input);
     hid.link().setDevices(scanDevices(mouse, loadCatalogue(kCataloguePath, {}), 0).devices);
     hid.link().setCurrentIndex(1);  // the mouse
 
@@ -93,6 +94,5 @@ int main(int argc, char** argv) {
                     .count());
     std::printf("silent_device_read_goal 100\n");
     mouse.clearFaults();
-    setHidBackend(nullptr);
     return 0;
 }

@@ -12,8 +12,10 @@
 #include "app/widget.h"
 #include "app/working_folder.h"
 #include "hooks/global_hooks.h"
+#include "platform/input_backend.h"
 #include "settings/app_config.h"
 #include "ui/myQQuickView.h"
+#include "ui/prompts.h"
 
 namespace {
 
@@ -62,11 +64,17 @@ int main(int argc, char* argv[]) {
     if (!z718::enterWorkingFolder()) {
         return 1;
     }
-    const auto virtualMouse = z718::installVirtualMouseIfAsked(commandLine.options.virtualMouse);
+    // The real parts, or the virtual mouse in place of the device; they outlive the window.
+    const auto virtualMouse = z718::virtualMouseIfAsked(commandLine.options.virtualMouse);
+    const auto hidapi = virtualMouse ? nullptr : z718::systemHid();
+    z718::platform::InputBackend input;
+    z718::WidgetPrompts prompts;
+    const z718::Services services{virtualMouse ? *virtualMouse : *hidapi, input.hooks(),
+                                  input.injector(), input.pointer(), prompts};
 
     int exitCode = 0;
     {
-        Widget widget;
+        Widget widget(services);
 #ifndef Q_OS_WIN
         // A Chinese desktop starts in the scene's Chinese texts; Windows keeps the shipped one.
         z718::appconfig::chooseFirstLanguage(widget.view()->settings().appConfig(),
@@ -79,11 +87,11 @@ int main(int argc, char* argv[]) {
 #endif
         // The virtual mouse has no input devices of its own: only the window's events then.
         if (!virtualMouse) {
-            z718::startSystemWideInput(widget);
+            z718::startSystemWideInput(widget, input);
         }
-        z718::GlobalHooks hooks(widget.view(), widget.hid());
+        z718::GlobalHooks hooks(widget.view(), widget.hid(), services.hooks);
         hooks.install();
-        const auto windowFeed = z718::feedHooksFromWindow();
+        const auto windowFeed = z718::feedHooksFromWindow(input.window());
         z718::logFramesIfAsked(widget.view()->quickWindow(), widget.view());
         widget.showAtStart(commandLine.options.hidden);
         widget.checkDevice();
@@ -92,6 +100,5 @@ int main(int argc, char* argv[]) {
     }
     // The window controller went with deleteLater after the loop ended; let it go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    z718::setHidBackend(nullptr);
     return exitCode;
 }

@@ -53,13 +53,8 @@ void chooseSceneGraph() {
     }
 }
 
-std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(bool asked) {
-    if (!asked) {
-        return nullptr;
-    }
-    auto mouse = std::make_unique<sim::VirtualMouse>();
-    setHidBackend(mouse.get());
-    return mouse;
+std::unique_ptr<sim::VirtualMouse> virtualMouseIfAsked(bool asked) {
+    return asked ? std::make_unique<sim::VirtualMouse>() : nullptr;
 }
 
 }  // namespace z718

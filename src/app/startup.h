@@ -25,8 +25,7 @@ private:
 // memory than OpenGL (README, Performance). Call before the application object exists.
 void chooseSceneGraph();
 
-// The virtual mouse, installed as the hid backend, when asked for; otherwise null and the real
-// hidapi stays.
-std::unique_ptr<sim::VirtualMouse> installVirtualMouseIfAsked(bool asked);
+// The virtual mouse when asked for, to stand in for the real hidapi; otherwise null.
+std::unique_ptr<sim::VirtualMouse> virtualMouseIfAsked(bool asked);
 
 }  // namespace z718

@@ -8,6 +8,7 @@
 
 #include "link/catalogue.h"
 #include "platform/device_watcher.h"
+#include "platform/input_backend.h"
 #include "platform/linux/linux_input.h"
 #endif
 
@@ -28,12 +29,12 @@ QString offMessage(const std::string& reason) {
 
 }  // namespace
 
-void startSystemWideInput(Widget& widget) {
+void startSystemWideInput(Widget& widget, platform::InputBackend& backend) {
     for (const CatalogueEntry& entry : loadCatalogue(kCataloguePath, {})) {
         if (entry.type != kMouseType) {
             continue;
         }
-        auto& input = platform::linuxInput();
+        platform::LinuxInput& input = backend.evdev();
         const QPointer<Widget> tray(&widget);
         input.enableSystemWide(entry.vid, entry.pid, [tray](const std::string& reason) {
             const QString text = offMessage(reason);
@@ -45,12 +46,12 @@ void startSystemWideInput(Widget& widget) {
         });
         // Plug and unplug: the nodes come and go with the mouse.
         QObject::connect(&DeviceWatcher::instance(), &DeviceWatcher::deviceChanged, &widget,
-                         [] { platform::linuxInput().rescan(); });
+                         [&input] { input.rescan(); });
         return;
     }
 }
 #else
-void startSystemWideInput(Widget&) {}
+void startSystemWideInput(Widget&, platform::InputBackend&) {}
 #endif
 
 }  // namespace z718

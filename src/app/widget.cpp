@@ -43,9 +43,10 @@ QIcon trayIconImages(const QString& path) {
 
 }  // namespace
 
-Widget::Widget(QWidget* parent) : QWidget(parent), hid_(this) {
+Widget::Widget(const z718::Services& services, QWidget* parent)
+    : QWidget(parent), hid_(this, services.hid, services.injector) {
     controller_ = new Ui_Controler;
-    controller_->setupWindow(this, &hid_);
+    controller_->setupWindow(this, &hid_, services);
     controller_->view()->setHid(&hid_);
 
     pollTimer_.setInterval(z718::durations().pollMs);

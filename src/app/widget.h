@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "ui/Hid_Thread.h"
+#include "ui/services.h"
 
 class Ui_Controler;
 class myQQuickView;
@@ -14,7 +15,8 @@ class myQQuickView;
 class Widget : public QWidget, public z718::ConnectionHost {
     Q_OBJECT
 public:
-    explicit Widget(QWidget* parent = nullptr);
+    // Reaches the world through the parts of `services`.
+    explicit Widget(const z718::Services& services, QWidget* parent = nullptr);
     ~Widget() override;
 
     // Shows the window normally, or not at all when `hidden` and a tray holds the icon. With no

@@ -56,11 +56,11 @@ void GlobalHooks::uninstall() {
     }
 }
 
-std::unique_ptr<QObject> feedHooksFromWindow() {
+std::unique_ptr<QObject> feedHooksFromWindow([[maybe_unused]] platform::PortableInput* window) {
 #ifdef _WIN32
     return nullptr;
 #else
-    return std::make_unique<WindowInputFeeder>(platform::portableInput());
+    return window ? std::make_unique<WindowInputFeeder>(*window) : nullptr;
 #endif
 }
 

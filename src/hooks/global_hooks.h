@@ -9,6 +9,10 @@
 
 namespace z718 {
 
+namespace platform {
+class PortableInput;
+}
+
 // Where the hooks report keys and buttons for the scene; called on the hook thread.
 class SceneInputReports {
 public:
@@ -31,8 +35,7 @@ public:
 class GlobalHooks {
 public:
     // scene may be null: then nothing is reported.
-    GlobalHooks(SceneInputReports* scene, EngineInput& engine,
-                platform::InputHooks& backend = platform::inputHooks());
+    GlobalHooks(SceneInputReports* scene, EngineInput& engine, platform::InputHooks& backend);
     ~GlobalHooks();
 
     // The keyboard hook first, then the mouse hook.
@@ -47,7 +50,7 @@ private:
 };
 
 // Where the system has no global hooks (off Windows), the program window's own key and mouse
-// events feed the portable ones while the returned object lives; null on Windows.
-std::unique_ptr<QObject> feedHooksFromWindow();
+// events feed `window` while the returned object lives; null on Windows or without `window`.
+std::unique_ptr<QObject> feedHooksFromWindow(platform::PortableInput* window);
 
 }  // namespace z718

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,7 @@ public:
     virtual void close(Device* device) = 0;
 };
 
-// The backend the whole program uses; the real hidapi unless a test or the
-// --virtual-mouse option installed another. The caller keeps ownership of what it installs.
-HidApi& hidBackend();
-void setHidBackend(HidApi* backend);
+// The real hidapi.
+std::unique_ptr<HidApi> systemHid();
 
 }  // namespace z718

@@ -44,17 +44,10 @@ public:
     void close(Device* device) override { hid_close(native(device)); }
 };
 
-HidApi* installed = nullptr;
-
 }  // namespace
 
-HidApi& hidBackend() {
-    static RealHidApi real;
-    return installed ? *installed : real;
-}
-
-void setHidBackend(HidApi* backend) {
-    installed = backend;
+std::unique_ptr<HidApi> systemHid() {
+    return std::make_unique<RealHidApi>();
 }
 
 }  // namespace z718

@@ -122,11 +122,4 @@ public:
     virtual uint32_t doubleClickTime() = 0;
 };
 
-// The backend of this process: the real Windows calls on Windows; on Linux the portable
-// stand-in until the program turns system-wide remapping on (linux/linux_input.h); the
-// portable stand-in elsewhere.
-InputHooks& inputHooks();
-InputInjector& inputInjector();
-PointerSettings& pointerSettings();
-
 }  // namespace z718::platform

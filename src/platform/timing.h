@@ -22,7 +22,7 @@ struct Durations {
 Durations& durations();
 
 // Where the link's and the bridges' waits go. Tests install one that records the requested
-// waits instead of sleeping, as setHidBackend installs the device.
+// waits instead of sleeping.
 class Sleeper {
 public:
     virtual ~Sleeper() = default;

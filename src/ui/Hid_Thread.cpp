@@ -4,12 +4,13 @@
 
 #include "platform/thread_name.h"
 
-Hid_Thread::Hid_Thread(z718::ConnectionHost* owner, QObject* parent)
+Hid_Thread::Hid_Thread(z718::ConnectionHost* owner, z718::HidApi& hid,
+                       z718::platform::InputInjector& injector, QObject* parent)
     : QObject(parent),
       owner_(owner),
-      link_(z718::hidBackend(), [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }),
-      detection_(z718::hidBackend(), link_, *this, *owner),
-      engine_(*eventQueue_, *macroQueue_, *actionQueue_, z718::platform::inputInjector()) {}
+      link_(hid, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }),
+      detection_(hid, link_, *this, *owner),
+      engine_(*eventQueue_, *macroQueue_, *actionQueue_, injector) {}
 
 Hid_Thread::~Hid_Thread() {
     stopWorker();

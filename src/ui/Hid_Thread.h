@@ -16,7 +16,9 @@
 class Hid_Thread : public QObject, public z718::WorkerControl, public z718::EngineInput {
     Q_OBJECT
 public:
-    explicit Hid_Thread(z718::ConnectionHost* owner, QObject* parent = nullptr);
+    // Reaches the device through `hid`; the engine replays through `injector`.
+    Hid_Thread(z718::ConnectionHost* owner, z718::HidApi& hid,
+               z718::platform::InputInjector& injector, QObject* parent = nullptr);
     ~Hid_Thread() override;
 
     z718::Link& link() { return link_; }

@@ -6,10 +6,11 @@
 #include <QWindow>
 
 #include "ui/myQQuickView.h"
+#include "ui/services.h"
 
 Ui_Controler::Ui_Controler(QObject* parent) : QObject(parent) {}
 
-void Ui_Controler::setupWindow(QWidget* window, QObject* hid) {
+void Ui_Controler::setupWindow(QWidget* window, QObject* hid, const z718::Services& services) {
     if (window->objectName().isEmpty()) {
         window->setObjectName(QStringLiteral("Widget"));
     }
@@ -19,11 +20,11 @@ void Ui_Controler::setupWindow(QWidget* window, QObject* hid) {
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->setStyleSheet(QStringLiteral("background:transparent;"));
 
-    view_ = new myQQuickView(window);
+    view_ = new myQQuickView(services.prompts, services.pointer, window);
     view_->setObjectName(QStringLiteral("ui_View"));
     view_->setResizeMode(QQuickWidget::SizeViewToRootObject);
     view_->setClearColor(Qt::transparent);
-    view_->loadScene(hid, this);
+    view_->loadScene(services.scene, hid, this);
 
     // The scene has the keys from the start: a first Tab moves in it, not onto the view.
     view_->setFocus();

@@ -5,6 +5,9 @@
 
 class myQQuickView;
 class QWidget;
+namespace z718 {
+struct Services;
+}
 
 // Builds the frameless window around the scene and gives the scene ("ui_Ctl") the window
 // operations a frameless window needs.
@@ -13,8 +16,9 @@ class Ui_Controler : public QObject {
 public:
     explicit Ui_Controler(QObject* parent = nullptr);
 
-    // Sets up the main window and creates the view inside it; the scene sees hid as "hid".
-    void setupWindow(QWidget* window, QObject* hid);
+    // Sets up the main window and creates the view inside it, with the scene and the parts of
+    // `services`; the scene sees hid as "hid".
+    void setupWindow(QWidget* window, QObject* hid, const z718::Services& services);
     myQQuickView* view() const { return view_; }
 
 public slots:

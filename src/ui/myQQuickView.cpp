@@ -13,11 +13,13 @@
 #include "i18n/key_names.h"
 #include "ui/Hid_Thread.h"
 #include "ui/hidden_scene.h"
-#include "ui/prompts.h"
-#include "ui/scene_source.h"
 
-myQQuickView::myQQuickView(QWidget* parent)
-    : QQuickWidget(parent), profiles_(settings_, z718::prompts(), rules_) {
+myQQuickView::myQQuickView(z718::Prompts& prompts, z718::platform::PointerSettings& pointer,
+                           QWidget* parent)
+    : QQuickWidget(parent),
+      prompts_(prompts),
+      pointer_(pointer),
+      profiles_(settings_, prompts, rules_) {
     z718::buildKeyNameTable();
     macros_ = new z718::MacroListModel(settings_, this);
     connect(macros_, &z718::MacroListModel::removed, this, &myQQuickView::forgetMacro);
@@ -32,12 +34,13 @@ myQQuickView::~myQQuickView() {
     }
 }
 
-void myQQuickView::loadScene(QObject* hid, QObject* controller) {
+void myQQuickView::loadScene(const QUrl& scene, QObject* hid, QObject* controller) {
+    scene_ = scene;
     sceneHid_ = hid;
     sceneController_ = controller;
     // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
     engine()->addImportPath(QStringLiteral("qrc:/"));
-    setSource(z718::sceneSource());
+    setSource(scene);
     // Registered only after loading, so scene code that runs while loading sees them undefined.
     QQmlContext* context = rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), this);
@@ -124,7 +127,7 @@ void myQQuickView::showEvent(QShowEvent* event) {
         if (std::exchange(frameReleased_, false)) {
             z718::restoreFrame(this);
         }
-        loadScene(sceneHid_, sceneController_);
+        loadScene(scene_, sceneHid_, sceneController_);
         if (sceneStarted_) {
             callScene("restoreUI", Qt::DirectConnection);
         }

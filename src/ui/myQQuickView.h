@@ -2,10 +2,13 @@
 
 #include <QPointer>
 #include <QQuickWidget>
+#include <QUrl>
 #include <QVariant>
 
 #include "hooks/global_hooks.h"
 #include "macro/macro_list_model.h"
+#include "platform/input_platform.h"
+#include "platform/prompts.h"
 #include "settings/profile_list_model.h"
 #include "settings/settings_store.h"
 #include "ui/key_table_object.h"
@@ -25,12 +28,14 @@ class myQQuickView : public QQuickWidget, public z718::SceneInputReports {
     // The macro editor's library of macros and its rules.
     Q_PROPERTY(QObject* macroList READ macroList CONSTANT)
 public:
-    explicit myQQuickView(QWidget* parent = nullptr);
+    // Asks the user through `prompts` and changes the system's `pointer` settings.
+    myQQuickView(z718::Prompts& prompts, z718::platform::PointerSettings& pointer,
+                 QWidget* parent = nullptr);
     ~myQQuickView() override;
 
     // Loads the scene; only then hands it the program's objects: the view, `hid` and the window
     // controller. Hidden, the view lets go of the scene and loads it again on its next show.
-    void loadScene(QObject* hid, QObject* controller);
+    void loadScene(const QUrl& scene, QObject* hid, QObject* controller);
     // Lets go of the scene until the view next shows; an open dialog keeps it. Hiding the view
     // does this by itself; a window that starts hidden asks for it.
     void releaseScene();
@@ -38,6 +43,8 @@ public:
     void setHid(Hid_Thread* hid) { hid_ = hid; }
     Hid_Thread* hid() const { return hid_; }
     z718::SettingsStore& settings() { return settings_; }
+    z718::Prompts& prompts() { return prompts_; }
+    z718::platform::PointerSettings& pointer() { return pointer_; }
 
     // Calls a function of the scene's root object; false when there is no such function.
     bool callScene(const char* function, Qt::ConnectionType type,
@@ -225,6 +232,9 @@ private:
     // The scene was started (initUI) since the program began: a scene loaded again is shown
     // as started, without the start-up's busy time and sends.
     bool sceneStarted_ = false;
+    z718::Prompts& prompts_;
+    z718::platform::PointerSettings& pointer_;
+    QUrl scene_;
     QPointer<QObject> sceneHid_;
     QPointer<QObject> sceneController_;
     Hid_Thread* hid_ = nullptr;

@@ -4,18 +4,15 @@
 
 namespace z718 {
 
-// The prompts in use: the QtWidgets ones unless a test installed its own.
-Prompts& prompts();
-// Installs `replacement` (not owned); nullptr goes back to the QtWidgets prompts.
-void installPrompts(Prompts* replacement);
-
-// Installs `replacement` for the lifetime of the guard.
-class ScopedPrompts {
+// The QtWidgets dialogs and message boxes.
+class WidgetPrompts : public Prompts {
 public:
-    explicit ScopedPrompts(Prompts& replacement) { installPrompts(&replacement); }
-    ~ScopedPrompts() { installPrompts(nullptr); }
-    ScopedPrompts(const ScopedPrompts&) = delete;
-    ScopedPrompts& operator=(const ScopedPrompts&) = delete;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    void warning(const QString& title, const QString& text) override;
+    bool question(const QString& title, const QString& text) override;
 };
 
 }  // namespace z718

@@ -13,7 +13,6 @@
 #include "settings/app_config.h"
 #include "ui/Hid_Thread.h"
 #include "ui/myQQuickView.h"
-#include "ui/prompts.h"
 
 using z718::PointerValue;
 
@@ -31,9 +30,8 @@ z718::KeyAssignments keys(myQQuickView* view) {
     return z718::KeyAssignments(view->settings(), commands(view));
 }
 
-z718::PointerPreferences pointer(myQQuickView* view) {
-    return z718::PointerPreferences(view->settings(), z718::platform::pointerSettings(),
-                                    commands(view));
+z718::PointerPreferences pointerPreferences(myQQuickView* view) {
+    return z718::PointerPreferences(view->settings(), view->pointer(), commands(view));
 }
 
 uchar uintByte(const QVariant& value) {
@@ -121,8 +119,8 @@ bool myQQuickView::chkIsLogoLedWork() {
 
 bool myQQuickView::getMsgAns_FoolProofing() {
     const QStringList& messages = settings().messageStrings();
-    return z718::prompts().question(tr("%1").arg(messages.value(4)),
-                                    QStringLiteral("%1").arg(messages.value(5)));
+    return prompts_.question(tr("%1").arg(messages.value(4)),
+                             QStringLiteral("%1").arg(messages.value(5)));
 }
 
 void myQQuickView::openUpdateExe() {
@@ -132,8 +130,8 @@ void myQQuickView::openUpdateExe() {
     if (!QFileInfo(kUpdater).isExecutable()) {
         const bool chinese = z718::appconfig::language(settings().appConfig()).toString() ==
                              QStringLiteral("ChineseSimplified");
-        z718::prompts().warning(QStringLiteral("KESTRAN SOLUX MOUSE Z718"),
-                                z718::desktopText(z718::DesktopText::UpdateByPackages, chinese));
+        prompts_.warning(QStringLiteral("KESTRAN SOLUX MOUSE Z718"),
+                         z718::desktopText(z718::DesktopText::UpdateByPackages, chinese));
         return;
     }
 #endif
@@ -262,41 +260,41 @@ void myQQuickView::forgetMacro(const QString& name) {
 // --- pointer settings ---
 
 void myQQuickView::setCursorSpeed(uint cursorSpeed) {
-    pointer(this).set(PointerValue::CursorSpeed, cursorSpeed);
+    pointerPreferences(this).set(PointerValue::CursorSpeed, cursorSpeed);
 }
 
 void myQQuickView::setVerticalScrollLines(uint lines) {
-    pointer(this).set(PointerValue::ScrollLines, lines);
+    pointerPreferences(this).set(PointerValue::ScrollLines, lines);
 }
 
 void myQQuickView::setDoubleClickSpeed(uint speed) {
-    pointer(this).set(PointerValue::DoubleClickSpeed, speed);
+    pointerPreferences(this).set(PointerValue::DoubleClickSpeed, speed);
 }
 
 void myQQuickView::setAcceleration(bool acceleration) {
-    pointer(this).setAcceleration(acceleration);
+    pointerPreferences(this).setAcceleration(acceleration);
 }
 
 bool myQQuickView::getAcceleration() {
-    return pointer(this).acceleration();
+    return pointerPreferences(this).acceleration();
 }
 
 uint myQQuickView::getCursorSpeed() {
-    return pointer(this).recorded(PointerValue::CursorSpeed);
+    return pointerPreferences(this).recorded(PointerValue::CursorSpeed);
 }
 
 uint myQQuickView::getVerticalScrollLines() {
-    return pointer(this).recorded(PointerValue::ScrollLines);
+    return pointerPreferences(this).recorded(PointerValue::ScrollLines);
 }
 
 uint myQQuickView::getDoubleClickSpeed() {
-    return pointer(this).recorded(PointerValue::DoubleClickSpeed);
+    return pointerPreferences(this).recorded(PointerValue::DoubleClickSpeed);
 }
 
 void myQQuickView::setScrollPinSwap(bool isSwap) {
-    pointer(this).setWheelSwap(isSwap);
+    pointerPreferences(this).setWheelSwap(isSwap);
 }
 
 bool myQQuickView::getScrollPinSwap() {
-    return pointer(this).wheelSwap();
+    return pointerPreferences(this).wheelSwap();
 }

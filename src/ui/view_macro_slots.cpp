@@ -8,7 +8,6 @@
 #include "macro/macro_store.h"
 #include "ui/Hid_Thread.h"
 #include "ui/myQQuickView.h"
-#include "ui/prompts.h"
 
 namespace {
 
@@ -97,16 +96,16 @@ QVariant myQQuickView::getMacroKey(QVariant index) {
 }
 
 void myQQuickView::saveMacroFile(QVariant macroFileName) {
-    z718::MacroExchange(z718::prompts(), this).exportMacro(macroFileName.toString());
+    z718::MacroExchange(prompts_, this).exportMacro(macroFileName.toString());
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name) {
-    z718::MacroExchange(z718::prompts(), this).exportExisting(name.toString());
+    z718::MacroExchange(prompts_, this).exportExisting(name.toString());
 }
 
 QVariant myQQuickView::loadMacroIniFromFile() {
     const QStringList& messages = settings().messageStrings();
-    return z718::MacroExchange(z718::prompts(), this, messages.mid(6, 2)).importMacro();
+    return z718::MacroExchange(prompts_, this, messages.mid(6, 2)).importMacro();
 }
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros) {
@@ -118,7 +117,7 @@ void myQQuickView::ui_11H_SetMacroKey(QVariant macroId, QVariant name) {
     if (stream.size() > z718::kDeviceMacroBytes) {
         // The device keeps the first 192 bytes only; the user is told, then it is sent cut.
         const QStringList& texts = settings().messageStrings();
-        z718::prompts().warning(texts.value(0), texts.value(1));
+        prompts_.warning(texts.value(0), texts.value(1));
     }
     z718::DeviceMacroBuffer buffer = z718::deviceMacroBuffer(stream);
     if (hid_) {

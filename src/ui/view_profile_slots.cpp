@@ -7,7 +7,7 @@
 namespace {
 
 z718::ProfileActivation activation(myQQuickView* view) {
-    return z718::ProfileActivation(view->settings(), z718::platform::pointerSettings(),
+    return z718::ProfileActivation(view->settings(), view->pointer(),
                                    view->hid() ? &view->hid()->commands() : nullptr);
 }
 

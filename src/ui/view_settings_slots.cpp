@@ -4,7 +4,6 @@
 #include "settings/name_lists.h"
 #include "settings/profile_manager.h"
 #include "ui/myQQuickView.h"
-#include "ui/prompts.h"
 
 QVariant myQQuickView::getLang() {
     return z718::appconfig::language(settings_.appConfig());
@@ -52,21 +51,21 @@ QVariantList myQQuickView::getNameList(QVariant type) {
 }
 
 bool myQQuickView::loadProfile(int profile) {
-    return z718::ProfileManager(settings_, z718::prompts(), this).importProfile(profile);
+    return z718::ProfileManager(settings_, prompts_, this).importProfile(profile);
 }
 
 void myQQuickView::saveProfile(int profile) {
-    z718::ProfileManager(settings_, z718::prompts(), this).exportProfile(profile);
+    z718::ProfileManager(settings_, prompts_, this).exportProfile(profile);
 }
 
 void myQQuickView::resetProfile(int profile) {
-    z718::ProfileManager(settings_, z718::prompts(), this).resetToDefault(profile);
+    z718::ProfileManager(settings_, prompts_, this).resetToDefault(profile);
 }
 
 void myQQuickView::copyProfile(int destprofile, int srcprofile) {
-    z718::ProfileManager(settings_, z718::prompts(), this).copy(destprofile, srcprofile);
+    z718::ProfileManager(settings_, prompts_, this).copy(destprofile, srcprofile);
 }
 
 QString myQQuickView::getCustomFilePath() {
-    return z718::ProfileManager(settings_, z718::prompts(), this).pickCustomImage();
+    return z718::ProfileManager(settings_, prompts_, this).pickCustomImage();
 }

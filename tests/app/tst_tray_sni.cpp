@@ -5,7 +5,7 @@
 
 #include "app/widget.h"
 #include "sim/virtual_mouse.h"
-#include "support/probe_scene.h"
+#include "support/fake_services.h"
 #include "ui/myQQuickView.h"
 
 using namespace z718;
@@ -21,12 +21,11 @@ private slots:
     // holds no scene until the window first shows.
     void clickWhileNotConnectedAndAStartInTheTray() {
         QVERIFY(tray_.isConnected());
-        test::useProbeScene();
         sim::VirtualMouse mouse;
-        setHidBackend(&mouse);
+        test::Fakes fakes;
         mouse.unplug();
         {
-            Widget widget;
+            Widget widget(fakes.services(mouse));
             widget.showNormal();
             QVERIFY(QSystemTrayIcon::isSystemTrayAvailable());
             const auto items = [this] {
@@ -48,14 +47,13 @@ private slots:
                 QStringList{"KESTRAN SOLUX MOUSE Z718|The mouse is not connected."}, 20000);
             mouse.plug();
             widget.checkDevice();
-            Widget hiddenStart;
+            Widget hiddenStart(fakes.services(mouse));
             hiddenStart.showAtStart(true);
             QVERIFY(!hiddenStart.isVisible() && !hiddenStart.view()->rootObject());
             QVERIFY(hiddenStart.showIfConnected());
             QTRY_VERIFY(hiddenStart.isVisible() && hiddenStart.view()->rootObject());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setHidBackend(nullptr);
     }
 
 private:

@@ -3,7 +3,7 @@
 
 #include "app/widget.h"
 #include "sim/virtual_mouse.h"
-#include "support/probe_scene.h"
+#include "support/fake_services.h"
 #include "ui/Ui_Controler.h"
 
 using namespace z718;
@@ -14,11 +14,10 @@ class WaylandTest : public QObject {
 private slots:
     void windowShowsAndDragsAreTheCompositors() {
         QVERIFY(QGuiApplication::platformName().startsWith("wayland"));
-        test::useProbeScene();
         sim::VirtualMouse mouse;
-        setHidBackend(&mouse);
+        test::Fakes fakes;
         {
-            Widget widget;
+            Widget widget(fakes.services(mouse));
             widget.showNormal();
             widget.checkDevice();
             QTRY_VERIFY_WITH_TIMEOUT(widget.windowHandle() && widget.windowHandle()->isExposed(),
@@ -35,7 +34,6 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setHidBackend(nullptr);
     }
 };
 

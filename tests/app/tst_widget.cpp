@@ -12,8 +12,8 @@
 #include "settings/name_lists.h"
 #include "sim/virtual_mouse.h"
 #include "support/debug_capture.h"
+#include "support/fake_services.h"
 #include "support/hostile_files.h"
-#include "support/probe_scene.h"
 #include "support/scratch_dir.h"
 #include "ui/Ui_Controler.h"
 #include "ui/myQQuickView.h"
@@ -31,18 +31,15 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", runtimeDir_.path().toLocal8Bit());
     }
     void init() {
-        test::useProbeScene();
         durations() = Durations{};
         durations().pollMs = 150;
         mouse_ = std::make_unique<sim::VirtualMouse>();
-        setHidBackend(mouse_.get());
         connectedFlag() = false;
-        widget_ = std::make_unique<Widget>();
+        widget_ = std::make_unique<Widget>(fakes_.services(*mouse_));
         widget_->showNormal();
     }
     void cleanup() {
         widget_.reset();
-        setHidBackend(nullptr);
         mouse_.reset();
     }
     // A device at start connects before the loop runs; unplugged, the window goes out of the
@@ -146,7 +143,7 @@ private slots:
         test::ScratchDir scratch;
         const test::FifoTrap icon(QStringLiteral("./modules/img/trayIcon.ico"));
         QVERIFY(icon.made());
-        Widget widget;
+        Widget widget(fakes_.services(*mouse_));
         widget.showAtStart(true);
         QCoreApplication::processEvents();
         QVERIFY(!icon.opened());
@@ -166,7 +163,7 @@ private slots:
         test::ScratchDir scratch;
         namelists::store(2, {"Standard0", "FPS3"});
         test::ScratchDir::write(SettingsStore::profilePath(3), "[sensor]\ncursorSpeed_Q7=4\n");
-        myQQuickView view;
+        myQQuickView view(fakes_.prompts, fakes_.pointer);
         view.profileList().load(0, false);
         QMenu menu;
         QAction* quit = menu.addAction(QStringLiteral("Quit (&Q)"));
@@ -218,6 +215,7 @@ private:
     }
 
     std::unique_ptr<sim::VirtualMouse> mouse_;
+    test::Fakes fakes_;
     std::unique_ptr<Widget> widget_;
     QTemporaryDir runtimeDir_;
 };

@@ -9,6 +9,7 @@
 #include "platform/timing.h"
 #include "settings/settings_store.h"
 #include "sim/virtual_mouse.h"
+#include "support/fake_services.h"
 #include "support/quiet_host.h"
 #include "support/scratch_dir.h"
 #include "ui/Hid_Thread.h"
@@ -44,14 +45,9 @@ public:
                                 .commandPauseMs = 0,
                                 .updaterDelayMs = 0};
         mouse.setKeyboardPresent(true);
-        setHidBackend(&mouse);
-        hid = std::make_unique<Hid_Thread>(&host);
+        hid = std::make_unique<Hid_Thread>(&host, mouse, fakes.input);
         hid->link().setDevices(scanDevices(mouse, loadCatalogue(kCataloguePath, {}), 0).devices);
         use(Mouse);
-    }
-    ~DeviceRig() {
-        hid.reset();
-        setHidBackend(nullptr);
     }
 
     void use(Family family) {
@@ -72,6 +68,7 @@ public:
     }
 
     RigMouse mouse;
+    Fakes fakes;
     QuietHost host;
     std::unique_ptr<Hid_Thread> hid;
 };

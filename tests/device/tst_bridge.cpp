@@ -30,17 +30,6 @@ QVariantList range(int count, int first = 0) {
     return list;
 }
 
-platform::PortablePointerSettings& system() {
-    return platform::portablePointerSettings();
-}
-
-template <typename T>
-T systemValue(uint32_t action) {
-    T value{};
-    system().systemParametersInfo(action, 0, &value, 0);
-    return value;
-}
-
 // One 33-byte output report: report id 0, the given data bytes, zeros up to 32.
 QStringList report(const QVariantList& data) {
     QByteArray bytes(33, '\0');
@@ -55,13 +44,9 @@ QStringList report(const QVariantList& data) {
 class BridgeTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        t_ = std::make_unique<StoreRig>();
-        system().reset();
-    }
+    void init() { t_ = std::make_unique<StoreRig>(); }
     void cleanup() {
         QVERIFY(rig().hid->link().isIdle());
-        system().reset();
         t_.reset();
     }
 
@@ -309,8 +294,7 @@ private slots:
             store().profile(a.profile).setValue(QString("macro/%1").arg(a.button), a.macro);
             macroSlots().write(a.button, before);
         }
-        ProfileActivation(store(), platform::pointerSettings(), &rig().hid->commands())
-            .uploadToButtons("M");
+        ProfileActivation(store(), system(), &rig().hid->commands()).uploadToButtons("M");
         QCOMPARE(macroSlots().read(2)[2], 0x41u);
         QCOMPARE(macroSlots().read(3)[2], 0x42u);
         QCOMPARE(macroSlots().read(4)[2], 0x42u);
@@ -329,14 +313,14 @@ private slots:
             }
         };
         check(PointerValue::CursorSpeed, "sensor/cursorSpeed_Q7",
-              [] { return uint(systemValue<int>(win::kSpiGetMouseSpeed)); },
+              [this] { return uint(systemValue<int>(win::kSpiGetMouseSpeed)); },
               {{0, 1}, {7, 14}, {10, 20}});
         // Steps above 10 would give a negative time; they get the shortest instead.
         check(PointerValue::DoubleClickSpeed, "sensor/doubleClickSpeed_Q7",
-              [] { return system().doubleClickTime(); },
+              [this] { return system().doubleClickTime(); },
               {{0, 900}, {5, 550}, {10, 200}, {13, 200}});
         check(PointerValue::ScrollLines, "sensor/verticalScrollLines_Q7",
-              [] { return systemValue<uint32_t>(win::kSpiGetWheelScrollLines); },
+              [this] { return systemValue<uint32_t>(win::kSpiGetWheelScrollLines); },
               {{4, 4}, {1000, 1000}});
     }
 
@@ -407,6 +391,13 @@ private slots:
 
 private:
     DeviceRig& rig() { return t_->rig; }
+    platform::PortablePointerSettings& system() { return rig().fakes.pointer; }
+    template <typename T>
+    T systemValue(uint32_t action) {
+        T value{};
+        system().systemParametersInfo(action, 0, &value, 0);
+        return value;
+    }
     SettingsStore& store() { return t_->store; }
     DeviceBridge bridge() { return DeviceBridge(store(), &rig().hid->commands()); }
     KeyAssignments keys() { return KeyAssignments(store(), &rig().hid->commands()); }

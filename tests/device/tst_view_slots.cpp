@@ -6,11 +6,9 @@
 #include <QtTest>
 
 #include "device_rig.h"
-#include "platform/portable/portable_input.h"
 #include "support/recorded_waits.h"
 #include "support/scripted_prompts.h"
 #include "ui/myQQuickView.h"
-#include "ui/prompts.h"
 
 using namespace z718;
 using namespace z718::test;
@@ -40,17 +38,13 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral("No such method")));
         t_ = std::make_unique<Fixture>();
         t_->view.setHid(t_->rig.hid.get());
-        platform::portablePointerSettings().reset();
     }
-    void cleanup() {
-        t_.reset();
-        platform::portablePointerSettings().reset();
-    }
+    void cleanup() { t_.reset(); }
 
     void configurationSlots() {
         ScratchDir::write(kAppConfigPath, "[common]\nlanguage=ChineseSimplified\n");
         ScratchDir::write(kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
-        myQQuickView view;  // reads the files written above
+        myQQuickView view(prompts(), t_->rig.fakes.pointer);  // reads the files written above
         QCOMPARE(call<QVariant>(&view, "getLang").toString(), QStringLiteral("ChineseSimplified"));
         QMetaObject::invokeMethod(&view, "setProfile", Q_ARG(QVariant, 4));
         QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 4);
@@ -70,7 +64,7 @@ private slots:
         ScratchDir::write(kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
         ScratchDir::write("modules/i18n/lang_025044.ini",
                           "[main]\ntotal=1\n0=\xe8\xbd\xb4\n[Q7_5E08F1D]\n3=x\n");
-        myQQuickView view;
+        myQQuickView view(prompts(), t_->rig.fakes.pointer);
         QVERIFY(!call<bool>(&view, "loadProfile", Q_ARG(int, 0)));
         QMetaObject::invokeMethod(&view, "resetProfile", Q_ARG(int, 1));
         QMetaObject::invokeMethod(&view, "copyProfile", Q_ARG(int, 2), Q_ARG(int, 1));
@@ -116,8 +110,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(view, "setCursorSpeed", Q_ARG(uint, 4)));
         QCOMPARE(view->getCursorSpeed(), 4u);
         int systemSpeed = 0;
-        platform::pointerSettings().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &systemSpeed,
-                                                         0);
+        t_->rig.fakes.pointer.systemParametersInfo(win::kSpiGetMouseSpeed, 0, &systemSpeed, 0);
         QCOMPARE(systemSpeed, 8);
     }
 
@@ -252,12 +245,10 @@ private:
     struct Fixture {
         ScratchDir scratch;
         DeviceRig rig;
-        ScriptedPrompts prompts;
-        ScopedPrompts installed{prompts};
-        myQQuickView view;
+        myQQuickView view{rig.fakes.prompts, rig.fakes.pointer};
     };
     ScriptedPrompts& prompts() {
-        return t_->prompts;
+        return t_->rig.fakes.prompts;
     }
     void saveMacro(const QString& name, const QStringList& lines) {
         QVERIFY(t_->view.createMacroIni(name, 0).toBool());

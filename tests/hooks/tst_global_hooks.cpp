@@ -10,36 +10,33 @@
 #include "hooks/window_input_feeder.h"
 #include "platform/portable/portable_input.h"
 #include "sim/virtual_mouse.h"
-#include "support/probe_scene.h"
+#include "support/fake_services.h"
 #include "ui/myQQuickView.h"
 
 using namespace z718;
-using platform::portableInput;
 
 class TestGlobalHooks : public QObject {
     Q_OBJECT
 private slots:
     void clicksWithTheirPlaceAndKeysReachTheScene() {
-        test::useProbeScene();
         sim::VirtualMouse mouse;
-        setHidBackend(&mouse);
+        test::Fakes fakes;
         {
-            Widget widget;
-            GlobalHooks hooks(widget.view(), widget.hid(), portableInput());
+            Widget widget(fakes.services(mouse));
+            GlobalHooks hooks(widget.view(), widget.hid(), fakes.input);
             QVERIFY(hooks.install());
             widget.showNormal();  // the scene comes with the first show
             widget.checkDevice();
             const auto scene = [&](const char* property) {
                 return widget.view()->rootObject()->property(property).toString();
             };
-            QVERIFY(!portableInput().feedMouse(win::kWmLButtonDown, 10, 20));
+            QVERIFY(!fakes.input.feedMouse(win::kWmLButtonDown, 10, 20));
             QTRY_COMPARE(scene("lastMouse"), QStringLiteral("0xf0 down at 10,20"));
-            QVERIFY(!portableInput().feedMouse(win::kWmRButtonUp, 30, 40));
+            QVERIFY(!fakes.input.feedMouse(win::kWmRButtonUp, 30, 40));
             QTRY_COMPARE(scene("lastMouse"), QStringLiteral("0xf1 up at 30,40"));
-            QVERIFY(portableInput().feedKey(0x42, 0x30, true));
+            QVERIFY(fakes.input.feedKey(0x42, 0x30, true));
             QTRY_COMPARE(scene("lastKey"), QStringLiteral("usage 5 up"));
         }
-        setHidBackend(nullptr);
     }
 
     void keyCodesFromTheWindowSystem() {

@@ -30,7 +30,6 @@ public:
             return false;
         }
         QDir::setCurrent(scratch_.path());
-        z718::setHidBackend(&mouse_);
         z718::platform::useFocusSource(&foreground_);
         startProgram();
         scene_ = std::make_unique<SceneDriver>(*this, mouse_);
@@ -66,18 +65,18 @@ public slots:
     void cleanupTestCase() {
         scene_.reset();
         stopProgram();
-        z718::setHidBackend(nullptr);
         z718::platform::useFocusSource(nullptr);
     }
 
 private:
     // As the program's main() does it.
     void startProgram() {
-        widget_ = std::make_unique<Widget>();
-        hooks_ = std::make_unique<z718::GlobalHooks>(widget_->view(), widget_->hid());
+        widget_ = std::make_unique<Widget>(services_);
+        hooks_ =
+            std::make_unique<z718::GlobalHooks>(widget_->view(), widget_->hid(), input_.hooks());
         hooks_->install();
         inputObject_.programHooksInstalled();
-        windowFeed_ = z718::feedHooksFromWindow();
+        windowFeed_ = z718::feedHooksFromWindow(input_.window());
         widget_->showNormal();
         widget_->checkDevice();
     }
@@ -104,13 +103,16 @@ private:
 
     QTemporaryDir scratch_;
     z718::sim::VirtualMouse mouse_;
+    z718::platform::InputBackend input_;
+    PromptsObject promptsObject_;
+    const z718::Services services_{mouse_, input_.hooks(), input_.injector(), input_.pointer(),
+                                   promptsObject_.scripted()};
     std::unique_ptr<Widget> widget_;
     std::unique_ptr<z718::GlobalHooks> hooks_;
     std::unique_ptr<QObject> windowFeed_;
     std::unique_ptr<SceneDriver> scene_;
     QQmlEngine* engine_ = nullptr;
-    VirtualInputObject inputObject_;
-    PromptsObject promptsObject_;
+    VirtualInputObject inputObject_{input_};
     z718::platform::FakeFocusSource foreground_;
 };
 

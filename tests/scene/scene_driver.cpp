@@ -331,8 +331,9 @@ QString SceneDriver::readText(const QString& path) const {
 }
 
 QString SceneDriver::activationRecord() {
-    const QString record = z718::test::activationRecord(
-        host_.program()->view()->settings().currentProfile(), mouse_.log());
+    myQQuickView* view = host_.program()->view();
+    const QString record = z718::test::activationRecord(view->settings().currentProfile(),
+                                                        mouse_.log(), view->pointer());
     mouse_.clearLog();
     return record;
 }

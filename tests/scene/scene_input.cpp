@@ -35,31 +35,23 @@ void charClick(QWindow* window, char c) {
 
 }  // namespace scene_input
 
-// virtualInput here: the portable hooks and pointer settings of this process.
+// virtualInput here: the portable hooks this process's window feeds.
 VirtualInputObject::~VirtualInputObject() = default;
 
 void VirtualInputObject::programHooksInstalled() {}
 
 bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
-    return platform::portableInput().feedKey(vk, scanCode, up, time);
+    return input_.window()->feedKey(vk, scanCode, up, time);
 }
 
 bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
-    return platform::portableInput().feedMouse(message, x, y, mouseData, time);
+    return input_.window()->feedMouse(message, x, y, mouseData, time);
 }
 
 QVariantList VirtualInputObject::delivered() const {
-    return describeDelivered(platform::portableInput().delivered());
+    return describeDelivered(input_.window()->delivered());
 }
 
 void VirtualInputObject::clearDelivered() {
-    platform::portableInput().clearDelivered();
-}
-
-platform::PointerSettings& VirtualInputObject::pointer() {
-    return platform::portablePointerSettings();
-}
-
-void VirtualInputObject::resetPointerSettings() {
-    platform::portablePointerSettings().reset();
+    input_.window()->clearDelivered();
 }

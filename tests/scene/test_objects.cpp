@@ -1,17 +1,32 @@
 #include "test_objects.h"
 
-#include "platform/input_platform.h"
+#include "platform/portable/portable_input.h"
 
+namespace platform = z718::platform;
 namespace win = z718::win;
 
 int VirtualInputObject::mouseSpeed() const {
     int speed = 0;
-    pointer().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
+    input_.pointer().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
     return speed;
 }
 
 int VirtualInputObject::wheelScrollLines() const {
     uint32_t lines = 0;
-    pointer().systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
+    input_.pointer().systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
     return static_cast<int>(lines);
+}
+
+void VirtualInputObject::resetPointerSettings() {
+    using Defaults = platform::PortablePointerSettings;
+    platform::PointerSettings& pointer = input_.pointer();
+    auto mouse = Defaults::kDefaultMouse;
+    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
+    pointer.systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
+                                 reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
+    pointer.systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
+                                 nullptr, 0);
+    pointer.systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
+                                 nullptr, 0);
+    pointer.systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
 }

@@ -4,12 +4,8 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include "platform/input_backend.h"
 #include "support/scripted_prompts.h"
-#include "ui/prompts.h"
-
-namespace z718::platform {
-class PointerSettings;
-}
 
 // "virtualInput": the system's input and pointer settings; the in-process stand-in, or on
 // Windows the system's own (see README.md beside this file). What differs between the two is
@@ -17,7 +13,8 @@ class PointerSettings;
 class VirtualInputObject : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    explicit VirtualInputObject(z718::platform::InputBackend& input, QObject* parent = nullptr)
+        : QObject(parent), input_(input) {}
     ~VirtualInputObject() override;
 
     // Call after the program's hooks have been installed: on Windows the witness of what
@@ -34,7 +31,7 @@ public:
     Q_INVOKABLE void resetPointerSettings();
 
 private:
-    static z718::platform::PointerSettings& pointer();
+    z718::platform::InputBackend& input_;
 };
 
 // The rows of delivered(), from either platform's record of what reached the system.
@@ -57,8 +54,8 @@ class PromptsObject : public QObject {
     Q_OBJECT
 public:
     Q_INVOKABLE void answerFile(const QString& path) { scripted_.fileNames.push_back(path); }
+    z718::ScriptedPrompts& scripted() { return scripted_; }
 
 private:
     z718::ScriptedPrompts scripted_;
-    z718::ScopedPrompts installed_{scripted_};
 };

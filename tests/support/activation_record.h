@@ -29,7 +29,8 @@ inline void resetSharedTables() {
 // What applying a profile leaves behind, as text to compare: the reports on the wire, the
 // engine's key matrix and macro slots, the system's pointer settings and what the profile
 // holds afterwards.
-inline QString activationRecord(QSettings& profile, const QStringList& wire) {
+inline QString activationRecord(QSettings& profile, const QStringList& wire,
+                                platform::PointerSettings& system) {
     QStringList out;
     out << QStringLiteral("wire: %1").arg(wire.isEmpty() ? QStringLiteral("-") : wire.join(" | "));
     QStringList matrix;
@@ -50,7 +51,6 @@ inline QString activationRecord(QSettings& profile, const QStringList& wire) {
         }
         out << QStringLiteral("slot%1: %2").arg(s).arg(words.join(' '));
     }
-    platform::PointerSettings& system = platform::pointerSettings();
     int speed = 0;
     uint32_t lines = 0;
     system.systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);

@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <system_error>
 
-#include "platform/linux/evdev_system.h"
-
 namespace z718::platform {
 
 namespace {
@@ -197,11 +195,6 @@ void LinuxInput::fallBack(const std::string& reason) {
             notice_(reason);
         }
     }
-}
-
-LinuxInput& linuxInput() {
-    static LinuxInput instance(portableInput(), evdev::linuxEvdevSystem());
-    return instance;
 }
 
 }  // namespace z718::platform

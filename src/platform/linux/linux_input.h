@@ -74,7 +74,4 @@ private:
     std::atomic<bool> lost_{false};  // a grabbed node went away
 };
 
-// The backend of this process, on the real system.
-LinuxInput& linuxInput();
-
 }  // namespace z718::platform

@@ -206,14 +206,4 @@ void PortablePointerSettings::reset() {
     *this = PortablePointerSettings();
 }
 
-PortableInput& portableInput() {
-    static PortableInput instance;
-    return instance;
-}
-
-PortablePointerSettings& portablePointerSettings() {
-    static PortablePointerSettings instance;
-    return instance;
-}
-
 }  // namespace z718::platform

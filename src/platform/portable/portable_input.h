@@ -101,8 +101,4 @@ private:
     bool refuseAll_ = false;
 };
 
-// The stand-ins this process uses when it is not on Windows.
-PortableInput& portableInput();
-PortablePointerSettings& portablePointerSettings();
-
 }  // namespace z718::platform

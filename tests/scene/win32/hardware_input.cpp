@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/portable/portable_input.h"
 #include "platform/win32/message_thread.h"
 #include "test_objects.h"
 
@@ -173,9 +172,7 @@ uint32_t sendHardwareMouse(uint32_t message, int x, int y, uint32_t mouseData, u
 }  // namespace z718::testing
 
 // virtualInput on Windows: its events enter as hardware input, the witness records what the
-// hooks let through, and the pointer settings are the system's.
-namespace platform = z718::platform;
-namespace win = z718::win;
+// hooks let through.
 using namespace z718::testing;
 
 VirtualInputObject::~VirtualInputObject() {
@@ -203,21 +200,4 @@ QVariantList VirtualInputObject::delivered() const {
 void VirtualInputObject::clearDelivered() {
     const std::lock_guard lock(g_mutex);
     g_delivered.clear();
-}
-
-platform::PointerSettings& VirtualInputObject::pointer() {
-    return platform::pointerSettings();
-}
-
-void VirtualInputObject::resetPointerSettings() {
-    using Defaults = platform::PortablePointerSettings;
-    auto mouse = Defaults::kDefaultMouse;
-    // Wine reads the speed from uiParam, Windows from pvParam: both carry it.
-    pointer().systemParametersInfo(win::kSpiSetMouseSpeed, uint32_t{Defaults::kDefaultSpeed},
-                                   reinterpret_cast<void*>(intptr_t{Defaults::kDefaultSpeed}), 0);
-    pointer().systemParametersInfo(win::kSpiSetWheelScrollLines, Defaults::kDefaultScrollLines,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
-                                   nullptr, 0);
-    pointer().systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
 }
