@@ -194,13 +194,6 @@ private slots:
         QCOMPARE(t_->view.ui_93H_GetMacroKey(2), QVariantList(128, 0));
     }
 
-    void inertMacroSlots() {
-        saveMacro("dev", {"A    [Down]"});
-        t_->view.ui_13H_SetMacroKey(1, "dev");
-        QVERIFY(t_->rig.wire("feature-out").isEmpty());
-        QCOMPARE(t_->view.sendMacroData({1, 2}, 0), QVariant(true));
-    }
-
     void macroEncodingAndConfigFollowSelectedDevice() {
         const QStringList lines{"A    [Down]", "2000   [Delay]"};
         saveMacro("m", {});
