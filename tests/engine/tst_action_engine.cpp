@@ -245,25 +245,6 @@ private slots:
         QVERIFY(rig.macroQueue.idle());
     }
 
-    // The macro queue keeps 199 words. A longer macro is cut there, but never between a press
-    // and its release: the kept part ends with the releases of what it pressed.
-    void longMacroIsCutOnlyAfterReleasingWhatItPressed() {
-        EngineRig rig;
-        std::vector<uint32_t> words{0, 1, 0xA2, 0xE8};  // Ctrl and the left button held
-        while (words.size() < MacroSlots::kWords - 2) {
-            words.insert(words.end(), {0x41, 0x141});
-        }
-        words.insert(words.end(), {0x1E8, 0x1A2});
-        QVERIFY(rig.macros.write(0, words));
-        rig.assign(0, {kMacroFunction, kRepeatCounted, 0, 0});
-        rig.press(0);
-        const QStringList log = rig.ticks(300);
-        QVERIFY(log.size() > MyQueue::kLimit - 4 && log.size() <= MyQueue::kLimit);
-        QVERIFY2(log[log.size() - 2].endsWith(" left up") && log.last().endsWith(" key A2 up"),
-                 qPrintable(log.mid(log.size() - 2).join(',')));
-        QCOMPARE(ticksOf(log, "key 41 down").size(), ticksOf(log, "key 41 up").size());
-    }
-
     // The mouse taken away while a button is held: the worker stops, and whatever the engine
     // pressed is released at once; nothing half-done is left for the next worker.
     void stoppedWorkerLetsGoOfEverythingItHolds() {
