@@ -11,6 +11,7 @@ import argparse
 import os
 import platform
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -29,11 +30,22 @@ QUIET_TIMEOUT = 15.0
 # Seconds: how long the window may take to go to the tray, and between two close clicks.
 CLOSE_TIMEOUT = 60.0
 CLICK_RETRY = 1.0
+# Seconds: the longest a helper command (xdotool) or a benchmark program may take, and the whole
+# run. Every wait ends, so a hang shows as a traceback of where it waited, not a stalled CI.
+STARTED = time.monotonic()
+COMMAND_TIMEOUT = 60
+PROGRAM_TIMEOUT = {"quick": 300, "full": 1800}
+RUN_TIMEOUT = {"quick": 600, "full": 3600}
 
 
-def figures(command):
+def run(command, **options):
+    """subprocess.run with a time limit."""
+    return subprocess.run(command, timeout=options.pop("timeout", COMMAND_TIMEOUT), **options)
+
+
+def figures(command, timeout):
     """The "name value" lines a benchmark program prints, as a dict."""
-    out = subprocess.run(command, check=True, capture_output=True, text=True).stdout
+    out = run(command, check=True, capture_output=True, text=True, timeout=timeout).stdout
     values = {}
     for line in out.splitlines():
         name, value = line.split()
@@ -77,6 +89,16 @@ def smaps(pid):
             if len(parts) == 3 and parts[2] == "kB":
                 values[parts[0].rstrip(":")] = int(parts[1])
     return values
+
+
+def end(process):
+    """Asks a process to end, and kills it if it has not within 5 s."""
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
 
 class Child:
@@ -138,12 +160,7 @@ class Child:
         raise RuntimeError(f"no frame after the show; see {self.log_path}")
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        end(self.process)
         self.log.close()
 
 
@@ -209,11 +226,11 @@ def idle_activity(command, settle, seconds, scratch):
 def visible_windows(pid, display):
     """The program's shown windows of the window's size (not its tray icon or a balloon)."""
     env = dict(os.environ, DISPLAY=display)
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+    found = run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
                            capture_output=True, text=True, env=env).stdout.split()
     windows = []
     for window in found:
-        shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+        shape = run(["xdotool", "getwindowgeometry", "--shell", window],
                                capture_output=True, text=True, env=env).stdout
         if "WIDTH=1000\n" in shape and "HEIGHT=640\n" in shape:
             windows.append(window)
@@ -238,7 +255,7 @@ def close_to_tray(pid, display):
         # The close button's centre in the 1000 x 640 window: the last of three 16-pixel
         # buttons 6 pixels apart, from x 935, y 16. A window that hid meanwhile may refuse the
         # click; the loop then sees it gone.
-        subprocess.run(["xdotool", "mousemove", "--window", shown[0], "987", "24", "click", "1"],
+        run(["xdotool", "mousemove", "--window", shown[0], "987", "24", "click", "1"],
                        check=False, env=dict(os.environ, DISPLAY=display))
         retry = time.monotonic() + CLICK_RETRY
         while visible_windows(pid, display) and time.monotonic() < retry:
@@ -249,17 +266,17 @@ def double_click_tray_icon(display):
     """Double-clicks the centre of the tray host's window, which the program's icon fills,
     raised first above the minimal window and the connection balloon."""
     env = dict(os.environ, DISPLAY=display)
-    docker = subprocess.run(["xdotool", "search", "--name", "^Docker$"], capture_output=True,
+    docker = run(["xdotool", "search", "--name", "^Docker$"], capture_output=True,
                             text=True, env=env).stdout.split()
     if not docker:
         raise RuntimeError("no tray host")
-    subprocess.run(["xdotool", "windowraise", docker[0]], check=True, env=env)
-    shape = dict(line.split("=") for line in subprocess.run(
+    run(["xdotool", "windowraise", docker[0]], check=True, env=env)
+    shape = dict(line.split("=") for line in run(
         ["xdotool", "getwindowgeometry", "--shell", docker[0]], capture_output=True, text=True,
         env=env, check=True).stdout.split())
     x = int(shape["X"]) + int(shape["WIDTH"]) // 2
     y = int(shape["Y"]) + int(shape["HEIGHT"]) // 2
-    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", "2", "--delay",
+    run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", "2", "--delay",
                     "80", "1"], check=True, env=env)
 
 
@@ -342,7 +359,7 @@ class Xvfb:
         read, write = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
-             "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+             "tcp"], pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as f:
             self.display = ":" + f.readline().strip()
@@ -351,16 +368,14 @@ class Xvfb:
             self.tray = subprocess.Popen(["wmdocker"], env=env, stdout=subprocess.DEVNULL,
                                          stderr=subprocess.DEVNULL)
             # A dock app waits, withdrawn, for a window manager to show it; with none, show it.
-            subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--name", "^Docker$",
-                            "windowmap"], env=env, check=True, stdout=subprocess.DEVNULL)
+            run(["xdotool", "search", "--sync", "--name", "^Docker$", "windowmap"], env=env,
+                check=True, stdout=subprocess.DEVNULL, timeout=10)
         return self
 
     def __exit__(self, *exc):
         if self.tray:
-            self.tray.terminate()
-            self.tray.wait()
-        self.server.terminate()
-        self.server.wait()
+            end(self.tray)
+        end(self.server)
 
 
 def machine():
@@ -389,12 +404,26 @@ def table(header, rows):
         print("| " + " | ".join(c.ljust(w) for c, w in zip(r, widths)) + " |")
 
 
+def step(text):
+    """Progress on stderr, at once: a stalled run shows where it stalled."""
+    print(f"-- {text} ({time.monotonic() - STARTED:.0f} s)", file=sys.stderr, flush=True)
+
+
+def timed_out(seconds):
+    """Ends the run where it waits: the traceback names the wait, the finally blocks end the
+    programs it started."""
+    raise TimeoutError(f"the benchmarks did not finish within {seconds} s")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
     parser.add_argument("--quick", action="store_true")
     args = parser.parse_args()
     pace = QUICK if args.quick else FULL
+    mode = "quick" if args.quick else "full"
+    signal.signal(signal.SIGALRM, lambda *_: timed_out(RUN_TIMEOUT[mode]))
+    signal.alarm(RUN_TIMEOUT[mode])
     bin_dir = os.path.join(args.build, "bin")
     quick = ["--quick"] if args.quick else []
     program = [os.path.join(bin_dir, "z718"), "--virtual-mouse"]
@@ -402,7 +431,7 @@ def main():
 
     print(f"Machine: {machine()}")
     print("Mode: " + ("quick (proves the benchmarks run; the figures mean little)"
-                      if args.quick else "full"))
+                      if args.quick else "full"), flush=True)
     rows = []
 
     def row(figure, value, base, unit, anchor_name):
@@ -412,6 +441,7 @@ def main():
     scratch = tempfile.mkdtemp(prefix="z718-bench-")
     try:
         # (a) Idle wake-ups of the connected program.
+        step("idle wake-ups")
         rates, cpu = idle_activity(program, pace["settle"], pace["idle"], scratch)
         base_rates, base_cpu = idle_activity(anchor, pace["settle"], pace["idle"], scratch)
         engine = sum(r for (_, name), r in rates.items() if name == "z718-engine")
@@ -424,7 +454,8 @@ def main():
         row("idle CPU, % of one core", cpu, base_cpu, "%", minimal)
 
         # (b), (c) Remap latency and tick period.
-        e = figures([os.path.join(bin_dir, "z718_bench_engine")] + quick)
+        step("remap latency and tick period")
+        e = figures([os.path.join(bin_dir, "z718_bench_engine")] + quick, PROGRAM_TIMEOUT[mode])
         naive = "sleep-10-ms loop"
         for p in ("p50", "p99", "max"):
             row(f"remap latency {p} ({int(e['latency_events'])} events)",
@@ -434,7 +465,9 @@ def main():
                 e[f"period_engine_{p}"], e[f"period_naive_{p}"], "ms", naive)
 
         # (d) Device transfers against the floor of their pauses.
-        t = figures([os.path.join(bin_dir, "z718_bench_transfer")] + quick)
+        step("device transfers")
+        t = figures([os.path.join(bin_dir, "z718_bench_transfer")] + quick,
+                    PROGRAM_TIMEOUT[mode])
         for name, label in (("key_matrix_512", "512-byte key matrix"), ("dpi_set", "DPI set"),
                             ("device_macro", "device macro")):
             row(f"transfer: {label}", t[f"transfer_{name}"], t[f"transfer_{name}_floor"], "ms",
@@ -443,6 +476,7 @@ def main():
             t["silent_device_read_goal"], "ms", "longest wait for a click")
 
         # (e) First frame and peak memory, offscreen and under Xvfb.
+        step("first frame and peak memory")
         runs, after = pace["frame_runs"], pace["after_frame"]
         anchor_frame = {}
         with Xvfb() as x:
@@ -456,11 +490,13 @@ def main():
 
         # (f) The resident program under both scene graphs, shown and in the tray. Without a
         # tray host the close button only minimises, so this needs one.
+        step("both scene graphs, shown and in the tray")
         with Xvfb(tray_host=True) as x:
             software = resident(program, "software", x.display, pace, scratch)
             opengl = resident(program, "rhi", x.display, pace, scratch)
 
         # (g) Beside the minimal window: memory shown and in the tray, restore from the tray.
+        step("beside the minimal window, and restores from the tray")
         with Xvfb(tray_host=True) as x:
             held = tray(program, anchor, x.display, pace, scratch)
         for moment in ("shown", "hidden"):
