@@ -25,14 +25,6 @@ using z718::test::ScratchDir;
 
 namespace {
 
-QStringList stored() {
-    QStringList names;
-    for (const QVariant& name : z718::namelists::read(0)) {
-        names << name.toString();
-    }
-    return names.size() == 2 && names[1] == z718::namelists::kPadGuard ? names.mid(0, 1) : names;
-}
-
 QStringList names(const QString& blankSeparated) {
     return blankSeparated.split(' ', Qt::SkipEmptyParts);
 }
@@ -433,7 +425,7 @@ private slots:
         QCOMPARE(changedNames, names(changed));
         QCOMPARE(z718::test::shownRows(model, {MacroListModel::NameRole}), names(after));
         QCOMPARE(model.count(), names(after).size());
-        QCOMPARE(stored(), names(after));
+        QCOMPARE(z718::test::storedNames(0), names(after));
         for (const QString& name : names(before) + names(after)) {
             const bool hasFile = !z718::MacroStore::existingFile(name).isEmpty();
             QVERIFY2(hasFile == names(after).contains(name) || name == z718::namelists::kPadGuard,

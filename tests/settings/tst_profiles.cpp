@@ -37,15 +37,6 @@ QByteArray fileOf(int profile) {
     return ScratchDir::read(z718::SettingsStore::profilePath(profile));
 }
 
-// The stored profile names, without the guard a single name is written with.
-QStringList stored() {
-    QStringList names;
-    for (const QVariant& name : z718::namelists::read(2)) {
-        names << name.toString();
-    }
-    return names.size() == 2 && names[1] == z718::namelists::kPadGuard ? names.mid(0, 1) : names;
-}
-
 // Names are separated by blanks. The name list `names` is loaded with profile `current` in use,
 // then takes `op`: "standard" (loaded again naming the first row "Standard"), "new", "delete",
 // "copy", "rename <row> <name>" or "" (nothing). Each profile n has had a rule for program "pn"
@@ -241,7 +232,7 @@ private slots:
         QCOMPARE(z718::test::shownRows(*model_,
                                        {ProfileListModel::NameRole, ProfileListModel::NumberRole}),
                  rows.split(' '));
-        QCOMPARE(stored(), rows.split(' '));
+        QCOMPARE(z718::test::storedNames(2), rows.split(' '));
         QCOMPARE(model_->selectedRow(), selected);
         if (chosen != -2) {
             QCOMPARE(announced.isEmpty() ? -1 : announced.last().at(0).toInt(), chosen);

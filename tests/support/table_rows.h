@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "settings/name_lists.h"
+
 namespace z718::test {
 
 // A QTest table of whole rows: one column, "row", holding a struct (declared with
@@ -49,6 +51,15 @@ inline QStringList shownRows(const QAbstractItemModel& model, std::initializer_l
         rows << texts.join(separator);
     }
     return rows;
+}
+
+// The names the name list of `type` holds, without the guard a single name is written with.
+inline QStringList storedNames(int type) {
+    QStringList names;
+    for (const QVariant& name : namelists::read(type)) {
+        names << name.toString();
+    }
+    return names.size() == 2 && names[1] == namelists::kPadGuard ? names.mid(0, 1) : names;
 }
 
 }  // namespace z718::test
