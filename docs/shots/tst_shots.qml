@@ -26,8 +26,7 @@ SceneUser {
 
     function test_macroEditor() {
         const lines = ["1,R", "0,30", "2,R"]
-        openMacroEditorWith([["Reload", lines], ["Burst", lines], ["Copy paste", lines]])
-        clickOn("macroRow2")
+        openMacroEditorWith([["Reload", lines], ["Burst", lines], ["Copy paste", lines]], 2)
         clickOn("recordButton")
         // Virtual key and scan code, up or down, then a pause in milliseconds.
         for (const key of [[0xA2, 0x1D, false, 140], [0x43, 0x2E, false, 80],

@@ -32,7 +32,7 @@ public:
         QDir::setCurrent(scratch_.path());
         z718::platform::useFocusSource(&foreground_);
         startProgram();
-        scene_ = std::make_unique<SceneDriver>(*this);
+        scene_ = std::make_unique<SceneDriver>(*this, mouse_);
         return true;
     }
 
@@ -56,7 +56,6 @@ public slots:
         engine->addImportPath(QStringLiteral("qrc:/"));
         QQmlContext* context = engine->rootContext();
         registerProgram(context);
-        context->setContextProperty("virtualMouse", &mouseObject_);
         context->setContextProperty("virtualInput", &inputObject_);
         context->setContextProperty("scene", scene_.get());
         context->setContextProperty("prompts", &promptsObject_);
@@ -113,7 +112,6 @@ private:
     std::unique_ptr<QObject> windowFeed_;
     std::unique_ptr<SceneDriver> scene_;
     QQmlEngine* engine_ = nullptr;
-    VirtualMouseObject mouseObject_{mouse_};
     VirtualInputObject inputObject_{input_};
     z718::platform::FakeFocusSource foreground_;
 };

@@ -15,6 +15,7 @@
 
 #include "app/widget.h"
 #include "scene_input.h"
+#include "sim/virtual_mouse.h"
 #include "support/activation_record.h"
 #include "ui/myQQuickView.h"
 
@@ -63,17 +64,11 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!static_cast<QWidget*>(watched)->isEnabled()) {
-            return false;
-        }
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-                ++counts_[event->type()];
-                break;
-            default:
-                break;
+        const QEvent::Type type = event->type();
+        if (static_cast<QWidget*>(watched)->isEnabled() &&
+            (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+             type == QEvent::MouseButtonDblClick)) {
+            ++counts_[type];
         }
         return false;
     }
@@ -82,7 +77,8 @@ private:
     QHash<QEvent::Type, int> counts_;
 };
 
-SceneDriver::SceneDriver(SceneHost& host, QObject* parent) : QObject(parent), host_(host) {
+SceneDriver::SceneDriver(SceneHost& host, z718::sim::VirtualMouse& mouse, QObject* parent)
+    : QObject(parent), host_(host), mouse_(mouse) {
     clock_.start();
     watchView();
 }
@@ -157,14 +153,10 @@ bool SceneDriver::release(int x, int y) {
     return sendButton(QEvent::MouseButtonRelease, Qt::LeftButton, {x, y});
 }
 
-bool SceneDriver::click(int x, int y) {
-    const bool pressed = press(x, y);
-    return release(x, y) && pressed;
-}
-
-bool SceneDriver::rightClick(int x, int y) {
-    const bool pressed = sendButton(QEvent::MouseButtonPress, Qt::RightButton, {x, y});
-    return sendButton(QEvent::MouseButtonRelease, Qt::RightButton, {x, y}) && pressed;
+bool SceneDriver::click(int x, int y, int button) {
+    const auto which = static_cast<Qt::MouseButton>(button);
+    const bool pressed = sendButton(QEvent::MouseButtonPress, which, {x, y});
+    return sendButton(QEvent::MouseButtonRelease, which, {x, y}) && pressed;
 }
 
 bool SceneDriver::doubleClick(int x, int y) {
@@ -319,20 +311,18 @@ bool copyOver(const QString& from, const QString& to) {
     return copied;
 }
 
-// Copies `folder` over ./modules while the program is stopped, so that no settings object of
-// the old window writes over the copies.
+// Copies `folder` (the shipped modules when empty) over ./modules while the program is
+// stopped, so that no settings object of the old window writes over the copies.
 bool SceneDriver::restartWith(const QString& folder) {
-    bool copied = QFileInfo(folder).isDir();
+    const QString from =
+        folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/modules" : folder;
+    bool copied = QFileInfo(from).isDir();
     host_.restartProgram([&] {
-        copied = copied && copyOver(folder, QStringLiteral("./modules"));
+        copied = copied && copyOver(from, QStringLiteral("./modules"));
         z718::test::resetSharedTables();
     });
     watchView();
     return copied;
-}
-
-QString SceneDriver::shippedModules() const {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/modules");
 }
 
 QString SceneDriver::readText(const QString& path) const {
@@ -340,7 +330,10 @@ QString SceneDriver::readText(const QString& path) const {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-QString SceneDriver::activationRecord(const QStringList& wire) const {
+QString SceneDriver::activationRecord() {
     myQQuickView* view = host_.program()->view();
-    return z718::test::activationRecord(view->settings().currentProfile(), wire, view->pointer());
+    const QString record = z718::test::activationRecord(view->settings().currentProfile(),
+                                                        mouse_.log(), view->pointer());
+    mouse_.clearLog();
+    return record;
 }

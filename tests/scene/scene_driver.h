@@ -10,6 +10,9 @@
 class QQuickItem;
 class QWindow;
 class Widget;
+namespace z718::sim {
+class VirtualMouse;
+}
 
 // Copies the folder `from` into `to`, over the files already there.
 bool copyOver(const QString& from, const QString& to);
@@ -28,15 +31,14 @@ public:
 class SceneDriver : public QObject {
     Q_OBJECT
 public:
-    explicit SceneDriver(SceneHost& host, QObject* parent = nullptr);
+    SceneDriver(SceneHost& host, z718::sim::VirtualMouse& mouse, QObject* parent = nullptr);
     ~SceneDriver() override;
 
     Q_INVOKABLE QObject* root() const;
     Q_INVOKABLE QObject* find(const QString& objectName) const;
     Q_INVOKABLE QVariant rect(const QString& objectName) const;
 
-    Q_INVOKABLE bool click(int x, int y);
-    Q_INVOKABLE bool rightClick(int x, int y);
+    Q_INVOKABLE bool click(int x, int y, int button = Qt::LeftButton);
     Q_INVOKABLE bool doubleClick(int x, int y);
     Q_INVOKABLE bool press(int x, int y);
     Q_INVOKABLE void move(int x, int y);
@@ -59,10 +61,11 @@ public:
     // The scene's window, whose signals tell when a frame was drawn.
     Q_INVOKABLE QObject* quickWindow() const;
     Q_INVOKABLE bool writeSetting(const QString& file, const QString& key, const QVariant& value);
-    Q_INVOKABLE bool restartWith(const QString& folder);
-    Q_INVOKABLE QString shippedModules() const;
+    Q_INVOKABLE bool restartWith(const QString& folder = {});
     Q_INVOKABLE QString readText(const QString& path) const;
-    Q_INVOKABLE QString activationRecord(const QStringList& wire) const;
+    // What applying the profile in use left behind, with the device's reports since the last
+    // record (or the start).
+    Q_INVOKABLE QString activationRecord();
 
 private:
     class EventCounter;
@@ -73,6 +76,7 @@ private:
     void watchView();
 
     SceneHost& host_;
+    z718::sim::VirtualMouse& mouse_;
     EventCounter* counter_ = nullptr;
     QElapsedTimer clock_;
     quint64 wheelTime_ = 0;

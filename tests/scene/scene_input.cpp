@@ -2,6 +2,11 @@
 
 #include <QtTest>
 
+#include "platform/portable/portable_input.h"
+#include "test_objects.h"
+
+namespace platform = z718::platform;
+
 namespace scene_input {
 
 void button(QWindow* window, Qt::MouseButton button, bool press, QPoint pos) {
@@ -29,3 +34,24 @@ void charClick(QWindow* window, char c) {
 }
 
 }  // namespace scene_input
+
+// virtualInput here: the portable hooks this process's window feeds.
+VirtualInputObject::~VirtualInputObject() = default;
+
+void VirtualInputObject::programHooksInstalled() {}
+
+bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+    return input_.window()->feedKey(vk, scanCode, up, time);
+}
+
+bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+    return input_.window()->feedMouse(message, x, y, mouseData, time);
+}
+
+QVariantList VirtualInputObject::delivered() const {
+    return describeDelivered(input_.window()->delivered());
+}
+
+void VirtualInputObject::clearDelivered() {
+    input_.window()->clearDelivered();
+}

@@ -1,43 +1,21 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 #include <QVariantList>
+#include <QVariantMap>
 
 #include "platform/input_backend.h"
 #include "support/scripted_prompts.h"
 
-#ifdef _WIN32
-#include "win32/hardware_input.h"
-#endif
-
-namespace z718::sim {
-class VirtualMouse;
-}
-
-// "virtualMouse": drives and observes the simulated device. See README.md beside this file.
-class VirtualMouseObject : public QObject {
-    Q_OBJECT
-public:
-    explicit VirtualMouseObject(z718::sim::VirtualMouse& mouse, QObject* parent = nullptr);
-
-    Q_INVOKABLE void plug();
-    Q_INVOKABLE void unplug();
-    Q_INVOKABLE QStringList log() const;
-    Q_INVOKABLE void clearLog();
-    Q_INVOKABLE int openHandles() const;
-
-private:
-    z718::sim::VirtualMouse& mouse_;
-};
-
 // "virtualInput": the system's input and pointer settings; the in-process stand-in, or on
-// Windows the system's own (see README.md beside this file).
+// Windows the system's own (see README.md beside this file). What differs between the two is
+// defined in scene_input.cpp and win32/scene_input_win.cpp.
 class VirtualInputObject : public QObject {
     Q_OBJECT
 public:
     explicit VirtualInputObject(z718::platform::InputBackend& input, QObject* parent = nullptr)
         : QObject(parent), input_(input) {}
+    ~VirtualInputObject() override;
 
     // Call after the program's hooks have been installed: on Windows the witness of what
     // reaches the system must come before them in the hook chain.
@@ -54,10 +32,21 @@ public:
 
 private:
     z718::platform::InputBackend& input_;
-#ifdef _WIN32
-    z718::testing::HookWitness witness_;
-#endif
 };
+
+// The rows of delivered(), from either platform's record of what reached the system.
+template <typename Events>
+QVariantList describeDelivered(const Events& events) {
+    QVariantList list;
+    for (const auto& event : events) {
+        list.append(QVariantMap{{"mouse", event.mouse},
+                                {"message", event.message},
+                                {"code", event.code},
+                                {"injected", event.injected},
+                                {"time", event.time}});
+    }
+    return list;
+}
 
 // "prompts": the program's file dialogs and message boxes, answered from a queue while the
 // runner lives. See README.md beside this file.

@@ -6,6 +6,25 @@ import QtTest
 // test case would be run again.)
 TestCase {
     readonly property int wmKeyUp: 0x101
+    // The mouse's buttons as the hooks take them: the WM_ message of the press (the release's
+    // is one more) and the mouseData of an X button.
+    readonly property var mouseButtons: ({ right: [0x0204, 0], middle: [0x0207, 0],
+                                           back: [0x020B, 0x10000], forward: [0x020B, 0x20000] })
+
+    function init() {
+        waitForInput()
+        virtualInput.clearDelivered()
+    }
+
+    // A press (or release) of the mouse's button `name` through the hooks; then both.
+    function feedButton(name, up) {
+        const button = mouseButtons[name]
+        return virtualInput.feedMouse(button[0] + (up ? 1 : 0), 10, 10, button[1])
+    }
+    function clickButton(name) {
+        feedButton(name, false)
+        feedButton(name, true)
+    }
 
     function center(name) {
         const r = scene.rect(name)
@@ -26,7 +45,7 @@ TestCase {
 
     function rightClickOn(name) {
         const p = center(name)
-        verify(scene.rightClick(p.x, p.y), "no right click reached " + name)
+        verify(scene.click(p.x, p.y, Qt.RightButton), "no right click reached " + name)
     }
 
     function doubleClickOn(name) {
@@ -59,14 +78,6 @@ TestCase {
         scene.key(Qt.Key_Return)
     }
 
-    // The current profile's sixteen key entries, four numbers each, in one list.
-    function keyMatrix() {
-        let values = []
-        for (let row = 0; row < 16; ++row)
-            values = values.concat(ui_View.getKeydefine(row).map(Number))
-        return values
-    }
-
     // The current profile's entry of button `row`, four numbers, and the text its row shows.
     function entry(row) {
         return ui_View.getKeydefine(row).map(Number)
@@ -76,11 +87,10 @@ TestCase {
     }
 
     // Gives rows of the current profile these entries ({row: four numbers}), the macro rows
-    // their macro's name ({row: name}).
+    // their macro's name ({row: name}); the other rows of the sixteen keep theirs.
     function setEntries(entries, macros) {
-        const matrix = keyMatrix()
-        for (const row in entries)
-            matrix.splice(4 * row, 4, ...entries[row])
+        const all = Array.from({ length: 16 }, (_, row) => entries[row] ?? entry(row))
+        const matrix = [].concat(...all)
         for (const row in macros ?? {})
             ui_View.setMacroKey(Number(row), macros[row])
         ui_View.ui_12H_SetKeyMatrix(matrix)
@@ -109,12 +119,15 @@ TestCase {
         restartAndWait()
     }
 
-    // A fresh start with these macros (as for writeMacros), the macro editor open.
-    function openMacroEditorWith(macros) {
+    // A fresh start with these macros (as for writeMacros), the macro editor open and, when
+    // given, macro `row` selected.
+    function openMacroEditorWith(macros, row) {
         writeMacros(macros)
         restartAndWait()
         clickOn("macroManagerBar")
         verify(shown("macroEditor"))
+        if (row !== undefined)
+            clickOn("macroRow" + row)
     }
 
     // A fresh start with these profiles listed ("name" + number) and profile `current` in

@@ -4,14 +4,10 @@ import QtTest
 // Giving the mouse's buttons their functions in the window, as a user does, and what then
 // reaches the profile and the engine. While a dialog is open, what lies under its mask takes
 // neither hover nor clicks, and the button the dialog was opened for stays the one it writes
-// to; opening a dialog ends the menus that were open.
+// to; opening a dialog ends the menus that were open. Macros on buttons are loaded into the
+// engine at every start.
 SceneUser {
     name: "ButtonPages"
-
-    function init() {
-        waitForInput()
-        virtualInput.clearDelivered()
-    }
 
     function cleanup() {
         tidyUp()
@@ -62,8 +58,7 @@ SceneUser {
         compare(rowText(1), "복사")
         compare(entry(1), [0, 0, 0xE0, 0x06])
 
-        virtualInput.feedMouse(0x0204, 10, 10)
-        virtualInput.feedMouse(0x0205, 10, 10)
+        clickButton("right")
         compare(injectedKeys(4), ["down 0xa2", "down 0x43", "up 0xa2", "up 0x43"])
     }
 
@@ -118,8 +113,7 @@ SceneUser {
         compare(String(ui_View.getMacroKey(3)), "Hello")
         compare(rowText(3), "Macro: Hello")
 
-        virtualInput.feedMouse(0x020B, 10, 10, 0x20000)
-        virtualInput.feedMouse(0x020C, 10, 10, 0x20000)
+        clickButton("forward")
         compare(injectedKeys(2).slice(0, 2), ["down 0x48", "up 0x48"])
 
         choose(3, "keyMenuEntry11")
@@ -178,6 +172,52 @@ SceneUser {
         verify(scene.visibleTexts().indexOf("按键 1") >= 0)
         choose(1, "keyMenuEntry27", "keyMenuEntry8")
         compare(rowText(1), "复制")
+    }
+
+    // A fresh start names every form of entry and loads the macro of every macro row.
+    function test_startNamesEveryEntryAndLoadsEveryMacro() {
+        writeMacros([["Wave", ["1,W", "0,20", "2,W"]], ["Tap", ["1,T", "2,T"]]])
+        setEntries({ 3: [9, 0, 3, 0], 4: [9, 0, 4, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5],
+                     7: [0, 0, 0, 0] }, { 3: "Wave", 4: "Tap" })
+        restartAndWait()
+        compare([3, 4, 5, 6, 7].map(rowText),
+                ["Macro: Wave", "Macro: Tap", "버튼 할당Space", "", "비활성화"])
+        clickButton("forward")
+        compare(injectedKeys(2), ["down 0x57", "up 0x57"])
+        virtualInput.clearDelivered()
+        clickButton("back")
+        compare(injectedKeys(2), ["down 0x54", "up 0x54"])
+    }
+
+    // Nothing the engine presses stays held: a macro longer than a button plays ends with the
+    // releases of what it pressed; a while-held macro released while another plays ends once
+    // it has its turn, so the next press plays; a Windows key tapped within a tick comes up
+    // after its replayed press.
+    function test_nothingTheEnginePressesStaysHeld() {
+        const lines = ["1,L Ctrl"].concat(...Array(110).fill(["1,A", "2,A"]), "2,L Ctrl")
+        writeMacros([["Long", lines], ["Held", ["1,H", "0,20", "2,H"]]])
+        setEntries({ 3: [9, 0, 3, 0], 4: [9, 2, 4, 0] }, { 3: "Long", 4: "Held" })
+        restartAndWait()
+        virtualInput.clearDelivered()
+        clickButton("forward")
+        clickButton("back")
+        let keys = injectedKeys(1)
+        tryVerify(() => (keys = injectedKeys(1)).includes("up 0x48"), 30000, "played: " + keys)
+        const ctrlUp = keys.indexOf("up 0xa2")
+        verify(ctrlUp > 0 && ctrlUp < keys.indexOf("down 0x48"), keys)
+        const count = what => keys.slice(0, ctrlUp).filter(k => k === what).length
+        compare(count("down 0x41"), count("up 0x41"))
+        // Pressed and held: it plays once the macro before it has ended.
+        feedButton("forward", false)
+        tryVerify(() => (keys = injectedKeys(1)).filter(k => k === "up 0xa2").length === 2,
+                  30000, "played: " + keys)
+        feedButton("forward", true)
+        compare(keys.filter(k => k === "down 0x48").length, 1)
+
+        virtualInput.clearDelivered()
+        verify(!virtualInput.feedKey(0x5B, 0x5B, false, 500))
+        verify(!virtualInput.feedKey(0x5B, 0x5B, true, 505))
+        compare(injectedKeys(2), ["down 0x5b", "up 0x5b"])
     }
 
     // Deleted in the macro editor, the macro leaves its buttons with their defaults.

@@ -13,16 +13,20 @@ SceneUser {
         restartAndWait()
     }
 
-    function init() {
-        waitForInput()
-    }
-
     function cleanup() {
         tidyUp()
     }
 
     function focusedName() {
         return scene.accessible(scene.focused()).name ?? ""
+    }
+
+    // Presses these keys one after another; the name of the focused control after each.
+    function focusAfter(keys) {
+        return keys.map(key => {
+            scene.key(key)
+            return focusedName()
+        })
     }
 
     // Tab (or Shift+Tab) until the focus is on the control named `name`.
@@ -72,12 +76,8 @@ SceneUser {
         scene.key(Qt.Key_Space)
         verify(shown("resetDialog") && shown("mask"))
         // The dialog has the focus, and only its buttons take it while it is open.
-        const inDialog = [focusedName()]
-        for (let i = 0; i < 3; ++i) {
-            scene.key(Qt.Key_Tab)
-            inDialog.push(focusedName())
-        }
-        compare(inDialog, ["Reset", "OK", "Cancel", "OK"])
+        compare(focusedName(), "Reset")
+        compare(focusAfter([Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab]), ["OK", "Cancel", "OK"])
         scene.key(Qt.Key_Tab)
         scene.key(Qt.Key_Return)
         verify(!shown("resetDialog") && !shown("mask"))
@@ -94,13 +94,9 @@ SceneUser {
         tabTo("버튼 2: Right Button")
         scene.key(Qt.Key_Space)
         verify(shown("keyMenu"))
-        const path = []
-        for (const key of [Qt.Key_Down, Qt.Key_Down, Qt.Key_Up, Qt.Key_Down, Qt.Key_Down,
-                           Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Right,
-                           Qt.Key_Down, Qt.Key_Left, Qt.Key_Right, Qt.Key_Down]) {
-            scene.key(key)
-            path.push(focusedName())
-        }
+        const path = focusAfter([Qt.Key_Down, Qt.Key_Down, Qt.Key_Up, Qt.Key_Down, Qt.Key_Down,
+                                 Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Right,
+                                 Qt.Key_Down, Qt.Key_Left, Qt.Key_Right, Qt.Key_Down])
         compare(path, ["Left Button", "Right Button", "Left Button", "Right Button",
                        "Middle Button", "Forward", "Back", "바탕화면 보기", "기본 명령", "새 창 열기",
                        "잘라내기", "기본 명령", "새 창 열기", "잘라내기"])
@@ -114,10 +110,8 @@ SceneUser {
         clickOn("macroAddButton")
         clickAgainOn("macroAddButton")
         tabTo("Macro_1")
-        scene.key(Qt.Key_Up)
-        compare(focusedName(), "Macro_0")
-        scene.key(Qt.Key_Up)
-        compare(focusedName(), "Macro_0", "the first row keeps the focus")
+        // The first row keeps the focus.
+        compare(focusAfter([Qt.Key_Up, Qt.Key_Up]), ["Macro_0", "Macro_0"])
         scene.key(Qt.Key_Space)
         compare(scene.find("macroEditor").selectedMacro, 0)
         clickOn("macroDeleteButton")
@@ -132,9 +126,7 @@ SceneUser {
         tabTo("Standard")
         scene.key(Qt.Key_Menu)
         verify(shown("profileMenu"))
-        scene.key(Qt.Key_Down)
-        scene.key(Qt.Key_Down)
-        compare(focusedName(), "Edit")
+        compare(focusAfter([Qt.Key_Down, Qt.Key_Down])[1], "Edit")
         scene.key(Qt.Key_Escape)
         verify(!shown("profileMenu") && shown("profilePage"))
         scene.key(Qt.Key_Escape)

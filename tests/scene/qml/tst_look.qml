@@ -6,10 +6,6 @@ import QtTest
 SceneUser {
     name: "Look"
 
-    function init() {
-        waitForInput()
-    }
-
     function cleanup() {
         scene.find("profileButton").visible = true
         tidyUp()
@@ -22,13 +18,7 @@ SceneUser {
 
     // The shown texts among the children of `item`.
     function texts(item) {
-        const found = []
-        for (let i = 0; i < item.children.length; ++i) {
-            const child = item.children[i]
-            if (child.text !== undefined && child.visible)
-                found.push(child)
-        }
-        return found
+        return Array.from(item.children).filter(child => child.text !== undefined && child.visible)
     }
 
     function baselineY(text) {
@@ -111,9 +101,7 @@ SceneUser {
         const field = scene.find("profileRow0").nameField
         verify(field.editing)
         const rowColor = scene.find("profileRow0").color
-        let selection = null
-        for (let i = 0; i < field.children.length; ++i)
-            selection = field.children[i].selectionColor ?? selection
+        const selection = Array.from(field.children).find(c => c.selectionColor).selectionColor
         const distance = Math.abs(selection.r - rowColor.r) + Math.abs(selection.g - rowColor.g)
                          + Math.abs(selection.b - rowColor.b)
         verify(distance > 0.5, "selection " + selection + " against the row's " + rowColor)

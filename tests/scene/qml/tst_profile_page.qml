@@ -32,6 +32,7 @@ SceneUser {
 
         rightClickOn("profileRow1")
         clickOn("profileMenuItem1")
+        verify(scene.find("profileRow1").nameField.editing)
         scene.typeText("Standard")
         scene.key(Qt.Key_Return)
         compare(shownRows(), ["Standard0", "FPS1"])

@@ -9,6 +9,11 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <utility>
+#include <vector>
+
+#include "platform/win32/message_thread.h"
+#include "test_objects.h"
 
 namespace z718::testing {
 
@@ -29,6 +34,17 @@ SendInputEntry wineEntry() {
     }();
     return entry;
 }
+
+struct Delivered {
+    bool mouse = false;
+    uint32_t message = 0;  // WM_ message
+    uint32_t code = 0;     // virtual key, or the X button's mouseData
+    bool injected = false;
+    uint32_t time = 0;
+};
+
+// How long the hooks may take to decide on one event, under a loaded machine.
+constexpr int kDecideMs = 2000;
 
 // Shared with the hook procedures, which carry no user data.
 std::mutex g_mutex;
@@ -74,6 +90,22 @@ LRESULT CALLBACK mouseWitness(int nCode, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+// The witness: the front-most low-level hooks of the process, on a thread of their own. Low-level
+// hooks are called newest first: it is set again after the program's hooks have been set.
+platform::LowLevelHooks& witness() {
+    static platform::LowLevelHooks hooks;
+    return hooks;
+}
+
+// Waits until the hooks behind the witness have decided on the event with this tag; true when
+// they let it through. False also when it never came in time.
+bool passed(uint32_t tag) {
+    std::unique_lock lock(g_mutex);
+    const bool decided = g_decided.wait_for(lock, std::chrono::milliseconds(kDecideMs),
+                                            [tag] { return g_passed.count(tag) != 0; });
+    return decided && g_passed[tag];
+}
+
 ULONG_PTR newTag() {
     const std::lock_guard lock(g_mutex);
     return ++g_nextTag;
@@ -86,34 +118,14 @@ bool send(INPUT& input) {
     return SendInput(1, &input, sizeof(input)) == 1;
 }
 
-DWORD buttonFlags(uint32_t message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-            return MOUSEEVENTF_LEFTDOWN;
-        case WM_LBUTTONUP:
-            return MOUSEEVENTF_LEFTUP;
-        case WM_RBUTTONDOWN:
-            return MOUSEEVENTF_RIGHTDOWN;
-        case WM_RBUTTONUP:
-            return MOUSEEVENTF_RIGHTUP;
-        case WM_MBUTTONDOWN:
-            return MOUSEEVENTF_MIDDLEDOWN;
-        case WM_MBUTTONUP:
-            return MOUSEEVENTF_MIDDLEUP;
-        case WM_XBUTTONDOWN:
-            return MOUSEEVENTF_XDOWN;
-        case WM_XBUTTONUP:
-            return MOUSEEVENTF_XUP;
-        default:
-            return 0;
-    }
-}
+constexpr std::pair<uint32_t, DWORD> kButtonFlags[] = {
+    {WM_LBUTTONDOWN, MOUSEEVENTF_LEFTDOWN},   {WM_LBUTTONUP, MOUSEEVENTF_LEFTUP},
+    {WM_RBUTTONDOWN, MOUSEEVENTF_RIGHTDOWN},  {WM_RBUTTONUP, MOUSEEVENTF_RIGHTUP},
+    {WM_MBUTTONDOWN, MOUSEEVENTF_MIDDLEDOWN}, {WM_MBUTTONUP, MOUSEEVENTF_MIDDLEUP},
+    {WM_XBUTTONDOWN, MOUSEEVENTF_XDOWN},      {WM_XBUTTONUP, MOUSEEVENTF_XUP},
+};
 
 }  // namespace
-
-bool hardwareInputAvailable() {
-    return wineEntry() != nullptr;
-}
 
 uint32_t sendHardwareKey(uint32_t vk, uint32_t scanCode, bool up, uint32_t time) {
     INPUT input{};
@@ -147,7 +159,9 @@ uint32_t sendHardwareMouse(uint32_t message, int x, int y, uint32_t mouseData, u
     moveHardwarePointer(x, y);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = buttonFlags(message);
+    for (const auto& [wm, flags] : kButtonFlags) {
+        input.mi.dwFlags |= wm == message ? flags : 0;
+    }
     // The hook sees the X button in the high word; SendInput takes it in the low one.
     input.mi.mouseData = mouseData >> 16;
     input.mi.time = time;
@@ -155,34 +169,35 @@ uint32_t sendHardwareMouse(uint32_t message, int x, int y, uint32_t mouseData, u
     return send(input) ? static_cast<uint32_t>(input.mi.dwExtraInfo) : 0;
 }
 
-HookWitness::~HookWitness() {
-    uninstall();
+}  // namespace z718::testing
+
+// virtualInput on Windows: its events enter as hardware input, the witness records what the
+// hooks let through.
+using namespace z718::testing;
+
+VirtualInputObject::~VirtualInputObject() {
+    witness().unset();
 }
 
-bool HookWitness::install() {
-    uninstall();
-    return hooks_.set(keyboardWitness, mouseWitness);
+void VirtualInputObject::programHooksInstalled() {
+    witness().unset();
+    witness().set(keyboardWitness, mouseWitness);
 }
 
-void HookWitness::uninstall() {
-    hooks_.unset();
+bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+    return passed(sendHardwareKey(vk, scanCode, up, time));
 }
 
-bool HookWitness::waitPassed(uint32_t tag, int timeoutMs) {
-    std::unique_lock lock(g_mutex);
-    const bool decided = g_decided.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                            [tag] { return g_passed.count(tag) != 0; });
-    return decided && g_passed[tag];
+bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+    return passed(sendHardwareMouse(message, x, y, mouseData, time));
 }
 
-std::vector<Delivered> HookWitness::delivered() const {
+QVariantList VirtualInputObject::delivered() const {
     const std::lock_guard lock(g_mutex);
-    return g_delivered;
+    return describeDelivered(g_delivered);
 }
 
-void HookWitness::clearDelivered() {
+void VirtualInputObject::clearDelivered() {
     const std::lock_guard lock(g_mutex);
     g_delivered.clear();
 }
-
-}  // namespace z718::testing
