@@ -268,25 +268,26 @@ private slots:
         QCOMPARE(z718::listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
         QVERIFY(!named.opened());
     }
-    // The default profile holds the factory settings; every profile is shipped as its copy.
     void everyShippedProfileHoldsTheFactorySettings() {
         // The factory key matrix, entries 0..15, flattened.
         const QVariantList factoryMatrix = {
             1,    0, 0xF0, 0, 1, 0, 0xF1, 0, 1, 0, 0xF2, 0, 1, 0, 0xF4, 0, 1, 0, 0xF3, 0, 0, 0,
             0xE3, 7, 7,    0, 1, 0, 7,    0, 2, 0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0, 0, 0,
             0,    0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0, 4, 0, 1,    0, 4, 0, 2,    0};
-        QVariantList matrix;
-        for (const QVariant& value : z718::defaultProfilePage(0)) {
-            matrix << value.toInt();
-        }
-        QCOMPARE(matrix, factoryMatrix);
-        QCOMPARE(z718::defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
-        QCOMPARE(QSettings(z718::kDefaultProfilePath, QSettings::IniFormat)
-                     .value("keydefine_Q7/scrollswap"),
-                 QVariant(QStringLiteral("false")));
+        QStringList paths = {z718::kDefaultProfilePath};
         for (int i = 0; i < z718::kProfileCount; ++i) {
-            QCOMPARE(ScratchDir::read(z718::SettingsStore::profilePath(i)),
-                     ScratchDir::read(z718::kDefaultProfilePath));
+            paths << z718::SettingsStore::profilePath(i);
+        }
+        for (const QString& path : paths) {
+            QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+            QVariantList matrix;
+            for (const QVariant& value : z718::defaultProfilePage(0, path)) {
+                matrix << value.toInt();
+            }
+            QCOMPARE(matrix, factoryMatrix);
+            QCOMPARE(z718::defaultProfilePage(3, path), (QVariantList{2, 5, 2, 5, 2}));
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value("keydefine_Q7/scrollswap"),
+                     QVariant(QStringLiteral("false")));
         }
     }
     void shippedConfigurationNameListsAndFolders() {
