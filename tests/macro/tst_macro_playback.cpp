@@ -42,6 +42,8 @@ private slots:
         const z718::MacroSlots::Slot cut = z718::macroSlots().read(4);
         QCOMPARE((std::vector<uint32_t>{cut[1], cut[254], cut[255]}),
                  (std::vector<uint32_t>{7, 0x42, 0}));
+        rig.hid->hidSetMacro(3, {5});  // a repeat count alone: a macro without actions
+        QCOMPARE(z718::macroSlots().read(3)[1], 5u);
         std::array<uchar, 64> matrix{};
         matrix[4 * 5] = 9;  // the sixth button plays a macro from slot 5
         matrix[4 * 5 + 2] = 5;

@@ -198,6 +198,7 @@ private slots:
         settings_->setCurrentProfileIndex(4);
         store_->assign(12, "N");
         QCOMPARE(assigned(4, 12), QString("N"));
+        QCOMPARE(store_->assigned(12).toString(), QString("N"));
     }
 
     void hostileNamesTouchNothing() {
