@@ -33,13 +33,12 @@ private slots:
     void valuesInTheOldProgramsForm() {
         ScratchDir scratch;
         ScratchDir::write("old.bin",
-                          "[common]\r\nquoted=\"a, b\"\r\nmixed=\"a,b\", c\r\nsingle=240\r\n"
+                          "[common]\r\nquoted=\"a, b\"\r\nmixed=\"a,b\", c\r\n"
                           "ints=1, 0, 240, 0\r\n"
                           "boxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\a)\r\n");
         QSettings old(QStringLiteral("old.bin"), QSettings::IniFormat);
         QCOMPARE(z718::listValue(old.value("common/quoted")), QVariantList());
         QCOMPARE(z718::listValue(old.value("common/mixed")), (QVariantList{"a,b", "c"}));
-        QVERIFY(z718::listValue(old.value("common/single")).isEmpty());
         QCOMPARE(z718::listValue(old.value("common/ints")), (QVariantList{"1", "0", "240", "0"}));
         QCOMPARE(z718::listValue(old.value("common/boxed")), QVariantList{7});
         QCOMPARE(z718::storedForm(0.1 + 0.2), QVariant(QStringLiteral("0.3")));
