@@ -4,6 +4,7 @@
 #include <string>
 
 #if defined(__GLIBC__) && defined(__linux__)
+#include <limits.h>
 #include <malloc.h>
 #include <unistd.h>
 #endif
@@ -41,10 +42,18 @@ void restartWithLeanHeap(char* argv[]) {
     if (tunables.find(kCacheSize) != std::string::npos) {
         return;
     }
+    // By the file's own path: the system names the process after it (/proc/self/exe would make
+    // that "exe" in ps, top and the desktop's task list).
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) {
+        return;
+    }
+    self[length] = '\0';
     const std::string lean = std::string(kCacheSize) + "=0";
     setenv(kStartedWith, current ? current : "-", 1);
     setenv(kTunables, (tunables.empty() ? lean : tunables + ":" + lean).c_str(), 1);
-    execv("/proc/self/exe", argv);
+    execv(self, argv);
     restore(current ? current : "-");
 }
 
