@@ -39,6 +39,45 @@ QStringList report(const QVariantList& data) {
     return {hex(bytes)};
 }
 
+QString text(const QVariant& value) {
+    return value.canConvert<QStringList>() ? value.toStringList().join(' ') : value.toString();
+}
+
+// One setter as the scene calls it: the key and text it keeps in the current profile, then the
+// frames and output reports on the wire.
+struct SetterRow {
+    const char* name;
+    DeviceRig::Family family;
+    std::function<void(DeviceBridge&&)> call;
+    QString key, stored;
+    QStringList frames, outputs;
+};
+
+using B = DeviceBridge;
+constexpr auto Kb = DeviceRig::Keyboard;
+constexpr auto Ms = DeviceRig::Mouse;
+const QVariantList kShownDpi = numbers({400, 800, 1600, 3200, 6400, 12000, 16000});
+
+QList<SetterRow> setterRows() {
+    // clang-format off
+    return {
+        {"keyboard rate, not kept", Kb, [](B&& b) { b.setReportRate(8); }, "sensor/reportRate_Q7", "", {"00 01 08 00 00 00 00 00 F6"}, {}},
+        {"mouse rate", Ms, [](B&& b) { b.setReportRate(4); }, "sensor/reportRate_Q7", "4", {"00 01 04 00 00 00 00 00 FA"}, {}},
+        {"colours packed", Ms, [](B&& b) { b.setStageColours(2, range(8, 1)); }, "color_Q7/type2", text(range(8, 1)), {"00 10 02 04 00 00 00 00 E9"}, report({0x21, 0x43, 0x65, 0x87})},
+        {"colours cut, kept whole", Ms, [](B&& b) { b.setStageColours(1, range(30, 1)); }, "color_Q7/type1", text(range(30, 1)), {"00 10 01 18 00 00 00 00 D6"}, report(range(24, 1))},
+        {"colours to bytes", Ms, [](B&& b) { b.setStageColours(1, numbers({255, 0, 256, 7})); }, "color_Q7/type1", "255 0 256 7", {"00 10 01 18 00 00 00 00 D6"}, report({255, 0, 0, 7})},
+        {"dpi stages", Ms, [](B&& b) { b.setDpiStages(7, numbers({4, 8, 16, 32, 64, 0x80, 0x80, 0x80}), kShownDpi); }, "sensor/dpi_Q7", text(kShownDpi), {"00 11 07 08 00 00 00 00 DF"}, report({4, 8, 16, 32, 64, 0x80, 0x80, 0x80})},
+        {"missing stages disabled", Ms, [](B&& b) { b.setDpiStages(7, numbers({4, 8}), kShownDpi); }, "sensor/dpi_Q7", text(kShownDpi), {"00 11 07 08 00 00 00 00 DF"}, report({4, 8, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80})},
+        {"dpi stage", Ms, [](B&& b) { b.setDpiStage(6); }, "sensor/stage_Q7", "6", {"00 0B 06 00 00 00 00 00 EE"}, {}},
+        {"lighting", Ms, [](B&& b) { b.setLightingEffect(9, 8, 7, numbers({1, 2, 3})); }, "color_Q7/ledEffect", "1 2 3", {"00 0D 09 08 07 00 00 00 DA"}, {}},
+        {"colour", Kb, [](B&& b) { b.setColour(2, {10, 20, 30}); }, "color/2", "10 20 30", {"00 14 00 02 0A 14 1E 00 AD"}, {}},
+        {"led type", Kb, [](B&& b) { b.setLedType(1, {2, 3, 4, 5, 6}); }, "color/ledType", "2 3 4 5 6", {"00 08 01 02 03 04 05 06 E2"}, {}},
+        {"picture 255 only kept", Kb, [](B&& b) { b.setUserPicture(4, 255, range(512)); }, "userPicture/4", text(range(512)), {}, {}},
+        {"short picture padded", Kb, [](B&& b) { b.setUserPicture(4, 1, range(10, 1)); }, "userPicture/4", text(range(10, 1)), {"00 12 00 04 08 01 00 00 E0"}, report(range(10, 1)) + QStringList(15, report({})[0])},
+    };
+    // clang-format on
+}
+
 }  // namespace
 
 class BridgeTest : public QObject {
@@ -50,81 +89,33 @@ private slots:
         t_.reset();
     }
 
-    void stageColoursAreCutPaddedAndPacked() {
-        bridge().setStageColours(2, range(8, 1));
-        QCOMPARE(rig().wire("feature-out"), QStringList{"00 10 02 04 00 00 00 00 E9"});
-        QCOMPARE(rig().wire("output"), report({0x21, 0x43, 0x65, 0x87}));
+    // Each setter keeps the scene's values in the current profile, also while the link is busy
+    // and nothing goes out, and then sends them cut, padded and packed into bytes.
+    void settersStoreThenSend() {
+        for (const SetterRow& row : setterRows()) {
+            rig().use(row.family);
+            QVERIFY(rig().hid->link().acquireLink());
+            row.call(bridge());
+            rig().hid->link().setIdle();
+            QVERIFY2(rig().mouse.log().isEmpty(), row.name);
+            const QString name(row.name);
+            QCOMPARE(std::pair(name, text(stored(row.key))), std::pair(name, row.stored));
+            row.call(bridge());
+            QCOMPARE(std::pair(name, rig().wire("feature-out")), std::pair(name, row.frames));
+            QCOMPARE(std::pair(name, rig().wire("output")), std::pair(name, row.outputs));
+        }
+        // The scene reads them back, as unsigned numbers where it takes them so.
         QCOMPARE(bridge().stageColours(2), (QVariantList{1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}));
-        QVERIFY(bridge().stageColours(1).isEmpty());
-        QCOMPARE(stageColourBlock(2, numbers({0x1F, 0x2E})), (std::array<uchar, 24>{0xEF}));
-
-        rig().mouse.clearLog();
-        bridge().setStageColours(1, range(30, 1));
-        QCOMPARE(rig().wire("output"), report(range(24, 1)));
-        QCOMPARE(bridge().stageColours(1).size(), 30);  // stored as given
-        rig().mouse.clearLog();
-        bridge().setStageColours(1, numbers({255, 0, 256, 7}));
-        QCOMPARE(rig().wire("output"), report({255, 0, 0, 7}));
-    }
-
-    void dpiSetStoresPageValuesAndSendsCodes() {
-        const QVariantList shown = numbers({400, 800, 1600, 3200, 6400, 12000, 16000});
-        bridge().setDpiStages(7, numbers({4, 8, 16, 32, 64, 0x80, 0x80, 0x80}), shown);
-        QCOMPARE(rig().wire("feature-out"), QStringList{"00 11 07 08 00 00 00 00 DF"});
-        QCOMPARE(rig().wire("output"), report({4, 8, 16, 32, 64, 0x80, 0x80, 0x80}));
+        QCOMPARE(bridge().lightingEffect(), (QVariantList{1u, 2u, 3u}));
+        QCOMPARE(bridge().lightingEffect().at(0).typeId(), QMetaType::UInt);
         QCOMPARE(bridge().dpiStages().value(6).toInt(), 16000);
-        rig().mouse.clearLog();
-        bridge().setDpiStages(7, numbers({4, 8}), shown);  // missing stages go disabled
-        QCOMPARE(rig().wire("output"), report({4, 8, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}));
-    }
-
-    void reportRateFollowsTheCurrentDevice() {
-        rig().use(DeviceRig::Keyboard);
-        bridge().setReportRate(8);
-        QCOMPARE(rig().wire("feature-out"), QStringList{"00 01 08 00 00 00 00 00 F6"});
-        QVERIFY(!stored("sensor/reportRate_Q7").isValid());
-        QCOMPARE(bridge().reportRate(), 8);  // the keyboard is asked
-
-        rig().use(DeviceRig::Mouse);
-        bridge().setReportRate(4);
-        QCOMPARE(stored("sensor/reportRate_Q7").toInt(), 4);
-        rig().firmware(DeviceRig::Mouse).reportRate = 1;
-        rig().mouse.clearLog();
-        QCOMPARE(bridge().reportRate(), 4);  // the mouse's is the profile's
-        rig().hid->link().setCurrentIndex(2);
-        QCOMPARE(bridge().reportRate(), 0);
-        QVERIFY(rig().mouse.log().isEmpty());
-    }
-
-    void currentProfileChangesOnlyWhenDifferent() {
-        const QString profileNo = QStringLiteral("Q7/profileNo");
-        bridge().selectProfile(0);
-        QVERIFY(!store().appConfig().contains(profileNo));
-        bridge().selectProfile(3);
-        bridge().selectProfile(12);
-        QCOMPARE(store().currentProfileIndex(), 3);
-        QCOMPARE(store().appConfig().value(profileNo).toInt(), 3);
-        QVERIFY(rig().mouse.log().isEmpty());
-
-        bridge().setDpiStage(2);  // stored in the profile that is now current
-        QCOMPARE(stored("sensor/stage_Q7", 3).toInt(), 2);
-        QVERIFY(!stored("sensor/stage_Q7", 0).isValid());
-    }
-
-    void valuesAreStoredBeforeSendingEvenWhenDropped() {
-        QVERIFY(bridge().lightingEffect().isEmpty());
-        QVERIFY(rig().hid->link().acquireLink());
-        bridge().setDpiStage(6);
-        bridge().setColour(2, {10, 20, 30});
-        bridge().setLightingEffect(9, 8, 7, numbers({1, 2, 3}));
-        QCOMPARE(bridge().firmwareVersion(), QString());  // not acquired: no text at all
-        QVERIFY(rig().mouse.log().isEmpty());
-        rig().hid->link().setIdle();
-        QCOMPARE(stored("sensor/stage_Q7").toInt(), 6);
         QCOMPARE(bridge().colour(2).size(), 3);
-        const QVariantList effect = bridge().lightingEffect();
-        QCOMPARE(effect, (QVariantList{1u, 2u, 3u}));
-        QCOMPARE(effect.at(0).typeId(), QMetaType::UInt);
+        QCOMPARE(bridge().ledType().value(4).toInt(), 6);
+        QCOMPARE(bridge().userPicture(4).size(), 10);
+        QCOMPARE(stageColourBlock(2, numbers({0x1F, 0x2E})), (std::array<uchar, 24>{0xEF}));
+        QVERIFY(rig().hid->link().acquireLink());
+        QCOMPARE(bridge().firmwareVersion(), QString());  // not acquired: no text at all
+        rig().hid->link().setIdle();
     }
 
     void deviceReadsAndTheirDefaults() {
@@ -133,8 +124,11 @@ private slots:
         mouse.dpiMaxStage = 6;
         mouse.sensorType = 0x31;
         mouse.ledInstruct[0] = {0, 1, 1};
-        QCOMPARE(bridge().dpiStage(false), 0);
-        QVERIFY(rig().mouse.log().isEmpty());  // hidden: the mouse is not asked
+        mouse.reportRate = 1;
+        store().currentProfile().setValue("sensor/reportRate_Q7", 4);
+        QCOMPARE(bridge().reportRate(), 4);     // the mouse's is the profile's
+        QCOMPARE(bridge().dpiStage(false), 0);  // hidden
+        QVERIFY(rig().mouse.log().isEmpty());   // neither asks the mouse
         QCOMPARE(bridge().dpiStage(true), 5);
         QCOMPARE(bridge().deviceDpiStageCount(), uchar(6));
         QCOMPARE(bridge().sensorType(), 0x31);
@@ -142,6 +136,13 @@ private slots:
         mouse.ledInstruct[0] = {1, 0, 0};
         QVERIFY(!bridge().logoLedWorks());
 
+        rig().use(DeviceRig::Keyboard);
+        rig().firmware(DeviceRig::Keyboard).reportRate = 8;
+        QCOMPARE(bridge().reportRate(), 8);  // the keyboard is asked
+        rig().hid->link().setCurrentIndex(2);
+        rig().mouse.clearLog();
+        QCOMPARE(bridge().reportRate(), 0);  // no such device
+        QVERIFY(rig().mouse.log().isEmpty());
         rig().use(DeviceRig::Keyboard);
         // Failed reads give zeros, never what a buffer happened to hold.
         mouse.ledInstruct[0] = {0, 0, 0};
@@ -152,23 +153,6 @@ private slots:
         QCOMPARE(bridge().deviceDpiStageCount(), uchar(8));
         QVERIFY(!bridge().logoLedWorks());
         QCOMPARE(bridge().sensorType(), 0);
-    }
-
-    void keyboardSettingsStoreAndSend() {
-        rig().use(DeviceRig::Keyboard);
-        sim::FirmwareState& keyboard = rig().firmware(DeviceRig::Keyboard);
-        bridge().setLedType(1, {2, 3, 4, 5, 6});
-        QCOMPARE(bridge().ledType().value(4).toInt(), 6);
-        QCOMPARE(keyboard.ledType, (std::array<uchar, 5>{2, 3, 4, 5, 6}));
-
-        rig().mouse.clearLog();
-        bridge().setUserPicture(4, 255, range(512));  // 255 only stores
-        QVERIFY(rig().mouse.log().isEmpty());
-        QCOMPARE(bridge().userPicture(4).size(), 512);
-        bridge().setUserPicture(4, 1, range(10, 1));  // short: padded with zeros
-        QCOMPARE(rig().wire("output").size(), 16);
-        QCOMPARE(keyboard.userPictures[4][9], uchar(10));
-        QCOMPARE(keyboard.userPictures[4][10], uchar(0));
     }
 
     // (Values beyond a byte, or given as texts, are the activation record's: scene tests.)

@@ -1,5 +1,4 @@
 // The mouse's catalogue and how a scan matches it, the transfers, and connecting.
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
@@ -12,6 +11,7 @@
 #include "platform/timing.h"
 #include "sim/virtual_mouse.h"
 #include "support/debug_capture.h"
+#include "support/scratch_dir.h"
 
 using namespace z718;
 using Fault = sim::VirtualMouse::Fault;
@@ -156,42 +156,25 @@ private slots:
 
     // Worked by hand: swap pairs, XOR bytes 1..6, rotate left by 3, add the nibble-swapped key
     // 84 16 05 67 57 B4 F6 C6.
-    void scrambleKnownAnswers_data() {
-        QTest::addColumn<QByteArray>("block");
-        QTest::addColumn<QByteArray>("code");
-        QTest::addColumn<QByteArray>("scrambled");
-        const QByteArray zeros(8, '\0');
-        QTest::newRow("zeros") << zeros << zeros << QByteArray("84 16 05 67 57 B4 F6 C6");
-        QTest::newRow("swap, rotate wraps into last byte")
-            << QByteArray::fromHex("00000000 00E00000") << zeros
-            << QByteArray("84 16 05 67 57 B4 F6 CD");
-        QTest::newRow("code byte 1 used") << zeros << QByteArray::fromHex("00FF000000000000")
-                                          << QByteArray("8B 0E 05 67 57 B4 F6 C6");
-        QTest::newRow("code bytes 0 and 7 unused")
-            << zeros << QByteArray::fromHex("FF000000000000FF")
-            << QByteArray("84 16 05 67 57 B4 F6 C6");
-    }
-
     void scrambleKnownAnswers() {
-        QFETCH(QByteArray, block);
-        QFETCH(QByteArray, code);
-        QFETCH(QByteArray, scrambled);
-        auto* bytes = reinterpret_cast<uchar*>(block.data());
-        scrambleBlock(bytes, reinterpret_cast<const uchar*>(code.constData()));
-        QCOMPARE(hex(bytes, 8).toLatin1(), scrambled);
-    }
-
-    void scrambleRoundTrips() {
-        QRandomGenerator random(718);
-        for (int round = 0; round < 5000; ++round) {
-            const quint64 block = random.generate64(), code = random.generate64();
-            quint64 copy = block;
-            scrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
-            unscrambleBlock(reinterpret_cast<uchar*>(&copy), reinterpret_cast<const uchar*>(&code));
-            QCOMPARE(copy, block);
+        const struct {
+            const char *block, *code, *scrambled;
+        } rows[]{
+            {"0000000000000000", "0000000000000000", "84 16 05 67 57 B4 F6 C6"},
+            {"0000000000E00000", "0000000000000000", "84 16 05 67 57 B4 F6 CD"},  // rotate wraps
+            {"0000000000000000", "00FF000000000000", "8B 0E 05 67 57 B4 F6 C6"},  // code byte 1
+            {"0000000000000000", "FF000000000000FF", "84 16 05 67 57 B4 F6 C6"},  // 0 and 7 unused
+        };
+        for (const auto& row : rows) {
+            QByteArray block = QByteArray::fromHex(row.block);
+            auto* bytes = reinterpret_cast<uchar*>(block.data());
+            scrambleBlock(bytes,
+                          reinterpret_cast<const uchar*>(QByteArray::fromHex(row.code).data()));
+            QCOMPARE(hex(bytes, 8), QString(row.scrambled));
         }
     }
 
+    // Unscrambling is checked on the way back: a reply the mouse scrambled.
     void scramblingAppliesToFramesOnly() {
         auto& secrets = linkSecrets();
         secrets.scrambling = true;
@@ -236,12 +219,9 @@ private slots:
     void missingKeysAndHexForms() {
         QTemporaryDir dir;
         const QString path = dir.filePath("cat.ini");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "[common]\r\ntotal=2\r\n[0]\r\nvid=04d9\r\npid=1ABCD\r\nusagePage=zz\r\n"
-            "[1]\r\ntype=1\r\n");
-        file.close();
+        test::ScratchDir::write(path,
+                                "[common]\r\ntotal=2\r\n[0]\r\nvid=04d9\r\npid=1ABCD\r\n"
+                                "usagePage=zz\r\n[1]\r\ntype=1\r\n");
         const auto entries = loadCatalogue(path, {"only one"});
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries[0].type, -1);
