@@ -11,6 +11,8 @@
 #include <malloc.h>
 #endif
 
+#include "ui/font_cache.h"
+
 namespace z718 {
 
 namespace {
@@ -37,6 +39,7 @@ bool releaseScene(QQuickWidget* view) {
         QMetaObject::invokeMethod(view, "destroyFramebufferObject", Qt::DirectConnection);
     view->quickWindow()->releaseResources();
     QPixmapCache::clear();
+    releaseFontCache();
 #ifdef __GLIBC__
     // glibc keeps freed heap pages for the next allocation; the scene's many small allocations
     // would otherwise stay with the process all day in the tray.

@@ -7,6 +7,8 @@
 #include "app/instance_channel.h"
 #include "app/tray_profiles.h"
 #include "app/widget.h"
+#include "hooks/global_hooks.h"
+#include "hooks/window_input_feeder.h"
 #include "platform/device_watcher.h"
 #include "platform/timing.h"
 #include "settings/name_lists.h"
@@ -16,12 +18,14 @@
 #include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "ui/Ui_Controler.h"
+#include "ui/font_cache.h"
 #include "ui/myQQuickView.h"
 
 using namespace z718;
 using namespace std::chrono_literals;
 
-// The main object with the virtual mouse: connection, removal, device-change bursts, tray.
+// The main object with the virtual mouse: connection, removal, device-change bursts, tray, and
+// what the hooks tell its scene.
 // Off Windows only: the Windows build runs the scene tests instead.
 class WidgetTest : public QObject {
     Q_OBJECT
@@ -140,6 +144,34 @@ private slots:
         QVERIFY(widget.isMinimized() && widget.isVisible());
     }
 
+    // Clicks with their place and keys reach the scene; the codes the window's own key events
+    // carry into the hooks. The scene tests click and type through the window all day: those
+    // events' way through the hooks and the engine's replay are theirs.
+    void hooksTellTheSceneAndTheWindowsKeysReachThem() {
+        GlobalHooks hooks(widget_->view(), widget_->hid(), fakes_.input);
+        QVERIFY(hooks.install());
+        widget_->checkDevice();
+        const auto scene = [this](const char* property) {
+            return widget_->view()->rootObject()->property(property).toString();
+        };
+        QVERIFY(!fakes_.input.feedMouse(win::kWmLButtonDown, 10, 20));
+        QTRY_COMPARE(scene("lastMouse"), QStringLiteral("0xf0 down at 10,20"));
+        QVERIFY(!fakes_.input.feedMouse(win::kWmRButtonUp, 30, 40));
+        QTRY_COMPARE(scene("lastMouse"), QStringLiteral("0xf1 up at 30,40"));
+        QVERIFY(fakes_.input.feedKey(0x42, 0x30, true));
+        QTRY_COMPARE(scene("lastKey"), QStringLiteral("usage 5 up"));
+
+        const auto codes = [](quint32 native, int key) {
+            const WindowInputFeeder::KeyCodes c = WindowInputFeeder::keyCodes(native, key);
+            return std::pair{c.vk, c.scanCode};
+        };
+        QCOMPARE(codes(40, Qt::Key_D), (std::pair{0x44u, 0x20u}));      // D
+        QCOMPARE(codes(133, Qt::Key_Meta), (std::pair{0x5Bu, 0x5Bu}));  // left Windows key
+        QCOMPARE(codes(105, Qt::Key_Control), (std::pair{0xA3u, 0u}));  // right Ctrl
+        QCOMPARE(codes(0, Qt::Key_7), (std::pair{0x37u, 0u}));          // no keycode
+        QCOMPARE(codes(0, Qt::Key_Escape), (std::pair{0u, 0u}));
+    }
+
     void busyWithoutATimeIsForNoTime() {
         widget_->controller()->setBusy();
         QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});
@@ -180,6 +212,8 @@ private slots:
         const QList<QAction*> entries = widget_->trayIcon()->contextMenu()->actions();
         QCOMPARE(entries.constFirst()->text(), QStringLiteral("Show"));
         widget_->hide();
+        // Hidden, the window lets go of Qt's fonts by a font of its own, which Qt must take.
+        QVERIFY(releaseFontCache());
         entries.constFirst()->trigger();
         QTRY_VERIFY(widget_->isVisible());
         QAction* quit = entries.constLast();

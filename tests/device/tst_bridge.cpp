@@ -118,6 +118,21 @@ private slots:
         rig().hid->link().setIdle();
     }
 
+    void currentProfileChangesOnlyWhenDifferent() {
+        const QString profileNo = QStringLiteral("Q7/profileNo");
+        bridge().selectProfile(0);
+        QVERIFY(!store().appConfig().contains(profileNo));
+        bridge().selectProfile(3);
+        bridge().selectProfile(12);
+        QCOMPARE(store().currentProfileIndex(), 3);
+        QCOMPARE(store().appConfig().value(profileNo).toInt(), 3);
+        QVERIFY(rig().mouse.log().isEmpty());
+
+        bridge().setDpiStage(2);  // stored in the profile that is now current
+        QCOMPARE(stored("sensor/stage_Q7", 3).toInt(), 2);
+        QVERIFY(!stored("sensor/stage_Q7", 0).isValid());
+    }
+
     void deviceReadsAndTheirDefaults() {
         sim::FirmwareState& mouse = rig().firmware(DeviceRig::Mouse);
         mouse.dpiStage = 5;

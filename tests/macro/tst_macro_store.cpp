@@ -17,6 +17,7 @@
 #include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_prompts.h"
+#include "support/table_rows.h"
 
 using z718::MacroActionModel;
 using z718::MacroListModel;
@@ -24,45 +25,39 @@ using z718::test::ScratchDir;
 
 namespace {
 
-QStringList shown(const MacroListModel& model) {
-    QStringList rows;
-    for (int r = 0; r < model.rowCount(); ++r) {
-        rows << model.data(model.index(r), MacroListModel::NameRole).toString();
-    }
-    return rows;
-}
-
-QStringList stored() {
-    QStringList names;
-    for (const QVariant& name : z718::namelists::read(0)) {
-        names << name.toString();
-    }
-    return names.size() == 2 && names[1] == z718::namelists::kPadGuard ? names.mid(0, 1) : names;
-}
-
-QStringList numbered(int n) {
-    QStringList names;
-    for (int i = 0; i < n; ++i) {
-        names << QStringLiteral("Macro_%1").arg(i);
-    }
-    return names;
-}
-
 QStringList names(const QString& blankSeparated) {
     return blankSeparated.split(' ', Qt::SkipEmptyParts);
 }
 
-QStringList shownActions(const MacroActionModel& actions) {
-    QStringList rows;
-    for (int r = 0; r < actions.rowCount(); ++r) {
-        const QModelIndex at = actions.index(r);
-        rows << actions.data(at, MacroActionModel::TypeRole).toString() + ',' +
-                    actions.data(at, MacroActionModel::InfoRole).toString();
-    }
-    return rows;
-}
+// Names are separated by blanks. `op` is "new", "rename <row> <name>", "remove <row>" or
+// "import <row> <name>", <row> selected first; the macro X has a file as an import leaves it.
+// `result` is what new and rename return, the selected row after the others. A name listed
+// before and not after must have lost its file; `changed` are the macros whose buttons must
+// load them again.
+struct ListChange {
+    const char* tag;
+    QString before, op;
+    int result;
+    QString after, changed;
+};
+
+// Macro M (repeat count 3) with `before` and the action `current` selected takes `op`:
+// "record <released> <code> <delay>", "insert <name> <before|after>", "delay <ms>
+// <before|after>", "menu <entry>", "edit <row> <text>" or "remove". `after` is what it shows
+// and, when `saves`, what its file holds. Actions are separated by blanks.
+struct ActionEdit {
+    const char* tag;
+    QString before;
+    int current;
+    QString op, after;
+    int currentAfter;
+    bool saves;
+};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(ListChange)
+Q_DECLARE_METATYPE(ActionEdit)
 
 class TestMacroStore : public QObject {
     Q_OBJECT
@@ -152,28 +147,21 @@ private slots:
         QCOMPARE(store_->savedLines("old"),
                  (QStringList{"1,A", "0,120", "1,\u25ba", "2,, <", "A      [Up]", "3"}));
         QCOMPARE(store_->config("old", 1), (QVariantList{2, 3}));
-        QCOMPARE(store_->slotOf("old").toInt(), 2);
-        QCOMPARE(store_->typeOf("old").toInt(), 1);
+        QCOMPARE((QVariantList{store_->slotOf("old"), store_->typeOf("old")}),
+                 (QVariantList{2, 1}));
+        // The slot is the selected device's only; -1, no device yet, is none of them.
+        store_->setSlot("old", 4);
+        store_->setType("old", -1);
+        QCOMPARE(store_->config("old", 0xFFFFFFFFu), (QVariantList{-1, 3}));
+        store_->setType("old", 0);
+        QCOMPARE(store_->config("old", 0), (QVariantList{4, 3}));
+        QCOMPARE(store_->config("absent", 0), QVariantList{});
+        QCOMPARE((QVariantList{store_->slotOf("absent"), store_->typeOf("absent")}),
+                 (QVariantList{0, 0}));
         ScratchDir::write("./modules/macro/gap.bin", "[config]\ntotal=3\n[macro]\n1=\"1,A\"\n");
         QCOMPARE(store_->savedLines("gap"), (QStringList{"0", "1,A", "0", "0"}));
         ScratchDir::write("./modules/macro/bad.bin", "[config]\ntotal=-4\n");
         QCOMPARE(store_->savedLines("bad"), QStringList{"0"});
-    }
-
-    void configFollowsSelectedDevice() {
-        store_->create("m", 5);
-        for (uint32_t did : {0u, 1u, 0xFFFFFFFFu}) {
-            QCOMPARE(store_->config("m", did), (QVariantList{-1, 1}));
-        }
-        store_->setConfig("m", {9, 12}, 1);
-        QCOMPARE(store_->config("m", 1), (QVariantList{9, 12}));
-        QCOMPARE(store_->config("m", 0), (QVariantList{-1, 12}));
-        store_->setType("m", 0);
-        store_->setSlot("m", 4);
-        QCOMPARE(store_->config("m", 0), (QVariantList{4, 12}));
-        QCOMPARE(store_->config("absent", 0), QVariantList{});
-        QCOMPARE((QVariantList{store_->slotOf("absent"), store_->typeOf("absent")}),
-                 (QVariantList{0, 0}));
     }
 
     // The six profiles the page offers keep the assignments: a rename moves them, even when
@@ -260,18 +248,45 @@ private slots:
         QCOMPARE(ScratchDir::read(outside("checked.mc")), legacyMacro_);
     }
 
+    // The picked file becomes the macro named by what stands before its first dot, in a folder
+    // made if missing. A name no macro can have, a file gone before the copy, content no
+    // settings file may hold (refused with a message) and a cancel change nothing.
     void importNamesMacroByFirstDot() {
         QVERIFY(QDir("./modules/macro").removeRecursively());
-        ScratchDir::write(outside("m.fast.mc"), "[config]\ntotal=0\n");
-        prompts_.fileNames.push_back(outside("m.fast.mc"));
-        QCOMPARE(exchange_.importMacro(), QString("m"));
-        QCOMPARE(prompts_.last(), dialog("open", "Open File"));
-        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
-        QCOMPARE(exchange_.importMacro(), QString());  // cancelled
-        // picking the macro file itself keeps it
-        prompts_.fileNames.push_back(QDir::current().absoluteFilePath("modules/macro/m.bin"));
-        QCOMPARE(exchange_.importMacro(), QString("m"));
-        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=0\n"));
+        const QByteArray unsafe =
+            "[config]\nindex=" + z718::test::unsafeValues("x").first().second + "\n";
+        const struct {
+            QString file;
+            QByteArray content;
+            const char* macro;
+            bool refused;
+        } rows[] = {
+            {outside("m.fast.mc"), "[config]\ntotal=0\n", "m", false},
+            {QDir::current().absoluteFilePath("modules/macro/m.bin"), legacyMacro_, "m", false},
+            {outside("CON.mc"), legacyMacro_, "", false},
+            {outside(".mc"), legacyMacro_, "", false},
+            {outside("m .mc"), legacyMacro_, "", false},
+            {outside("gone.mc"), {}, "", true},
+            {outside("u.mc"), unsafe, "", true},
+            {QString(), {}, "", false},
+        };
+        z718::MacroExchange exchange(prompts_, nullptr, {"Refused", "Not a macro: "});
+        for (const auto& [file, content, macro, refused] : rows) {
+            const z718::test::RowName row(file);
+            if (!content.isEmpty()) {
+                ScratchDir::write(file, content);
+            }
+            const QStringList before = scratch_->files();
+            prompts_.fileNames.push_back(file);
+            QCOMPARE(exchange.importMacro(), QString(macro));
+            QCOMPARE(prompts_.last(), refused ? "warning|Refused|Not a macro: " + file + '|'
+                                              : dialog("open", "Open File"));
+            if (*macro) {
+                QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), content);
+            } else {
+                QCOMPARE(scratch_->files(), before);
+            }
+        }
         // The old macro is whole until the new one takes its place.
         QByteArray atReplace;
         z718::FileAccess::setBeforeReplace(
@@ -280,31 +295,8 @@ private slots:
         ScratchDir::write(outside("m.mc"), "[config]\ntotal=1\n");
         prompts_.fileNames.push_back(outside("m.mc"));
         QCOMPARE(exchange_.importMacro(), QString("m"));
-        QCOMPARE(atReplace, QByteArray("[config]\ntotal=0\n"));
+        QCOMPARE(atReplace, legacyMacro_);
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=1\n"));
-    }
-
-    void importRefusesUnusableFiles() {
-        for (const char* fileName : {"CON.mc", ".mc", "m .mc"}) {
-            ScratchDir::write(outside(fileName), legacyMacro_);
-            const QStringList before = scratch_->files();
-            prompts_.fileNames.push_back(outside(fileName));
-            QCOMPARE(exchange_.importMacro(), QString());
-            QCOMPARE(scratch_->files(), before);
-        }
-        // a file gone before the copy leaves the macro of its name as it was
-        prompts_.fileNames.push_back(outside("m.mc"));
-        QCOMPARE(exchange_.importMacro(), QString());
-        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), legacyMacro_);
-        QVERIFY(!QFile::exists("./modules/macro/m.bin.part"));
-        // content no settings file may hold is refused with a message
-        const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
-        ScratchDir::write(outside("u.mc"), "[config]\nindex=" + unsafe + "\n");
-        z718::MacroExchange exchange(prompts_, nullptr, {"Refused", "Not a macro: "});
-        prompts_.fileNames.push_back(outside("u.mc"));
-        QCOMPARE(exchange.importMacro(), QString());
-        QCOMPARE(prompts_.last(), "warning|Refused|Not a macro: " + outside("u.mc") + "|");
-        QVERIFY(!QFile::exists("./modules/macro/u.bin"));
     }
 
     // Entries of five values by name, a name holding the INI's group separator staying one
@@ -382,24 +374,14 @@ private slots:
         QVERIFY(!fifo.opened());
     }
 
-    // Names are separated by blanks. `op` is "new", "rename <row> <name>", "remove <row>" or
-    // "import <row> <name>", <row> selected first; the macro X has a file as an import leaves
-    // it. `result` is what new and rename return, the selected row after the others. A name
-    // listed before and not after must have lost its file; `changed` are the macros whose
-    // buttons must load them again.
     void eachChangeKeepsRowsNameListAndFilesAlike_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("op");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("changed");
-        const QString full = numbered(100).join(' ');
-        QTest::newRow("new, full") << full << "new" << -1 << full << QString();
-        const struct {
-            const char *tag, *before, *op;
-            int result;
-            const char *after, *changed;
-        } rows[] = {
+        QStringList numbered;
+        for (int i = 0; i < 100; ++i) {
+            numbered << QStringLiteral("Macro_%1").arg(i);
+        }
+        const QString full = numbered.join(' ');
+        const ListChange rows[] = {
+            {"new, full", full, "new", -1, full, ""},
             {"new", "Macro_0 Macro_2", "new", 2, "Macro_0 Macro_2 Macro_1", ""},
             {"new, one stored name", "Solo listpadguard", "new", 1, "Solo Macro_0", ""},
             {"rename", "A B", "rename 1 C", 0, "A C", ""},
@@ -415,16 +397,11 @@ private slots:
             {"import, no row", "A B", "import -1 X", -1, "A B X", ""},
             {"import, listed", "A B", "import 0 B", 0, "A B", "A B"},
         };
-        for (const auto& r : rows) {
-            QTest::newRow(r.tag) << r.before << r.op << r.result << r.after << r.changed;
-        }
+        z718::test::addRows(rows);
     }
     void eachChangeKeepsRowsNameListAndFilesAlike() {
-        QFETCH(QString, before);
-        QFETCH(QString, op);
-        QFETCH(int, result);
-        QFETCH(QString, after);
-        QFETCH(QString, changed);
+        QFETCH(ListChange, row);
+        const auto& [tag, before, op, result, after, changed] = row;
         for (const QString& name : names(before) + QStringList{"X"}) {
             store_->create(name, 0);
         }
@@ -433,10 +410,10 @@ private slots:
         model.load();
         QSignalSpy changes(&model, &MacroListModel::macroChanged);
         const QStringList word = op.split(' ');
-        const int row = word.value(1).toInt();
-        model.select(row);
+        const int at = word.value(1).toInt();
+        model.select(at);
         const int got = word[0] == "new"      ? model.addNew()
-                        : word[0] == "rename" ? model.rename(row, word.value(2))
+                        : word[0] == "rename" ? model.rename(at, word.value(2))
                         : word[0] == "remove" ? (model.removeCurrent(), model.current())
                                               : (model.addImported(word[2]), model.current());
         QCOMPARE(got, result);
@@ -447,9 +424,9 @@ private slots:
             changedNames << change[0].toString();
         }
         QCOMPARE(changedNames, names(changed));
-        QCOMPARE(shown(model), names(after));
+        QCOMPARE(z718::test::shownRows(model, {MacroListModel::NameRole}), names(after));
         QCOMPARE(model.count(), names(after).size());
-        QCOMPARE(stored(), names(after));
+        QCOMPARE(z718::test::storedNames(0), names(after));
         for (const QString& name : names(before) + names(after)) {
             const bool hasFile = !z718::MacroStore::existingFile(name).isEmpty();
             QVERIFY2(hasFile == names(after).contains(name) || name == z718::namelists::kPadGuard,
@@ -457,30 +434,14 @@ private slots:
         }
     }
 
-    // Macro M (repeat count 3) with `before` and the action `current` selected takes `op`:
-    // "record <released> <code> <delay>", "insert <name> <before|after>", "delay <ms>
-    // <before|after>", "menu <entry>", "edit <row> <text>" or "remove". `after` is what it
-    // shows and, when `saves`, what its file holds. Actions are separated by blanks.
     void eachActionEditIsSavedAtOnce_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QString>("op");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("currentAfter");
-        QTest::addColumn<bool>("saves");
         const QString full = QStringList(252, "1,A").join(' ');
         const QString half = QStringList(126, "1,A").join(' ');
-        QTest::newRow("record, full") << full << -1 << "record 0 4 10" << full << -1 << false;
-        QTest::newRow("insert, full") << full << 0 << "insert B after" << full << 0 << true;
-        QTest::newRow("menu, full") << half << 0 << "menu 1" << half << 0 << true;
         const char* c = "1,C 0,5 2,C";
-        const struct {
-            const char *tag, *before;
-            int current;
-            const char *op, *after;
-            int currentAfter;
-            bool saves;
-        } rows[] = {
+        const ActionEdit rows[] = {
+            {"record, full", full, -1, "record 0 4 10", full, -1, false},
+            {"insert, full", full, 0, "insert B after", full, 0, true},
+            {"menu, full", half, 0, "menu 1", half, 0, true},
             {"record, first: no delay", "", -1, "record 0 4 120", "1,A", -1, false},
             {"record, a button", "1,A", -1, "record 0 240 30", "1,A 0,30 3,MS-L", -1, false},
             {"insert after the last", "1,C 2,C", 1, "insert B after", "1,C 2,C 1,B 2,B", 1, true},
@@ -494,18 +455,11 @@ private slots:
             {"edit, above 100000", c, -1, "edit 1 100001", c, -1, true},
             {"remove, none selected", c, -1, "remove", c, -1, true},
         };
-        for (const auto& r : rows) {
-            QTest::newRow(r.tag) << r.before << r.current << r.op << r.after << r.currentAfter
-                                 << r.saves;
-        }
+        z718::test::addRows(rows);
     }
     void eachActionEditIsSavedAtOnce() {
-        QFETCH(QString, before);
-        QFETCH(int, current);
-        QFETCH(QString, op);
-        QFETCH(QString, after);
-        QFETCH(int, currentAfter);
-        QFETCH(bool, saves);
+        QFETCH(ActionEdit, row);
+        const auto& [tag, before, current, op, after, currentAfter, saves] = row;
         store_->create("M", 0);
         store_->save("M", names(before), 3);
         MacroActionModel actions(*settings_);
@@ -526,7 +480,9 @@ private slots:
         } else {
             actions.removeCurrent();
         }
-        QCOMPARE(shownActions(actions), names(after));
+        QCOMPARE(z718::test::shownRows(
+                     actions, {MacroActionModel::TypeRole, MacroActionModel::InfoRole}, ","),
+                 names(after));
         QCOMPARE(actions.current(), currentAfter);
         QCOMPARE(saved.size(), int(saves));
         QCOMPARE(store_->savedLines("M"), names(saves ? after : before) + QStringList{"3"});

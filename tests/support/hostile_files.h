@@ -89,16 +89,17 @@ struct LinkTargets {
 // Values nested as deep as no program writes, in each form the settings reader takes: a
 // variant list inside a variant list, a variant inside a variant, the date-time form of the
 // newer stream, and a list spelt with quotes and blanks that the reader drops.
-inline QList<QByteArray> deeplyNestedValues() {
+inline QList<std::pair<const char*, QByteArray>> deeplyNestedValues() {
     const auto nest = [](const char* prefix, const char* level, const char* leaf) {
         return prefix + QByteArray(level).repeated(30000) + leaf + ")";
     };
     const char* leaf = "\\0\\0\\0\\x2\\0\\0\\0\\x5";
     return {
-        nest("@Variant(", "\\0\\0\\0\\t\\0\\0\\0\\x1", leaf),
-        nest("@Variant(", "\\0\\0\\0\\x29", leaf),
-        nest("@DateTime(", "\\0\\0\\0\\t\\0\\0\\0\\0\\x1", "\\0\\0\\0\\x2\\0\\0\\0\\0\\x5"),
-        nest("@Variant(", "\\0\\0\\0\"\" \\t\\0\\0\\0\\x1", leaf),
+        {"list in list", nest("@Variant(", "\\0\\0\\0\\t\\0\\0\\0\\x1", leaf)},
+        {"variant in variant", nest("@Variant(", "\\0\\0\\0\\x29", leaf)},
+        {"date-time form",
+         nest("@DateTime(", "\\0\\0\\0\\t\\0\\0\\0\\0\\x1", "\\0\\0\\0\\x2\\0\\0\\0\\0\\x5")},
+        {"spaced", nest("@Variant(", "\\0\\0\\0\"\" \\t\\0\\0\\0\\x1", leaf)},
     };
 }
 
