@@ -12,6 +12,7 @@
 #include "macro/macro_store.h"
 #include "platform/portable/portable_input.h"
 #include "support/debug_capture.h"
+#include "support/table_rows.h"
 
 using namespace z718;
 using namespace z718::test;
@@ -93,16 +94,16 @@ private slots:
     // and nothing goes out, and then sends them cut, padded and packed into bytes.
     void settersStoreThenSend() {
         for (const SetterRow& row : setterRows()) {
+            RowName named(row.name);
             rig().use(row.family);
             QVERIFY(rig().hid->link().acquireLink());
             row.call(bridge());
             rig().hid->link().setIdle();
-            QVERIFY2(rig().mouse.log().isEmpty(), row.name);
-            const QString name(row.name);
-            QCOMPARE(std::pair(name, text(stored(row.key))), std::pair(name, row.stored));
+            QVERIFY(rig().mouse.log().isEmpty());
+            QCOMPARE(text(stored(row.key)), row.stored);
             row.call(bridge());
-            QCOMPARE(std::pair(name, rig().wire("feature-out")), std::pair(name, row.frames));
-            QCOMPARE(std::pair(name, rig().wire("output")), std::pair(name, row.outputs));
+            QCOMPARE(rig().wire("feature-out"), row.frames);
+            QCOMPARE(rig().wire("output"), row.outputs);
         }
         // The scene reads them back, as unsigned numbers where it takes them so.
         QCOMPARE(bridge().stageColours(2), (QVariantList{1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}));
