@@ -12,6 +12,7 @@
 #include "app/widget.h"
 #include "app/working_folder.h"
 #include "hooks/global_hooks.h"
+#include "platform/heap.h"
 #include "platform/input_backend.h"
 #include "settings/app_config.h"
 #include "ui/myQQuickView.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(commandLine.text), commandLine.toStandardError ? stderr : stdout);
         return commandLine.exitCode;
     }
+    z718::platform::restartWithLeanHeap(argv);
     z718::chooseSceneGraph();
     QApplication app(argc, argv);
     // Names the per-user data folder and ties the windows to the desktop entry.

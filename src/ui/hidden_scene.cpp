@@ -7,10 +7,7 @@
 #include <QSGRendererInterface>
 #include <QUrl>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
+#include "platform/heap.h"
 #include "ui/font_cache.h"
 
 namespace z718 {
@@ -40,11 +37,8 @@ bool releaseScene(QQuickWidget* view) {
     view->quickWindow()->releaseResources();
     QPixmapCache::clear();
     releaseFontCache();
-#ifdef __GLIBC__
-    // glibc keeps freed heap pages for the next allocation; the scene's many small allocations
-    // would otherwise stay with the process all day in the tray.
-    malloc_trim(0);
-#endif
+    // The scene's many small allocations would otherwise stay with the process all day.
+    platform::returnFreedMemory();
     return frameReleased;
 }
 
