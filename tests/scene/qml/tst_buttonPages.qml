@@ -122,14 +122,6 @@ SceneUser {
         compare(entry(3), [9, 2, 3, 0])
     }
 
-    function test_nothingUnderTheResetDialogTakesThePointer() {
-        clickOn("resetButton")
-        sweepUnderTheMask(-1)
-        verify(shown("resetDialog") && shown("mask"))
-        clickOn("resetCancel")
-        verify(!shown("mask"))
-    }
-
     // Opening any dialog first closes what a press elsewhere would have closed.
     function test_openingADialogEndsTheOpenMenus_data() {
         return [
