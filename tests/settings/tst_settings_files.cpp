@@ -243,19 +243,16 @@ private slots:
         ScratchDir::write(QStringLiteral("imported.pf"), nested);
         ScratchDir::write(kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
         // What programs do write, lists inside lists, still reads, however many there are.
-        const QByteArray boxed = "=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
-        QByteArray manyBoxed = "[a]\n";
-        for (int i = 0; i < 400; ++i) {
-            manyBoxed += "boxed" + QByteArray::number(i) + boxed;
-        }
-        ScratchDir::write(SettingsStore::profilePath(1), manyBoxed);
+        const QByteArray boxed =
+            "boxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
+        ScratchDir::write(SettingsStore::profilePath(1), "[a]\n" + boxed.repeated(400));
         SettingsStore store;
         QVERIFY(!store.appConfig().value("common/name").isValid());
         QVERIFY(QFile::exists(kAppConfigPath + QStringLiteral(".bad")));
         store.replaceProfile(0, QStringLiteral("imported.pf"));
         QVERIFY(!store.profile(0).value("common/name").isValid());
         QVERIFY(namelists::read(0).isEmpty());
-        QCOMPARE(listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
+        QCOMPARE(listValue(store.profile(1).value("a/boxed")), QVariantList{9});
         QVERIFY(!named.opened());
     }
     // What the program ships beside itself: the factory settings in every profile, the
