@@ -197,10 +197,12 @@ private slots:
         t_->store.create("ok", 0);
         assign(0, 1, "ok");
         const QStringList before = t_->scratch.files();
-        for (const QString name :
-             {"",        "../escape", "a/b",       "a\\b",   "/abs", "C:x", "CON",
-              "con.txt", "LPT1",      "com\u00b9", "aux .x", "a.",   "a ",  "..",
-              "a\tb",    "a?b",       "a*b",       "a|b",    "a<b",  "a\"b"}) {
+        // The last is one byte too long for a file name.
+        const QStringList refused = {
+            "",        "../escape", "a/b",       "a\\b",   "/abs", "C:x",  "CON",
+            "con.txt", "LPT1",      "com\u00b9", "aux .x", "a.",   "a ",   "..",
+            "a\tb",    "a?b",       "a*b",       "a|b",    "a<b",  "a\"b", QString(245, 'x')};
+        for (const QString& name : refused) {
             QVERIFY2(!t_->store.create(name, 0), qPrintable(name));
             QVERIFY(!t_->store.save(name, {"1,A"}, 1));
             QVERIFY(!t_->store.rename("ok", name));
@@ -209,13 +211,12 @@ private slots:
             t_->store.setConfig(name, {1, 1}, 0);
             QCOMPARE(t_->store.savedLines(name), QStringList{});
         }
-        QVERIFY(!t_->store.create(QString(245, QLatin1Char('x')), 0));
         QCOMPARE(assigned(0, 1), QString("ok"));
         QCOMPARE(t_->scratch.files(), before);
-        for (const char* name : {" lead", "a.b", ".hidden", "CONSOLE", "COM10", "\u5b8f"}) {
-            QVERIFY2(t_->store.create(QString::fromUtf8(name), 0), name);
+        for (const QString& name : QStringList{" lead", "a.b", ".hidden", "CONSOLE", "COM10",
+                                               "\u5b8f", QString(244, 'x')}) {
+            QVERIFY2(t_->store.create(name, 0), qPrintable(name));
         }
-        QVERIFY(t_->store.create(QString(244, QLatin1Char('x')), 0));
         QCOMPARE(t_->scratch.files().size(), before.size() + 7);
     }
 

@@ -197,12 +197,9 @@ private slots:
         std::atomic<int> swaps{0};
         std::thread swapper([&] {
             for (int i = 0; !stop.load(); ++i) {
-                const QString target = i % 2 ? outside.canary : outside.ghost;
                 ::unlink(swap.constData());
-                if (::symlink(QFile::encodeName(target).constData(), swap.constData()) == 0 &&
-                    ::rename(swap.constData(), profile.constData()) == 0) {
-                    ++swaps;
-                }
+                swaps += outside.link(QFile::decodeName(swap), i % 2) &&
+                         ::rename(swap.constData(), profile.constData()) == 0;
             }
         });
         {
