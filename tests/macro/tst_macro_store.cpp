@@ -220,7 +220,8 @@ private slots:
         QCOMPARE(t_->scratch.files().size(), before.size() + 7);
     }
 
-    void exportAsksThenReplacesTarget() {
+    // Export asks for the target, then replaces it.
+    void exportAndImport() {
         ScratchDir::write(outside("out.mc"), "older export");
         t_->prompts.fileNames.push_back(outside("out.mc"));
         t_->exchange.exportMacro("m");
@@ -239,13 +240,11 @@ private slots:
         t_->exchange.exportExisting("m");
         QCOMPARE(t_->prompts.last(), dialog("save", "Save File"));
         QCOMPARE(ScratchDir::read(outside("checked.mc")), legacyMacro_);
-    }
 
-    // The picked file becomes the macro named by what stands before its first dot, in a folder
-    // made if missing, the old macro whole until the new one takes its place. A name no macro
-    // can have, a file gone before the copy, content no settings file may hold (refused with a
-    // message) and a cancel change nothing.
-    void importNamesMacroByFirstDot() {
+        // The picked file becomes the macro named by what stands before its first dot, in a
+        // folder made if missing, the old macro whole until the new one takes its place. A name
+        // no macro can have, a file gone before the copy, content no settings file may hold
+        // (refused with a message) and a cancel change nothing.
         QVERIFY(QDir("./modules/macro").removeRecursively());
         const QByteArray unsafe =
             "[config]\nindex=" + z718::test::unsafeValues("x").first().second + "\n";
