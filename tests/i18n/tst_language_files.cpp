@@ -11,20 +11,16 @@
 
 using z718::test::ScratchDir;
 
-namespace {
-
-void writeLanguage(const QString& name, const QByteArray& content = "[main]\ntotal=0\n") {
-    ScratchDir::write(QStringLiteral("modules/i18n/") + name, content);
-}
-
-QStringList texts(int type, const char* fileBase) {
-    return z718::i18n::groupTexts(type, QString::fromLatin1(fileBase));
-}
-
-}  // namespace
-
 class LanguageFilesTest : public QObject {
     Q_OBJECT
+
+    static void writeLanguage(const QString& name,
+                              const QByteArray& content = "[main]\ntotal=0\n") {
+        ScratchDir::write(QStringLiteral("modules/i18n/") + name, content);
+    }
+    static QStringList texts(int type, const char* fileBase) {
+        return z718::i18n::groupTexts(type, QString::fromLatin1(fileBase));
+    }
 
 private slots:
     // Display names in the old locale names; text groups and layout texts from sound, broken and

@@ -25,10 +25,6 @@ using z718::test::ScratchDir;
 
 namespace {
 
-QStringList names(const QString& blankSeparated) {
-    return blankSeparated.split(' ', Qt::SkipEmptyParts);
-}
-
 // Names are separated by blanks. `op` is "new", "rename <row> <name>", "remove <row>" or
 // "import <row> <name>", <row> selected first; the macro X has a file as an import leaves it.
 // `result` is what new and rename return, the selected row after the others. A name listed
@@ -74,6 +70,9 @@ private:
     };
     std::unique_ptr<Rig> t_;
 
+    static QStringList names(const QString& blankSeparated) {
+        return blankSeparated.split(' ', Qt::SkipEmptyParts);
+    }
     // A macro file as the first release of the program wrote it.
     const QByteArray legacyMacro_ =
         "[config]\r\nindex=0\r\ntotal=2\r\nrepeat=1\r\ndid=-1\r\n\r\n"
