@@ -69,10 +69,9 @@ private slots:
         // A file holding what no settings file may hold is refused with a message.
         const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
         ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
-        const QString bad = t_->scratch.path() + QStringLiteral("/bad.pf");
-        t_->prompts.fileNames.push_back(bad);
+        t_->prompts.fileNames.push_back(QStringLiteral("bad.pf"));
         QVERIFY(!t_->manager.importProfile(2));
-        QCOMPARE(t_->prompts.last(), "warning|" + message(6) + '|' + message(7) + bad + '|');
+        QCOMPARE(t_->prompts.last(), "warning|" + message(6) + '|' + message(7) + "bad.pf|");
         QCOMPARE(firstKeyCode(t_->store.profile(2)), 102);
 
         // Export copies the current content.
