@@ -111,6 +111,7 @@ private slots:
             t_->mouse.setFault(row.fault);
             QVERIFY(!exchange(makeFrame(row.get ? 0x91 : 0x11, {0x07, 0x08}), 8, row.get));
             t_->mouse.clearFaults();
+            QCOMPARE(t_->mouse.openHandles(), 0);  // closed at once, not by the next exchange
             QCOMPARE(t_->mouse.log().size(), row.loggedReports);
             QVERIFY(
                 !t_->link.device(1).interface1Path.isEmpty());  // only a refused open empties it
