@@ -1,6 +1,16 @@
+// Macros on their way to be played: encodeMacro turns the editor's lines into the device's
+// macro memory bytes; hidSetMacro turns an upload list as the macro editor page builds it (type
+// and value pairs with key and mouse codes, the repeat count last) into the playback slot of its
+// button, and hidSetKeyMatrix stores the sixteen entries. How the engine plays them is checked
+// beside it (engine).
 #include <QtTest>
+#include <array>
+#include <vector>
 
+#include "device/device_rig.h"
+#include "engine/shared_tables.h"
 #include "macro/macro_encoder.h"
+#include "support/table_rows.h"
 
 using Bytes = QList<uchar>;
 
@@ -56,31 +66,28 @@ private slots:
     // The mouse-type device. After a key event: folded into its flag byte (rounded, at least
     // one unit) up to 1270 ms, then a 20 ms pair, then a long record in 20 ms units. On the
     // first line or right after another delay there is no fold: a long record instead.
-    void mouseDeviceDelays_data() {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<Bytes>("afterEvent");
-        QTest::addColumn<Bytes>("alone");
-        QTest::newRow("5") << 5 << Bytes{0x01, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("15") << 15 << Bytes{0x02, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("29") << 29 << Bytes{0x03, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("30") << 30 << Bytes{0x03, 0x04} << Bytes{0x00, 0x01, 0x00, 0x02};
-        QTest::newRow("1270") << 1270 << Bytes{0x7F, 0x04} << Bytes{0x00, 0x01, 0x00, 0x40};
-        QTest::newRow("1271") << 1271 << Bytes{0x01, 0x04, 0x40, 0x01} << Bytes{0x40, 0x01};
-        QTest::newRow("5100") << 5100 << Bytes{0x01, 0x04, 0xFF, 0x01} << Bytes{0xFF, 0x01};
-        QTest::newRow("5101") << 5101 << Bytes{0x01, 0x04, 0x00, 0x01, 0x00, 0xFF}
-                              << Bytes{0x00, 0x01, 0x00, 0xFF};
-        // (2147483647 + 10) / 20 = 107374182 = 0x6666666: the low 16 bits
-        QTest::newRow("max") << 2147483647 << Bytes{0x01, 0x04, 0x00, 0x01, 0x66, 0x66}
-                             << Bytes{0x00, 0x01, 0x66, 0x66};
-        QTest::newRow("-50") << -50 << Bytes{0x01, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-    }
     void mouseDeviceDelays() {
-        QFETCH(int, ms);
-        QFETCH(Bytes, afterEvent);
-        QFETCH(Bytes, alone);
-        QCOMPARE(encode({down("A"), delay(ms)}, 1), stream(afterEvent));
-        QCOMPARE(encode({delay(ms)}, 1), stream(alone));
-        QCOMPARE(encode({down("A"), delay(40), delay(ms)}, 1), stream(Bytes{0x04, 0x04} + alone));
+        const std::tuple<int, Bytes, Bytes> rows[] = {
+            // ms, after a key event, alone
+            {5, {0x01, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+            {15, {0x02, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+            {29, {0x03, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+            {30, {0x03, 0x04}, {0x00, 0x01, 0x00, 0x02}},
+            {1270, {0x7F, 0x04}, {0x00, 0x01, 0x00, 0x40}},
+            {1271, {0x01, 0x04, 0x40, 0x01}, {0x40, 0x01}},
+            {5100, {0x01, 0x04, 0xFF, 0x01}, {0xFF, 0x01}},
+            {5101, {0x01, 0x04, 0x00, 0x01, 0x00, 0xFF}, {0x00, 0x01, 0x00, 0xFF}},
+            // (2147483647 + 10) / 20 = 107374182 = 0x6666666: the low 16 bits
+            {2147483647, {0x01, 0x04, 0x00, 0x01, 0x66, 0x66}, {0x00, 0x01, 0x66, 0x66}},
+            {-50, {0x01, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+        };
+        for (const auto& [ms, afterEvent, alone] : rows) {
+            const z718::test::RowName row(QString::number(ms));
+            QCOMPARE(encode({down("A"), delay(ms)}, 1), stream(afterEvent));
+            QCOMPARE(encode({delay(ms)}, 1), stream(alone));
+            QCOMPARE(encode({down("A"), delay(40), delay(ms)}, 1),
+                     stream(Bytes{0x04, 0x04} + alone));
+        }
     }
 
     void mouseDeviceFoldCases() {
@@ -91,6 +98,45 @@ private slots:
         QCOMPARE(encode({down("Nope"), delay(30)}, 1), (Bytes{0x03, 0x01, 0x00, 0x00}));
         QCOMPARE(encode({down("A"), delay(0), delay(30)}, 1),
                  stream({0x01, 0x04, 0x00, 0x01, 0x00, 0x02}));
+    }
+
+    void uploadsFillTheEnginesTables() {
+        z718::test::DeviceRig rig;
+        // Left Ctrl down, 50 ms, up; the left button down, 9 ms (under one tick), up; an entry of
+        // no known type, taken for a delay; 300 times.
+        rig.hid->hidSetMacro(5, {1, 0xE0, 0, 50, 2, 0xE0, 3, 0xF0, 0, 9, 4, 0xF0, 5, 20, 300});
+        std::vector<z718::MacroSlots::Slot> kept;
+        for (int s = 0; s < z718::MacroSlots::kSlots; ++s) {
+            kept.push_back(z718::macroSlots().read(s));
+        }
+        QCOMPARE((std::vector<uint32_t>(kept[5].begin(), kept[5].begin() + 10)),
+                 (std::vector<uint32_t>{1, 44, 0xA2, 0x80000005, 0x1A2, 0xE8, 0x80000000, 0x1E8,
+                                        0x80000002, 0}));
+        // Buttons without a slot, and a list without its repeat count, change nothing.
+        for (int button : {6, 15, -1}) {
+            rig.hid->hidSetMacro(button, {1, 4, 2, 4, 1});
+        }
+        rig.hid->hidSetMacro(3, {1, 4, 2, 4});
+        for (int s = 0; s < z718::MacroSlots::kSlots; ++s) {
+            QCOMPARE(z718::macroSlots().read(s), kept[static_cast<size_t>(s)]);
+        }
+        // A list longer than a slot holds is cut before the end marker, its repeat count kept.
+        QVariantList pressesOfB;
+        for (int k = 0; k < 300; ++k) {
+            pressesOfB << 1 << 5;
+        }
+        rig.hid->hidSetMacro(4, pressesOfB << 7);
+        const z718::MacroSlots::Slot cut = z718::macroSlots().read(4);
+        QCOMPARE((std::vector<uint32_t>{cut[1], cut[254], cut[255]}),
+                 (std::vector<uint32_t>{7, 0x42, 0}));
+        rig.hid->hidSetMacro(3, {5});  // a repeat count alone: a macro without actions
+        QCOMPARE(z718::macroSlots().read(3)[1], 5u);
+        std::array<uchar, 64> matrix{};
+        matrix[4 * 5] = 9;  // the sixth button plays a macro from slot 5
+        matrix[4 * 5 + 2] = 5;
+        rig.hid->hidSetKeyMatrix(matrix.data());
+        QCOMPARE(z718::keyMatrix().entry(5).type, 9);
+        QCOMPARE(z718::keyMatrix().entry(5).b2, 5);
     }
 };
 
