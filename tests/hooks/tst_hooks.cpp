@@ -28,15 +28,13 @@ private slots:
         const QMap<uint32_t, std::pair<int, int>> others = {
             {0xA4, {226, 0x12}}, {0xA5, {230, 0x12}}, {0x1C, {138, 0}}, {0x1D, {139, 0}},
             {0x1E, {136, 0}},    {0x19, {145, 0}},    {0x3D, {144, 0}}};
-        for (const auto& [vk, expected] : others.asKeyValueRange()) {
-            QCOMPARE((std::pair{int(vkToUsage(vk)), int(usageToVk(vkToUsage(vk)))}), expected);
-        }
         int reported = 0;
         for (uint32_t vk = 0; vk < 256; ++vk) {
-            if (const uint8_t usage = vkToUsage(vk)) {
+            if (const int usage = vkToUsage(vk)) {
                 ++reported;
-                QVERIFY2(others.contains(vk) || usageToVk(usage) == vk,
-                         qPrintable(QString::number(vk, 16)));
+                QVERIFY2(
+                    (std::pair{usage, int(usageToVk(usage))}) == others.value(vk, {usage, int(vk)}),
+                    qPrintable(QString::number(vk, 16)));
             }
         }
         QCOMPARE(reported, 108);
