@@ -121,8 +121,13 @@ SceneUser {
         scene.key(Qt.Key_Escape)
         verify(!shown("macroEditor"))
 
-        // The Menu key gives a row's context menu; Escape closes the menu, then the page.
+        // F2 renames a row in place; the Menu key gives its context menu; Escape closes the
+        // menu, then the page.
         clickOn("profileButton")
+        tabTo("Standard")
+        scene.key(Qt.Key_F2)
+        verify(scene.find("profileRow0").nameField.editing)
+        scene.key(Qt.Key_Return)
         tabTo("Standard")
         scene.key(Qt.Key_Menu)
         verify(shown("profileMenu"))

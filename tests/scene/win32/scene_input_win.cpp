@@ -185,7 +185,7 @@ constexpr std::pair<Qt::Key, uint32_t> kKeys[] = {
     {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Return, VK_RETURN},
     {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_End, VK_END},
     {Qt::Key_Left, VK_LEFT},      {Qt::Key_Up, VK_UP},         {Qt::Key_Right, VK_RIGHT},
-    {Qt::Key_Down, VK_DOWN},      {Qt::Key_Menu, VK_APPS},
+    {Qt::Key_Down, VK_DOWN},      {Qt::Key_Menu, VK_APPS},     {Qt::Key_F2, VK_F2},
 };
 
 constexpr std::pair<Qt::KeyboardModifier, uint32_t> kModifiers[] = {
