@@ -32,15 +32,10 @@ private slots:
         QVERIFY(QFile::setPermissions(shipped_ + "/setting/p1.bin", QFileDevice::ReadOwner));
     }
 
-    void writableModulesBesideTheExecutableStay() {
-        ScratchDir::write(bin_ + "/modules/setting/p1.bin", "beside");
-        QCOMPARE(z718::chooseWorkingFolder(bin_, shipped_, user_), bin_);
-        QVERIFY(!QFileInfo::exists(user_));
-    }
-
     // A read-only install fills the user's folder; later starts add new files and keep the
-    // user's own.
-    void readOnlyInstallFillsTheUsersFolder() {
+    // user's own. A user's folder that cannot be made still finds the shipped files; writable
+    // modules beside the executable stay where they are.
+    void workingFolderOfAnInstall() {
         QCOMPARE(z718::chooseWorkingFolder(bin_, shipped_, user_), user_);
         // Empty folders count: the skin folders are counted, macros are saved into theirs.
         QCOMPARE(filesUnder(user_ + "/modules"), filesUnder(shipped_));
@@ -55,13 +50,15 @@ private slots:
         QCOMPARE(ScratchDir::read(p1), "[sensor]\ncursorSpeed_Q7=9\n");
         QCOMPARE(ScratchDir::read(user_ + "/modules/macro/mine.bin"), "users own");
         QCOMPARE(ScratchDir::read(user_ + "/modules/i18n/lang_new.ini"), "a later version's file");
-    }
 
-    void unusableUserFolderStillFindsTheShippedFiles() {
         ScratchDir::write(install_->filePath("home/file"), "a file where a folder should be");
         const QString folder =
             z718::chooseWorkingFolder(bin_, shipped_, install_->filePath("home/file/z"));
         QVERIFY(QFileInfo::exists(folder + "/modules/setting/apConfig.bin"));
+
+        ScratchDir::write(bin_ + "/modules/setting/p1.bin", "beside");
+        QCOMPARE(z718::chooseWorkingFolder(bin_, shipped_, install_->filePath("home/other")), bin_);
+        QVERIFY(!QFileInfo::exists(install_->filePath("home/other")));
     }
 
     // A link in place of a folder of ./modules would send every write to its target; a folder

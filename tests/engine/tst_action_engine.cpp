@@ -13,19 +13,6 @@ using z718::test::EngineRig;
 
 namespace {
 
-constexpr uint32_t kDelay = 0x80000000u;
-
-// The ticks of the lines that end with what.
-QStringList ticksOf(const QStringList& log, const QString& what) {
-    QStringList found;
-    for (const QString& line : log) {
-        if (line.endsWith(what)) {
-            found.append(line.section(QLatin1Char(' '), 0, 0));
-        }
-    }
-    return found;
-}
-
 // What a log ("3 key A2 down", "4 left up") leaves down at its end, then the lines that press
 // what is still down.
 QStringList leftDown(const QStringList& log) {
@@ -82,6 +69,8 @@ private slots:
         row("type 11 is ignored", 0x0B'04'F0'05, {}, {});
     }
 
+    // Whatever the table says by the time of the release, the release lets go of exactly what
+    // the press pressed.
     void entriesPlayTheirActions() {
         QFETCH(uint, entry);
         QFETCH(QStringList, pressed);
@@ -91,6 +80,7 @@ private slots:
             1, {uint8_t(entry >> 24), uint8_t(entry >> 16), uint8_t(entry >> 8), uint8_t(entry)});
         QVERIFY(!rig.press(1));
         QCOMPARE(rig.ticks(7), pressed);
+        rig.assign(1, {4, 0, 0, 0});  // swallowed: a release that looked here would do nothing
         QVERIFY(!rig.release(1));
         QCOMPARE(rig.ticks(7), released);
     }
@@ -102,9 +92,8 @@ private slots:
         rig.release(0);
         const QStringList log = rig.ticks(60);
         // A delay word d holds its queue's next word back until d + 2 ticks later.
-        QCOMPARE(ticksOf(log, "key 41 down"), (QStringList{"1", "11", "21"}));
-        QCOMPARE(ticksOf(log, "key 41 up"), (QStringList{"6", "16", "26"}));
-        QCOMPARE(log.size(), 6);
+        QCOMPARE(log, (QStringList{"1 key 41 down", "6 key 41 up", "11 key 41 down", "16 key 41 up",
+                                   "21 key 41 down", "26 key 41 up"}));
 
         const uint32_t once[] = {0, 0, 0x42, 0x142, 0};  // a count of 0 plays once
         QVERIFY(rig.macros.write(1, once));
@@ -115,20 +104,20 @@ private slots:
 
     void untilNextPressMacroIsEndedByAPressItConsumes() {
         EngineRig rig;
-        const uint32_t words[] = {0, 1, 0x41, kDelay | 1, 0x141, kDelay | 1, 0};
+        const uint32_t words[] = {0, 1, 0x41, kDelayWord | 1, 0x141, kDelayWord | 1, 0};
         QVERIFY(rig.macros.write(3, words));
         rig.assign(3, {kMacroFunction, kRepeatUntilNextPress, 0, 0});
         rig.assign(1, {kMouseFunction, 0, 0xF0, 0});
         rig.press(3);
         rig.release(3);
         QStringList log = rig.ticks(40);
-        QCOMPARE(ticksOf(log, "key 41 down").size(), 5);  // far beyond its count of 1
+        QCOMPARE(log.filter("key 41 down").size(), 5);  // far beyond its count of 1
 
         rig.press(1);
         log += rig.ticks(20);
         QVERIFY(rig.macroQueue.idle());
         QVERIFY(!log.join(' ').contains("left"));  // the press only ended the macro
-        QCOMPARE(ticksOf(log, "key 41 down").size(), ticksOf(log, "key 41 up").size());
+        QCOMPARE(log.filter("key 41 down").size(), log.filter("key 41 up").size());
         QVERIFY(log.last().endsWith("key 41 up"));
         QVERIFY(rig.ticks(10).isEmpty());
 
@@ -139,14 +128,15 @@ private slots:
     // Only the release of its own button ends a while-held macro.
     void whileHeldMacroFinishesItsPassWithoutDelaysOnRelease() {
         EngineRig rig;
-        const uint32_t words[] = {0, 1, 0x41, kDelay | 10, 0x141, kDelay | 10, 0};
+        const uint32_t words[] = {0, 1, 0x41, kDelayWord | 10, 0x141, kDelayWord | 10, 0};
         QVERIFY(rig.macros.write(5, words));
         rig.assign(5, {kMacroFunction, kRepeatWhileHeld, 0, 0});
         rig.assign(2, {kMacroFunction, kRepeatWhileHeld, 0, 0});
         QVERIFY(!rig.press(5));  // the sixth button: Windows key + D
         rig.release(2);          // taken on the second tick, while the macro plays
         const QStringList held = rig.ticks(60);
-        QCOMPARE(ticksOf(held, "key 41 down"), (QStringList{"1", "27", "53"}));
+        QCOMPARE(held.filter("key 41 down"),
+                 (QStringList{"1 key 41 down", "27 key 41 down", "53 key 41 down"}));
 
         QVERIFY(!rig.release(5));  // mid-delay after the third press of A
         const int releasedAt = rig.tick;
@@ -233,24 +223,12 @@ private slots:
         QCOMPARE(macros.read(1)[2], 0x42u);
     }
 
-    // Whatever the table says by the time of the release, the release lets go of exactly what
-    // the press pressed.
-    void releaseUndoesWhatItsPressDid() {
-        EngineRig rig;
-        rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
-        rig.press(1);
-        rig.ticks(3);
-        rig.assign(1, {kMouseFunction, 0, 0xF1, 0});
-        rig.release(1);
-        QCOMPARE(rig.ticks(4), (QStringList{"4 key A2 up", "5 key 43 up"}));
-    }
-
     // The mouse taken away while a button is held: the worker stops, and whatever the engine
     // pressed is released at once; nothing half-done is left for the next worker.
     void stoppedWorkerLetsGoOfEverythingItHolds() {
         EngineRig rig;
         rig.assign(1, {kKeysFunction, 0xE0, 0x06, 0});  // Ctrl+C
-        const uint32_t words[] = {0, 1, 0xA0, 0xE9, kDelay | 500, 0x1E9, 0x1A0, 0};
+        const uint32_t words[] = {0, 1, 0xA0, 0xE9, kDelayWord | 500, 0x1E9, 0x1A0, 0};
         QVERIFY(rig.macros.write(2, words));
         rig.assign(2, {kMacroFunction, kRepeatCounted, 0, 0});
         rig.assign(3, {kMouseFunction, 0, 0xF2, 0});
@@ -335,19 +313,15 @@ private slots:
             }
         });
         // The GUI thread: assignments and macros change under the worker's feet.
-        const uint8_t entries[][4] = {{kMouseFunction, 0, 0xF0, 0},
-                                      {kKeysFunction, 0xE0, 0x06, 0x04},
-                                      {kMacroFunction, kRepeatCounted, 0, 0},
-                                      {kTripleClickFunction, 0, 0, 0}};
+        const KeyEntry entries[] = {{kMouseFunction, 0, 0xF0, 0},
+                                    {kKeysFunction, 0xE0, 0x06, 0x04},
+                                    {kMacroFunction, kRepeatCounted, 0, 0},
+                                    {kTripleClickFunction, 0, 0, 0}};
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
         for (int round = 0; std::chrono::steady_clock::now() < end; ++round) {
-            uint8_t bytes[KeyMatrixTable::kBytes];
-            for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
-                std::copy(std::begin(entries[(i + round) % 4]), std::end(entries[(i + round) % 4]),
-                          bytes + i * 4);
-            }
-            rig.matrix.write(bytes);
-            const uint32_t words[] = {0, 1, 0x41, 0x80000001, 0x141, 0};
+            rig.assign(round % KeyMatrixTable::kEntries,
+                       entries[round / KeyMatrixTable::kEntries % 4]);
+            const uint32_t words[] = {0, 1, 0x41, kDelayWord | 1, 0x141, 0};
             rig.macros.write(round % MacroSlots::kSlots, words);
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }

@@ -63,10 +63,18 @@ class TestMacroStore : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScratchDir> scratch_;
-    std::unique_ptr<z718::SettingsStore> settings_;
-    std::unique_ptr<z718::MacroStore> store_;
-    std::unique_ptr<z718::GunStore> guns_;
+    // A fresh folder and stores for each test.
+    struct Rig {
+        ScratchDir scratch;
+        z718::SettingsStore settings;
+        z718::MacroStore store{settings};
+        z718::GunStore guns{settings};
+    };
+    std::unique_ptr<Rig> rig_;
+    z718::MacroStore& store() { return rig_->store; }
+    z718::GunStore& guns() { return rig_->guns; }
+    z718::SettingsStore& settings() { return rig_->settings; }
+    ScratchDir& scratch() { return rig_->scratch; }
     z718::ScriptedPrompts prompts_;
     z718::MacroExchange exchange_{prompts_, nullptr};
 
@@ -79,19 +87,19 @@ private:
         return QSettings(QStringLiteral("./modules/macro/%1.bin").arg(name), QSettings::IniFormat);
     }
     void assign(int profile, int button, const QString& name) {
-        settings_->profile(profile).setValue(QStringLiteral("macro/%1").arg(button), name);
+        settings().profile(profile).setValue(QStringLiteral("macro/%1").arg(button), name);
     }
     QString assigned(int profile, int button) {
-        return settings_->profile(profile).value(QStringLiteral("macro/%1").arg(button)).toString();
+        return settings().profile(profile).value(QStringLiteral("macro/%1").arg(button)).toString();
     }
     static QVariantList gunValues(int x) {
         return {"L-Click", "10", QString::number(x), "-3", "0"};
     }
     void saveGun(const QString& name, int x) {
-        guns_->add(QVariantList{name} + QVariantList{"L-Click", 10, x, -3, 0});
+        guns().add(QVariantList{name} + QVariantList{"L-Click", 10, x, -3, 0});
     }
 
-    QString outside(const QString& fileName) const { return scratch_->path() + "/" + fileName; }
+    QString outside(const QString& fileName) { return scratch().path() + "/" + fileName; }
 
     static QString dialog(const QString& kind, const QString& caption) {
         return kind + '|' + caption + '|' +
@@ -100,41 +108,33 @@ private:
 
 private slots:
     void init() {
-        scratch_ = std::make_unique<ScratchDir>();
+        rig_ = std::make_unique<Rig>();
         ScratchDir::write(z718::kGunDataPath, "");
-        settings_ = std::make_unique<z718::SettingsStore>();
-        store_ = std::make_unique<z718::MacroStore>(*settings_);
-        guns_ = std::make_unique<z718::GunStore>(*settings_);
-        prompts_ = z718::ScriptedPrompts();
         ScratchDir::write("./modules/macro/m.bin", legacyMacro_);
+        prompts_ = z718::ScriptedPrompts();
     }
-    void cleanup() {
-        guns_.reset();
-        store_.reset();
-        settings_.reset();
-        scratch_.reset();
-    }
+    void cleanup() { rig_.reset(); }
 
     // Create writes the configuration alone, in a folder made if missing, and a second create
     // resets it, keeping the lines; save rewrites the whole group of an existing macro and
     // gives every line back whole, whatever it holds.
     void createAndSave() {
         QVERIFY(QDir("./modules/macro").removeRecursively());
-        QVERIFY(!store_->save("never", {"1,A"}, 1));
+        QVERIFY(!store().save("never", {"1,A"}, 1));
         QVERIFY(!QFile::exists("./modules/macro/never.bin"));
-        QVERIFY(store_->create("m", 3));
+        QVERIFY(store().create("m", 3));
         QCOMPARE(ScratchDir::read("./modules/macro/m.bin"),
                  QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
-        QVERIFY(store_->save("m", {"1,A", "0,50", "2,A"}, 2));
-        QVERIFY(store_->save("m", {"1,B"}, 65535));
+        QVERIFY(store().save("m", {"1,A", "0,50", "2,A"}, 2));
+        QVERIFY(store().save("m", {"1,B"}, 65535));
         QCOMPARE(macroFile("m").allKeys().filter("macro/"), QStringList{"macro/0"});
-        QCOMPARE(store_->savedLines("m"), (QStringList{"1,B", "65535"}));
-        store_->create("m", 7);
+        QCOMPARE(store().savedLines("m"), (QStringList{"1,B", "65535"}));
+        store().create("m", 7);
         QCOMPARE(macroFile("m").value("macro/0").toString(), QString("1,B"));
-        QCOMPARE(store_->savedLines("m"), QStringList{"1"});
+        QCOMPARE(store().savedLines("m"), QStringList{"1"});
         const QStringList lines{"1,, <", "1,\u25ba", "2,\\ |", "1,\"q\"", "A    [Down]", "0,@V"};
-        QVERIFY(store_->save("m", lines, 1));
-        QCOMPARE(store_->savedLines("m"), lines + QStringList{"1"});
+        QVERIFY(store().save("m", lines, 1));
+        QCOMPARE(store().savedLines("m"), lines + QStringList{"1"});
     }
 
     // Files as the first release of the program wrote them: quoted lines holding commas,
@@ -144,87 +144,87 @@ private slots:
                           "[config]\r\nindex=2\r\ntotal=5\r\nrepeat=3\r\ndid=1\r\n\r\n"
                           "[macro]\r\n0=\"1,A\"\r\n1=\"0,120\"\r\n2=\"1,\\x25ba\"\r\n"
                           "3=\"2,, <\"\r\n4=A      [Up]\r\n");
-        QCOMPARE(store_->savedLines("old"),
+        QCOMPARE(store().savedLines("old"),
                  (QStringList{"1,A", "0,120", "1,\u25ba", "2,, <", "A      [Up]", "3"}));
-        QCOMPARE(store_->config("old", 1), (QVariantList{2, 3}));
-        QCOMPARE((QVariantList{store_->slotOf("old"), store_->typeOf("old")}),
+        QCOMPARE(store().config("old", 1), (QVariantList{2, 3}));
+        QCOMPARE((QVariantList{store().slotOf("old"), store().typeOf("old")}),
                  (QVariantList{2, 1}));
         // The slot is the selected device's only; -1, no device yet, is none of them.
-        store_->setSlot("old", 4);
-        store_->setType("old", -1);
-        QCOMPARE(store_->config("old", 0xFFFFFFFFu), (QVariantList{-1, 3}));
-        store_->setType("old", 0);
-        QCOMPARE(store_->config("old", 0), (QVariantList{4, 3}));
-        QCOMPARE(store_->config("absent", 0), QVariantList{});
-        QCOMPARE((QVariantList{store_->slotOf("absent"), store_->typeOf("absent")}),
+        store().setSlot("old", 4);
+        store().setType("old", -1);
+        QCOMPARE(store().config("old", 0xFFFFFFFFu), (QVariantList{-1, 3}));
+        store().setType("old", 0);
+        QCOMPARE(store().config("old", 0), (QVariantList{4, 3}));
+        QCOMPARE(store().config("absent", 0), QVariantList{});
+        QCOMPARE((QVariantList{store().slotOf("absent"), store().typeOf("absent")}),
                  (QVariantList{0, 0}));
         ScratchDir::write("./modules/macro/gap.bin", "[config]\ntotal=3\n[macro]\n1=\"1,A\"\n");
-        QCOMPARE(store_->savedLines("gap"), (QStringList{"0", "1,A", "0", "0"}));
+        QCOMPARE(store().savedLines("gap"), (QStringList{"0", "1,A", "0", "0"}));
         ScratchDir::write("./modules/macro/bad.bin", "[config]\ntotal=-4\n");
-        QCOMPARE(store_->savedLines("bad"), QStringList{"0"});
+        QCOMPARE(store().savedLines("bad"), QStringList{"0"});
     }
 
     // The six profiles the page offers keep the assignments: a rename moves them, even when
     // the file cannot move; plain renames and deletions leave them. Nothing of a renamed or
     // deleted file comes back under its old name.
     void assignmentsFollowRenames() {
-        store_->create("M1", 0);
-        store_->save("M1", {"1,A", "2,A"}, 5);
+        store().create("M1", 0);
+        store().save("M1", {"1,A", "2,A"}, 5);
         assign(0, 3, "M1");
         assign(1, 3, "M1");
         assign(1, 4, "N");
         assign(5, 9, "M1");
         assign(6, 3, "M1");
-        QCOMPARE(store_->users("M1"), (QStringList{"Name", "3", "3", "9"}));
-        QVERIFY(store_->rename("M1", "M2"));
+        QCOMPARE(store().users("M1"), (QStringList{"Name", "3", "3", "9"}));
+        QVERIFY(store().rename("M1", "M2"));
         QCOMPARE((QStringList{assigned(0, 3), assigned(5, 9), assigned(6, 3)}),
                  (QStringList{"M2", "M2", "M1"}));
         QVERIFY(!QFile::exists("./modules/macro/M1.bin"));
-        store_->create("M3", 1);
-        QVERIFY(!store_->rename("M2", "M3"));
+        store().create("M3", 1);
+        QVERIFY(!store().rename("M2", "M3"));
         QCOMPARE(assigned(0, 3), QString("M3"));
-        QVERIFY(!store_->rename("gone", "M4"));
-        QVERIFY(store_->renameFileOnly("M2", "b"));
-        QVERIFY(!store_->renameFileOnly("M2", "c"));
-        store_->create("M2", 1);
-        QCOMPARE(store_->savedLines("M2"), QStringList{"1"});
-        QVERIFY(store_->remove("b"));
-        QVERIFY(!store_->remove("b"));
-        store_->create("b", 2);
-        QCOMPARE(store_->savedLines("b"), QStringList{"1"});
+        QVERIFY(!store().rename("gone", "M4"));
+        QVERIFY(store().renameFileOnly("M2", "b"));
+        QVERIFY(!store().renameFileOnly("M2", "c"));
+        store().create("M2", 1);
+        QCOMPARE(store().savedLines("M2"), QStringList{"1"});
+        QVERIFY(store().remove("b"));
+        QVERIFY(!store().remove("b"));
+        store().create("b", 2);
+        QCOMPARE(store().savedLines("b"), QStringList{"1"});
         QCOMPARE(assigned(0, 3), QString("M3"));
 
-        QCOMPARE(store_->assigned(2), QVariant(0));
-        settings_->setCurrentProfileIndex(4);
-        store_->assign(12, "N");
+        QCOMPARE(store().assigned(2), QVariant(0));
+        settings().setCurrentProfileIndex(4);
+        store().assign(12, "N");
         QCOMPARE(assigned(4, 12), QString("N"));
-        QCOMPARE(store_->assigned(12).toString(), QString("N"));
+        QCOMPARE(store().assigned(12).toString(), QString("N"));
     }
 
     void hostileNamesTouchNothing() {
-        store_->create("ok", 0);
+        store().create("ok", 0);
         assign(0, 1, "ok");
-        const QStringList before = scratch_->files();
+        const QStringList before = scratch().files();
         for (const QString name :
              {"",        "../escape", "a/b",       "a\\b",   "/abs", "C:x", "CON",
               "con.txt", "LPT1",      "com\u00b9", "aux .x", "a.",   "a ",  "..",
               "a\tb",    "a?b",       "a*b",       "a|b",    "a<b",  "a\"b"}) {
-            QVERIFY2(!store_->create(name, 0), qPrintable(name));
-            QVERIFY(!store_->save(name, {"1,A"}, 1));
-            QVERIFY(!store_->rename("ok", name));
-            QVERIFY(!store_->renameFileOnly("ok", name));
-            QVERIFY(!store_->remove(name));
-            store_->setConfig(name, {1, 1}, 0);
-            QCOMPARE(store_->savedLines(name), QStringList{});
+            QVERIFY2(!store().create(name, 0), qPrintable(name));
+            QVERIFY(!store().save(name, {"1,A"}, 1));
+            QVERIFY(!store().rename("ok", name));
+            QVERIFY(!store().renameFileOnly("ok", name));
+            QVERIFY(!store().remove(name));
+            store().setConfig(name, {1, 1}, 0);
+            QCOMPARE(store().savedLines(name), QStringList{});
         }
-        QVERIFY(!store_->create(QString(245, QLatin1Char('x')), 0));
+        QVERIFY(!store().create(QString(245, QLatin1Char('x')), 0));
         QCOMPARE(assigned(0, 1), QString("ok"));
-        QCOMPARE(scratch_->files(), before);
+        QCOMPARE(scratch().files(), before);
         for (const char* name : {" lead", "a.b", ".hidden", "CONSOLE", "COM10", "\u5b8f"}) {
-            QVERIFY2(store_->create(QString::fromUtf8(name), 0), name);
+            QVERIFY2(store().create(QString::fromUtf8(name), 0), name);
         }
-        QVERIFY(store_->create(QString(244, QLatin1Char('x')), 0));
-        QCOMPARE(scratch_->files().size(), before.size() + 7);
+        QVERIFY(store().create(QString(244, QLatin1Char('x')), 0));
+        QCOMPARE(scratch().files().size(), before.size() + 7);
     }
 
     void exportAsksThenReplacesTarget() {
@@ -249,18 +249,14 @@ private slots:
     }
 
     // The picked file becomes the macro named by what stands before its first dot, in a folder
-    // made if missing. A name no macro can have, a file gone before the copy, content no
-    // settings file may hold (refused with a message) and a cancel change nothing.
+    // made if missing, the old macro whole until the new one takes its place. A name no macro
+    // can have, a file gone before the copy, content no settings file may hold (refused with a
+    // message) and a cancel change nothing.
     void importNamesMacroByFirstDot() {
         QVERIFY(QDir("./modules/macro").removeRecursively());
         const QByteArray unsafe =
             "[config]\nindex=" + z718::test::unsafeValues("x").first().second + "\n";
-        const struct {
-            QString file;
-            QByteArray content;
-            const char* macro;
-            bool refused;
-        } rows[] = {
+        const std::tuple<QString, QByteArray, const char*, bool> rows[] = {
             {outside("m.fast.mc"), "[config]\ntotal=0\n", "m", false},
             {QDir::current().absoluteFilePath("modules/macro/m.bin"), legacyMacro_, "m", false},
             {outside("CON.mc"), legacyMacro_, "", false},
@@ -269,34 +265,31 @@ private slots:
             {outside("gone.mc"), {}, "", true},
             {outside("u.mc"), unsafe, "", true},
             {QString(), {}, "", false},
+            {outside("m.mc"), "[config]\ntotal=1\n", "m", false},
         };
         z718::MacroExchange exchange(prompts_, nullptr, {"Refused", "Not a macro: "});
+        QByteArray atReplace;
+        z718::FileAccess::setBeforeReplace(
+            [&](const QString& path) { atReplace = ScratchDir::read(path); });
+        const auto unhook = qScopeGuard([] { z718::FileAccess::setBeforeReplace({}); });
         for (const auto& [file, content, macro, refused] : rows) {
             const z718::test::RowName row(file);
             if (!content.isEmpty()) {
                 ScratchDir::write(file, content);
             }
-            const QStringList before = scratch_->files();
+            const QStringList before = scratch().files();
+            const QByteArray old = ScratchDir::read("./modules/macro/m.bin");
             prompts_.fileNames.push_back(file);
             QCOMPARE(exchange.importMacro(), QString(macro));
             QCOMPARE(prompts_.last(), refused ? "warning|Refused|Not a macro: " + file + '|'
                                               : dialog("open", "Open File"));
             if (*macro) {
                 QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), content);
+                QCOMPARE(atReplace, old);
             } else {
-                QCOMPARE(scratch_->files(), before);
+                QCOMPARE(scratch().files(), before);
             }
         }
-        // The old macro is whole until the new one takes its place.
-        QByteArray atReplace;
-        z718::FileAccess::setBeforeReplace(
-            [&](const QString& path) { atReplace = ScratchDir::read(path); });
-        const auto unhook = qScopeGuard([] { z718::FileAccess::setBeforeReplace({}); });
-        ScratchDir::write(outside("m.mc"), "[config]\ntotal=1\n");
-        prompts_.fileNames.push_back(outside("m.mc"));
-        QCOMPARE(exchange_.importMacro(), QString("m"));
-        QCOMPARE(atReplace, legacyMacro_);
-        QCOMPARE(ScratchDir::read("./modules/macro/m.bin"), QByteArray("[config]\ntotal=1\n"));
     }
 
     // Entries of five values by name, a name holding the INI's group separator staying one
@@ -305,71 +298,71 @@ private slots:
     void gunData() {
         ScratchDir::write(z718::kGunDataPath,
                           "[gunData]\nAK=L-Click, 10, 2, -3, 0\nsingle=L-Click\n");
-        QCOMPARE(guns_->values("AK"), gunValues(2));
-        QCOMPARE(guns_->values("single"), QVariantList{});  // one value is not a list
+        QCOMPARE(guns().values("AK"), gunValues(2));
+        QCOMPARE(guns().values("single"), QVariantList{});  // one value is not a list
         saveGun("a/b", 2);
-        guns_->add({"short", "L-Click", 10});
-        QStringList keys = guns_->names();
+        guns().add({"short", "L-Click", 10});
+        QStringList keys = guns().names();
         keys.sort();
         QCOMPARE(keys, (QStringList{"AK", "a/b", "single"}));
-        QCOMPARE(guns_->values("a/b"), gunValues(2));
-        QCOMPARE(guns_->values("none"), QVariantList{});
-        guns_->modify(1, QVariantList{"AK"} + gunValues(7) + QVariantList{"AK"});
-        QCOMPARE(guns_->values("AK"), gunValues(7));
-        guns_->modify(2, {"AK"});
-        guns_->modify(1, {"AK"});
-        guns_->modify(1, QVariantList{"a/b"} + gunValues(8) + QVariantList{"AK"});
-        guns_->modify(0, {"single"});
-        QCOMPARE(guns_->names(), QStringList{"a/b"});
-        QCOMPARE(guns_->values("a/b"), gunValues(8));
+        QCOMPARE(guns().values("a/b"), gunValues(2));
+        QCOMPARE(guns().values("none"), QVariantList{});
+        guns().modify(1, QVariantList{"AK"} + gunValues(7) + QVariantList{"AK"});
+        QCOMPARE(guns().values("AK"), gunValues(7));
+        guns().modify(2, {"AK"});
+        guns().modify(1, {"AK"});
+        guns().modify(1, QVariantList{"a/b"} + gunValues(8) + QVariantList{"AK"});
+        guns().modify(0, {"single"});
+        QCOMPARE(guns().names(), QStringList{"a/b"});
+        QCOMPARE(guns().values("a/b"), gunValues(8));
 
-        QCOMPARE(guns_->xySensitivity(0), QVariant(4));
-        QCOMPARE(guns_->selectedGun(0).toString(), QString(""));
-        guns_->selectGun(0, "AK");
-        guns_->setXYSensitivity(1, 9);
-        QCOMPARE(guns_->selectedGun(0).toString(), QString("AK"));
-        QCOMPARE(guns_->xySensitivity(1).toInt(), 9);
-        settings_->setCurrentProfileIndex(3);
-        QCOMPARE(guns_->selectedGun(0).toString(), QString(""));
-        QCOMPARE(guns_->xySensitivity(1), QVariant(4));
+        QCOMPARE(guns().xySensitivity(0), QVariant(4));
+        QCOMPARE(guns().selectedGun(0).toString(), QString(""));
+        guns().selectGun(0, "AK");
+        guns().setXYSensitivity(1, 9);
+        QCOMPARE(guns().selectedGun(0).toString(), QString("AK"));
+        QCOMPARE(guns().xySensitivity(1).toInt(), 9);
+        settings().setCurrentProfileIndex(3);
+        QCOMPARE(guns().selectedGun(0).toString(), QString(""));
+        QCOMPARE(guns().xySensitivity(1), QVariant(4));
 
         QVERIFY(QFile::remove(z718::kGunDataPath));
         saveGun("AK", 1);
-        guns_->modify(1, {"AK", "L-Click", 10, 1, -3, 0, "old"});
-        guns_->selectGun(0, "AK");
-        guns_->setXYSensitivity(0, 7);
-        QCOMPARE(guns_->names(), QStringList{});
-        QCOMPARE(guns_->selectedGun(0).toString(), QString());
-        QVERIFY(!guns_->xySensitivity(0).isValid());
-        QVERIFY(scratch_->files().filter("gun").isEmpty());
-        QVERIFY(settings_->currentProfile().childGroups().isEmpty());
+        guns().modify(1, {"AK", "L-Click", 10, 1, -3, 0, "old"});
+        guns().selectGun(0, "AK");
+        guns().setXYSensitivity(0, 7);
+        QCOMPARE(guns().names(), QStringList{});
+        QCOMPARE(guns().selectedGun(0).toString(), QString());
+        QVERIFY(!guns().xySensitivity(0).isValid());
+        QVERIFY(scratch().files().filter("gun").isEmpty());
+        QVERIFY(settings().currentProfile().childGroups().isEmpty());
     }
 
     // Links are not followed, FIFOs not opened. Which files the settings reader refuses is
     // checked beside it; here, that each way in asks it.
     void hostileMacroAndGunFiles() {
-        const z718::test::LinkTargets links(scratch_->path());
+        const z718::test::LinkTargets links(scratch().path());
         const QString dir = QStringLiteral("./modules/macro/");
         QVERIFY(links.link(dir + "linked.bin"));
         QVERIFY(links.link(dir + "dangling.bin", true));
         const z718::test::FifoTrap fifo(dir + "fifo.bin");
-        QVERIFY(!store_->save("linked", {"1,A"}, 1));
-        store_->setSlot("linked", 4);
-        QVERIFY(store_->create("dangling", 2));
-        QCOMPARE(store_->savedLines("dangling"), QStringList{"1"});
+        QVERIFY(!store().save("linked", {"1,A"}, 1));
+        store().setSlot("linked", 4);
+        QVERIFY(store().create("dangling", 2));
+        QCOMPARE(store().savedLines("dangling"), QStringList{"1"});
         QVERIFY(links.link(dir + "imported.bin", true));
         ScratchDir::write(outside("imported.mc"), legacyMacro_);
         prompts_.fileNames.push_back(outside("imported.mc"));
         QCOMPARE(exchange_.importMacro(), QString("imported"));
-        QCOMPARE(store_->savedLines("imported").size(), 3);
+        QCOMPARE(store().savedLines("imported").size(), 3);
         QVERIFY(links.link(dir + "taken.bin", true));
-        QVERIFY(!store_->rename("m", "taken"));
-        QVERIFY(!store_->renameFileOnly("m", "taken"));
-        QVERIFY(store_->savedLines("linked").isEmpty() && store_->savedLines("fifo").isEmpty());
+        QVERIFY(!store().rename("m", "taken"));
+        QVERIFY(!store().renameFileOnly("m", "taken"));
+        QVERIFY(store().savedLines("linked").isEmpty() && store().savedLines("fifo").isEmpty());
         QVERIFY(QFile::remove(z718::kGunDataPath));
         QVERIFY(links.link(z718::kGunDataPath));
         saveGun("AK", 1);
-        QVERIFY(guns_->names().isEmpty());
+        QVERIFY(guns().names().isEmpty());
         QVERIFY(links.untouched());
         QVERIFY(!fifo.opened());
     }
@@ -403,10 +396,10 @@ private slots:
         QFETCH(ListChange, row);
         const auto& [tag, before, op, result, after, changed] = row;
         for (const QString& name : names(before) + QStringList{"X"}) {
-            store_->create(name, 0);
+            store().create(name, 0);
         }
         z718::namelists::store(0, names(before));
-        MacroListModel model(*settings_);
+        MacroListModel model(settings());
         model.load();
         QSignalSpy changes(&model, &MacroListModel::macroChanged);
         const QStringList word = op.split(' ');
@@ -460,32 +453,25 @@ private slots:
     void eachActionEditIsSavedAtOnce() {
         QFETCH(ActionEdit, row);
         const auto& [tag, before, current, op, after, currentAfter, saves] = row;
-        store_->create("M", 0);
-        store_->save("M", names(before), 3);
-        MacroActionModel actions(*settings_);
+        store().create("M", 0);
+        store().save("M", names(before), 3);
+        MacroActionModel actions(settings());
         actions.load("M");
         actions.setCurrent(current);
         QSignalSpy saved(&actions, &MacroActionModel::saved);
         const QStringList word = op.split(' ');
-        if (word[0] == "record") {
-            actions.record(word[1] == "1", word[2].toInt(), word[3]);
-        } else if (word[0] == "insert") {
-            actions.insertAction(word[1], word[2] == "after");
-        } else if (word[0] == "delay") {
-            actions.insertDelay(word[1], word[2] == "after");
-        } else if (word[0] == "menu") {
-            actions.menuChosen(word[1].toInt());
-        } else if (word[0] == "edit") {
-            actions.setDelay(word[1].toInt(), word[2]);
-        } else {
-            actions.removeCurrent();
-        }
+        word[0] == "record"   ? void(actions.record(word[1] == "1", word[2].toInt(), word[3]))
+        : word[0] == "insert" ? actions.insertAction(word[1], word[2] == "after")
+        : word[0] == "delay"  ? actions.insertDelay(word[1], word[2] == "after")
+        : word[0] == "menu"   ? actions.menuChosen(word[1].toInt())
+        : word[0] == "edit"   ? actions.setDelay(word[1].toInt(), word[2])
+                              : actions.removeCurrent();
         QCOMPARE(z718::test::shownRows(
                      actions, {MacroActionModel::TypeRole, MacroActionModel::InfoRole}, ","),
                  names(after));
         QCOMPARE(actions.current(), currentAfter);
         QCOMPARE(saved.size(), int(saves));
-        QCOMPARE(store_->savedLines("M"), names(saves ? after : before) + QStringList{"3"});
+        QCOMPARE(store().savedLines("M"), names(saves ? after : before) + QStringList{"3"});
     }
 };
 

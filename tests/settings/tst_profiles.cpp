@@ -59,87 +59,70 @@ class ProfilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        scratch_ = std::make_unique<ScratchDir>();
-        for (int i = 0; i < z718::kProfileCount; ++i) {
-            ScratchDir::write(z718::SettingsStore::profilePath(i), profileText(100 + i));
-        }
-        ScratchDir::write(z718::kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
-        store_ = std::make_unique<z718::SettingsStore>();
-        prompts_ = z718::ScriptedPrompts();
-        manager_ = std::make_unique<z718::ProfileManager>(*store_, prompts_);
-        rules_ = std::make_unique<z718::AppRules>();
-        model_ = std::make_unique<ProfileListModel>(*store_, prompts_, *rules_);
-    }
-    void cleanup() {
-        model_.reset();
-        rules_.reset();
-        manager_.reset();
-        store_.reset();
-        scratch_.reset();
-    }
+    void init() { t_ = std::make_unique<Rig>(); }
+    void cleanup() { t_.reset(); }
     void importReplacesTheFileAndItsObject() {
-        QVERIFY(!manager_->importProfile(3));  // cancelled
+        QVERIFY(!t_->manager.importProfile(3));  // cancelled
         QCOMPARE(fileOf(3), profileText(103));
-        QCOMPARE(prompts_.last(), "open|Open File|" + desktop() + "|Profile(*.pf)");
+        QCOMPARE(t_->prompts.last(), "open|Open File|" + desktop() + "|Profile(*.pf)");
 
         // What the old object still buffers must not end up in the imported copy.
-        store_->setCurrentProfileIndex(3);
-        store_->currentProfile().setValue("sensor/extra", 1);
+        t_->store.setCurrentProfileIndex(3);
+        t_->store.currentProfile().setValue("sensor/extra", 1);
         ScratchDir::write("mine.pf", profileText(4));
-        prompts_.fileNames.push_back(scratch_->path() + QStringLiteral("/mine.pf"));
-        QVERIFY(manager_->importProfile(3));
+        t_->prompts.fileNames.push_back(t_->scratch.path() + QStringLiteral("/mine.pf"));
+        QVERIFY(t_->manager.importProfile(3));
         QCoreApplication::processEvents();  // where buffered writes would normally land
         QCOMPARE(fileOf(3), profileText(4));
-        QCOMPARE(firstKeyCode(store_->currentProfile()), 4);
-        QVERIFY(!store_->currentProfile().contains("sensor/extra"));
-        QCOMPARE(firstKeyCode(store_->profile(2)), 102);
-        QCOMPARE(store_->currentProfileIndex(), 3);
+        QCOMPARE(firstKeyCode(t_->store.currentProfile()), 4);
+        QVERIFY(!t_->store.currentProfile().contains("sensor/extra"));
+        QCOMPARE(firstKeyCode(t_->store.profile(2)), 102);
+        QCOMPARE(t_->store.currentProfileIndex(), 3);
 
         // A file holding what no settings file may hold is refused with a message.
         const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
         ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
-        const QString bad = scratch_->path() + QStringLiteral("/bad.pf");
-        prompts_.fileNames.push_back(bad);
-        QVERIFY(!manager_->importProfile(2));
-        QCOMPARE(prompts_.last(), "warning|" + message(6) + '|' + message(7) + bad + '|');
-        QCOMPARE(firstKeyCode(store_->profile(2)), 102);
+        const QString bad = t_->scratch.path() + QStringLiteral("/bad.pf");
+        t_->prompts.fileNames.push_back(bad);
+        QVERIFY(!t_->manager.importProfile(2));
+        QCOMPARE(t_->prompts.last(), "warning|" + message(6) + '|' + message(7) + bad + '|');
+        QCOMPARE(firstKeyCode(t_->store.profile(2)), 102);
     }
     void exportCopiesTheCurrentContent() {
         ScratchDir::write("out.pf", QByteArray(10000, 'z'));
-        store_->profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
-        prompts_.fileNames.push_back(QStringLiteral("out.pf"));
-        manager_->exportProfile(2);
-        QCOMPARE(prompts_.last(), "save|Save File|" + desktop() + "|Profile(*.pf)");
+        t_->store.profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
+        t_->prompts.fileNames.push_back(QStringLiteral("out.pf"));
+        t_->manager.exportProfile(2);
+        QCOMPARE(t_->prompts.last(), "save|Save File|" + desktop() + "|Profile(*.pf)");
         QSettings exported(QStringLiteral("out.pf"), QSettings::IniFormat);
         QCOMPARE(exported.value("sensor/stage_Q7").toInt(), 3);
 
         // Choosing the profile's own file must not delete it.
-        prompts_.fileNames.push_back(z718::SettingsStore::profilePath(4));
-        manager_->exportProfile(4);
+        t_->prompts.fileNames.push_back(z718::SettingsStore::profilePath(4));
+        t_->manager.exportProfile(4);
         QCOMPARE(fileOf(4), profileText(104));
     }
     void copyAndReset() {
-        store_->profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
-        manager_->copy(3, 0);
-        QCOMPARE(firstKeyCode(store_->profile(3)), 100);
-        QCOMPARE(store_->profile(3).value("sensor/stage_Q7").toInt(), 4);
-        manager_->copy(4, 4);  // onto itself: nothing lost
-        QCOMPARE(firstKeyCode(store_->profile(4)), 104);
+        t_->store.profile(0).setValue("sensor/stage_Q7", 4);  // buffered in the source
+        t_->manager.copy(3, 0);
+        QCOMPARE(firstKeyCode(t_->store.profile(3)), 100);
+        QCOMPARE(t_->store.profile(3).value("sensor/stage_Q7").toInt(), 4);
+        t_->manager.copy(4, 4);  // onto itself: nothing lost
+        QCOMPARE(firstKeyCode(t_->store.profile(4)), 104);
 
         ScratchDir::write(z718::kDefaultProfilePath, profileText(240));
-        store_->setCurrentProfileIndex(6);
-        store_->currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
-        manager_->resetToDefault(6);
-        QCOMPARE(firstKeyCode(store_->currentProfile()), 240);
-        QCOMPARE(store_->currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
+        t_->store.setCurrentProfileIndex(6);
+        t_->store.currentProfile().setValue("sensor/cursorSpeed_Q7", 19);
+        t_->manager.resetToDefault(6);
+        QCOMPARE(firstKeyCode(t_->store.currentProfile()), 240);
+        QCOMPARE(t_->store.currentProfile().value("sensor/cursorSpeed_Q7").toInt(), 7);
         QCOMPARE(fileOf(6), profileText(240));
 
         QFile::remove(z718::kDefaultProfilePath);
-        manager_->resetToDefault(7);
-        QVERIFY(store_->profile(7).allKeys().isEmpty());
+        t_->manager.resetToDefault(7);
+        QVERIFY(t_->store.profile(7).allKeys().isEmpty());
         QVERIFY(!QFile::exists(z718::SettingsStore::profilePath(7)));
-        QCOMPARE(firstKeyCode(store_->profile(8)), 108);
+        QCOMPARE(firstKeyCode(t_->store.profile(8)), 108);
     }
     // The old file stays whole until the new one, complete beside it, takes its place in one
     // step: a kill at any point leaves one complete version. The new one has the old one's
@@ -159,10 +142,10 @@ private slots:
         for (int round = 0; round < 20; ++round) {
             const QByteArray text = profileText(200 + round % 2);
             ScratchDir::write(z718::kDefaultProfilePath, text);
-            manager_->resetToDefault(0);
+            t_->manager.resetToDefault(0);
             QCOMPARE(atReplace, before);
             QCOMPARE(wholeCopies, 2);  // the default and the new copy
-            QCOMPARE(firstKeyCode(store_->profile(0)), 200 + round % 2);
+            QCOMPARE(firstKeyCode(t_->store.profile(0)), 200 + round % 2);
             before = text;
         }
     }
@@ -176,12 +159,12 @@ private slots:
         const z718::test::FifoTrap fifo(QStringLiteral("fifo.png"));
         for (const QString file : {"", "logo.png", "gone.png", "fifo.png"}) {
             const z718::test::RowName row(file);
-            prompts_.fileNames = {file};
+            t_->prompts.fileNames = {file};
             const bool image = file == "logo.png";
-            QCOMPARE(manager_->pickCustomImage(), image ? file : QString());
-            QCOMPARE(prompts_.last(), file.isEmpty() || image ? dialog
-                                                              : "warning|" + message(2) + '|' +
-                                                                    message(3) + file + '|');
+            QCOMPARE(t_->manager.pickCustomImage(), image ? file : QString());
+            QCOMPARE(t_->prompts.last(), file.isEmpty() || image ? dialog
+                                                                 : "warning|" + message(2) + '|' +
+                                                                       message(3) + file + '|');
         }
         QVERIFY(!fifo.opened());
     }
@@ -207,37 +190,34 @@ private slots:
         const auto& [tag, names, current, op, rows, selected, chosen, forgotten] = row;
         z718::namelists::store(2, names.split(' '));
         for (int n = 0; n <= 6; ++n) {
-            QVERIFY(rules_->setRule(QStringLiteral("p%1").arg(n), n));
+            QVERIFY(t_->rules.setRule(QStringLiteral("p%1").arg(n), n));
         }
-        store_->profile(current).setValue("sensor/cursorSpeed_Q7", 4);
-        store_->flushProfile(current);
-        model_->load(current, false);
-        QSignalSpy announced(model_.get(), &ProfileListModel::profileChosen);
+        t_->store.profile(current).setValue("sensor/cursorSpeed_Q7", 4);
+        t_->store.flushProfile(current);
+        t_->model.load(current, false);
+        QSignalSpy announced(&t_->model, &ProfileListModel::profileChosen);
         const QStringList word = op.split(' ');
-        if (op == "standard") {
-            model_->load(current, true);
-        } else if (op == "new") {
-            model_->addNew();
-        } else if (op == "delete") {
-            model_->removeSelected();
-        } else if (op == "copy") {
-            model_->copySelected();
-        } else if (word[0] == "rename") {
-            QCOMPARE(model_->rename(word[1].toInt(), word[2]), rows != names);
-        }
-        QCOMPARE(z718::test::shownRows(*model_,
+        bool renamed = false;
+        op == "standard"      ? t_->model.load(current, true)
+        : op == "new"         ? t_->model.addNew()
+        : op == "delete"      ? t_->model.removeSelected()
+        : op == "copy"        ? t_->model.copySelected()
+        : word[0] == "rename" ? void(renamed = t_->model.rename(word[1].toInt(), word[2]))
+                              : void();
+        QCOMPARE(renamed, word[0] == "rename" && rows != names);
+        QCOMPARE(z718::test::shownRows(t_->model,
                                        {ProfileListModel::NameRole, ProfileListModel::NumberRole}),
                  rows.split(' '));
         QCOMPARE(z718::test::storedNames(2), rows.split(' '));
-        QCOMPARE(model_->selectedRow(), selected);
+        QCOMPARE(t_->model.selectedRow(), selected);
         if (chosen != -2) {
             QCOMPARE(announced.isEmpty() ? -1 : announced.last().at(0).toInt(), chosen);
         }
         for (int n = 0; n <= 6; ++n) {
-            QCOMPARE(rules_->profileFor(QStringLiteral("p%1").arg(n)), n == forgotten ? -1 : n);
+            QCOMPARE(t_->rules.profileFor(QStringLiteral("p%1").arg(n)), n == forgotten ? -1 : n);
         }
         if (op == "new" || op == "copy") {
-            QCOMPARE(store_->profile(forgotten).value("sensor/cursorSpeed_Q7").toInt(),
+            QCOMPARE(t_->store.profile(forgotten).value("sensor/cursorSpeed_Q7").toInt(),
                      op == "new" ? 9 : 4);
         }
     }
@@ -247,51 +227,61 @@ private slots:
     void programRulesBindOneProfileEach() {
         ScratchDir::write(z718::kAppRulesPath,
                           "[rules]\nrule=2:kept, x:bad, 12:far, :none, 4:KEPT, 3:  \n");
-        rules_ = std::make_unique<z718::AppRules>();
-        QCOMPARE(rules_->profileFor("Kept"), 2);
-        QCOMPARE(rules_->rowCount(), 1);
-        const struct {
-            QString program;
-            int profile;
-            bool taken;
-        } calls[] = {{"game", 1, true},
-                     {" GAME ", 4, true},
-                     {"", 1, false},
-                     {"  ", 0, false},
-                     {"x", 10, false},
-                     {"x", -1, false},
-                     {QString(256, 'a'), 1, false},
-                     {"chat", 4, true}};
-        for (const auto& call : calls) {
-            QCOMPARE(rules_->setRule(call.program, call.profile), call.taken);
+        z718::AppRules rules;
+        QCOMPARE(rules.profileFor("Kept"), 2);
+        QCOMPARE(rules.rowCount(), 1);
+        const std::tuple<QString, int, bool> calls[] = {
+            {"game", 1, true},
+            {" GAME ", 4, true},
+            {"", 1, false},
+            {"  ", 0, false},
+            {"x", 10, false},
+            {"x", -1, false},
+            {QString(256, 'a'), 1, false},
+            {"chat", 4, true},
+        };
+        for (const auto& [program, profile, taken] : calls) {
+            QCOMPARE(rules.setRule(program, profile), taken);
         }
-        QCOMPARE(rules_->profileFor("Game"), 4);
-        QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat"}));
-        QCOMPARE(rules_->profileFor(""), -1);
-        QCOMPARE(rules_->choices({"CHAT", "xterm", "kept"}, 4),
+        QCOMPARE(rules.profileFor("Game"), 4);
+        QCOMPARE(rules.programsOf(4), (QStringList{"game", "chat"}));
+        QCOMPARE(rules.profileFor(""), -1);
+        QCOMPARE(rules.choices({"CHAT", "xterm", "kept"}, 4),
                  (QStringList{"game", "chat", "xterm", "kept"}));
-        rules_->toggle("xterm", 4);
-        rules_->toggle("KEPT", 2);
-        QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat", "xterm"}));
-        rules_->toggle("XTERM", 4);
+        rules.toggle("xterm", 4);
+        rules.toggle("KEPT", 2);
+        QCOMPARE(rules.programsOf(4), (QStringList{"game", "chat", "xterm"}));
+        rules.toggle("XTERM", 4);
 
-        rules_ = std::make_unique<z718::AppRules>();
-        QCOMPARE(rules_->programsOf(4), (QStringList{"game", "chat"}));
-        QCOMPARE(rules_->rowCount(), 2);
+        const z718::AppRules restarted;
+        QCOMPARE(restarted.programsOf(4), (QStringList{"game", "chat"}));
+        QCOMPARE(restarted.rowCount(), 2);
     }
 
 private:
-    QString message(int i) const { return store_->messageStrings().at(i); }
+    // Profile n's first key code is 100 + n, the default profile's cursor speed 9.
+    struct Profiles : ScratchDir {
+        Profiles() {
+            for (int i = 0; i < z718::kProfileCount; ++i) {
+                write(z718::SettingsStore::profilePath(i), profileText(100 + i));
+            }
+            write(z718::kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
+        }
+    };
+    struct Rig {
+        Profiles scratch;
+        z718::SettingsStore store;
+        z718::ScriptedPrompts prompts;
+        z718::ProfileManager manager{store, prompts};
+        z718::AppRules rules;
+        ProfileListModel model{store, prompts, rules};
+    };
+    QString message(int i) const { return t_->store.messageStrings().at(i); }
     static QString desktop() {
         return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     }
 
-    std::unique_ptr<ScratchDir> scratch_;
-    std::unique_ptr<z718::SettingsStore> store_;
-    z718::ScriptedPrompts prompts_;
-    std::unique_ptr<z718::ProfileManager> manager_;
-    std::unique_ptr<z718::AppRules> rules_;
-    std::unique_ptr<ProfileListModel> model_;
+    std::unique_ptr<Rig> t_;
 };
 
 QTEST_GUILESS_MAIN(ProfilesTest)

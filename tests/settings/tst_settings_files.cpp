@@ -19,9 +19,8 @@
 #include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 
-using z718::test::FifoTrap;
-using z718::test::LinkTargets;
-using z718::test::ScratchDir;
+using namespace z718;
+using namespace test;
 
 class SettingsFilesTest : public QObject {
     Q_OBJECT
@@ -37,157 +36,152 @@ private slots:
                           "ints=1, 0, 240, 0\r\n"
                           "boxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\a)\r\n");
         QSettings old(QStringLiteral("old.bin"), QSettings::IniFormat);
-        QCOMPARE(z718::listValue(old.value("common/quoted")), QVariantList());
-        QCOMPARE(z718::listValue(old.value("common/mixed")), (QVariantList{"a,b", "c"}));
-        QCOMPARE(z718::listValue(old.value("common/ints")), (QVariantList{"1", "0", "240", "0"}));
-        QCOMPARE(z718::listValue(old.value("common/boxed")), QVariantList{7});
-        QCOMPARE(z718::storedForm(0.1 + 0.2), QVariant(QStringLiteral("0.3")));
-        QCOMPARE(z718::storedForm(QVariantList{5.0, 2.5}), QVariant(QVariantList{"5", "2.5"}));
+        QCOMPARE(listValue(old.value("common/quoted")), QVariantList());
+        QCOMPARE(listValue(old.value("common/mixed")), (QVariantList{"a,b", "c"}));
+        QCOMPARE(listValue(old.value("common/ints")), (QVariantList{"1", "0", "240", "0"}));
+        QCOMPARE(listValue(old.value("common/boxed")), QVariantList{7});
+        QCOMPARE(storedForm(0.1 + 0.2), QVariant(QStringLiteral("0.3")));
+        QCOMPARE(storedForm(QVariantList{5.0, 2.5}), QVariant(QVariantList{"5", "2.5"}));
     }
     // Only the first start chooses the language, from the desktop's.
     void applicationConfiguration() {
         ScratchDir scratch;
-        QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
-        QVERIFY(!z718::appconfig::language(config).isValid());
+        QSettings config(kAppConfigPath, QSettings::IniFormat);
+        QVERIFY(!appconfig::language(config).isValid());
         for (const char* desktop : {"zh_TW", "en_GB"}) {
-            z718::appconfig::chooseFirstLanguage(config, QLocale(QString::fromLatin1(desktop)));
-            QCOMPARE(z718::appconfig::language(config).toString(), QString("ChineseSimplified"));
+            appconfig::chooseFirstLanguage(config, QLocale(QString::fromLatin1(desktop)));
+            QCOMPARE(appconfig::language(config).toString(), QString("ChineseSimplified"));
         }
         config.remove("common/language");
-        z718::appconfig::chooseFirstLanguage(config, QLocale(QStringLiteral("de_DE")));
-        QCOMPARE(z718::appconfig::language(config).toString(), QString("English"));
-        QVERIFY(z718::appconfig::generic(config).isEmpty());
+        appconfig::chooseFirstLanguage(config, QLocale(QStringLiteral("de_DE")));
+        QCOMPARE(appconfig::language(config).toString(), QString("English"));
+        QVERIFY(appconfig::generic(config).isEmpty());
 
-        z718::appconfig::setProfileNumber(config, 3.0);  // the scene's numbers are doubles
-        z718::appconfig::setGeneric(config, {1, 2, 3, 4, 5});
-        z718::appconfig::setGeneric(config, {QStringLiteral("x"), 7, true});
+        appconfig::setProfileNumber(config, 3.0);  // the scene's numbers are doubles
+        appconfig::setGeneric(config, {1, 2, 3, 4, 5});
+        appconfig::setGeneric(config, {QStringLiteral("x"), 7, true});
         config.sync();
-        QVERIFY(ScratchDir::read(z718::kAppConfigPath).contains("profileNo=3\n"));
+        QVERIFY(ScratchDir::read(kAppConfigPath).contains("profileNo=3\n"));
         QCOMPARE(config.value("common/4").toInt(), 5);  // stale entries stay in the file
-        QCOMPARE(z718::appconfig::generic(config), (QVariantList{"x", 7, true}));
+        QCOMPARE(appconfig::generic(config), (QVariantList{"x", 7, true}));
 
         // A missing entry reads as 0; an absurd total is not followed.
         config.setValue("common/total", 5);
         config.remove("common/3");
-        QCOMPARE(z718::appconfig::generic(config).at(3).toInt(), 0);
+        QCOMPARE(appconfig::generic(config).at(3).toInt(), 0);
         config.setValue("common/total", 1000000000);
-        QVERIFY(z718::appconfig::generic(config).size() < 10000);
+        QVERIFY(appconfig::generic(config).size() < 10000);
 
-        QDir img(QStringLiteral("modules/img"));
-        img.mkdir(QStringLiteral("skin1"));
-        QVERIFY(!z718::appconfig::hasSkinChoice());
-        img.mkdir(QStringLiteral("skin2"));
-        QVERIFY(z718::appconfig::hasSkinChoice());
-        QVERIFY(!z718::appconfig::hasSkinChoice(QStringLiteral("./modules/absent")));
+        QDir().mkpath(QStringLiteral("modules/img/skin1"));
+        QVERIFY(!appconfig::hasSkinChoice());
+        QDir().mkpath(QStringLiteral("modules/img/skin2"));
+        QVERIFY(appconfig::hasSkinChoice());
+        QVERIFY(!appconfig::hasSkinChoice(QStringLiteral("./modules/absent")));
     }
     void nameLists() {
         ScratchDir scratch;
-        z718::namelists::store(0, {QStringLiteral("jump")});
-        QCOMPARE(z718::namelists::read(0), (QVariantList{"jump", "listpadguard"}));
-        z718::namelists::store(2, {QStringLiteral("Standard0"), QStringLiteral(u"游戏, 1")});
-        QCOMPARE(z718::namelists::read(2).at(1).toString(), QStringLiteral(u"游戏, 1"));
-        z718::namelists::store(0, {});
-        QVERIFY(z718::namelists::read(0).isEmpty());
-        QVERIFY(!ScratchDir::read(z718::kNameListPath).contains("macroName"));
+        namelists::store(0, {QStringLiteral("jump")});
+        QCOMPARE(namelists::read(0), (QVariantList{"jump", "listpadguard"}));
+        namelists::store(2, {QStringLiteral("Standard0"), QStringLiteral(u"游戏, 1")});
+        QCOMPARE(namelists::read(2).at(1).toString(), QStringLiteral(u"游戏, 1"));
+        namelists::store(0, {});
+        QVERIFY(namelists::read(0).isEmpty());
+        QVERIFY(!ScratchDir::read(kNameListPath).contains("macroName"));
 
         // Unknown types change and read nothing.
-        const QByteArray before = ScratchDir::read(z718::kNameListPath);
-        z718::namelists::store(4, {QStringLiteral("x")});
-        z718::namelists::store(-1, {QStringLiteral("x")});
-        QCOMPARE(ScratchDir::read(z718::kNameListPath), before);
-        QVERIFY(z718::namelists::read(4).isEmpty());
+        const QByteArray before = ScratchDir::read(kNameListPath);
+        namelists::store(4, {QStringLiteral("x")});
+        namelists::store(-1, {QStringLiteral("x")});
+        QCOMPARE(ScratchDir::read(kNameListPath), before);
+        QVERIFY(namelists::read(4).isEmpty());
 
         // A single name written without the guard is no list for the readers.
-        ScratchDir::write(z718::kNameListPath, "[gun]\ngunName=AK\n");
-        QVERIFY(z718::namelists::read(1).isEmpty());
+        ScratchDir::write(kNameListPath, "[gun]\ngunName=AK\n");
+        QVERIFY(namelists::read(1).isEmpty());
     }
     void defaultProfilePages() {
         ScratchDir scratch;
         const QVariantList builtIn = {2, 5, 2, 5, 2};
-        QVERIFY(z718::defaultProfilePage(0).isEmpty());  // no pD.bin
-        QCOMPARE(z718::defaultProfilePage(3), builtIn);
+        QVERIFY(defaultProfilePage(0).isEmpty());  // no pD.bin
+        QCOMPARE(defaultProfilePage(3), builtIn);
 
-        ScratchDir::write(z718::kDefaultProfilePath,
+        ScratchDir::write(kDefaultProfilePath,
                           "[keydefine_Q7]\n0=1, 0, 240, 0\n1=1, 0, 241, 0\n3=4\n"
                           "[color_Q7]\ntype0=255, 0, 0, 0, 255, 0\nledEffect=1, 2\ntype2=9, 9\n"
                           "[sensor]\nreportRate_Q7=3\ndpi_Q7=800, 1600\n");
         // entries 0 and 1; 2 is missing, 3 is a single value
-        QCOMPARE(z718::defaultProfilePage(0),
-                 (QVariantList{"1", "0", "240", "0", "1", "0", "241", "0"}));
-        QCOMPARE(z718::defaultProfilePage(2),
-                 (QVariantList{"255", "0", "0", "0", "255", "0", "1", "2"}));
-        QCOMPARE(z718::defaultProfilePage(3),
-                 (QVariantList{3, 5, 2, 5, "800", "1600", 2, "9", "9"}));
-        QVERIFY(z718::defaultProfilePage(1).isEmpty() && z718::defaultProfilePage(255).isEmpty());
+        QCOMPARE(defaultProfilePage(0), (QVariantList{"1", "0", "240", "0", "1", "0", "241", "0"}));
+        QCOMPARE(defaultProfilePage(2), (QVariantList{"255", "0", "0", "0", "255", "0", "1", "2"}));
+        QCOMPARE(defaultProfilePage(3), (QVariantList{3, 5, 2, 5, "800", "1600", 2, "9", "9"}));
+        QVERIFY(defaultProfilePage(1).isEmpty() && defaultProfilePage(255).isEmpty());
 
         QDir().mkpath(QStringLiteral("dir.bin"));
-        QCOMPARE(z718::defaultProfilePage(3, QStringLiteral("dir.bin")), builtIn);
+        QCOMPARE(defaultProfilePage(3, QStringLiteral("dir.bin")), builtIn);
     }
     void damagedProfilesReadAsDefaults() {
         ScratchDir scratch;
-        QDir().mkpath(z718::SettingsStore::profilePath(0));  // p1.bin is a directory
-        ScratchDir::write(z718::SettingsStore::profilePath(1), QByteArray(4096, '\xff'));
-        ScratchDir::write(z718::SettingsStore::profilePath(2), "[keydefine_Q7]\n0=1, 0, 2");
-        ScratchDir::write(z718::SettingsStore::profilePath(3),
+        QDir().mkpath(SettingsStore::profilePath(0));  // p1.bin is a directory
+        ScratchDir::write(SettingsStore::profilePath(1), QByteArray(4096, '\xff'));
+        ScratchDir::write(SettingsStore::profilePath(2), "[keydefine_Q7]\n0=1, 0, 2");
+        ScratchDir::write(SettingsStore::profilePath(3),
                           "[sensor]\n" + QByteArray(5 * 1024 * 1024, 'x'));
-        z718::SettingsStore store;
+        SettingsStore store;
         QVERIFY(store.profile(0).allKeys().isEmpty());
         QCOMPARE(store.profile(1).value("sensor/cursorSpeed_Q7", 0).toInt(), 0);
-        QCOMPARE(z718::listValue(store.profile(2).value("keydefine_Q7/0")).size(), 3);
+        QCOMPARE(listValue(store.profile(2).value("keydefine_Q7/0")).size(), 3);
         // Profiles stay read all day: each holds memory by its size, not by the size limit.
-        QVERIFY(
-            z718::FileAccess::read(z718::SettingsStore::profilePath(2), z718::kMaxSettingsFileBytes)
-                ->capacity() < 4096);
+        QVERIFY(FileAccess::read(SettingsStore::profilePath(2), kMaxSettingsFileBytes)->capacity() <
+                4096);
         // The oversized file is moved aside instead of being loaded.
         QVERIFY(store.profile(3).allKeys().isEmpty());
-        QVERIFY(QFile::exists(z718::SettingsStore::profilePath(3) + QStringLiteral(".bad")));
+        QVERIFY(QFile::exists(SettingsStore::profilePath(3) + QStringLiteral(".bad")));
         store.profile(0).setValue("sensor/stage_Q7", 1);
         store.profile(0).sync();  // cannot be written: the change is lost quietly
-        QVERIFY(QFileInfo(z718::SettingsStore::profilePath(0)).isDir());
+        QVERIFY(QFileInfo(SettingsStore::profilePath(0)).isDir());
 
         // Stray profile numbers neither crash nor create files.
         store.setCurrentProfileIndex(4);
         store.setCurrentProfileIndex(10);
         QCOMPARE(store.currentProfileIndex(), 4);
         QCOMPARE(&store.profile(42), &store.profile(9));
-        store.replaceProfile(10, z718::kDefaultProfilePath);
+        store.replaceProfile(10, kDefaultProfilePath);
         QVERIFY(!QFile::exists(QStringLiteral("modules/setting/p11.bin")));
     }
     // Nothing below ./modules is followed out of it or opened unless it is a regular file.
     void linksAndFifosAreNeitherFollowedNorOpened() {
         ScratchDir scratch;
         const LinkTargets outside(scratch.path());
-        QVERIFY(outside.link(z718::kAppConfigPath));
-        QVERIFY(outside.link(z718::SettingsStore::profilePath(0), true));
-        QVERIFY(outside.link(z718::kNameListPath));
-        const FifoTrap profile(z718::SettingsStore::profilePath(1));
-        const FifoTrap defaults(z718::kDefaultProfilePath);
-        const FifoTrap lock(z718::SettingsStore::profilePath(4) + QStringLiteral(".lock"));
+        QVERIFY(outside.link(kAppConfigPath));
+        QVERIFY(outside.link(SettingsStore::profilePath(0), true));
+        QVERIFY(outside.link(kNameListPath));
+        const FifoTrap profile(SettingsStore::profilePath(1));
+        const FifoTrap defaults(kDefaultProfilePath);
+        const FifoTrap lock(SettingsStore::profilePath(4) + QStringLiteral(".lock"));
         QVERIFY(profile.made() && defaults.made() && lock.made());
         {
-            z718::SettingsStore store;
+            SettingsStore store;
             QVERIFY(!store.appConfig().contains("canary/key"));
-            z718::appconfig::setProfileNumber(store.appConfig(), 3);
+            appconfig::setProfileNumber(store.appConfig(), 3);
             store.profile(0).setValue("sensor/stage_Q7", 1);
             store.profile(1).setValue("sensor/stage_Q7", 1);
             // A link made while the program runs is not followed by the next write either.
-            QVERIFY(outside.link(z718::SettingsStore::profilePath(2)));
+            QVERIFY(outside.link(SettingsStore::profilePath(2)));
             store.profile(2).setValue("sensor/stage_Q7", 1);
             store.profile(4).setValue("sensor/stage_Q7", 1);
             QCoreApplication::sendPostedEvents();
-            z718::namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
-            QVERIFY(z718::namelists::read(0).isEmpty());
-            QCOMPARE(z718::defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
+            namelists::store(0, {QStringLiteral("a"), QStringLiteral("b")});
+            QVERIFY(namelists::read(0).isEmpty());
+            QCOMPARE(defaultProfilePage(3), (QVariantList{2, 5, 2, 5, 2}));
             // Nor is one made after the last write the event loop carried, before the program ends.
             store.profile(3).setValue("sensor/stage_Q7", 1);
-            QVERIFY(outside.link(z718::SettingsStore::profilePath(3)));
+            QVERIFY(outside.link(SettingsStore::profilePath(3)));
         }
         QVERIFY(outside.untouched());
         QVERIFY(!profile.opened() && !defaults.opened() && !lock.opened());
         // The writes went to regular files in place of the links and the FIFO.
-        QVERIFY(ScratchDir::read(z718::kAppConfigPath).contains("profileNo=3"));
+        QVERIFY(ScratchDir::read(kAppConfigPath).contains("profileNo=3"));
         for (int p = 0; p < 4; ++p) {
-            const QString path = z718::SettingsStore::profilePath(p);
+            const QString path = SettingsStore::profilePath(p);
             QVERIFY2(!QFileInfo(path).isSymLink() && ScratchDir::read(path).contains("stage_Q7=1"),
                      qPrintable(path));
         }
@@ -197,7 +191,7 @@ private slots:
     void linksSwappedInWhileSavingTakeNoWrite() {
         ScratchDir scratch;
         const LinkTargets outside(scratch.path());
-        const QByteArray profile = QFile::encodeName(z718::SettingsStore::profilePath(0));
+        const QByteArray profile = QFile::encodeName(SettingsStore::profilePath(0));
         const QByteArray swap = profile + ".swap";
         std::atomic<bool> stop{false};
         std::atomic<int> swaps{0};
@@ -212,7 +206,7 @@ private slots:
             }
         });
         {
-            z718::SettingsStore store;
+            SettingsStore store;
             for (int i = 0; i < 200 || swaps.load() < 200; ++i) {
                 store.profile(0).setValue("sensor/stage_Q7", i);
                 store.profile(0).sync();
@@ -227,16 +221,13 @@ private slots:
         for (const char* folder : {"modules/gun", "modules/macro"}) {
             QVERIFY(QDir(QString::fromLatin1(folder)).removeRecursively());
             QVERIFY(QFile::link(elsewhere, QString::fromLatin1(folder)));
-            z718::openIni(QString::fromLatin1(folder) + QStringLiteral("/a.bin"))
-                ->setValue("a/b", 1);
+            openIni(QString::fromLatin1(folder) + QStringLiteral("/a.bin"))->setValue("a/b", 1);
         }
         QVERIFY(QDir(elsewhere).isEmpty());
     }
     void unsafeValuesAreRefused_data() {
         QTest::addColumn<QByteArray>("value");
-        for (const auto& [name, value] :
-             z718::test::deeplyNestedValues() +
-                 z718::test::unsafeValues(QStringLiteral("named.fifo"))) {
+        for (const auto& [name, value] : unsafeValues(QStringLiteral("named.fifo"))) {
             QTest::newRow(name) << value;
         }
     }
@@ -246,59 +237,57 @@ private slots:
     void unsafeValuesAreRefused() {
         QFETCH(QByteArray, value);
         ScratchDir scratch;
-        const z718::test::FifoTrap named(QStringLiteral("named.fifo"));
+        const FifoTrap named(QStringLiteral("named.fifo"));
         const QByteArray nested = "[common]\nname=" + value + "\n";
-        ScratchDir::write(z718::kAppConfigPath, nested);
+        ScratchDir::write(kAppConfigPath, nested);
         ScratchDir::write(QStringLiteral("imported.pf"), nested);
-        ScratchDir::write(z718::kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
+        ScratchDir::write(kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
         // What programs do write, lists inside lists, still reads, however many there are.
         const QByteArray boxed = "=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
         QByteArray manyBoxed = "[a]\n";
         for (int i = 0; i < 400; ++i) {
             manyBoxed += "boxed" + QByteArray::number(i) + boxed;
         }
-        ScratchDir::write(z718::SettingsStore::profilePath(1), manyBoxed);
-        z718::SettingsStore store;
+        ScratchDir::write(SettingsStore::profilePath(1), manyBoxed);
+        SettingsStore store;
         QVERIFY(!store.appConfig().value("common/name").isValid());
-        QVERIFY(QFile::exists(z718::kAppConfigPath + QStringLiteral(".bad")));
+        QVERIFY(QFile::exists(kAppConfigPath + QStringLiteral(".bad")));
         store.replaceProfile(0, QStringLiteral("imported.pf"));
         QVERIFY(!store.profile(0).value("common/name").isValid());
-        QVERIFY(z718::namelists::read(0).isEmpty());
-        QCOMPARE(z718::listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
+        QVERIFY(namelists::read(0).isEmpty());
+        QCOMPARE(listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
         QVERIFY(!named.opened());
     }
-    void everyShippedProfileHoldsTheFactorySettings() {
+    // What the program ships beside itself: the factory settings in every profile, the
+    // configuration and its factory copy, name lists, folders and a complete Chinese text file.
+    void shippedFiles() {
         // The factory key matrix, entries 0..15, flattened.
         const QVariantList factoryMatrix = {
             1,    0, 0xF0, 0, 1, 0, 0xF1, 0, 1, 0, 0xF2, 0, 1, 0, 0xF4, 0, 1, 0, 0xF3, 0, 0, 0,
             0xE3, 7, 7,    0, 1, 0, 7,    0, 2, 0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0, 0, 0,
             0,    0, 0,    0, 0, 0, 0,    0, 0, 0, 0,    0, 4, 0, 1,    0, 4, 0, 2,    0};
-        QStringList paths = {z718::kDefaultProfilePath};
-        for (int i = 0; i < z718::kProfileCount; ++i) {
-            paths << z718::SettingsStore::profilePath(i);
-        }
-        for (const QString& path : paths) {
+        for (int p = -1; p < kProfileCount; ++p) {
+            const QString path = p < 0 ? kDefaultProfilePath : SettingsStore::profilePath(p);
             QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
-            QVariantList matrix;
-            for (const QVariant& value : z718::defaultProfilePage(0, path)) {
-                matrix << value.toInt();
+            QVariantList matrix = defaultProfilePage(0, path);
+            for (QVariant& value : matrix) {
+                value = value.toInt();
             }
             QCOMPARE(matrix, factoryMatrix);
-            QCOMPARE(z718::defaultProfilePage(3, path), (QVariantList{2, 5, 2, 5, 2}));
+            QCOMPARE(defaultProfilePage(3, path), (QVariantList{2, 5, 2, 5, 2}));
             QCOMPARE(QSettings(path, QSettings::IniFormat).value("keydefine_Q7/scrollswap"),
                      QVariant(QStringLiteral("false")));
         }
-    }
-    void shippedConfigurationNameListsAndFolders() {
-        QSettings config(z718::kAppConfigPath, QSettings::IniFormat);
+
+        QSettings config(kAppConfigPath, QSettings::IniFormat);
         QCOMPARE(config.value("common/name").toString(),
                  QStringLiteral("KESTRAN SOLUX MOUSE Z718"));
         QCOMPARE(config.value("common/product_name").toStringList().size(), 2);
-        QCOMPARE(z718::appconfig::profileNumber(config).toInt(), 0);
-        QCOMPARE(z718::appconfig::deviceEntries(config), QVariantList{8});
+        QCOMPARE(appconfig::profileNumber(config).toInt(), 0);
+        QCOMPARE(appconfig::deviceEntries(config), QVariantList{8});
         // The factory copy matches, apart from the language that a first start saves.
-        QSettings factory(z718::kAppConfigFactoryPath, QSettings::IniFormat);
-        QVERIFY(!z718::appconfig::language(factory).isValid());
+        QSettings factory(kAppConfigFactoryPath, QSettings::IniFormat);
+        QVERIFY(!appconfig::language(factory).isValid());
         QStringList keys = config.allKeys();
         keys.removeAll(QStringLiteral("common/language"));
         QCOMPARE(factory.allKeys(), keys);
@@ -306,26 +295,23 @@ private slots:
             QCOMPARE(factory.value(key), config.value(key));
         }
 
-        QCOMPARE(z718::namelists::read(2), (QVariantList{"Standard0", "listpadguard"}));
+        QCOMPARE(namelists::read(2), (QVariantList{"Standard0", "listpadguard"}));
         QVERIFY(QFileInfo(QStringLiteral("./modules/gun/gunData.bin")).isFile());
         QVERIFY(QFileInfo(QStringLiteral("./modules/macro")).isDir());
         QVERIFY(QFileInfo(QStringLiteral("./modules/img/trayIcon.ico")).size() > 0);
-        QVERIFY(z718::appconfig::hasSkinChoice());
-    }
-    void shippedChineseLanguageFileIsComplete() {
+        QVERIFY(appconfig::hasSkinChoice());
+
         const QList<int> minimumTexts = {35, 10, 45, 25, 15, 10};
         for (int type = 0; type < minimumTexts.size(); ++type) {
-            const QStringList texts = z718::i18n::groupTexts(type, QStringLiteral("lang_025044"));
-            QVERIFY2(texts.size() >= minimumTexts[type], qPrintable(z718::i18n::groupName(type)));
+            const QStringList texts = i18n::groupTexts(type, QStringLiteral("lang_025044"));
+            QVERIFY2(texts.size() >= minimumTexts[type], qPrintable(i18n::groupName(type)));
             QVERIFY(!texts.first().isEmpty());
         }
-        QCOMPARE(z718::i18n::groupTexts(1, QStringLiteral("lang_025044")).at(0),
-                 QStringLiteral(u"宏: "));
-        QVERIFY(z718::i18n::groupTexts(5, QStringLiteral("lang_025044")).at(2).contains('\n'));
-        QVERIFY(!z718::i18n::layoutTexts(QStringLiteral("025044")).contains(QString()));
-        QCOMPARE(
-            z718::i18n::availableLanguages().value(QStringLiteral("CHINESE (Simp)")).toString(),
-            QStringLiteral("025044"));
+        QCOMPARE(i18n::groupTexts(1, QStringLiteral("lang_025044")).at(0), QStringLiteral(u"宏: "));
+        QVERIFY(i18n::groupTexts(5, QStringLiteral("lang_025044")).at(2).contains('\n'));
+        QVERIFY(!i18n::layoutTexts(QStringLiteral("025044")).contains(QString()));
+        QCOMPARE(i18n::availableLanguages().value(QStringLiteral("CHINESE (Simp)")).toString(),
+                 QStringLiteral("025044"));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <array>
 
 #include "engine/shared_tables.h"
 #include "platform/input_platform.h"
@@ -11,15 +12,11 @@ namespace z718::test {
 // The process-wide tables as a fresh process starts with them.
 inline void resetSharedTables() {
     const KeyMatrixTable freshMatrix;
-    uint8_t bytes[KeyMatrixTable::kBytes];
+    std::array<KeyEntry, KeyMatrixTable::kEntries> entries;
     for (int k = 0; k < KeyMatrixTable::kEntries; ++k) {
-        const KeyEntry e = freshMatrix.entry(k);
-        bytes[4 * k] = e.type;
-        bytes[4 * k + 1] = e.b1;
-        bytes[4 * k + 2] = e.b2;
-        bytes[4 * k + 3] = e.b3;
+        entries[k] = freshMatrix.entry(k);
     }
-    keyMatrix().write(bytes);
+    keyMatrix().write(reinterpret_cast<const uint8_t*>(entries.data()));  // four bytes an entry
     const MacroSlots freshSlots;
     for (int s = 0; s < MacroSlots::kSlots; ++s) {
         macroSlots().write(s, freshSlots.read(s));
@@ -31,23 +28,22 @@ inline void resetSharedTables() {
 // holds afterwards.
 inline QString activationRecord(QSettings& profile, const QStringList& wire,
                                 platform::PointerSettings& system) {
-    QStringList out;
-    out << QStringLiteral("wire: %1").arg(wire.isEmpty() ? QStringLiteral("-") : wire.join(" | "));
-    QStringList matrix;
+    QStringList matrix, stored;
     for (int k = 0; k < KeyMatrixTable::kEntries; ++k) {
         const KeyEntry e = keyMatrix().entry(k);
         matrix << QString::asprintf("%02X %02X %02X %02X", e.type, e.b1, e.b2, e.b3);
+        const QVariant v = profile.value(QStringLiteral("keydefine_Q7/%1").arg(k));
+        stored << QStringLiteral("%1=[%2]").arg(k).arg(v.toStringList().join(','));
     }
-    out << QStringLiteral("matrix: ") + matrix.join(QStringLiteral(", "));
+    QStringList out{QStringLiteral("wire: ") + (wire.isEmpty() ? "-" : wire.join(" | ")),
+                    QStringLiteral("matrix: ") + matrix.join(QStringLiteral(", "))};
     for (int s = 0; s < MacroSlots::kSlots; ++s) {
-        const MacroSlots::Slot slot = macroSlots().read(s);
-        int used = MacroSlots::kWords;
-        while (used > 0 && slot[static_cast<size_t>(used - 1)] == 0) {
-            --used;
-        }
         QStringList words;
-        for (int w = 0; w < used; ++w) {
-            words << QString::number(slot[static_cast<size_t>(w)], 16);
+        for (const uint32_t word : macroSlots().read(s)) {
+            words << QString::number(word, 16);
+        }
+        while (!words.isEmpty() && words.last() == "0") {
+            words.removeLast();  // the slot's unused tail
         }
         out << QStringLiteral("slot%1: %2").arg(s).arg(words.join(' '));
     }
@@ -59,11 +55,6 @@ inline QString activationRecord(QSettings& profile, const QStringList& wire,
                .arg(speed)
                .arg(lines)
                .arg(system.doubleClickTime());
-    QStringList stored;
-    for (int k = 0; k < KeyMatrixTable::kEntries; ++k) {
-        const QVariant v = profile.value(QStringLiteral("keydefine_Q7/%1").arg(k));
-        stored << QStringLiteral("%1=[%2]").arg(k).arg(v.toStringList().join(','));
-    }
     for (const char* key : {"cursorSpeed_Q7", "verticalScrollLines_Q7", "doubleClickSpeed_Q7"}) {
         stored << QStringLiteral("%1=%2").arg(
             key, profile.value(QStringLiteral("sensor/") + key).toString());

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QStringList>
-#include <algorithm>
+#include <array>
 #include <atomic>
 #include <functional>
-#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -46,13 +45,11 @@ public:
     }
     // Button `button` takes `entry`; the other buttons keep theirs.
     void assign(int button, KeyEntry entry) {
-        uint8_t bytes[KeyMatrixTable::kBytes];
+        std::array<KeyEntry, KeyMatrixTable::kEntries> entries;
         for (int i = 0; i < KeyMatrixTable::kEntries; ++i) {
-            const KeyEntry e = i == button ? entry : matrix.entry(i);
-            const uint8_t row[] = {e.type, e.b1, e.b2, e.b3};
-            std::copy(std::begin(row), std::end(row), bytes + i * 4);
+            entries[i] = i == button ? entry : matrix.entry(i);
         }
-        matrix.write(bytes);
+        matrix.write(reinterpret_cast<const uint8_t*>(entries.data()));  // four bytes an entry
     }
     void advance(int ticks) {
         for (int i = 0; i < ticks; ++i) {

@@ -51,12 +51,11 @@ public:
 private:
     template <typename T>
     static T take(std::deque<T>& queue, T fallback) {
-        if (queue.empty()) {
-            return fallback;
+        if (!queue.empty()) {
+            fallback = queue.front();
+            queue.pop_front();
         }
-        T front = queue.front();
-        queue.pop_front();
-        return front;
+        return fallback;
     }
 };
 

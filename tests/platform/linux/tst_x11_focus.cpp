@@ -15,12 +15,7 @@ namespace {
 
 class WindowManager {
 public:
-    WindowManager() {
-        int screen = 0;
-        connection_ = xcb_connect(nullptr, &screen);
-        const xcb_setup_t* setup = xcb_get_setup(connection_);
-        screen_ = xcb_setup_roots_iterator(setup).data;
-    }
+    WindowManager() : screen_(xcb_setup_roots_iterator(xcb_get_setup(connection_)).data) {}
     ~WindowManager() { xcb_disconnect(connection_); }
 
     xcb_window_t window() {
@@ -50,7 +45,7 @@ private:
         return atom;
     }
 
-    xcb_connection_t* connection_;
+    xcb_connection_t* connection_ = xcb_connect(nullptr, nullptr);
     xcb_screen_t* screen_;
 };
 
