@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QStringList>
 #include <memory>
 
@@ -39,11 +40,9 @@ public:
     enum Family { Keyboard = 0, Mouse = 1 };
 
     DeviceRig() {
-        durations() = Durations{.acquireRoundMs = 0,
-                                .settleSleepMs = 0,
-                                .reportPauseMs = 0,
-                                .commandPauseMs = 0,
-                                .updaterDelayMs = 0};
+        Durations& waits = durations() = Durations{};
+        waits.acquireRoundMs = waits.settleSleepMs = waits.reportPauseMs = waits.commandPauseMs =
+            waits.updaterDelayMs = 0;
         mouse.setKeyboardPresent(true);
         hid = std::make_unique<Hid_Thread>(&host, mouse, fakes.input);
         hid->link().setDevices(scanDevices(mouse, loadCatalogue(kCataloguePath, {}), 0).devices);
@@ -57,14 +56,10 @@ public:
     sim::FirmwareState& firmware(Family family) {
         return family == Mouse ? mouse.mouseFirmware().state() : mouse.keyboardFirmware().state();
     }
+    // The logged reports of one kind ("feature-out", "output", ...), without the kind.
     QStringList wire(const QString& kind) const {
-        QStringList lines;
-        for (const QString& line : mouse.log()) {
-            if (line.startsWith(kind + QLatin1Char(' '))) {
-                lines.append(line.mid(kind.size() + 1));
-            }
-        }
-        return lines;
+        const QRegularExpression prefix(QLatin1Char('^') + kind + QLatin1Char(' '));
+        return mouse.log().filter(prefix).replaceInStrings(prefix, QString());
     }
 
     RigMouse mouse;
@@ -72,6 +67,9 @@ public:
     QuietHost host;
     std::unique_ptr<Hid_Thread> hid;
 };
+
+constexpr auto Kb = DeviceRig::Keyboard;
+constexpr auto Ms = DeviceRig::Mouse;
 
 // A scratch ./modules, the settings store over it and the rig, torn down in reverse.
 struct StoreRig {

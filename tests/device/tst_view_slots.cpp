@@ -15,12 +15,19 @@ using namespace z718::test;
 
 namespace {
 
-template <typename R, typename... Args>
-R call(QObject* object, const char* slot, Args... args) {
-    R result{};
-    QMetaObject::invokeMethod(object, slot, Qt::DirectConnection,
-                              QReturnArgument<R>(QMetaType::fromType<R>().name(), result), args...);
-    return result;
+// Calls `slot` by name, its arguments typed exactly as given, and hands back its result.
+template <typename R = void, typename... Args>
+R call(QObject* object, const char* slot, const Args&... args) {
+    std::conditional_t<std::is_void_v<R>, int, R> result{};
+    QGenericReturnArgument back;
+    if constexpr (!std::is_void_v<R>) {
+        back = QReturnArgument<R>(QMetaType::fromType<R>().name(), result);
+    }
+    QTest::qVerify(
+        QMetaObject::invokeMethod(object, slot, Qt::DirectConnection, back,
+                                  QGenericArgument(QMetaType::fromType<Args>().name(), &args)...),
+        "invokeMethod", slot, __FILE__, __LINE__);
+    return static_cast<R>(result);
 }
 
 std::array<uchar, 192> padded(const QList<uchar>& bytes) {
@@ -48,40 +55,37 @@ private slots:
                           "[main]\ntotal=1\n0=\xe8\xbd\xb4\n[Q7_5E08F1D]\n3=x\n");
         myQQuickView view(prompts(), t_->rig.fakes.pointer);  // reads the files written above
         QCOMPARE(call<QVariant>(&view, "getLang").toString(), QStringLiteral("ChineseSimplified"));
-        QMetaObject::invokeMethod(&view, "setProfile", Q_ARG(QVariant, 4));
+        call(&view, "setProfile", QVariant(4));
         QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 4);
         QCOMPARE(view.settings().currentProfileIndex(), 0);  // the number alone changes no index
 
-        QMetaObject::invokeMethod(&view, "saveApConfig", Q_ARG(QVariantList, (QVariantList{1, 2})));
+        call(&view, "saveApConfig", QVariantList{1, 2});
         QCOMPARE(call<QVariantList>(&view, "loadApConfig").size(), 2);
         QCOMPARE(call<QVariantList>(&view, "loadDeviceApConfig"), QVariantList{8});
-        QCOMPARE(call<QVariantList>(&view, "loadDefaultProfile", Q_ARG(uchar, 3)).at(1).toInt(), 9);
+        QCOMPARE(call<QVariantList>(&view, "loadDefaultProfile", uchar(3)).at(1).toInt(), 9);
         QVERIFY(!call<bool>(&view, "getIsSkinShow"));
-        QMetaObject::invokeMethod(&view, "resetApconfig");  // no factory copy: all defaults
+        call(&view, "resetApconfig");  // no factory copy: all defaults
         QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 0);
 
-        QVERIFY(!call<bool>(&view, "loadProfile", Q_ARG(int, 0)));
-        QMetaObject::invokeMethod(&view, "resetProfile", Q_ARG(int, 1));
-        QMetaObject::invokeMethod(&view, "copyProfile", Q_ARG(int, 2), Q_ARG(int, 1));
+        QVERIFY(!call<bool>(&view, "loadProfile", 0));
+        call(&view, "resetProfile", 1);
+        call(&view, "copyProfile", 2, 1);
         QCOMPARE(view.settings().profile(2).value("sensor/cursorSpeed_Q7").toInt(), 9);
         prompts().fileNames.push_back(QStringLiteral("out.pf"));
-        QMetaObject::invokeMethod(&view, "saveProfile", Q_ARG(int, 2));
+        call(&view, "saveProfile", 2);
         QVERIFY(ScratchDir::read("out.pf").contains("cursorSpeed_Q7=9"));
         QCOMPARE(call<QString>(&view, "getCustomFilePath"), QString());
         QCOMPARE(prompts().asked.size(), size_t(3));
 
         QCOMPARE(call<QVariantMap>(&view, "chkLanguages").keys(), QStringList{"CHINESE (Simp)"});
-        QCOMPARE(call<QStringList>(&view, "getProductLayoutStrings_Q7",
-                                   Q_ARG(QString, QStringLiteral("025044")))
-                     .value(3),
-                 QStringLiteral("x"));
+        const QString layout = QStringLiteral("025044");
+        QCOMPARE(call<QStringList>(&view, "getProductLayoutStrings_Q7", layout).value(3), "x");
     }
 
     void deviceSlots() {
         myQQuickView* view = &t_->view;
-        const QVariantList codes{4, 8, 16, 32, 64, 128, 128, 128}, shown{400, 800};
-        QVERIFY(QMetaObject::invokeMethod(view, "ui_11H_SetDPISet", Q_ARG(uchar, 7),
-                                          Q_ARG(QVariantList, codes), Q_ARG(QVariantList, shown)));
+        call(view, "ui_11H_SetDPISet", uchar(7), QVariantList{4, 8, 16, 32, 64, 128, 128, 128},
+             QVariantList{400, 800});
         QCOMPARE(t_->rig.wire("feature-out"), QStringList{"00 11 07 08 00 00 00 00 DF"});
 
         t_->rig.mouse.clearLog();
@@ -89,20 +93,16 @@ private slots:
         QCOMPARE(call<QVariant>(view, "ui_8BH_GetCurrentDPIStage"), QVariant(0));
         QVERIFY(t_->rig.mouse.log().isEmpty());
 
-        QVERIFY(QMetaObject::invokeMethod(view, "ui_12H_SetKeyMatrix",
-                                          Q_ARG(QVariantList, QVariantList(64, 1))));
-        QVERIFY(QMetaObject::invokeMethod(view, "ui_12H_SetGunKeyMatrix",
-                                          Q_ARG(QVariantList, QVariantList(64, 11))));
+        call(view, "ui_12H_SetKeyMatrix", QVariantList(64, 1));
+        call(view, "ui_12H_SetGunKeyMatrix", QVariantList(64, 11));
         // the gun matrix is not kept
-        QCOMPARE(call<QVariantList>(view, "getKeydefine", Q_ARG(QVariant, 2)).value(0).toInt(), 1);
+        QCOMPARE(call<QVariantList>(view, "getKeydefine", QVariant(2)).value(0).toInt(), 1);
 
-        t_->rig.use(DeviceRig::Keyboard);  // the scene's numbers and texts cut to bytes
-        QVERIFY(QMetaObject::invokeMethod(view, "ui_0EH_SetXYSensitive",
-                                          Q_ARG(QVariant, QVariant(300u)),
-                                          Q_ARG(QVariant, QVariant(QStringLiteral("7")))));
-        QCOMPARE(t_->rig.firmware(DeviceRig::Keyboard).xySensitive, (std::array<uchar, 2>{44, 7}));
+        t_->rig.use(Kb);  // the scene's numbers and texts cut to bytes
+        call(view, "ui_0EH_SetXYSensitive", QVariant(300u), QVariant(QStringLiteral("7")));
+        QCOMPARE(t_->rig.firmware(Kb).xySensitive, (std::array<uchar, 2>{44, 7}));
 
-        QVERIFY(QMetaObject::invokeMethod(view, "setCursorSpeed", Q_ARG(uint, 4)));
+        call(view, "setCursorSpeed", 4u);
         QCOMPARE(view->getCursorSpeed(), 4u);
         int systemSpeed = 0;
         t_->rig.fakes.pointer.systemParametersInfo(win::kSpiGetMouseSpeed, 0, &systemSpeed, 0);
@@ -148,10 +148,10 @@ private slots:
     }
 
     void writesDeviceMacroMemory() {
-        t_->rig.use(DeviceRig::Keyboard);
+        t_->rig.use(Kb);
         saveMacro("dev", {"A    [Down]", "50   [Delay]", "A      [Up]"});
         t_->view.ui_11H_SetMacroKey(0x103, "dev");
-        QCOMPARE(t_->rig.firmware(DeviceRig::Keyboard).macros[3],
+        QCOMPARE(t_->rig.firmware(Kb).macros[3],
                  padded({0x00, 0x01, 0x01, 0x04, 0x7F, 0x00, 0x00, 0x05, 0x81, 0x04, 0x00, 0x00}));
         QVERIFY(prompts().asked.empty());
         // 50 presses and releases make 204 bytes: a warning, then the first 192 go out.
@@ -164,26 +164,26 @@ private slots:
         QCOMPARE(prompts().asked.size(), size_t(1));
         QCOMPARE(prompts().last(), "warning|" + message(0) + '|' + message(1) + '|');
         QVERIFY(!message(0).isEmpty());
-        QCOMPARE(t_->rig.firmware(DeviceRig::Keyboard).macros[1], padded(stream));
+        QCOMPARE(t_->rig.firmware(Kb).macros[1], padded(stream));
     }
 
     // Failed reads, and reads without a link, give zeros.
     void readsDeviceMacroMemory() {
-        t_->rig.use(DeviceRig::Keyboard);
-        auto& stored = t_->rig.firmware(DeviceRig::Keyboard).macros[2];
+        t_->rig.use(Kb);
+        auto& stored = t_->rig.firmware(Kb).macros[2];
         QVariantList expected;
         for (size_t i = 0; i < stored.size(); ++i) {
             stored[i] = static_cast<uchar>(i * 3 + 1);
             expected << int(stored[i]);
         }
         QCOMPARE(t_->view.ui_91H_GetMacroKey(2), expected.mid(0, 192));
-        t_->rig.use(DeviceRig::Mouse);
-        t_->rig.firmware(DeviceRig::Mouse).macros[2] = stored;
+        t_->rig.use(Ms);
+        t_->rig.firmware(Ms).macros[2] = stored;
         QCOMPARE(t_->view.ui_93H_GetMacroKey(2), expected.mid(0, 128));
         t_->rig.mouse.setFault(sim::VirtualMouse::ReadFails);
         QCOMPARE(t_->view.ui_93H_GetMacroKey(2), QVariantList(128, 0));
         t_->rig.mouse.setFault(sim::VirtualMouse::ReadFails, false);
-        t_->rig.use(DeviceRig::Keyboard);
+        t_->rig.use(Kb);
         t_->rig.mouse.setKeyboardPresent(false);
         QCOMPARE(t_->view.ui_91H_GetMacroKey(2), QVariantList(192, 0));
         t_->view.setHid(nullptr);
@@ -193,12 +193,12 @@ private slots:
     void macroEncodingAndConfigFollowSelectedDevice() {
         const QStringList lines{"A    [Down]", "2000   [Delay]"};
         saveMacro("m", {});
-        t_->rig.use(DeviceRig::Mouse);
+        t_->rig.use(Ms);
         QCOMPARE(t_->view.macroIncode(lines), (QList<uchar>{0, 1, 1, 4, 0x64, 1, 0, 0}));
         t_->view.setMacroIniConfig("m", {6, 9});
         QCOMPARE(t_->view.loadMacroType("m").toInt(), 1);
         QCOMPARE(t_->view.loadMacroIniConfig("m"), (QVariantList{6, 9}));
-        t_->rig.use(DeviceRig::Keyboard);
+        t_->rig.use(Kb);
         QCOMPARE(t_->view.macroIncode(lines), (QList<uchar>{0, 1, 1, 4, 0x7F, 0, 0, 0xC8, 0, 0}));
         QCOMPARE(t_->view.loadMacroIniConfig("m"), (QVariantList{-1, 9}));
         // A macro never configured belongs to no device, also before the view has a link.

@@ -11,6 +11,7 @@
 #include "platform/timing.h"
 #include "sim/virtual_mouse.h"
 #include "support/debug_capture.h"
+#include "support/quiet_host.h"
 #include "support/scratch_dir.h"
 
 using namespace z718;
@@ -18,21 +19,9 @@ using Fault = sim::VirtualMouse::Fault;
 
 namespace {
 
-// Records, in order, what connecting asked of the window, scene, tray and worker.
-class FakeHost : public ConnectionHost, public WorkerControl {
+// The quiet host, also standing in for the worker.
+class FakeHost : public test::QuietHost, public WorkerControl {
 public:
-    QStringList calls;
-    QMap<QString, QString> config;
-
-    void startScene() override { calls << "startScene"; }
-    void setViewEnabled(bool enabled) override { calls << (enabled ? "enable" : "disable"); }
-    void showTrayMessage(const QString& title, const QString& text) override {
-        calls << title + ": " + text;
-    }
-    QString appConfigString(const QString& key, const QString& fallback) override {
-        return config.value(key, fallback);
-    }
-    void hideWindow() override { calls << "hide"; }
     void startWorker(uint32_t index) override {
         running = true;
         calls << QStringLiteral("start worker %1").arg(index);
@@ -60,84 +49,79 @@ private slots:
     void init() {
         durations() = Durations{};
         durations().acquireRoundMs = durations().settleSleepMs = durations().reportPauseMs = 1;
-        mouse_ = std::make_unique<sim::VirtualMouse>();
-        eventRounds_ = 0;
-        link_ = std::make_unique<Link>(*mouse_, [this] { ++eventRounds_; });
-        connectMouse();
-        host_ = std::make_unique<FakeHost>();
-        detection_ = std::make_unique<Detection>(*mouse_, *link_, *host_, *host_);
         connectedFlag() = false;
         linkSecrets() = LinkSecrets{};
+        t_ = std::make_unique<Rig>();
+        connectMouse();
     }
 
     void cleanup() {
-        QCOMPARE(mouse_->openHandles(), 0);  // no handle outlives a transfer
-        QVERIFY(link_->isIdle());            // every exit gives the link back
-        detection_.reset();
-        link_.reset();
-        mouse_.reset();
+        QCOMPARE(t_->mouse.openHandles(), 0);  // no handle outlives a transfer
+        QVERIFY(t_->link.isIdle());            // every exit gives the link back
+        t_.reset();
     }
 
     void getPayloadKeepsReportLengthOfEachReport() {
-        auto& matrix = mouse_->mouseFirmware().state().keyMatrix;
+        auto& matrix = t_->mouse.mouseFirmware().state().keyMatrix;
         for (int i = 0; i < 64; ++i) {
             matrix[static_cast<size_t>(i)] = static_cast<uchar>(0xA0 + i);
         }
-        std::fill(link_->payload(), link_->payload() + kMaxPayload, 0xEE);
+        std::fill(t_->link.payload(), t_->link.payload() + kMaxPayload, 0xEE);
         QVERIFY(exchange(makeFrame(0x92, {0x01}), 64));
-        QCOMPARE(mouse_->log().size(), 4);  // frame out, reply in, two input reports
-        QCOMPARE(hex(link_->payload(), 65), hex(matrix.data(), 64) + " EE");
+        QCOMPARE(t_->mouse.log().size(), 4);  // frame out, reply in, two input reports
+        QCOMPARE(hex(t_->link.payload(), 65), hex(matrix.data(), 64) + " EE");
     }
 
     // The command prints its own failure text; the link only reports that nothing was sent.
     void acquisitionTimesOut() {
-        QVERIFY(link_->acquireLink());
-        QVERIFY(!link_->acquireLink());
-        QCOMPARE(eventRounds_, 255);
-        QVERIFY(mouse_->log().isEmpty());
-        link_->setIdle();
+        QVERIFY(t_->link.acquireLink());
+        QVERIFY(!t_->link.acquireLink());
+        QCOMPARE(t_->eventRounds, 255);
+        QVERIFY(t_->mouse.log().isEmpty());
+        t_->link.setIdle();
     }
 
     void openFailures() {
         // A refused open empties the path; until the next scan no hidapi call is made at all.
-        mouse_->setFault(Fault::OpenRefused);
+        t_->mouse.setFault(Fault::OpenRefused);
         QVERIFY(!exchange(makeFrame(0x81), 0));
-        QVERIFY(link_->device(1).interface1Path.isEmpty());
-        mouse_->clearFaults();
-        const int calls = mouse_->callCount();
+        QVERIFY(t_->link.device(1).interface1Path.isEmpty());
+        t_->mouse.clearFaults();
+        const int calls = t_->mouse.callCount();
         QVERIFY(!exchange(makeFrame(0x01), 8, false));
         QVERIFY(!exchange(makeFrame(0x81), 0));
-        QCOMPARE(mouse_->callCount(), calls);
+        QCOMPARE(t_->mouse.callCount(), calls);
         connectMouse();
         QVERIFY(exchange(makeFrame(0x81), 0));
     }
 
-    void exchangeFailures_data() {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<bool>("get");
-        QTest::addColumn<int>("loggedReports");
-        QTest::newRow("set: feature send") << int(Fault::SendFeatureFails) << false << 0;
-        QTest::newRow("set: output write") << int(Fault::WriteFails) << false << 1;
-        QTest::newRow("get: feature send") << int(Fault::SendFeatureFails) << true << 0;
-        QTest::newRow("get: feature read") << int(Fault::GetFeatureFails) << true << 1;
-        QTest::newRow("get: input read") << int(Fault::ReadFails) << true << 2;
-    }
-
+    // Each failing step ends the exchange, after the reports before it went by.
     void exchangeFailures() {
-        QFETCH(int, fault);
-        QFETCH(bool, get);
-        QFETCH(int, loggedReports);
-        mouse_->setFault(static_cast<Fault>(fault));
-        QVERIFY(!exchange(makeFrame(get ? 0x91 : 0x11, {0x07, 0x08}), 8, get));
-        QCOMPARE(mouse_->log().size(), loggedReports);
-        QVERIFY(!link_->device(1).interface1Path.isEmpty());  // only a refused open empties it
+        const struct {
+            Fault fault;
+            bool get;
+            int loggedReports;
+        } rows[]{
+            {Fault::SendFeatureFails, false, 0}, {Fault::WriteFails, false, 1},
+            {Fault::SendFeatureFails, true, 0},  {Fault::GetFeatureFails, true, 1},
+            {Fault::ReadFails, true, 2},
+        };
+        for (const auto& row : rows) {
+            connectMouse();
+            t_->mouse.setFault(row.fault);
+            QVERIFY(!exchange(makeFrame(row.get ? 0x91 : 0x11, {0x07, 0x08}), 8, row.get));
+            t_->mouse.clearFaults();
+            QCOMPARE(t_->mouse.log().size(), row.loggedReports);
+            QVERIFY(
+                !t_->link.device(1).interface1Path.isEmpty());  // only a refused open empties it
+        }
     }
 
     // A device that stops answering must not hold the program: the read gives up after its
     // time-out and the exchange fails like any other.
     void inputThatNeverComesFailsTheExchange() {
         durations().inputReportMs = 5;
-        mouse_->setFault(Fault::InputNeverComes);
+        t_->mouse.setFault(Fault::InputNeverComes);
         // A read without a time-out would wait for good; the watchdog then lets the report come,
         // so such a read ends in a successful exchange and fails the test instead of hanging it.
         std::atomic<bool> returned{false};
@@ -145,7 +129,7 @@ private slots:
             for (int i = 0; i < 1000 && !returned.load(); ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
-            mouse_->clearFaults();
+            t_->mouse.clearFaults();
         });
         const bool exchanged = exchange(makeFrame(0x91), 8);
         returned.store(true);
@@ -179,21 +163,21 @@ private slots:
         auto& secrets = linkSecrets();
         secrets.scrambling = true;
         secrets.secrecyCode = {0, '7', '3', '5', '2', '9', '1', 0};
-        mouse_->setScrambling(secrets.secrecyCode);
-        mouse_->mouseFirmware().state().reportRate = 4;
+        t_->mouse.setScrambling(secrets.secrecyCode);
+        t_->mouse.mouseFirmware().state().reportRate = 4;
         Frame sent = makeFrame(0x81);
         scrambleBlock(&sent[1], secrets.secrecyCode.data());
         QVERIFY(exchange(makeFrame(0x81), 0));
-        QCOMPARE(mouse_->log().first(), "feature-out " + hex(sent.data(), kFrameSize));
-        QCOMPARE(link_->reply(), makeFrame(0x81, {4}));  // deciphered
+        QCOMPARE(t_->mouse.log().first(), "feature-out " + hex(sent.data(), kFrameSize));
+        QCOMPARE(t_->link.reply(), makeFrame(0x81, {4}));  // deciphered
 
         // With a payload the reply and the payload stay as read.
-        mouse_->mouseFirmware().state().dpiCodes = {1, 2, 3, 4, 5, 6, 7, 8};
+        t_->mouse.mouseFirmware().state().dpiCodes = {1, 2, 3, 4, 5, 6, 7, 8};
         QVERIFY(exchange(makeFrame(0x91), 8));
-        Frame reply = makeFrame(0x91, {mouse_->mouseFirmware().state().dpiMaxStage});
+        Frame reply = makeFrame(0x91, {t_->mouse.mouseFirmware().state().dpiMaxStage});
         scrambleBlock(&reply[1], secrets.secrecyCode.data());
-        QCOMPARE(link_->reply(), reply);
-        QCOMPARE(link_->payload()[7], uchar(8));
+        QCOMPARE(t_->link.reply(), reply);
+        QCOMPARE(t_->link.payload()[7], uchar(8));
     }
 
     void shippedCatalogue() {
@@ -205,12 +189,9 @@ private slots:
 
         const auto entries = loadCatalogue(kCataloguePath, {"Keyboard", "Mouse"});
         QCOMPARE(entries.size(), 2);
-        const auto pairs = [](const CatalogueEntry& e) {
-            return QList<int>{e.type,       e.usagePage, e.usage,
-                              e.usagePage2, e.usage2,    int(e.reportLength)};
-        };
-        QCOMPARE(pairs(entries[0]), (QList<int>{0, 0xff01, 0, 0xff02, 2, 32}));
-        QCOMPARE(pairs(entries[1]), (QList<int>{1, 0xff00, 0xff00, 0xff01, 0xff01, 32}));
+        QCOMPARE(numbers(entries[0]).mid(0, 6), (QList<int>{0, 0xff01, 0, 0xff02, 2, 32}));
+        QCOMPARE(numbers(entries[1]).mid(0, 6),
+                 (QList<int>{1, 0xff00, 0xff00, 0xff01, 0xff01, 32}));
         QVERIFY(entries[0].vid && entries[0].pid && entries[1].vid && entries[1].pid);
         QVERIFY(entries[0].vid != entries[1].vid || entries[0].pid != entries[1].pid);
         QCOMPARE(entries[1].name, QStringLiteral("Mouse"));
@@ -224,11 +205,8 @@ private slots:
                                 "usagePage=zz\r\n[1]\r\ntype=1\r\n");
         const auto entries = loadCatalogue(path, {"only one"});
         QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries[0].type, -1);
-        QCOMPARE(entries[0].vid, 0x04d9);
-        QCOMPARE(entries[0].pid, 0xABCD);  // truncated to 16 bits
-        QCOMPARE(entries[0].usagePage, 0);
-        QCOMPARE(entries[0].reportLength, 0u);
+        // The pid is cut to 16 bits.
+        QCOMPARE(numbers(entries[0]), (QList<int>{-1, 0, 0, 0, 0, 0, 0x04d9, 0xABCD}));
         QCOMPARE(entries[1].name, QString());
         QVERIFY(loadCatalogue(dir.filePath("missing.ini"), {}).isEmpty());
     }
@@ -259,63 +237,71 @@ private slots:
 
     void connectsOnceAndKeepsALiveConnection() {
         test::DebugCapture debug;
-        QVERIFY(link_->acquireLink());  // a command left unfinished
-        detection_->scan(loadCatalogue(kCataloguePath, {}));
+        QVERIFY(t_->link.acquireLink());  // a command left unfinished
+        t_->detection.scan(loadCatalogue(kCataloguePath, {}));
         QCOMPARE(debug.captured(), QStringList{"Device Connect"});
-        QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect XT417KC Mouse",
-                                            "start worker 1"}));
-        QVERIFY(link_->isIdle());
+        QCOMPARE(t_->host.calls, (QStringList{"startScene", "enable", "Info: Detect XT417KC Mouse",
+                                              "start worker 1"}));
+        QVERIFY(t_->link.isIdle());
         QVERIFY(connectedFlag());
 
-        host_->calls.clear();
-        detection_->scan(loadCatalogue(kCataloguePath, {}));  // a poll while connected
+        t_->host.calls.clear();
+        t_->detection.scan(loadCatalogue(kCataloguePath, {}));  // a poll while connected
         QCOMPARE(debug.count("Device Connect"), 2);
-        QVERIFY(host_->calls.isEmpty());
+        QVERIFY(t_->host.calls.isEmpty());
     }
 
     void secrecyCodeAndSwitchingDevice() {
         using Code = std::array<uchar, 8>;
-        host_->config["common/sCode1"] = "12345";
+        t_->host.config["common/sCode1"] = "12345";
         test::DebugCapture debug;
-        detection_->selectDevice(1);
-        QCOMPARE(link_->currentIndex(), 1u);
+        t_->detection.selectDevice(1);
+        QCOMPARE(t_->link.currentIndex(), 1u);
         QCOMPARE(linkSecrets().secrecyCode, Code{});  // five characters: left alone
         QCOMPARE(debug.captured(), QStringList{"Device Connect"});
-        QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse",
-                                            "start worker 1"}));
+        QCOMPARE(t_->host.calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse",
+                                              "start worker 1"}));
 
-        host_->calls.clear();
-        host_->config["common/sCode1"] = "abcdef";
-        detection_->selectDevice(1);  // same device: the steps again, the worker left alone
+        t_->host.calls.clear();
+        t_->host.config["common/sCode1"] = "abcdef";
+        t_->detection.selectDevice(1);  // same device: the steps again, the worker left alone
         QCOMPARE(linkSecrets().secrecyCode, (Code{0, 'a', 'b', 'c', 'd', 'e', 'f', 0}));
-        QCOMPARE(host_->calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse"}));
+        QCOMPARE(t_->host.calls, (QStringList{"startScene", "enable", "Info: Detect RD615 Mouse"}));
 
-        detection_->selectDevice(0);  // no key stored: the built-in code
+        t_->detection.selectDevice(0);  // no key stored: the built-in code
         QCOMPARE(linkSecrets().secrecyCode, (Code{0, '7', '3', '5', '2', '9', '1', 0}));
     }
 
 private:
     void connectMouse() {
-        ScanResult scan = scanDevices(*mouse_, loadCatalogue(kCataloguePath, {}), 0);
-        link_->setDevices(scan.devices);
-        link_->setCurrentIndex(scan.currentIndex);
-        mouse_->clearLog();
+        ScanResult scan = scanDevices(t_->mouse, loadCatalogue(kCataloguePath, {}), 0);
+        t_->link.setDevices(scan.devices);
+        t_->link.setCurrentIndex(scan.currentIndex);
+        t_->mouse.clearLog();
     }
     // One exchange as a command runs it: the link taken, the frame set, the transfer.
     bool exchange(const Frame& frame, int payload, bool get = true) {
-        QTest::qVerify(link_->acquireLink(), "acquireLink()", "", __FILE__, __LINE__);
-        link_->frame() = frame;
-        return get ? link_->hidGetTransfer(payload) : link_->hidSetTransfer(payload, true);
+        QTest::qVerify(t_->link.acquireLink(), "acquireLink()", "", __FILE__, __LINE__);
+        t_->link.frame() = frame;
+        return get ? t_->link.hidGetTransfer(payload) : t_->link.hidSetTransfer(payload, true);
+    }
+    // An entry's type, usage pairs and report length, then its vid and pid.
+    static QList<int> numbers(const CatalogueEntry& e) {
+        return {e.type,   e.usagePage,         e.usage, e.usagePage2,
+                e.usage2, int(e.reportLength), e.vid,   e.pid};
     }
     static QString hex(const uchar* bytes, int count) {
         return QByteArray(reinterpret_cast<const char*>(bytes), count).toHex(' ').toUpper();
     }
 
-    std::unique_ptr<sim::VirtualMouse> mouse_;
-    std::unique_ptr<Link> link_;
-    std::unique_ptr<FakeHost> host_;
-    std::unique_ptr<Detection> detection_;
-    int eventRounds_ = 0;
+    struct Rig {
+        sim::VirtualMouse mouse;
+        int eventRounds = 0;
+        Link link{mouse, [this] { ++eventRounds; }};
+        FakeHost host;
+        Detection detection{mouse, link, host, host};
+    };
+    std::unique_ptr<Rig> t_;
 };
 
 QTEST_GUILESS_MAIN(LinkTest)

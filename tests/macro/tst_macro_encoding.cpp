@@ -10,6 +10,7 @@
 #include "device/device_rig.h"
 #include "engine/shared_tables.h"
 #include "macro/macro_encoder.h"
+#include "support/table_rows.h"
 
 using Bytes = QList<uchar>;
 
@@ -65,31 +66,28 @@ private slots:
     // The mouse-type device. After a key event: folded into its flag byte (rounded, at least
     // one unit) up to 1270 ms, then a 20 ms pair, then a long record in 20 ms units. On the
     // first line or right after another delay there is no fold: a long record instead.
-    void mouseDeviceDelays_data() {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<Bytes>("afterEvent");
-        QTest::addColumn<Bytes>("alone");
-        QTest::newRow("5") << 5 << Bytes{0x01, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("15") << 15 << Bytes{0x02, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("29") << 29 << Bytes{0x03, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-        QTest::newRow("30") << 30 << Bytes{0x03, 0x04} << Bytes{0x00, 0x01, 0x00, 0x02};
-        QTest::newRow("1270") << 1270 << Bytes{0x7F, 0x04} << Bytes{0x00, 0x01, 0x00, 0x40};
-        QTest::newRow("1271") << 1271 << Bytes{0x01, 0x04, 0x40, 0x01} << Bytes{0x40, 0x01};
-        QTest::newRow("5100") << 5100 << Bytes{0x01, 0x04, 0xFF, 0x01} << Bytes{0xFF, 0x01};
-        QTest::newRow("5101") << 5101 << Bytes{0x01, 0x04, 0x00, 0x01, 0x00, 0xFF}
-                              << Bytes{0x00, 0x01, 0x00, 0xFF};
-        // (2147483647 + 10) / 20 = 107374182 = 0x6666666: the low 16 bits
-        QTest::newRow("max") << 2147483647 << Bytes{0x01, 0x04, 0x00, 0x01, 0x66, 0x66}
-                             << Bytes{0x00, 0x01, 0x66, 0x66};
-        QTest::newRow("-50") << -50 << Bytes{0x01, 0x04} << Bytes{0x00, 0x01, 0x00, 0x01};
-    }
     void mouseDeviceDelays() {
-        QFETCH(int, ms);
-        QFETCH(Bytes, afterEvent);
-        QFETCH(Bytes, alone);
-        QCOMPARE(encode({down("A"), delay(ms)}, 1), stream(afterEvent));
-        QCOMPARE(encode({delay(ms)}, 1), stream(alone));
-        QCOMPARE(encode({down("A"), delay(40), delay(ms)}, 1), stream(Bytes{0x04, 0x04} + alone));
+        const std::tuple<int, Bytes, Bytes> rows[] = {
+            // ms, after a key event, alone
+            {5, {0x01, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+            {15, {0x02, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+            {29, {0x03, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+            {30, {0x03, 0x04}, {0x00, 0x01, 0x00, 0x02}},
+            {1270, {0x7F, 0x04}, {0x00, 0x01, 0x00, 0x40}},
+            {1271, {0x01, 0x04, 0x40, 0x01}, {0x40, 0x01}},
+            {5100, {0x01, 0x04, 0xFF, 0x01}, {0xFF, 0x01}},
+            {5101, {0x01, 0x04, 0x00, 0x01, 0x00, 0xFF}, {0x00, 0x01, 0x00, 0xFF}},
+            // (2147483647 + 10) / 20 = 107374182 = 0x6666666: the low 16 bits
+            {2147483647, {0x01, 0x04, 0x00, 0x01, 0x66, 0x66}, {0x00, 0x01, 0x66, 0x66}},
+            {-50, {0x01, 0x04}, {0x00, 0x01, 0x00, 0x01}},
+        };
+        for (const auto& [ms, afterEvent, alone] : rows) {
+            const z718::test::RowName row(QString::number(ms));
+            QCOMPARE(encode({down("A"), delay(ms)}, 1), stream(afterEvent));
+            QCOMPARE(encode({delay(ms)}, 1), stream(alone));
+            QCOMPARE(encode({down("A"), delay(40), delay(ms)}, 1),
+                     stream(Bytes{0x04, 0x04} + alone));
+        }
     }
 
     void mouseDeviceFoldCases() {

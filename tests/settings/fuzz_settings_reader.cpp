@@ -3,7 +3,7 @@
 // the check lets through must then read completely, quickly and within bounded memory.
 //
 // Built with libFuzzer (preset "fuzz", clang) it runs as a fuzzer; built otherwise, it replays
-// the files of the folders named on its command line, so CI runs the corpus under the
+// the files of the folder named on its command line, so CI runs the corpus under the
 // sanitizers.
 #include <QDir>
 #include <QFile>
@@ -65,28 +65,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
 #ifndef Z718_LIBFUZZER
 int main(int argc, char** argv) {
-    QStringList folders;
-    for (int i = 1; i < argc; ++i) {
-        // Made absolute before the current folder changes.
-        folders << QFileInfo(QFile::decodeName(argv[i])).absoluteFilePath();
-    }
+    // Made absolute before the current folder changes.
+    const QString folder = QFileInfo(QFile::decodeName(argc > 1 ? argv[1] : "")).absoluteFilePath();
     LLVMFuzzerInitialize(&argc, &argv);
-    int replayed = 0;
-    for (const QString& folder : folders) {
-        for (const QFileInfo& input : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
-            QFile file(input.filePath());
-            if (!file.open(QIODevice::ReadOnly)) {
-                qFatal("cannot read %s", qPrintable(file.fileName()));
-            }
-            const QByteArray bytes = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                   size_t(bytes.size()));
-            ++replayed;
+    const QFileInfoList inputs = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo& input : inputs) {
+        QFile file(input.filePath());
+        if (!file.open(QIODevice::ReadOnly)) {
+            qFatal("cannot read %s", qPrintable(file.fileName()));
         }
+        const QByteArray bytes = file.readAll();
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                               size_t(bytes.size()));
     }
-    qInfo("%d inputs replayed", replayed);
+    qInfo("%lld inputs replayed", qlonglong(inputs.size()));
     delete scratch;
     delete app;
-    return replayed > 0 ? 0 : 1;
+    return inputs.isEmpty() ? 1 : 0;
 }
 #endif

@@ -61,7 +61,7 @@ class ProfilesTest : public QObject {
 private slots:
     void init() { t_ = std::make_unique<Rig>(); }
     void cleanup() { t_.reset(); }
-    void importReplacesTheFileAndItsObject() {
+    void importReplacesTheFileAndItsObjectExportCopiesIt() {
         QVERIFY(!t_->manager.importProfile(3));  // cancelled
         QCOMPARE(fileOf(3), profileText(103));
         QCOMPARE(t_->prompts.last(), "open|Open File|" + desktop() + "|Profile(*.pf)");
@@ -87,8 +87,8 @@ private slots:
         QVERIFY(!t_->manager.importProfile(2));
         QCOMPARE(t_->prompts.last(), "warning|" + message(6) + '|' + message(7) + bad + '|');
         QCOMPARE(firstKeyCode(t_->store.profile(2)), 102);
-    }
-    void exportCopiesTheCurrentContent() {
+
+        // Export copies the current content.
         ScratchDir::write("out.pf", QByteArray(10000, 'z'));
         t_->store.profile(2).setValue("sensor/stage_Q7", 3);  // not yet on disk
         t_->prompts.fileNames.push_back(QStringLiteral("out.pf"));

@@ -197,12 +197,9 @@ private slots:
         std::atomic<int> swaps{0};
         std::thread swapper([&] {
             for (int i = 0; !stop.load(); ++i) {
-                const QString target = i % 2 ? outside.canary : outside.ghost;
                 ::unlink(swap.constData());
-                if (::symlink(QFile::encodeName(target).constData(), swap.constData()) == 0 &&
-                    ::rename(swap.constData(), profile.constData()) == 0) {
-                    ++swaps;
-                }
+                swaps += outside.link(QFile::decodeName(swap), i % 2) &&
+                         ::rename(swap.constData(), profile.constData()) == 0;
             }
         });
         {
@@ -243,19 +240,16 @@ private slots:
         ScratchDir::write(QStringLiteral("imported.pf"), nested);
         ScratchDir::write(kNameListPath, "[macro]\nmacroName=a, b\n" + nested);
         // What programs do write, lists inside lists, still reads, however many there are.
-        const QByteArray boxed = "=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
-        QByteArray manyBoxed = "[a]\n";
-        for (int i = 0; i < 400; ++i) {
-            manyBoxed += "boxed" + QByteArray::number(i) + boxed;
-        }
-        ScratchDir::write(SettingsStore::profilePath(1), manyBoxed);
+        const QByteArray boxed =
+            "boxed=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\t)\n";
+        ScratchDir::write(SettingsStore::profilePath(1), "[a]\n" + boxed.repeated(400));
         SettingsStore store;
         QVERIFY(!store.appConfig().value("common/name").isValid());
         QVERIFY(QFile::exists(kAppConfigPath + QStringLiteral(".bad")));
         store.replaceProfile(0, QStringLiteral("imported.pf"));
         QVERIFY(!store.profile(0).value("common/name").isValid());
         QVERIFY(namelists::read(0).isEmpty());
-        QCOMPARE(listValue(store.profile(1).value("a/boxed399")), QVariantList{9});
+        QCOMPARE(listValue(store.profile(1).value("a/boxed")), QVariantList{9});
         QVERIFY(!named.opened());
     }
     // What the program ships beside itself: the factory settings in every profile, the

@@ -13,42 +13,37 @@ namespace z718 {
 // "" (cancel) for file names and false for questions.
 class ScriptedPrompts : public Prompts {
 public:
-    struct Asked {
-        QString kind;  // "open", "save", "warning" or "question"
-        QString caption;
-        QString text;  // start directory for dialogs, message text for boxes
-        QString filter;
-    };
-
     std::deque<QString> fileNames;
     std::deque<bool> answers;
-    std::vector<Asked> asked;
+    // What was asked, in order, as "kind|caption|text|filter": the kind is "open", "save",
+    // "warning" or "question", the text a dialog's start directory or a box's message.
+    std::vector<QString> asked;
 
-    // The last thing asked, as "kind|caption|text|filter".
-    QString last() const {
-        const Asked& a = asked.back();
-        return QStringList{a.kind, a.caption, a.text, a.filter}.join(QLatin1Char('|'));
-    }
+    QString last() const { return asked.back(); }
 
     QString openFileName(QWidget*, const QString& caption, const QString& dir,
                          const QString& filter) override {
-        asked.push_back({QStringLiteral("open"), caption, dir, filter});
+        note("open", caption, dir, filter);
         return take(fileNames, QString());
     }
     QString saveFileName(QWidget*, const QString& caption, const QString& dir,
                          const QString& filter) override {
-        asked.push_back({QStringLiteral("save"), caption, dir, filter});
+        note("save", caption, dir, filter);
         return take(fileNames, QString());
     }
     void warning(const QString& title, const QString& text) override {
-        asked.push_back({QStringLiteral("warning"), title, text, {}});
+        note("warning", title, text);
     }
     bool question(const QString& title, const QString& text) override {
-        asked.push_back({QStringLiteral("question"), title, text, {}});
+        note("question", title, text);
         return take(answers, false);
     }
 
 private:
+    void note(const char* kind, const QString& caption, const QString& text,
+              const QString& filter = {}) {
+        asked.push_back(QStringList{QLatin1String(kind), caption, text, filter}.join('|'));
+    }
     template <typename T>
     static T take(std::deque<T>& queue, T fallback) {
         if (!queue.empty()) {

@@ -55,10 +55,7 @@ inline QStringList shownRows(const QAbstractItemModel& model, std::initializer_l
 
 // The names the name list of `type` holds, without the guard a single name is written with.
 inline QStringList storedNames(int type) {
-    QStringList names;
-    for (const QVariant& name : namelists::read(type)) {
-        names << name.toString();
-    }
+    const QStringList names = QVariant(namelists::read(type)).toStringList();
     return names.size() == 2 && names[1] == namelists::kPadGuard ? names.mid(0, 1) : names;
 }
 
