@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
+#include <numeric>
 #include <thread>
 
 #include "link/catalogue.h"
@@ -63,9 +64,7 @@ private slots:
 
     void getPayloadKeepsReportLengthOfEachReport() {
         auto& matrix = t_->mouse.mouseFirmware().state().keyMatrix;
-        for (int i = 0; i < 64; ++i) {
-            matrix[static_cast<size_t>(i)] = static_cast<uchar>(0xA0 + i);
-        }
+        std::iota(matrix.begin(), matrix.begin() + 64, uchar(0xA0));
         std::fill(t_->link.payload(), t_->link.payload() + kMaxPayload, 0xEE);
         QVERIFY(exchange(makeFrame(0x92, {0x01}), 64));
         QCOMPARE(t_->mouse.log().size(), 4);  // frame out, reply in, two input reports
@@ -111,6 +110,7 @@ private slots:
             t_->mouse.setFault(row.fault);
             QVERIFY(!exchange(makeFrame(row.get ? 0x91 : 0x11, {0x07, 0x08}), 8, row.get));
             t_->mouse.clearFaults();
+            QCOMPARE(t_->mouse.openHandles(), 0);  // closed at once, not by the next exchange
             QCOMPARE(t_->mouse.log().size(), row.loggedReports);
             QVERIFY(
                 !t_->link.device(1).interface1Path.isEmpty());  // only a refused open empties it
@@ -151,10 +151,10 @@ private slots:
         };
         for (const auto& row : rows) {
             QByteArray block = QByteArray::fromHex(row.block);
-            auto* bytes = reinterpret_cast<uchar*>(block.data());
-            scrambleBlock(bytes,
-                          reinterpret_cast<const uchar*>(QByteArray::fromHex(row.code).data()));
-            QCOMPARE(hex(bytes, 8), QString(row.scrambled));
+            const QByteArray code = QByteArray::fromHex(row.code);
+            scrambleBlock(reinterpret_cast<uchar*>(block.data()),
+                          reinterpret_cast<const uchar*>(code.data()));
+            QCOMPARE(block.toHex(' ').toUpper(), row.scrambled);
         }
     }
 

@@ -1,4 +1,5 @@
-// The pointer values applied through the real SystemParametersInfoW (run under wine in CI).
+// The pointer values applied through the real SystemParametersInfoW (run under wine in CI): one
+// value each shows the system takes it as passed; the conversions have their own tests.
 // Free of Qt: built by the Windows layer's cross build.
 #include <cstdio>
 
@@ -28,16 +29,12 @@ int main() {
 
     check(pointer::applyCursorSpeed(system, 7) && mouseSpeed(system) == 14,
           "cursor speed 7 becomes 14");
-    check(pointer::applyCursorSpeed(system, 0) && mouseSpeed(system) == 1,
-          "cursor speed 0 becomes 1");
     unsigned lines = 0;
     check(pointer::applyScrollLines(system, 9) &&
               system.systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0) && lines == 9,
           "9 scroll lines");
     check(pointer::applyDoubleClickSpeed(system, 10) && system.doubleClickTime() == 200,
           "double-click speed 10 is 200 ms");
-    check(pointer::applyDoubleClickSpeed(system, 0) && system.doubleClickTime() == 900,
-          "double-click speed 0 is 900 ms");
     int mouse[3] = {};
     check(pointer::applyAcceleration(system, false) &&
               system.systemParametersInfo(win::kSpiGetMouse, 0, mouse, 0) && mouse[2] == 0 &&
