@@ -11,23 +11,21 @@
 
 using z718::test::ScratchDir;
 
-namespace {
-
-void writeLanguage(const QString& name, const QByteArray& content = "[main]\ntotal=0\n") {
-    ScratchDir::write(QStringLiteral("modules/i18n/") + name, content);
-}
-
-QStringList texts(int type, const char* fileBase) {
-    return z718::i18n::groupTexts(type, QString::fromLatin1(fileBase));
-}
-
-}  // namespace
-
 class LanguageFilesTest : public QObject {
     Q_OBJECT
 
+    static void writeLanguage(const QString& name,
+                              const QByteArray& content = "[main]\ntotal=0\n") {
+        ScratchDir::write(QStringLiteral("modules/i18n/") + name, content);
+    }
+    static QStringList texts(int type, const char* fileBase) {
+        return z718::i18n::groupTexts(type, QString::fromLatin1(fileBase));
+    }
+
 private slots:
-    void displayNamesUseTheOldLocaleNames() {
+    // Display names in the old locale names; text groups and layout texts from sound, broken and
+    // hostile files.
+    void languageFiles() {
         ScratchDir scratch;
         for (const char* name : {"lang_025044.ini", "lang_025208.ini", "lang_022178.ini",
                                  "lang_999999.ini", "lang_abc.ini", "other_031000.ini",
@@ -49,9 +47,7 @@ private slots:
         QDir(QStringLiteral("modules/i18n")).removeRecursively();
         QVERIFY(z718::i18n::availableLanguages().isEmpty());
         QVERIFY(texts(0, "lang_025044").isEmpty());
-    }
-    void groupAndLayoutTextsFromSoundAndBrokenFiles() {
-        ScratchDir scratch;
+
         writeLanguage(QStringLiteral("lang_025044.ini"),
                       "[keyMenu]\ntotal=3\n0=\xe5\xb7\xa6\xe9\x94\xae\n2=\"a, b\"\n"
                       "[macroKey]\ntotal=2\n0=\\x5b8f\n1=two\\nlines\n[other]\ntotal=1\n0=o\n");

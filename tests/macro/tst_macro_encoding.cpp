@@ -14,36 +14,20 @@
 
 using Bytes = QList<uchar>;
 
-namespace {
-
-uchar testKeyCode(const QString& name) {
-    static const QHash<QString, uchar> table{{"A", 0x04}, {"L Ctrl", 0xE0}};
-    return table.value(name, 0);
-}
-
-QString down(const QString& key) {
-    return key + "    [Down]";
-}
-QString up(const QString& key) {
-    return key + "      [Up]";
-}
-QString delay(int ms) {
-    return QString::number(ms) + "   [Delay]";
-}
-
-Bytes encode(const QStringList& lines, uint32_t did) {
-    return z718::encodeMacro(lines, did, testKeyCode);
-}
-
-// header + body + trailer
-Bytes stream(const Bytes& body) {
-    return Bytes{0x00, 0x01} + body + Bytes{0x00, 0x00};
-}
-
-}  // namespace
-
 class TestMacroEncoding : public QObject {
     Q_OBJECT
+
+    static QString down(const QString& key) { return key + "    [Down]"; }
+    static QString up(const QString& key) { return key + "      [Up]"; }
+    static QString delay(int ms) { return QString::number(ms) + "   [Delay]"; }
+    // Only two keys are known.
+    static Bytes encode(const QStringList& lines, uint32_t did) {
+        return z718::encodeMacro(lines, did, [](const QString& name) {
+            return uchar(name == "A" ? 0x04 : name == "L Ctrl" ? 0xE0 : 0);
+        });
+    }
+    // header + body + trailer
+    static Bytes stream(const Bytes& body) { return Bytes{0x00, 0x01} + body + Bytes{0x00, 0x00}; }
 
 private slots:
     void keyEventsSkippedLinesAndKeyboardDelays() {

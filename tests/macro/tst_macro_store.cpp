@@ -25,10 +25,6 @@ using z718::test::ScratchDir;
 
 namespace {
 
-QStringList names(const QString& blankSeparated) {
-    return blankSeparated.split(' ', Qt::SkipEmptyParts);
-}
-
 // Names are separated by blanks. `op` is "new", "rename <row> <name>", "remove <row>" or
 // "import <row> <name>", <row> selected first; the macro X has a file as an import leaves it.
 // `result` is what new and rename return, the selected row after the others. A name listed
@@ -74,6 +70,9 @@ private:
     };
     std::unique_ptr<Rig> t_;
 
+    static QStringList names(const QString& blankSeparated) {
+        return blankSeparated.split(' ', Qt::SkipEmptyParts);
+    }
     // A macro file as the first release of the program wrote it.
     const QByteArray legacyMacro_ =
         "[config]\r\nindex=0\r\ntotal=2\r\nrepeat=1\r\ndid=-1\r\n\r\n"
@@ -220,7 +219,8 @@ private slots:
         QCOMPARE(t_->scratch.files().size(), before.size() + 7);
     }
 
-    void exportAsksThenReplacesTarget() {
+    // Export asks for the target, then replaces it.
+    void exportAndImport() {
         ScratchDir::write(outside("out.mc"), "older export");
         t_->prompts.fileNames.push_back(outside("out.mc"));
         t_->exchange.exportMacro("m");
@@ -239,13 +239,11 @@ private slots:
         t_->exchange.exportExisting("m");
         QCOMPARE(t_->prompts.last(), dialog("save", "Save File"));
         QCOMPARE(ScratchDir::read(outside("checked.mc")), legacyMacro_);
-    }
 
-    // The picked file becomes the macro named by what stands before its first dot, in a folder
-    // made if missing, the old macro whole until the new one takes its place. A name no macro
-    // can have, a file gone before the copy, content no settings file may hold (refused with a
-    // message) and a cancel change nothing.
-    void importNamesMacroByFirstDot() {
+        // The picked file becomes the macro named by what stands before its first dot, in a
+        // folder made if missing, the old macro whole until the new one takes its place. A name
+        // no macro can have, a file gone before the copy, content no settings file may hold
+        // (refused with a message) and a cancel change nothing.
         QVERIFY(QDir("./modules/macro").removeRecursively());
         const QByteArray unsafe =
             "[config]\nindex=" + z718::test::unsafeValues("x").first().second + "\n";
@@ -295,9 +293,7 @@ private slots:
         QCOMPARE(t_->guns.values("single"), QVariantList{});  // one value is not a list
         saveGun("a/b", 2);
         t_->guns.add({"short", "L-Click", 10});
-        QStringList keys = t_->guns.names();
-        keys.sort();
-        QCOMPARE(keys, (QStringList{"AK", "a/b", "single"}));
+        QCOMPARE(t_->guns.names(), (QStringList{"AK", "a/b", "single"}));
         QCOMPARE(t_->guns.values("a/b"), gunValues(2));
         QCOMPARE(t_->guns.values("none"), QVariantList{});
         t_->guns.modify(1, QVariantList{"AK"} + gunValues(7) + QVariantList{"AK"});
@@ -309,24 +305,23 @@ private slots:
         QCOMPARE(t_->guns.names(), QStringList{"a/b"});
         QCOMPARE(t_->guns.values("a/b"), gunValues(8));
 
-        QCOMPARE(t_->guns.xySensitivity(0), QVariant(4));
-        QCOMPARE(t_->guns.selectedGun(0).toString(), QString(""));
+        const auto selection = [&] {
+            return QVariantList{t_->guns.selectedGun(0), t_->guns.xySensitivity(1)};
+        };
+        QCOMPARE(selection(), (QVariantList{"", 4}));
         t_->guns.selectGun(0, "AK");
         t_->guns.setXYSensitivity(1, 9);
-        QCOMPARE(t_->guns.selectedGun(0).toString(), QString("AK"));
-        QCOMPARE(t_->guns.xySensitivity(1).toInt(), 9);
+        QCOMPARE(selection(), (QVariantList{"AK", 9}));
         t_->settings.setCurrentProfileIndex(3);
-        QCOMPARE(t_->guns.selectedGun(0).toString(), QString(""));
-        QCOMPARE(t_->guns.xySensitivity(1), QVariant(4));
+        QCOMPARE(selection(), (QVariantList{"", 4}));
 
         QVERIFY(QFile::remove(z718::kGunDataPath));
         saveGun("AK", 1);
         t_->guns.modify(1, {"AK", "L-Click", 10, 1, -3, 0, "old"});
         t_->guns.selectGun(0, "AK");
-        t_->guns.setXYSensitivity(0, 7);
+        t_->guns.setXYSensitivity(1, 7);
         QCOMPARE(t_->guns.names(), QStringList{});
-        QCOMPARE(t_->guns.selectedGun(0).toString(), QString());
-        QVERIFY(!t_->guns.xySensitivity(0).isValid());
+        QCOMPARE(selection(), (QVariantList{"", QVariant()}));
         QVERIFY(t_->scratch.files().filter("gun").isEmpty());
         QVERIFY(t_->settings.currentProfile().childGroups().isEmpty());
     }

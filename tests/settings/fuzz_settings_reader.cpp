@@ -46,12 +46,11 @@ void readLikeTheProgram(const QByteArray& text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The application keeps a reference to its argument count, so give it one that lives on.
     static int count = 1;
     app = new QGuiApplication(count, *argv);
-    Q_UNUSED(argc);
     scratch = new QTemporaryDir;
     // Relative names inside values resolve in here, never in the caller's folder.
     QDir::setCurrent(scratch->path());

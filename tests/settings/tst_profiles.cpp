@@ -24,19 +24,6 @@ using z718::test::ScratchDir;
 
 namespace {
 
-QByteArray profileText(int firstKeyCode) {
-    return "[keydefine_Q7]\n0=1, 0, " + QByteArray::number(firstKeyCode) +
-           ", 0\n[sensor]\ncursorSpeed_Q7=7\n";
-}
-
-int firstKeyCode(QSettings& profile) {
-    return z718::listValue(profile.value("keydefine_Q7/0")).value(2).toInt();
-}
-
-QByteArray fileOf(int profile) {
-    return ScratchDir::read(z718::SettingsStore::profilePath(profile));
-}
-
 // Names are separated by blanks. The name list `names` is loaded with profile `current` in use,
 // then takes `op`: "standard" (loaded again naming the first row "Standard"), "new", "delete",
 // "copy", "rename <row> <name>" or "" (nothing). Each profile n has had a rule for program "pn"
@@ -82,10 +69,9 @@ private slots:
         // A file holding what no settings file may hold is refused with a message.
         const QByteArray unsafe = z718::test::unsafeValues(QStringLiteral("x")).first().second;
         ScratchDir::write("bad.pf", "[a]\nb=" + unsafe + "\n");
-        const QString bad = t_->scratch.path() + QStringLiteral("/bad.pf");
-        t_->prompts.fileNames.push_back(bad);
+        t_->prompts.fileNames.push_back(QStringLiteral("bad.pf"));
         QVERIFY(!t_->manager.importProfile(2));
-        QCOMPARE(t_->prompts.last(), "warning|" + message(6) + '|' + message(7) + bad + '|');
+        QCOMPARE(t_->prompts.last(), "warning|" + message(6) + '|' + message(7) + "bad.pf|");
         QCOMPARE(firstKeyCode(t_->store.profile(2)), 102);
 
         // Export copies the current content.
@@ -259,6 +245,16 @@ private slots:
     }
 
 private:
+    static QByteArray profileText(int firstKeyCode) {
+        return "[keydefine_Q7]\n0=1, 0, " + QByteArray::number(firstKeyCode) +
+               ", 0\n[sensor]\ncursorSpeed_Q7=7\n";
+    }
+    static int firstKeyCode(QSettings& profile) {
+        return z718::listValue(profile.value("keydefine_Q7/0")).value(2).toInt();
+    }
+    static QByteArray fileOf(int n) {
+        return ScratchDir::read(z718::SettingsStore::profilePath(n));
+    }
     // Profile n's first key code is 100 + n, the default profile's cursor speed 9.
     struct Profiles : ScratchDir {
         Profiles() {

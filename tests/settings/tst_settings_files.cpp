@@ -29,7 +29,7 @@ private slots:
     // Old files as the readers see them: two or more elements make a list, one element (quoted
     // commas included) none, a one-element variant list in the binary form of then is one.
     // Values from the scene are stored as the old program wrote them: doubles with 15 digits.
-    void valuesInTheOldProgramsForm() {
+    void valuesAndDefaultPagesInTheOldProgramsForm() {
         ScratchDir scratch;
         ScratchDir::write("old.bin",
                           "[common]\r\nquoted=\"a, b\"\r\nmixed=\"a,b\", c\r\n"
@@ -42,9 +42,28 @@ private slots:
         QCOMPARE(listValue(old.value("common/boxed")), QVariantList{7});
         QCOMPARE(storedForm(0.1 + 0.2), QVariant(QStringLiteral("0.3")));
         QCOMPARE(storedForm(QVariantList{5.0, 2.5}), QVariant(QVariantList{"5", "2.5"}));
+
+        // The default profile's pages, from pD.bin or built in.
+        const QVariantList builtIn = {2, 5, 2, 5, 2};
+        QVERIFY(defaultProfilePage(0).isEmpty());  // no pD.bin
+        QCOMPARE(defaultProfilePage(3), builtIn);
+
+        ScratchDir::write(kDefaultProfilePath,
+                          "[keydefine_Q7]\n0=1, 0, 240, 0\n1=1, 0, 241, 0\n3=4\n"
+                          "[color_Q7]\ntype0=255, 0, 0, 0, 255, 0\nledEffect=1, 2\ntype2=9, 9\n"
+                          "[sensor]\nreportRate_Q7=3\ndpi_Q7=800, 1600\n");
+        // entries 0 and 1; 2 is missing, 3 is a single value
+        QCOMPARE(defaultProfilePage(0), (QVariantList{"1", "0", "240", "0", "1", "0", "241", "0"}));
+        QCOMPARE(defaultProfilePage(2), (QVariantList{"255", "0", "0", "0", "255", "0", "1", "2"}));
+        QCOMPARE(defaultProfilePage(3), (QVariantList{3, 5, 2, 5, "800", "1600", 2, "9", "9"}));
+        QVERIFY(defaultProfilePage(1).isEmpty() && defaultProfilePage(255).isEmpty());
+
+        QDir().mkpath(QStringLiteral("dir.bin"));
+        QCOMPARE(defaultProfilePage(3, QStringLiteral("dir.bin")), builtIn);
     }
-    // Only the first start chooses the language, from the desktop's.
-    void applicationConfiguration() {
+    // The application configuration: only the first start chooses the language, from the
+    // desktop's. The name lists beside it.
+    void configurationAndNameLists() {
         ScratchDir scratch;
         QSettings config(kAppConfigPath, QSettings::IniFormat);
         QVERIFY(!appconfig::language(config).isValid());
@@ -77,9 +96,8 @@ private slots:
         QDir().mkpath(QStringLiteral("modules/img/skin2"));
         QVERIFY(appconfig::hasSkinChoice());
         QVERIFY(!appconfig::hasSkinChoice(QStringLiteral("./modules/absent")));
-    }
-    void nameLists() {
-        ScratchDir scratch;
+
+        // Name lists.
         namelists::store(0, {QStringLiteral("jump")});
         QCOMPARE(namelists::read(0), (QVariantList{"jump", "listpadguard"}));
         namelists::store(2, {QStringLiteral("Standard0"), QStringLiteral(u"游戏, 1")});
@@ -98,25 +116,6 @@ private slots:
         // A single name written without the guard is no list for the readers.
         ScratchDir::write(kNameListPath, "[gun]\ngunName=AK\n");
         QVERIFY(namelists::read(1).isEmpty());
-    }
-    void defaultProfilePages() {
-        ScratchDir scratch;
-        const QVariantList builtIn = {2, 5, 2, 5, 2};
-        QVERIFY(defaultProfilePage(0).isEmpty());  // no pD.bin
-        QCOMPARE(defaultProfilePage(3), builtIn);
-
-        ScratchDir::write(kDefaultProfilePath,
-                          "[keydefine_Q7]\n0=1, 0, 240, 0\n1=1, 0, 241, 0\n3=4\n"
-                          "[color_Q7]\ntype0=255, 0, 0, 0, 255, 0\nledEffect=1, 2\ntype2=9, 9\n"
-                          "[sensor]\nreportRate_Q7=3\ndpi_Q7=800, 1600\n");
-        // entries 0 and 1; 2 is missing, 3 is a single value
-        QCOMPARE(defaultProfilePage(0), (QVariantList{"1", "0", "240", "0", "1", "0", "241", "0"}));
-        QCOMPARE(defaultProfilePage(2), (QVariantList{"255", "0", "0", "0", "255", "0", "1", "2"}));
-        QCOMPARE(defaultProfilePage(3), (QVariantList{3, 5, 2, 5, "800", "1600", 2, "9", "9"}));
-        QVERIFY(defaultProfilePage(1).isEmpty() && defaultProfilePage(255).isEmpty());
-
-        QDir().mkpath(QStringLiteral("dir.bin"));
-        QCOMPARE(defaultProfilePage(3, QStringLiteral("dir.bin")), builtIn);
     }
     void damagedProfilesReadAsDefaults() {
         ScratchDir scratch;
@@ -214,12 +213,10 @@ private slots:
         QVERIFY(outside.untouched());
 
         const QString elsewhere = scratch.path() + QStringLiteral("/elsewhere");
-        QVERIFY(QDir().mkpath(elsewhere));
-        for (const char* folder : {"modules/gun", "modules/macro"}) {
-            QVERIFY(QDir(QString::fromLatin1(folder)).removeRecursively());
-            QVERIFY(QFile::link(elsewhere, QString::fromLatin1(folder)));
-            openIni(QString::fromLatin1(folder) + QStringLiteral("/a.bin"))->setValue("a/b", 1);
-        }
+        QVERIFY(QDir().mkpath(elsewhere) &&
+                QDir(QStringLiteral("modules/macro")).removeRecursively());
+        QVERIFY(QFile::link(elsewhere, QStringLiteral("modules/macro")));
+        openIni(QStringLiteral("modules/macro/a.bin"))->setValue("a/b", 1);
         QVERIFY(QDir(elsewhere).isEmpty());
     }
     void unsafeValuesAreRefused_data() {

@@ -8,10 +8,7 @@ namespace z718::test {
 // Collects the program's debug lines while it lives.
 class DebugCapture {
 public:
-    DebugCapture() {
-        lines().clear();
-        previous_ = qInstallMessageHandler(&DebugCapture::handler);
-    }
+    DebugCapture() { lines().clear(); }
     ~DebugCapture() { qInstallMessageHandler(previous_); }
 
     QStringList captured() const { return lines(); }
@@ -28,7 +25,7 @@ private:
             lines().append(message);
         }
     }
-    QtMessageHandler previous_ = nullptr;
+    const QtMessageHandler previous_ = qInstallMessageHandler(&DebugCapture::handler);
 };
 
 }  // namespace z718::test

@@ -30,8 +30,6 @@ public:
         stop_ = true;
         watcher_.join();
     }
-    FifoTrap(const FifoTrap&) = delete;
-    FifoTrap& operator=(const FifoTrap&) = delete;
 
     bool made() const { return made_; }
     bool opened() const { return opened_; }

@@ -23,8 +23,6 @@ public:
         QDir::setCurrent(dir_.path());
     }
     ~ScratchDir() { QDir::setCurrent(previous_); }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
 
     QString path() const { return dir_.path(); }
 
