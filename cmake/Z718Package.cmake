@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Libraries linked in are found by dpkg-shlibdeps; what is loaded at run time is named here:
 # the scene's QML modules and the SVG image plugin that draws its artwork.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, libqt6svg6")
+string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-shapes, "
+  "qml6-module-qtqml-workerscript, libqt6svg6")
 # The language files name Korean and Chinese texts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
 # cpack indents the lines after the first itself; "." is an empty line.

@@ -343,12 +343,9 @@ Item {
         visible: shell.isProtected
     }
 
-    Picture {
+    Background {
         id: background
         objectName: "background"
-        width: 1000
-        height: 640
-        source: Style.background
     }
 
     Column {

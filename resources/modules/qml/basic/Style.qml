@@ -31,8 +31,6 @@ QtObject {
 
     property int skin_No: 1
 
-    readonly property string background: "qrc:/modules/img/background.svg"
-
     // "qrc:/<group>/modules/img/skin<N>/<group>/<file>"
     function image(group: string, file: string): string {
         return "qrc:/" + group + "/modules/img/skin" + skin_No + "/" + group + "/" + file
