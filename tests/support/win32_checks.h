@@ -10,15 +10,12 @@
 
 namespace z718::testing {
 
-inline int& failedChecks() {
-    static int failed = 0;
-    return failed;
-}
+inline int failedChecks = 0;
 
 inline void check(bool ok, const char* what) {
     std::printf("%s: %s\n", ok ? "PASS" : "FAIL", what);
     std::fflush(stdout);
-    failedChecks() += ok ? 0 : 1;
+    failedChecks += ok ? 0 : 1;
 }
 
 // Polls until `done` holds, calling `between` between polls. The bound only catches a hang: a
@@ -38,8 +35,8 @@ inline bool waitFor(const std::function<bool()>& done, const std::function<void(
 }
 
 inline int checksResult() {
-    std::printf("%d failed\n", failedChecks());
-    return failedChecks() == 0 ? 0 : 1;
+    std::printf("%d failed\n", failedChecks);
+    return failedChecks == 0 ? 0 : 1;
 }
 
 }  // namespace z718::testing
