@@ -89,9 +89,6 @@ private:
     static QVariantList gunValues(int x) {
         return {"L-Click", "10", QString::number(x), "-3", "0"};
     }
-    void saveGun(const QString& name, int x) {
-        t_->guns.add(QVariantList{name} + QVariantList{"L-Click", 10, x, -3, 0});
-    }
 
     QString outside(const QString& fileName) { return t_->scratch.path() + "/" + fileName; }
 
@@ -291,7 +288,7 @@ private slots:
                           "[gunData]\nAK=L-Click, 10, 2, -3, 0\nsingle=L-Click\n");
         QCOMPARE(t_->guns.values("AK"), gunValues(2));
         QCOMPARE(t_->guns.values("single"), QVariantList{});  // one value is not a list
-        saveGun("a/b", 2);
+        t_->guns.add(QVariantList{"a/b"} + gunValues(2));
         t_->guns.add({"short", "L-Click", 10});
         QCOMPARE(t_->guns.names(), (QStringList{"AK", "a/b", "single"}));
         QCOMPARE(t_->guns.values("a/b"), gunValues(2));
@@ -316,7 +313,7 @@ private slots:
         QCOMPARE(selection(), (QVariantList{"", 4}));
 
         QVERIFY(QFile::remove(z718::kGunDataPath));
-        saveGun("AK", 1);
+        t_->guns.add(QVariantList{"AK"} + gunValues(1));
         t_->guns.modify(1, {"AK", "L-Click", 10, 1, -3, 0, "old"});
         t_->guns.selectGun(0, "AK");
         t_->guns.setXYSensitivity(1, 7);
@@ -349,7 +346,7 @@ private slots:
         QVERIFY(t_->store.savedLines("linked").isEmpty() && t_->store.savedLines("fifo").isEmpty());
         QVERIFY(QFile::remove(z718::kGunDataPath));
         QVERIFY(links.link(z718::kGunDataPath));
-        saveGun("AK", 1);
+        t_->guns.add(QVariantList{"AK"} + gunValues(1));
         QVERIFY(t_->guns.names().isEmpty());
         QVERIFY(links.untouched());
         QVERIFY(!fifo.opened());

@@ -3,20 +3,23 @@
 #include <QAccessible>
 #include <QDir>
 #include <QDirIterator>
-#include <QHash>
 #include <QImage>
 #include <QMouseEvent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
 #include <QtTest>
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "app/widget.h"
+#include "hooks/global_hooks.h"
 #include "scene_input.h"
-#include "sim/virtual_mouse.h"
 #include "support/activation_record.h"
+#include "ui/Ui_Controler.h"
 #include "ui/myQQuickView.h"
 
 namespace {
@@ -34,11 +37,8 @@ void collectItems(QQuickItem* item, QList<QQuickItem*>& items) {
 }
 
 bool shownToUser(const QQuickItem* item) {
-    if (!item->isVisible()) {
-        return false;
-    }
     for (const QQuickItem* it = item; it; it = it->parentItem()) {
-        if (it->opacity() <= 0.0) {
+        if (!it->isVisible() || it->opacity() <= 0.0) {
             return false;
         }
     }
@@ -50,53 +50,113 @@ bool isTextItem(const QQuickItem* item) {
            item->inherits("QQuickTextEdit");
 }
 
-}  // namespace
-
-// Counts the button events that reach the scene's widget while it takes input, wherever they
-// came from.
-class SceneDriver::EventCounter : public QObject {
-public:
-    using QObject::QObject;
-    int count(QEvent::Type type) const { return counts_.value(type); }
-    // A second press soon after a first comes as a double click.
-    int presses() const {
-        return count(QEvent::MouseButtonPress) + count(QEvent::MouseButtonDblClick);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (static_cast<QWidget*>(watched)->isEnabled() &&
-            (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-             type == QEvent::MouseButtonDblClick)) {
-            ++counts_[type];
+// Copies the folder `from` into `to`, over the files already there.
+bool copyOver(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    bool copied = QDir().mkpath(to);
+    while (copied && it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            copied = QDir().mkpath(target);
+        } else {
+            QFile::remove(target);
+            copied = QFile::copy(source, target);
         }
-        return false;
     }
-
-private:
-    QHash<QEvent::Type, int> counts_;
-};
-
-SceneDriver::SceneDriver(SceneHost& host, z718::sim::VirtualMouse& mouse, QObject* parent)
-    : QObject(parent), host_(host), mouse_(mouse) {
-    clock_.start();
-    watchView();
+    return copied;
 }
 
-SceneDriver::~SceneDriver() = default;
+QString shippedModules() {
+    return QCoreApplication::applicationDirPath() + "/modules";
+}
 
-void SceneDriver::watchView() {
-    delete counter_;
-    counter_ = new EventCounter(this);
-    host_.program()->view()->installEventFilter(counter_);
+}  // namespace
+
+SceneDriver::SceneDriver() {
+    clock_.start();
+}
+
+SceneDriver::~SceneDriver() {
+    stopProgram();
+    z718::platform::useFocusSource(nullptr);
+}
+
+bool SceneDriver::start() {
+    if (!scratch_.isValid() || !copyOver(shippedModules(), scratch_.path() + "/modules")) {
+        qWarning("Cannot prepare a scratch folder with a copy of %s", qPrintable(shippedModules()));
+        return false;
+    }
+    QDir::setCurrent(scratch_.path());
+    z718::platform::useFocusSource(&foreground_);
+    startProgram();
+    return true;
+}
+
+void SceneDriver::qmlEngineAvailable(QQmlEngine* engine) {
+    engine_ = engine;
+    // Lets a test file import the scene's module and load one page alone.
+    engine->addImportPath(QStringLiteral("qrc:/"));
+    registerProgram();
+    QQmlContext* context = engine->rootContext();
+    context->setContextProperty("virtualInput", &virtualInput_);
+    context->setContextProperty("scene", this);
+    context->setContextProperty("prompts", &prompts_);
+    context->setContextProperty("foreground", &foreground_);
+}
+
+void SceneDriver::startProgram() {
+    widget_ = std::make_unique<Widget>(services_);
+    hooks_ = std::make_unique<z718::GlobalHooks>(widget_->view(), widget_->hid(), input_.hooks());
+    hooks_->install();
+    virtualInput_.programHooksInstalled();
+    windowFeed_ = z718::feedHooksFromWindow(input_.window());
+    widget_->view()->installEventFilter(this);
+    widget_->showNormal();
+    widget_->checkDevice();
+    if (engine_) {
+        registerProgram();
+    }
+}
+
+void SceneDriver::stopProgram() {
+    windowFeed_.reset();
+    if (hooks_) {
+        hooks_->uninstall();
+    }
+    hooks_.reset();
+    if (widget_) {
+        widget_->hide();
+    }
+    widget_.reset();
+    // The window controller goes with deleteLater.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void SceneDriver::registerProgram() {
+    QQmlContext* context = engine_->rootContext();
+    context->setContextProperty("ui_View", widget_->view());
+    context->setContextProperty("hid", &widget_->hid());
+    context->setContextProperty("ui_Ctl", widget_->controller());
+}
+
+bool SceneDriver::eventFilter(QObject* watched, QEvent* event) {
+    if (static_cast<QWidget*>(watched)->isEnabled()) {
+        const QEvent::Type type = event->type();
+        presses_ += type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+        releases_ += type == QEvent::MouseButtonRelease;
+        doubleClicks_ += type == QEvent::MouseButtonDblClick;
+    }
+    return false;
 }
 
 QWindow* SceneDriver::window() const {
-    return host_.program()->windowHandle();
+    return widget_->windowHandle();
 }
 
 QQuickItem* SceneDriver::rootItem() const {
-    return host_.program()->view()->rootObject();
+    return widget_->view()->rootObject();
 }
 
 // The scene's items stay the scene's: without this, the test engine would take a parentless
@@ -106,10 +166,6 @@ static QObject* handedToTests(QObject* item) {
         QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
     }
     return item;
-}
-
-QObject* SceneDriver::root() const {
-    return handedToTests(rootItem());
 }
 
 QObject* SceneDriver::find(const QString& objectName) const {
@@ -135,40 +191,33 @@ QVariant SceneDriver::rect(const QString& objectName) const {
     return QVariantMap{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}};
 }
 
-bool SceneDriver::sendButton(int type, Qt::MouseButton button, QPoint pos) {
-    const bool press = type == QEvent::MouseButtonPress;
-    const auto count = [&] {
-        return press ? counter_->presses() : counter_->count(QEvent::MouseButtonRelease);
-    };
-    const int before = count();
+bool SceneDriver::sendButton(bool press, Qt::MouseButton button, QPoint pos) {
+    const int& count = press ? presses_ : releases_;
+    const int before = count;
     scene_input::button(window(), button, press, pos);
-    return QTest::qWaitFor([&] { return count() > before; }, kReplayWaitMs);
+    return QTest::qWaitFor([&] { return count > before; }, kReplayWaitMs);
 }
 
 bool SceneDriver::press(int x, int y) {
-    return sendButton(QEvent::MouseButtonPress, Qt::LeftButton, {x, y});
+    return sendButton(true, Qt::LeftButton, {x, y});
 }
 
 bool SceneDriver::release(int x, int y) {
-    return sendButton(QEvent::MouseButtonRelease, Qt::LeftButton, {x, y});
+    return sendButton(false, Qt::LeftButton, {x, y});
 }
 
 bool SceneDriver::click(int x, int y, int button) {
     const auto which = static_cast<Qt::MouseButton>(button);
-    const bool pressed = sendButton(QEvent::MouseButtonPress, which, {x, y});
-    return sendButton(QEvent::MouseButtonRelease, which, {x, y}) && pressed;
+    const bool pressed = sendButton(true, which, {x, y});
+    return sendButton(false, which, {x, y}) && pressed;
 }
 
 bool SceneDriver::doubleClick(int x, int y) {
-    const int releases = counter_->count(QEvent::MouseButtonRelease);
-    const int doubles = counter_->count(QEvent::MouseButtonDblClick);
+    const int releases = releases_;
+    const int doubles = doubleClicks_;
     scene_input::doubleClick(window(), QPoint(x, y));
-    return QTest::qWaitFor(
-        [&] {
-            return counter_->count(QEvent::MouseButtonRelease) >= releases + 2 &&
-                   counter_->count(QEvent::MouseButtonDblClick) > doubles;
-        },
-        kReplayWaitMs);
+    return QTest::qWaitFor([&] { return releases_ >= releases + 2 && doubleClicks_ > doubles; },
+                           kReplayWaitMs);
 }
 
 void SceneDriver::move(int x, int y) {
@@ -190,7 +239,7 @@ void SceneDriver::wheel(int x, int y, int delta) {
 }
 
 void SceneDriver::key(int qtKey, int modifiers) {
-    host_.program()->activateWindow();
+    widget_->activateWindow();
     scene_input::keyClick(window(), static_cast<Qt::Key>(qtKey),
                           static_cast<Qt::KeyboardModifiers>(modifiers));
     // The hooks' report to the scene is queued.
@@ -198,7 +247,7 @@ void SceneDriver::key(int qtKey, int modifiers) {
 }
 
 void SceneDriver::typeText(const QString& text) {
-    host_.program()->activateWindow();
+    widget_->activateWindow();
     for (const QChar c : text) {
         scene_input::charClick(window(), c.toLatin1());
     }
@@ -206,7 +255,7 @@ void SceneDriver::typeText(const QString& text) {
 }
 
 QObject* SceneDriver::focused() const {
-    return handedToTests(host_.program()->view()->quickWindow()->activeFocusItem());
+    return handedToTests(widget_->view()->quickWindow()->activeFocusItem());
 }
 
 // As a screen reader learns it, through the item's accessibility interface.
@@ -224,33 +273,28 @@ QStringList SceneDriver::visibleTexts() const {
     if (QQuickItem* top = rootItem()) {
         collectItems(top, items);
     }
-    struct Placed {
-        QPointF at;
-        QString text;
-    };
-    std::vector<Placed> texts;
+    // By y, then x; texts at the same place in the order of the items.
+    std::multimap<std::pair<qreal, qreal>, QString> placed;
     for (QQuickItem* item : items) {
         const QString text = item->property("text").toString();
         if (isTextItem(item) && shownToUser(item) && !text.isEmpty()) {
-            texts.push_back({item->mapToScene(QPointF(0, 0)), text});
+            const QPointF at = item->mapToScene(QPointF(0, 0));
+            placed.emplace(std::pair(at.y(), at.x()), text);
         }
     }
-    std::stable_sort(texts.begin(), texts.end(), [](const Placed& a, const Placed& b) {
-        return a.at.y() != b.at.y() ? a.at.y() < b.at.y() : a.at.x() < b.at.x();
-    });
     QStringList result;
-    for (const Placed& placed : texts) {
-        result.append(placed.text);
+    for (const auto& [at, text] : placed) {
+        result.append(text);
     }
     return result;
 }
 
 bool SceneDriver::grab(const QString& path) const {
-    return host_.program()->view()->grabFramebuffer().save(path, "PNG");
+    return widget_->view()->grabFramebuffer().save(path, "PNG");
 }
 
 QVariantList SceneDriver::pixels(int x, int y, int width, int height) const {
-    const QImage frame = host_.program()->view()->grabFramebuffer();
+    const QImage frame = widget_->view()->grabFramebuffer();
     QVariantList values;
     for (int row = y; row < y + height; ++row) {
         for (int column = x; column < x + width; ++column) {
@@ -262,25 +306,25 @@ QVariantList SceneDriver::pixels(int x, int y, int width, int height) const {
 }
 
 QVariantMap SceneDriver::windowPosition() const {
-    const QPoint pos = host_.program()->pos();
+    const QPoint pos = widget_->pos();
     return {{"x", pos.x()}, {"y", pos.y()}};
 }
 
 void SceneDriver::hideWindow() {
-    host_.program()->hide();
+    widget_->hide();
 }
 
 void SceneDriver::showWindow() {
-    host_.program()->showIfConnected();
+    widget_->showIfConnected();
 }
 
 QObject* SceneDriver::quickWindow() const {
-    return handedToTests(host_.program()->view()->quickWindow());
+    return handedToTests(widget_->view()->quickWindow());
 }
 
 void SceneDriver::restart() {
-    host_.restartProgram();
-    watchView();
+    stopProgram();
+    startProgram();
 }
 
 bool SceneDriver::writeSetting(const QString& file, const QString& key, const QVariant& value) {
@@ -294,34 +338,14 @@ bool SceneDriver::writeSetting(const QString& file, const QString& key, const QV
     return settings.status() == QSettings::NoError;
 }
 
-bool copyOver(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    bool copied = QDir().mkpath(to);
-    while (copied && it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            copied = QDir().mkpath(target);
-        } else {
-            QFile::remove(target);
-            copied = QFile::copy(source, target);
-        }
-    }
-    return copied;
-}
-
 // Copies `folder` (the shipped modules when empty) over ./modules while the program is
 // stopped, so that no settings object of the old window writes over the copies.
 bool SceneDriver::restartWith(const QString& folder) {
-    const QString from =
-        folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/modules" : folder;
-    bool copied = QFileInfo(from).isDir();
-    host_.restartProgram([&] {
-        copied = copied && copyOver(from, QStringLiteral("./modules"));
-        z718::test::resetSharedTables();
-    });
-    watchView();
+    const QString from = folder.isEmpty() ? shippedModules() : folder;
+    stopProgram();
+    const bool copied = QFileInfo(from).isDir() && copyOver(from, QStringLiteral("./modules"));
+    z718::test::resetSharedTables();
+    startProgram();
     return copied;
 }
 
@@ -331,7 +355,7 @@ QString SceneDriver::readText(const QString& path) const {
 }
 
 QString SceneDriver::activationRecord() {
-    myQQuickView* view = host_.program()->view();
+    myQQuickView* view = widget_->view();
     const QString record = z718::test::activationRecord(view->settings().currentProfile(),
                                                         mouse_.log(), view->pointer());
     mouse_.clearLog();

@@ -3,38 +3,38 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
+#include <QTemporaryDir>
 #include <QVariantList>
 #include <QVariantMap>
-#include <functional>
+#include <memory>
 
+#include "platform/focus_source.h"
+#include "sim/virtual_mouse.h"
+#include "test_objects.h"
+#include "ui/services.h"
+
+class QQmlEngine;
 class QQuickItem;
 class QWindow;
 class Widget;
-namespace z718::sim {
-class VirtualMouse;
+namespace z718 {
+class GlobalHooks;
 }
 
-// Copies the folder `from` into `to`, over the files already there.
-bool copyOver(const QString& from, const QString& to);
-
-// What the scene driver needs from the runner: the live main window, and a fresh start.
-class SceneHost {
-public:
-    virtual ~SceneHost() = default;
-    virtual Widget* program() = 0;
-    // Stops the program, runs `whileStopped`, starts it again.
-    virtual void restartProgram(const std::function<void()>& whileStopped = {}) = 0;
-};
-
 // "scene": the program's live window, driven with real input events at window coordinates.
-// See README.md beside this file.
+// It runs the program in a scratch copy of the shipped modules folder and hands the test
+// files the program's objects and the test objects. See README.md beside this file.
 class SceneDriver : public QObject {
     Q_OBJECT
 public:
-    SceneDriver(SceneHost& host, z718::sim::VirtualMouse& mouse, QObject* parent = nullptr);
+    SceneDriver();
     ~SceneDriver() override;
+    // Prepares the scratch folder and starts the program there; false when it cannot.
+    bool start();
+    // Counts the button events that reach the scene's widget while it takes input, wherever
+    // they came from.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Q_INVOKABLE QObject* root() const;
     Q_INVOKABLE QObject* find(const QString& objectName) const;
     Q_INVOKABLE QVariant rect(const QString& objectName) const;
 
@@ -67,17 +67,36 @@ public:
     // record (or the start).
     Q_INVOKABLE QString activationRecord();
 
-private:
-    class EventCounter;
+private slots:
+    // Qt Quick Test calls it by name for each test file's engine; private, so that the test
+    // files do not see it.
+    void qmlEngineAvailable(QQmlEngine* engine);
 
+private:
+    // As the program's main() does it.
+    void startProgram();
+    void stopProgram();
+    void registerProgram();
     QWindow* window() const;
     QQuickItem* rootItem() const;
-    bool sendButton(int type, Qt::MouseButton button, QPoint pos);
-    void watchView();
+    bool sendButton(bool press, Qt::MouseButton button, QPoint pos);
 
-    SceneHost& host_;
-    z718::sim::VirtualMouse& mouse_;
-    EventCounter* counter_ = nullptr;
+    QTemporaryDir scratch_;
+    z718::sim::VirtualMouse mouse_;
+    z718::platform::InputBackend input_;
+    PromptsObject prompts_;
+    VirtualInputObject virtualInput_{input_};
+    z718::platform::FakeFocusSource foreground_;
+    const z718::Services services_{mouse_, input_.hooks(), input_.injector(), input_.pointer(),
+                                   prompts_.scripted()};
+    std::unique_ptr<Widget> widget_;
+    std::unique_ptr<z718::GlobalHooks> hooks_;
+    std::unique_ptr<QObject> windowFeed_;
+    QQmlEngine* engine_ = nullptr;
+    // A second press soon after a first comes as a double click: presses_ counts both.
+    int presses_ = 0;
+    int releases_ = 0;
+    int doubleClicks_ = 0;
     QElapsedTimer clock_;
     quint64 wheelTime_ = 0;
 };

@@ -2,10 +2,7 @@
 
 #include <QtTest>
 
-#include "platform/portable/portable_input.h"
 #include "test_objects.h"
-
-namespace platform = z718::platform;
 
 namespace scene_input {
 

@@ -7,7 +7,7 @@ class QWindow;
 
 // The pointer and the keys of the scene driver, at window coordinates. Off Windows they are
 // window-system events handed to the window, which the program's window feed passes through
-// the portable hooks. On Windows they enter as hardware input (win32/hardware_input.h), so the
+// the portable hooks. On Windows they enter as hardware input (win32/scene_input_win.cpp), so the
 // system's own low-level hooks take them first, as they take the user's.
 namespace scene_input {
 
@@ -15,7 +15,7 @@ void button(QWindow* window, Qt::MouseButton button, bool press, QPoint pos);
 void doubleClick(QWindow* window, QPoint pos);
 void move(QWindow* window, QPoint pos);
 void keyClick(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers);
-// A letter, a digit or a space.
+// A letter, a digit, a space or a punctuation mark.
 void charClick(QWindow* window, char c);
 
 }  // namespace scene_input

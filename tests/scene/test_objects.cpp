@@ -1,7 +1,5 @@
 #include "test_objects.h"
 
-#include "platform/portable/portable_input.h"
-
 namespace platform = z718::platform;
 namespace win = z718::win;
 
@@ -29,4 +27,16 @@ void VirtualInputObject::resetPointerSettings() {
     pointer.systemParametersInfo(win::kSpiSetDoubleClickTime, Defaults::kDefaultDoubleClickMs,
                                  nullptr, 0);
     pointer.systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
+}
+
+QVariantList describeDelivered(const std::vector<platform::PortableInput::Delivered>& events) {
+    QVariantList list;
+    for (const auto& event : events) {
+        list.append(QVariantMap{{"mouse", event.mouse},
+                                {"message", event.message},
+                                {"code", event.code},
+                                {"injected", event.injected},
+                                {"time", event.time}});
+    }
+    return list;
 }

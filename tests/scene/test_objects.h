@@ -5,6 +5,7 @@
 #include <QVariantMap>
 
 #include "platform/input_backend.h"
+#include "platform/portable/portable_input.h"
 #include "support/scripted_prompts.h"
 
 // "virtualInput": the system's input and pointer settings; the in-process stand-in, or on
@@ -35,18 +36,7 @@ private:
 };
 
 // The rows of delivered(), from either platform's record of what reached the system.
-template <typename Events>
-QVariantList describeDelivered(const Events& events) {
-    QVariantList list;
-    for (const auto& event : events) {
-        list.append(QVariantMap{{"mouse", event.mouse},
-                                {"message", event.message},
-                                {"code", event.code},
-                                {"injected", event.injected},
-                                {"time", event.time}});
-    }
-    return list;
-}
+QVariantList describeDelivered(const std::vector<z718::platform::PortableInput::Delivered>& events);
 
 // "prompts": the program's file dialogs and message boxes, answered from a queue while the
 // runner lives. See README.md beside this file.

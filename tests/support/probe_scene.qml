@@ -22,14 +22,4 @@ Rectangle {
     function detectMouse(pressed, code, x, y) {
         root.lastMouse = "0x" + code.toString(16) + (pressed ? " down" : " up") + " at " + x + "," + y
     }
-
-    MouseArea {
-        anchors.fill: parent
-        property point pressPoint
-        onPressed: function(mouse) { pressPoint = Qt.point(mouse.x, mouse.y) }
-        onPositionChanged: function(mouse) {
-            ui_Ctl.onXChanged(mouse.x - pressPoint.x)
-            ui_Ctl.onYChanged(mouse.y - pressPoint.y)
-        }
-    }
 }

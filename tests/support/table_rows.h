@@ -24,19 +24,14 @@ void addRows(const Row (&rows)[N]) {
 }
 
 // Names the row of a table looped over in a test when a check in it fails there.
-class RowName {
-public:
-    explicit RowName(QString name) : name_(std::move(name)) {}
+struct RowName {
+    explicit RowName(QString row) : name(std::move(row)) {}
     ~RowName() {
         if (QTest::currentTestFailed()) {
-            qWarning("in row \"%s\"", qPrintable(name_));
+            qWarning("in row \"%s\"", qPrintable(name));
         }
     }
-    RowName(const RowName&) = delete;
-    RowName& operator=(const RowName&) = delete;
-
-private:
-    QString name_;
+    QString name;
 };
 
 // Each row of a list model as it shows: the texts of `roles`, joined by `separator`.

@@ -32,20 +32,15 @@ TestCase {
         return Qt.point(Math.round(r.x + r.width / 2), Math.round(r.y + r.height / 2))
     }
 
-    function clickOn(name) {
+    function clickOn(name, button) {
         const p = center(name)
-        verify(scene.click(p.x, p.y), "no click reached " + name)
+        verify(scene.click(p.x, p.y, button ?? Qt.LeftButton), "no click reached " + name)
     }
 
     // A second click on the same spot, late enough not to make a double click.
     function clickAgainOn(name) {
         wait(Qt.styleHints.mouseDoubleClickInterval)
         clickOn(name)
-    }
-
-    function rightClickOn(name) {
-        const p = center(name)
-        verify(scene.click(p.x, p.y, Qt.RightButton), "no right click reached " + name)
     }
 
     function doubleClickOn(name) {
@@ -152,7 +147,7 @@ TestCase {
     // Back to English and the factory profile, no dialog or menu open. The profile goes back
     // before any click: a remapped left button would keep the clicks from the window.
     function tidyUp() {
-        if (scene.root().language === 1)
+        if (scene.find("shell").language === 1)
             startIn("English")
         ui_View.resetProfile(Number(ui_View.getProfile()))
         ui_View.activateProfile(Number(ui_View.getProfile()), false)
@@ -169,10 +164,8 @@ TestCase {
 
     // The window shown, started and no longer protected.
     function waitForInput() {
-        tryVerify(function() {
-            return scene.root() !== null && scene.root().visible && !shown("busyIndicator")
-                && ui_View.enabled
-        }, 5000, "the window does not take input")
+        tryVerify(() => shown("shell") && !shown("busyIndicator") && ui_View.enabled, 5000,
+                  "the window does not take input")
     }
 
     function restartAndWait() {

@@ -21,17 +21,12 @@ SceneUser {
     // The pointer over every key row and every hot spot of the front view (under the mask,
     // or under the dialog where it covers the picture), then a click on a row and a spot.
     function sweepUnderTheMask(row) {
-        const spots = ["buttonSpot0", "buttonSpot1", "buttonSpot2", "buttonSpot5",
-                       "buttonSpot6", "buttonSpot7"]
-        for (let r = 0; r < 8; ++r) {
-            hoverOn("keyRow" + r)
-            if (r !== row)
-                verify(!scene.find("keyRow" + r).lit, "row " + r + " lights up under the mask")
-            compare(selectedButton(), row, "after hovering row " + r)
-        }
-        for (const spot of spots) {
-            hoverOn(spot)
-            compare(selectedButton(), row, "after hovering " + spot)
+        const rowNames = [0, 1, 2, 3, 4, 5, 6, 7].map(r => "keyRow" + r)
+        for (const target of rowNames.concat([0, 1, 2, 5, 6, 7].map(n => "buttonSpot" + n))) {
+            hoverOn(target)
+            if (target.startsWith("keyRow") && target !== "keyRow" + row)
+                verify(!scene.find(target).lit, target + " lights up under the mask")
+            compare(selectedButton(), row, "after hovering " + target)
         }
         for (const target of ["keyRow6", "buttonSpot1"]) {
             const p = center(target)
@@ -45,16 +40,14 @@ SceneUser {
     function test_copyFromBasicCommandsReachesProfileAndEngine() {
         clickOn("keyRow1")
         verify(shown("buttonHighlight1"))
-        hoverOn("keyMenuEntry8")
-        verify(shown("keyMenuBasic"))
-        hoverOn("keyMenuEntry7")
-        verify(shown("keyMenuMedia") && !shown("keyMenuBasic"))
-        hoverOn("keyMenuEntry0")
-        verify(!shown("keyMenuMedia"))
-        hoverOn("keyMenuEntry8")
+        // The entry hovered, and whether the basic commands and the media submenus show.
+        for (const [entry, basic, media] of [[8, true, false], [7, false, true], [0, false, false],
+                                             [8, true, false]]) {
+            hoverOn("keyMenuEntry" + entry)
+            compare([shown("keyMenuBasic"), shown("keyMenuMedia")], [basic, media], entry)
+        }
         clickOn("keyMenuEntry27")
-        verify(!shown("keyMenu"))
-        verify(!shown("buttonHighlight1"))
+        verify(!shown("keyMenu") && !shown("buttonHighlight1"))
         compare(rowText(1), "복사")
         compare(entry(1), [0, 0, 0xE0, 0x06])
 
@@ -73,9 +66,7 @@ SceneUser {
         clickOn("keyMenuEntry13")
         compare(rowText(7), "비활성화")
         compare(entry(7), [0, 0, 0, 0])
-    }
-
-    function test_theOnlyLeftButtonKeepsTheLeftClick() {
+        // The only left button keeps the left click.
         choose(0, "keyMenuEntry1")
         compare(rowText(0), "Left Button")
         compare(entry(0), [1, 0, 0xF0, 0])
@@ -124,13 +115,10 @@ SceneUser {
 
     // Opening any dialog first closes what a press elsewhere would have closed.
     function test_openingADialogEndsTheOpenMenus_data() {
-        return [
-            { tag: "key menu, reset", menu: "keyMenu", opener: "resetButton", dialog: "resetDialog" },
-            { tag: "key menu, macro editor", menu: "keyMenu", opener: "macroManagerBar",
-              dialog: "macroEditor" },
-            { tag: "help menu, reset", menu: "helpMenu", opener: "resetButton",
-              dialog: "resetDialog" }
-        ]
+        return [["keyMenu", "resetButton", "resetDialog"],
+                ["keyMenu", "macroManagerBar", "macroEditor"],
+                ["helpMenu", "resetButton", "resetDialog"]
+        ].map(([menu, opener, dialog]) => ({ tag: menu + ", " + dialog, menu, opener, dialog }))
     }
 
     function test_openingADialogEndsTheOpenMenus(data) {

@@ -39,7 +39,7 @@ SceneUser {
     // From the window's first control, the accessible name of every control Tab reaches
     // until it comes round again.
     function tabRound() {
-        scene.root().forceActiveFocus()
+        scene.find("shell").forceActiveFocus()
         const names = []
         for (let i = 0; i < 80; ++i) {
             scene.key(Qt.Key_Tab)
@@ -121,8 +121,13 @@ SceneUser {
         scene.key(Qt.Key_Escape)
         verify(!shown("macroEditor"))
 
-        // The Menu key gives a row's context menu; Escape closes the menu, then the page.
+        // F2 renames a row in place; the Menu key gives its context menu; Escape closes the
+        // menu, then the page.
         clickOn("profileButton")
+        tabTo("Standard")
+        scene.key(Qt.Key_F2)
+        verify(scene.find("profileRow0").nameField.editing)
+        scene.key(Qt.Key_Return)
         tabTo("Standard")
         scene.key(Qt.Key_Menu)
         verify(shown("profileMenu"))
@@ -134,17 +139,12 @@ SceneUser {
     }
 
     function test_escapeClosesTheOpenMenuOrDialog_data() {
-        return [
-            { tag: "key menu", opener: "keyRow0", shows: "keyMenu" },
-            { tag: "help menu", opener: "helpButton", shows: "helpMenu" },
-            { tag: "reset dialog", opener: "resetButton", shows: "resetDialog" },
-            { tag: "macro editor", opener: "macroManagerBar", shows: "macroEditor" },
-            { tag: "profile page", opener: "profileButton", shows: "profilePage" },
-            { tag: "single key", opener: "keyRow0", entry: "keyMenuEntry10",
-              shows: "singleKeyDialog" },
-            { tag: "macro key", opener: "keyRow0", entry: "keyMenuEntry11",
-              shows: "macroKeyDialog" }
-        ]
+        // What shows, what opens it and the key menu's entry that does.
+        return [["keyMenu", "keyRow0"], ["helpMenu", "helpButton"], ["resetDialog", "resetButton"],
+                ["macroEditor", "macroManagerBar"], ["profilePage", "profileButton"],
+                ["singleKeyDialog", "keyRow0", "keyMenuEntry10"],
+                ["macroKeyDialog", "keyRow0", "keyMenuEntry11"]
+        ].map(([shows, opener, entry]) => ({ tag: shows, shows, opener, entry }))
     }
 
     function test_escapeClosesTheOpenMenuOrDialog(data) {
@@ -191,7 +191,7 @@ SceneUser {
             clickOn(dialog[1])
         }
         clickOn("profileButton")
-        rightClickOn("profileRow0")
+        clickOn("profileRow0", Qt.RightButton)
         check("profile page and its menu")
         clickOn("profileMenuItem5")
         check("program picker")

@@ -11,11 +11,6 @@ SceneUser {
         tidyUp()
     }
 
-    function useLanguage(chinese) {
-        if ((scene.root().language === 1) !== chinese)
-            startIn(chinese ? "ChineseSimplified" : "English")
-    }
-
     // The shown texts among the children of `item`.
     function texts(item) {
         return Array.from(item.children).filter(child => child.text !== undefined && child.visible)
@@ -31,17 +26,16 @@ SceneUser {
         return { top: top, bottom: top + text.contentHeight }
     }
 
-    function languages() {
+    function test_oneFontOneBaselinePerRowAndRepeatModesApart_data() {
         return [{ tag: "built-in", chinese: false }, { tag: "Chinese", chinese: true }]
     }
 
-    function test_oneInstalledFontAndOneBaselinePerRow_data() {
-        return languages()
-    }
-
-    function test_oneInstalledFontAndOneBaselinePerRow(data) {
-        useLanguage(data.chinese)
-        const family = scene.root().fontFamily
+    // One installed font and one baseline per key row; the macro key dialog's repeat modes
+    // stand apart from each other.
+    function test_oneFontOneBaselinePerRowAndRepeatModesApart(data) {
+        if ((scene.find("shell").language === 1) !== data.chinese)
+            startIn(data.chinese ? "ChineseSimplified" : "English")
+        const family = scene.find("shell").fontFamily
         verify(Qt.fontFamilies().indexOf(family) >= 0, family + " is not installed")
         for (let row = 0; row < 8; ++row) {
             const labels = texts(scene.find("keyRow" + row))
@@ -50,14 +44,6 @@ SceneUser {
             compare(baselineY(labels[1]), baselineY(labels[0]),
                     "row " + row + ": " + labels[0].text + " / " + labels[1].text)
         }
-    }
-
-    function test_repeatModesStandApartFromEachOther_data() {
-        return languages()
-    }
-
-    function test_repeatModesStandApartFromEachOther(data) {
-        useLanguage(data.chinese)
         clickOn("keyRow2")
         clickOn("keyMenuEntry11")
         verify(shown("macroKeyDialog"))

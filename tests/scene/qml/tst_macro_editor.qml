@@ -13,9 +13,13 @@ SceneUser {
     function feedKey(key, up) {
         verify(virtualInput.feedKey(key[0], key[1], up))
     }
-    function typeKey(key) {
-        feedKey(key, false)
-        feedKey(key, true)
+    // A click on the insert field, then B pressed: the key to insert.
+    function takeKeyB() {
+        clickOn("insertValueField")
+        verify(scene.find("macroEditor").isInsertting)
+        feedKey(keyB, false)
+        feedKey(keyB, true)
+        tryCompare(scene.find("macroEditor"), "isInsertting", false)
     }
     function actionRows() {
         return rows("actionRow", row => row.type + "," + row.info)
@@ -23,8 +27,11 @@ SceneUser {
     function macroNames() {
         return rows("macroRow", row => row.macroName)
     }
-    // A press on the dialog's title strip ends an edit as a press anywhere in it does.
-    function pressTitleStrip() {
+    // Types `text` over the focused field's; a press on the dialog's title strip then ends the
+    // edit, as a press anywhere in it does.
+    function typeOverAndLeave(text) {
+        scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.typeText(text)
         const r = scene.rect("macroEditor")
         verify(scene.click(r.x + 120, r.y + 12))
     }
@@ -81,10 +88,7 @@ SceneUser {
     function test_insertingBeforeAndAfterTheSelectedAction() {
         openMacroEditorWith([["Clicks", ["3,MS-L", "0,10", "4,MS-L", "0,20", "1,C", "2,C"]]], 0)
         clickOn("actionRow3")
-        clickOn("insertValueField")
-        verify(scene.find("macroEditor").isInsertting)
-        typeKey(keyB)
-        tryCompare(scene.find("macroEditor"), "isInsertting", false)
+        takeKeyB()
         clickOn("insertButton")
         compare(actionRows(), ["3,MS-L", "0,10", "4,MS-L", "1,B", "2,B", "0,20", "1,C", "2,C"])
         compare(scene.find("actionList").currentIndex, 5)
@@ -98,20 +102,8 @@ SceneUser {
                 ["3,MS-L", "0,10", "4,MS-L", "1,B", "2,B", "0,20", "0,10", "1,C", "2,C", "1"])
     }
 
-    function test_contextMenuAndDelayEditing() {
-        openMacroEditorWith([["Clicks", ["1,C", "2,C"]]], 0)
-        rightClickOn("actionRow1")
-        verify(scene.find("actionMenu").visible)
-        clickOn("actionMenuItem4")
-        compare(actionRows(), ["1,C", "0,50", "2,C"])
-        doubleClickOn("actionRow1")
-        scene.key(Qt.Key_A, Qt.ControlModifier)
-        scene.typeText("250")
-        pressTitleStrip()
-        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "0,250", "2,C", "1"])
-    }
-
-    function test_renamingInPlace() {
+    // A macro renamed in place; an exported macro imports before the selected row.
+    function test_renamingInPlaceAndImportingAnExport() {
         openMacroEditorWith([["Fast", ["1,A", "2,A"]], ["Slow", []]])
         doubleClickOn("macroRow1")
         scene.typeText("Steady")
@@ -120,15 +112,11 @@ SceneUser {
         compare(macroNames(), ["Fast", "Steady"])
         compare(ui_View.getNameList(0), ["Fast", "Steady"])
         compare(ui_View.loadMacroIni("Steady"), ["1"])
-    }
-
-    function test_anExportedMacroImportsBeforeTheSelectedRow() {
-        openMacroEditorWith([["Macro_0", ["1,A", "2,A"]], ["Macro_1", []]], 0)
         prompts.answerFile("Other.mc")
         clickOn("macroExportButton")
         prompts.answerFile("Other.mc")
         clickOn("macroImportButton")
-        compare(macroNames(), ["Other", "Macro_0", "Macro_1"])
+        compare(macroNames(), ["Other", "Fast", "Steady"])
         compare(ui_View.loadMacroIni("Other"), ["1,A", "2,A", "1"])
     }
 
@@ -136,31 +124,36 @@ SceneUser {
     function test_anEditedMacroPlaysOnItsButton() {
         setEntries({ 2: [9, 0, 2, 0] }, { 2: "Keys" })
         openMacroEditorWith([["Keys", ["1,A", "2,A"]]], 0)
-        clickOn("insertValueField")
-        typeKey(keyB)
-        tryCompare(scene.find("macroEditor"), "isInsertting", false)
+        takeKeyB()
         clickOn("insertButton")
         clickButton("middle")
         compare(injectedKeys(4), ["down 0x41", "up 0x41", "down 0x42", "up 0x42"])
     }
 
-    function test_loopCountSavesWhenItsFieldLosesFocus() {
+    // A delay from the context menu, edited in place; the loop count saves when its field loses
+    // the focus.
+    function test_delayAndLoopCountEditing() {
         openMacroEditorWith([["Clicks", ["1,C", "2,C"]]], 0)
+        clickOn("actionRow1", Qt.RightButton)
+        verify(scene.find("actionMenu").visible)
+        clickOn("actionMenuItem4")
+        compare(actionRows(), ["1,C", "0,50", "2,C"])
+        doubleClickOn("actionRow1")
+        typeOverAndLeave("250")
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "0,250", "2,C", "1"])
         clickOn("loopCountField")
         retype("70000")
-        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "65535"])
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "0,250", "2,C", "65535"])
         clickOn("loopCountField")
         scene.key(Qt.Key_A, Qt.ControlModifier)
         scene.key(Qt.Key_Backspace)
         // A press elsewhere in the dialog takes the focus away.
         clickOn("actionRow0")
         compare(scene.find("loopCountField").text, "1")
-        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "1"])
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "0,250", "2,C", "1"])
         clickAgainOn("loopCountField")
-        scene.key(Qt.Key_A, Qt.ControlModifier)
-        scene.typeText("7")
-        pressTitleStrip()
-        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "2,C", "7"])
+        typeOverAndLeave("7")
+        compare(ui_View.loadMacroIni("Clicks"), ["1,C", "0,250", "2,C", "7"])
     }
 
     // Past what a button can play, the editor says in one line that the macro will be cut.
@@ -189,13 +182,13 @@ SceneUser {
     // language; the row keeps its name (the list's unit test checks its file and name list).
     function test_aNameNoFileCanHoldIsRefused_data() {
         return [
-            { tag: "empty", keys: [], why: "Enter a name" },
-            { tag: "separator", keys: ["a", Qt.Key_Slash, "b"], why: "Not allowed: / \\ : * ? \" < > |" },
-            { tag: "too long", keys: ["x".repeat(245)], why: "Name too long" },
-            { tag: "device name", keys: ["CON"], why: "Not usable as a file name" },
-            { tag: "Chinese", keys: [], why: "请输入名称", chinese: true },
+            { tag: "empty", text: "", why: "Enter a name" },
+            { tag: "separator", text: "a/b", why: "Not allowed: / \\ : * ? \" < > |" },
+            { tag: "too long", text: "x".repeat(245), why: "Name too long" },
+            { tag: "device name", text: "CON", why: "Not usable as a file name" },
+            { tag: "Chinese", text: "", why: "请输入名称", chinese: true },
             // A language file copied before these texts existed.
-            { tag: "older Chinese file", keys: [], why: "Enter a name", chinese: true, texts: 25 }
+            { tag: "older Chinese file", text: "", why: "Enter a name", chinese: true, texts: 25 }
         ]
     }
 
@@ -212,12 +205,7 @@ SceneUser {
         doubleClickOn("macroRow0")
         scene.key(Qt.Key_A, Qt.ControlModifier)
         scene.key(Qt.Key_Backspace)
-        for (const key of data.keys) {
-            if (typeof key === "string")
-                scene.typeText(key)
-            else
-                scene.key(key)
-        }
+        scene.typeText(data.text)
         scene.key(Qt.Key_Return)
         compare(macroNames(), ["Fast"])
         verify(scene.visibleTexts().indexOf(data.why) >= 0, data.why + " missing")

@@ -20,17 +20,17 @@ SceneUser {
     // A click on a track sets the step under the pointer at once; a dragged knob shows its
     // step at once and applies it on release.
     function test_aTrackClickOrADragSetsTheStep() {
-        clickTrackAt("cursorSpeedSlider", 210)
-        compare(knobStep("cursorSpeedSlider"), 8)
-        compare(virtualInput.mouseSpeed(), 16)
-        clickTrackAt("cursorSpeedSlider", 130)
-        compare(scene.find("cursorSpeedSlider").value, 5)
-        compare(knobStep("cursorSpeedSlider"), 5)
-        compare(virtualInput.mouseSpeed(), 10)
-        clickTrackAt("doubleClickSlider", 5)
-        compare(knobStep("doubleClickSlider"), 0)
-        clickTrackAt("doubleClickSlider", 255)
-        compare(knobStep("doubleClickSlider"), 10)
+        // Slider, where on its track, the step, and for the cursor speed the system's speed.
+        for (const [slider, x, step, speed] of [["cursorSpeedSlider", 210, 8, 16],
+                                                ["cursorSpeedSlider", 130, 5, 10],
+                                                ["doubleClickSlider", 5, 0],
+                                                ["doubleClickSlider", 255, 10]]) {
+            clickTrackAt(slider, x)
+            compare(knobStep(slider), step)
+            compare(scene.find(slider).value, step)
+            if (speed)
+                compare(virtualInput.mouseSpeed(), speed)
+        }
         const knob = center("cursorSpeedSliderKnob")
         verify(scene.press(knob.x, knob.y))
         scene.move(knob.x + 30, knob.y)
@@ -41,14 +41,11 @@ SceneUser {
         compare(virtualInput.mouseSpeed(), 14)
     }
 
-    function test_aStoredStepAboveTenShowsAtTen() {
+    // A stored step above ten shows at ten; a reset sends the defaults to the system.
+    function test_aStoredStepShowsAtMostTenAndResetSendsTheDefaults() {
         ui_View.setCursorSpeed(12)
         restartAndWait()
         compare(knobStep("cursorSpeedSlider"), 10)
-        clickTrackAt("cursorSpeedSlider", 130)
-    }
-
-    function test_resetSendsTheDefaultsToTheSystem() {
         clickTrackAt("cursorSpeedSlider", 210)
         compare(virtualInput.mouseSpeed(), 16)
         clickOn("screenOption")

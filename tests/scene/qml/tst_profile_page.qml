@@ -30,7 +30,7 @@ SceneUser {
         compare(ui_View.getNameList(2), ["Standard0", "FPS1"])
         compare(scene.find("profileList").currentIndex, 1)
 
-        rightClickOn("profileRow1")
+        clickOn("profileRow1", Qt.RightButton)
         clickOn("profileMenuItem1")
         verify(scene.find("profileRow1").nameField.editing)
         scene.typeText("Standard")
@@ -43,7 +43,7 @@ SceneUser {
         compare(shownRows(), ["Standard0", "Race1"])
         compare(profile(), 0)
 
-        rightClickOn("profileRow1")
+        clickOn("profileRow1", Qt.RightButton)
         clickOn("profileMenuItem2")
         compare(shownRows(), ["Standard0", "Race1", "Race(0)2"])
         clickOn("profileNew")
@@ -65,7 +65,7 @@ SceneUser {
     function test_programsPickedForAProfileBringIt() {
         foreground.setPrograms(["chat", "game"])
         openProfilePageWith(["Standard0", "FPS1"], 0)
-        rightClickOn("profileRow1")
+        clickOn("profileRow1", Qt.RightButton)
         clickOn("profileMenuItem5")
         verify(shown("programPicker"))
         compare(rows("programRow", row => row.modelData), ["chat", "game"])
