@@ -28,15 +28,13 @@ private slots:
         const QMap<uint32_t, std::pair<int, int>> others = {
             {0xA4, {226, 0x12}}, {0xA5, {230, 0x12}}, {0x1C, {138, 0}}, {0x1D, {139, 0}},
             {0x1E, {136, 0}},    {0x19, {145, 0}},    {0x3D, {144, 0}}};
-        for (const auto& [vk, expected] : others.asKeyValueRange()) {
-            QCOMPARE((std::pair{int(vkToUsage(vk)), int(usageToVk(vkToUsage(vk)))}), expected);
-        }
         int reported = 0;
         for (uint32_t vk = 0; vk < 256; ++vk) {
-            if (const uint8_t usage = vkToUsage(vk)) {
+            if (const int usage = vkToUsage(vk)) {
                 ++reported;
-                QVERIFY2(others.contains(vk) || usageToVk(usage) == vk,
-                         qPrintable(QString::number(vk, 16)));
+                QVERIFY2(
+                    (std::pair{usage, int(usageToVk(usage))}) == others.value(vk, {usage, int(vk)}),
+                    qPrintable(QString::number(vk, 16)));
             }
         }
         QCOMPARE(reported, 108);
@@ -109,7 +107,8 @@ private slots:
         QVERIFY(rig.ticks(3).isEmpty());
     }
 
-    void windowsThenDAfter5msIsTheSixthButton() {
+    // The Windows key, then D within 20 ms: the sixth button.
+    void windowsKeyThenD() {
         test::DebugCapture debug;
         EngineRig rig;
         rig.assign(5, {kKeysFunction, 0, 0x04, 0});  // the sixth button types "a"
@@ -124,20 +123,16 @@ private slots:
         QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
         // The held-back Windows key never reaches the system: only the assignment plays.
         QCOMPARE(rig.ticks(6), (QStringList{"1 key 41 down", "2 key 41 up"}));
-    }
 
-    void windowsThenDAfter30msLetsTheDPass() {
-        test::DebugCapture debug;
-        EngineRig rig;
-        QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 1000));
-        QVERIFY(rig.input.feedKey(kVkD, kScanD, false, 1030));
+        // D 30 ms after the Windows key passes. The held-back Windows key still reaches the
+        // system, two ticks on; its real release then passes by itself.
+        QVERIFY(!rig.input.feedKey(kWindows, kWindows, false, 2000));
+        QVERIFY(rig.input.feedKey(kVkD, kScanD, false, 2030));
         QCOMPARE(rig.hooks.chordState(), HookProcedures::kChordIdle);
-        QVERIFY(debug.captured().isEmpty());
+        QCOMPARE(debug.captured().size(), 2);
         QVERIFY(rig.drainEvents().empty());
-        // The held-back Windows key still reaches the system, two ticks on; its real release
-        // then passes by itself.
-        QCOMPARE(rig.ticks(4), QStringList{"2 key 5B down"});
-        QVERIFY(rig.input.feedKey(kWindows, kWindows, true, 1100));
+        QCOMPARE(rig.ticks(4), QStringList{"8 key 5B down"});
+        QVERIFY(rig.input.feedKey(kWindows, kWindows, true, 2100));
         QVERIFY(rig.ticks(3).isEmpty());
     }
 };

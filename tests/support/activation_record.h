@@ -51,10 +51,8 @@ inline QString activationRecord(QSettings& profile, const QStringList& wire,
     uint32_t lines = 0;
     system.systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
     system.systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
-    out << QStringLiteral("pointer: speed %1, lines %2, double-click %3 ms")
-               .arg(speed)
-               .arg(lines)
-               .arg(system.doubleClickTime());
+    out << QString::asprintf("pointer: speed %d, lines %u, double-click %u ms", speed, lines,
+                             system.doubleClickTime());
     for (const char* key : {"cursorSpeed_Q7", "verticalScrollLines_Q7", "doubleClickSpeed_Q7"}) {
         stored << QStringLiteral("%1=%2").arg(
             key, profile.value(QStringLiteral("sensor/") + key).toString());

@@ -24,8 +24,6 @@ public:
           hooks{keepReports ? reportingTargets()
                             : HookTargets{nullptr, nullptr, &running, &events}} {}
     ~EngineCore() { stopWorker(); }
-    EngineCore(const EngineCore&) = delete;
-    EngineCore& operator=(const EngineCore&) = delete;
 
     // The hook procedures installed into `system`, as the program does at start.
     bool installHooks(platform::InputHooks& system) {
