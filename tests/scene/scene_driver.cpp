@@ -100,9 +100,9 @@ void SceneDriver::qmlEngineAvailable(QQmlEngine* engine) {
     engine->addImportPath(QStringLiteral("qrc:/"));
     registerProgram();
     QQmlContext* context = engine->rootContext();
-    context->setContextProperty("virtualInput", &virtualInput_);
-    context->setContextProperty("scene", this);
-    context->setContextProperty("prompts", &prompts_);
+    for (const char* name : {"scene", "virtualInput", "prompts"}) {
+        context->setContextProperty(name, this);
+    }
     context->setContextProperty("foreground", &foreground_);
 }
 
@@ -110,7 +110,7 @@ void SceneDriver::startProgram() {
     widget_ = std::make_unique<Widget>(services_);
     hooks_ = std::make_unique<z718::GlobalHooks>(widget_->view(), widget_->hid(), input_.hooks());
     hooks_->install();
-    virtualInput_.programHooksInstalled();
+    scene_input::programHooks(true);
     windowFeed_ = z718::feedHooksFromWindow(input_.window());
     widget_->view()->installEventFilter(this);
     widget_->showNormal();
@@ -122,6 +122,7 @@ void SceneDriver::startProgram() {
 
 void SceneDriver::stopProgram() {
     windowFeed_.reset();
+    scene_input::programHooks(false);
     if (hooks_) {
         hooks_->uninstall();
     }

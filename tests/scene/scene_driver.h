@@ -9,8 +9,9 @@
 #include <memory>
 
 #include "platform/focus_source.h"
+#include "platform/input_backend.h"
 #include "sim/virtual_mouse.h"
-#include "test_objects.h"
+#include "support/scripted_prompts.h"
 #include "ui/services.h"
 
 class QQmlEngine;
@@ -21,9 +22,10 @@ namespace z718 {
 class GlobalHooks;
 }
 
-// "scene": the program's live window, driven with real input events at window coordinates.
+// "scene": the program's live window, driven with real input events at window coordinates;
+// the same object is "virtualInput", the system's input and pointer settings, and "prompts".
 // It runs the program in a scratch copy of the shipped modules folder and hands the test
-// files the program's objects and the test objects. See README.md beside this file.
+// files the program's objects. See README.md beside this file.
 class SceneDriver : public QObject {
     Q_OBJECT
 public:
@@ -67,6 +69,19 @@ public:
     // record (or the start).
     Q_INVOKABLE QString activationRecord();
 
+    // virtualInput: what differs per platform is in scene_input.cpp and
+    // win32/scene_input_win.cpp, the pointer settings in scene_system.cpp.
+    Q_INVOKABLE bool feedKey(int vk, int scanCode, bool up, int time = 0);
+    Q_INVOKABLE bool feedMouse(int message, int x, int y, int mouseData = 0, int time = 0);
+    Q_INVOKABLE QVariantList delivered();
+    Q_INVOKABLE void clearDelivered();
+    Q_INVOKABLE int mouseSpeed();
+    Q_INVOKABLE int wheelScrollLines();
+    Q_INVOKABLE void resetPointerSettings();
+
+    // prompts: the next file dialog's answer.
+    Q_INVOKABLE void answerFile(const QString& path) { prompts_.fileNames.push_back(path); }
+
 private slots:
     // Qt Quick Test calls it by name for each test file's engine; private, so that the test
     // files do not see it.
@@ -84,11 +99,10 @@ private:
     QTemporaryDir scratch_;
     z718::sim::VirtualMouse mouse_;
     z718::platform::InputBackend input_;
-    PromptsObject prompts_;
-    VirtualInputObject virtualInput_{input_};
+    z718::ScriptedPrompts prompts_;
     z718::platform::FakeFocusSource foreground_;
     const z718::Services services_{mouse_, input_.hooks(), input_.injector(), input_.pointer(),
-                                   prompts_.scripted()};
+                                   prompts_};
     std::unique_ptr<Widget> widget_;
     std::unique_ptr<z718::GlobalHooks> hooks_;
     std::unique_ptr<QObject> windowFeed_;

@@ -2,7 +2,8 @@
 
 #include <QtTest>
 
-#include "test_objects.h"
+#include "platform/portable/portable_input.h"
+#include "scene_driver.h"
 
 namespace scene_input {
 
@@ -30,25 +31,23 @@ void charClick(QWindow* window, char c) {
     QTest::keyClick(window, c);
 }
 
+void programHooks(bool) {}
+
 }  // namespace scene_input
 
 // virtualInput here: the portable hooks this process's window feeds.
-VirtualInputObject::~VirtualInputObject() = default;
-
-void VirtualInputObject::programHooksInstalled() {}
-
-bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+bool SceneDriver::feedKey(int vk, int scanCode, bool up, int time) {
     return input_.window()->feedKey(vk, scanCode, up, time);
 }
 
-bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+bool SceneDriver::feedMouse(int message, int x, int y, int mouseData, int time) {
     return input_.window()->feedMouse(message, x, y, mouseData, time);
 }
 
-QVariantList VirtualInputObject::delivered() const {
-    return describeDelivered(input_.window()->delivered());
+QVariantList SceneDriver::delivered() {
+    return scene_input::describeDelivered(input_.window()->delivered());
 }
 
-void VirtualInputObject::clearDelivered() {
+void SceneDriver::clearDelivered() {
     input_.window()->clearDelivered();
 }

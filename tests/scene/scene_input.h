@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QPoint>
+#include <QVariantList>
 #include <Qt>
+#include <vector>
+
+#include "platform/portable/portable_input.h"
 
 class QWindow;
 
@@ -17,5 +21,11 @@ void move(QWindow* window, QPoint pos);
 void keyClick(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers);
 // A letter, a digit, a space or a punctuation mark.
 void charClick(QWindow* window, char c);
+// Called once the program's hooks have been installed, and before they go: on Windows the
+// witness of what reaches the system comes before them in the hook chain.
+void programHooks(bool installed);
+// The rows of virtualInput.delivered(), from either platform's record of what reached the
+// system.
+QVariantList describeDelivered(const std::vector<z718::platform::PortableInput::Delivered>& events);
 
 }  // namespace scene_input

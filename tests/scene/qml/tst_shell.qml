@@ -31,16 +31,14 @@ SceneUser {
 
     function test_protectionShowsTheBusyTextAndBlocksInput(data) {
         ui_Ctl.setBusy(data.time)
-        verify(shown("busyIndicator"))
-        verify(!ui_View.enabled)
+        verify(shown("busyIndicator") && !ui_View.enabled)
         verify(scene.visibleTexts().indexOf("LOADING ......") >= 0)
         if (data.time > 0) {
             const p = center("resetButton")
             verify(!scene.click(p.x, p.y))
             verify(!shown("resetDialog"))
         }
-        tryVerify(function() { return ui_View.enabled && !shown("busyIndicator") },
-                  data.time + 500)
+        tryVerify(() => ui_View.enabled && !shown("busyIndicator"), data.time + 500)
     }
 
     // Nothing animates while the window is hidden.

@@ -19,8 +19,8 @@
 
 #include "platform/portable/portable_input.h"
 #include "platform/win32/message_thread.h"
+#include "scene_driver.h"
 #include "scene_input.h"
-#include "test_objects.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -314,34 +314,32 @@ void charClick(QWindow* window, char c) {
     chord(window, key & 0x100 ? std::vector<uint32_t>{VK_SHIFT, vk} : std::vector<uint32_t>{vk});
 }
 
-}  // namespace scene_input
-
-VirtualInputObject::~VirtualInputObject() {
-    witness().unset();
-}
-
-void VirtualInputObject::programHooksInstalled() {
+void programHooks(bool installed) {
     if (!wineEntry()) {
         qFatal("No hardware input without Wine's X11 driver: run the scene tests under Wine");
     }
     witness().unset();
-    witness().set(keyboardWitness, mouseWitness);
+    if (installed) {
+        witness().set(keyboardWitness, mouseWitness);
+    }
 }
 
-bool VirtualInputObject::feedKey(int vk, int scanCode, bool up, int time) {
+}  // namespace scene_input
+
+bool SceneDriver::feedKey(int vk, int scanCode, bool up, int time) {
     return passed(sendKey(vk, scanCode, up, time));
 }
 
-bool VirtualInputObject::feedMouse(int message, int x, int y, int mouseData, int time) {
+bool SceneDriver::feedMouse(int message, int x, int y, int mouseData, int time) {
     return passed(sendMouse(message, x, y, mouseData, time));
 }
 
-QVariantList VirtualInputObject::delivered() const {
+QVariantList SceneDriver::delivered() {
     const std::lock_guard lock(g_mutex);
-    return describeDelivered(g_delivered);
+    return scene_input::describeDelivered(g_delivered);
 }
 
-void VirtualInputObject::clearDelivered() {
+void SceneDriver::clearDelivered() {
     const std::lock_guard lock(g_mutex);
     g_delivered.clear();
 }

@@ -1,21 +1,23 @@
-#include "test_objects.h"
+#include "platform/portable/portable_input.h"
+#include "scene_driver.h"
+#include "scene_input.h"
 
 namespace platform = z718::platform;
 namespace win = z718::win;
 
-int VirtualInputObject::mouseSpeed() const {
+int SceneDriver::mouseSpeed() {
     int speed = 0;
     input_.pointer().systemParametersInfo(win::kSpiGetMouseSpeed, 0, &speed, 0);
     return speed;
 }
 
-int VirtualInputObject::wheelScrollLines() const {
+int SceneDriver::wheelScrollLines() {
     uint32_t lines = 0;
     input_.pointer().systemParametersInfo(win::kSpiGetWheelScrollLines, 0, &lines, 0);
     return static_cast<int>(lines);
 }
 
-void VirtualInputObject::resetPointerSettings() {
+void SceneDriver::resetPointerSettings() {
     using Defaults = platform::PortablePointerSettings;
     platform::PointerSettings& pointer = input_.pointer();
     auto mouse = Defaults::kDefaultMouse;
@@ -29,7 +31,8 @@ void VirtualInputObject::resetPointerSettings() {
     pointer.systemParametersInfo(win::kSpiSetMouse, 0, mouse.data(), 0);
 }
 
-QVariantList describeDelivered(const std::vector<platform::PortableInput::Delivered>& events) {
+QVariantList scene_input::describeDelivered(
+    const std::vector<platform::PortableInput::Delivered>& events) {
     QVariantList list;
     for (const auto& event : events) {
         list.append(QVariantMap{{"mouse", event.mouse},
