@@ -221,14 +221,12 @@ private:
         QByteArray scratch;
         QByteArray& seen = seenOut ? *seenOut : scratch;
         QDeadlineTimer deadline(30000);
-        while (!deadline.hasExpired() && process->state() != QProcess::NotRunning) {
+        while (!seen.contains(text) && !deadline.hasExpired() &&
+               process->state() != QProcess::NotRunning) {
             process->waitForReadyRead(200);
             seen += process->readAll();
-            if (seen.contains(text)) {
-                return true;
-            }
         }
-        return false;
+        return seen.contains(text);
     }
 
     static QStringList filesUnder(const QString& dir) {
