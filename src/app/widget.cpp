@@ -28,11 +28,15 @@ const char* const kTrayMenuStyle =
     "40); } QMenu::separator { height: 1px; background: rgb(100, 100, 100); }";
 
 // Trays draw their icons at 16 to 64 pixels; the file's 256-pixel image, decoded, would stay
-// with the program all day for nothing.
+// with the program all day for nothing, so it is skipped undecoded (a PNG of 256 x 256 pixels,
+// which start-up would otherwise wait for).
 QIcon trayIconImages(const QString& path) {
     QIcon icon;
     QImageReader reader(path);
     do {
+        if (reader.size().width() > 64) {
+            continue;
+        }
         const QImage image = reader.read();
         if (!image.isNull() && image.width() <= 64) {
             icon.addPixmap(QPixmap::fromImage(image));

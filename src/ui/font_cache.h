@@ -2,8 +2,11 @@
 
 namespace z718 {
 
-// Empties Qt's font cache, and with it the FreeType faces of the fonts the scene drew with.
-// True when Qt took the font that this takes (a platform that refuses it keeps its cache).
+// Adds the window's own font (the glyphs its texts use) unless Qt holds it; true when it does.
+bool loadWindowFont();
+
+// Empties Qt's font cache, and with it the FreeType faces of the fonts the scene drew with, by
+// taking the window's font away until the next loadWindowFont(). True when Qt let it go.
 bool releaseFontCache();
 
 }  // namespace z718

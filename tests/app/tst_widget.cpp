@@ -1,3 +1,4 @@
+#include <QFontDatabase>
 #include <QMenu>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -18,7 +19,6 @@
 #include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "ui/Ui_Controler.h"
-#include "ui/font_cache.h"
 #include "ui/myQQuickView.h"
 
 using namespace z718;
@@ -214,11 +214,14 @@ private slots:
         QVERIFY(widget_->hid().workerRunning());
         const QList<QAction*> entries = widget_->trayIcon()->contextMenu()->actions();
         QCOMPARE(entries.constFirst()->text(), QStringLiteral("Show"));
+        // Hidden, the window lets go of Qt's fonts by taking its own font away, until it shows.
+        const QString windowFont = QStringLiteral("Z718 Sans");
+        QVERIFY(QFontDatabase::families().contains(windowFont));
         widget_->hide();
-        // Hidden, the window lets go of Qt's fonts by a font of its own, which Qt must take.
-        QVERIFY(releaseFontCache());
+        QTRY_VERIFY(!QFontDatabase::families().contains(windowFont));
         entries.constFirst()->trigger();
         QTRY_VERIFY(widget_->isVisible());
+        QVERIFY(QFontDatabase::families().contains(windowFont));
         QAction* quit = entries.constLast();
         QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
         QEventLoop loop;

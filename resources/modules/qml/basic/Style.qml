@@ -3,12 +3,13 @@ import QtQuick
 
 // Fonts, colours and the image path scheme shared by every page.
 QtObject {
-    // The first family installed: the Windows one, else one that holds Latin, Hangul and Han
-    // with one set of metrics. Left to the font system, each script would take a family of
-    // its own, with its own weight and baseline.
+    // The first family installed: the Windows one, else the program's own (the Han, Hangul and
+    // Latin glyphs its texts use, cut from Noto Sans CJK SC), else one that holds all three with
+    // one set of metrics. Left to the font system, each script would take a family of its own,
+    // with its own weight and baseline.
     readonly property string fontFamily: {
         const installed = Qt.fontFamilies()
-        return ["MS Reference Sans Serif", "Noto Sans CJK SC", "WenQuanYi Micro Hei"]
+        return ["MS Reference Sans Serif", "Z718 Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei"]
             .find(family => installed.includes(family)) ?? "MS Reference Sans Serif"
     }
     readonly property int fontNormalSize: 13
