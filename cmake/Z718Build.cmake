@@ -38,6 +38,8 @@ endif()
 
 # Every executable lands in one folder, so the shipped ./modules files sit beside all of them.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+# On Linux the program proper is a shared library built from the static ones.
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 # z718_allow_shadow_in(DIR): the targets of DIR keep every warning but -Wshadow. For the
 # scene's folder: qmlcachegen writes C++ whose lambdas shadow their function's parameters.

@@ -12,7 +12,6 @@
 #include "app/widget.h"
 #include "app/working_folder.h"
 #include "hooks/global_hooks.h"
-#include "platform/heap.h"
 #include "platform/input_backend.h"
 #include "settings/app_config.h"
 #include "ui/myQQuickView.h"
@@ -42,14 +41,18 @@ void showRunningCopy() {
 
 }  // namespace
 
+#ifdef Z718_LOADED_PROGRAM
+// The starter (starter.cpp) loads the program as a library and calls this by name.
+extern "C" int z718_main(int argc, char* argv[]) {
+#else
 int main(int argc, char* argv[]) {
+#endif
     const z718::CommandLine commandLine =
         z718::readCommandLine(argumentsOf(argc, argv), QStringLiteral(Z718_VERSION));
     if (!commandLine.run) {
         std::fputs(qPrintable(commandLine.text), commandLine.toStandardError ? stderr : stdout);
         return commandLine.exitCode;
     }
-    z718::platform::restartWithLeanHeap(argv);
     z718::chooseSceneGraph();
     QApplication app(argc, argv);
     // Names the per-user data folder and ties the windows to the desktop entry.
