@@ -22,12 +22,6 @@ QByteArray filled(int length) {
     return QByteArray(length, '\x55');
 }
 
-template <size_t N>
-void primeBlock(std::array<uchar, N>& target, int seed) {
-    const QByteArray source = pattern(static_cast<int>(N), seed);
-    std::copy(source.begin(), source.end(), target.begin());
-}
-
 // One set command as it must appear on the wire. The call gets a 512-byte block to send from.
 struct SetCase {
     const char* slot;
@@ -97,8 +91,9 @@ struct GetCase {
     const char* frame;
     int inputReports;
     QByteArray answer;        // after a good exchange with the primed firmware
-    QByteArray afterFailure;  // after a failed exchange
+    QByteArray afterFailure;  // after a failed exchange, by `failure`
     QByteArray untouched{};   // when the link is busy; empty: every byte still `fill`
+    sim::VirtualMouse::Fault failure = sim::VirtualMouse::GetFeatureFails;
 };
 
 // clang-format off
@@ -130,9 +125,10 @@ const QList<GetCase> kGetCases{
     {"hid_8DH_GetRGBLedEffect", Ms, [](S& s) { s.rgbEffect = {4, 5, 6}; }, outArgs(&K::hid_8DH_GetRGBLedEffect), "00 8D 00 00 00 00 00 00 72", 0, outs({4, 5, 6}), outs({0, 0, 0})},
     {"hid_90H_GetLED8StageColor type 2", Ms, [](S& s) { primeBlock(s.stageColors[2], 7); }, blockOf(&K::hid_90H_GetLED8StageColor, 24, 2), "00 90 02 00 00 00 00 00 6D", 1, pattern(4, 7) + filled(20), filled(24)},
     {"hid_90H_GetLED8StageColor type 1", Ms, [](S& s) { primeBlock(s.stageColors[1], 8); }, blockOf(&K::hid_90H_GetLED8StageColor, 24, 1), "00 90 01 00 00 00 00 00 6E", 1, pattern(24, 8), filled(24)},
+    // Its failure: the reply came but the payload did not, and the stage count is not taken either.
     {"hid_91H_GetDPISet", Ms, [](S& s) { s.dpiMaxStage = 7; primeBlock(s.dpiCodes, 9); },
      [](K& h, uchar f) { uchar n = f; QByteArray codes(8, char(f)); const bool ok = h.hid_91H_GetDPISet(n, bytes(codes)); return outs({ok, n}) + codes; },
-     "00 91 00 00 00 00 00 00 6E", 1, outs({1, 7}) + pattern(8, 9), outs({0, 0x55}) + filled(8), outs({0, 0x55}) + filled(8)},
+     "00 91 00 00 00 00 00 00 6E", 1, outs({1, 7}) + pattern(8, 9), outs({0, 0x55}) + filled(8), outs({0, 0x55}) + filled(8), sim::VirtualMouse::ReadFails},
     {"hid_92H_GetKeyMatrix", Ms, [](S& s) { primeBlock(s.keyMatrix, 10); }, blockOf(&K::hid_92H_GetKeyMatrix, 64), "00 92 01 00 00 00 00 00 6C", 2, pattern(64, 10), filled(64)},
     {"hid_93H_GetMacroKey", Ms, [](S& s) { primeBlock(s.macros[4], 11); }, blockOf(&K::hid_93H_GetMacroKey, 128, 4), "00 93 04 00 00 00 00 00 68", 4, pattern(128, 11), filled(128)},
 };
@@ -177,10 +173,8 @@ private slots:
             QVERIFY(rig_->wire("feature-in").isEmpty());  // a set reads no answer
             QCOMPARE(waits.waits, c.waits);
 
-            busy(c.family, debug);
-            c.call(*rig_->hid, bytes(block));
-            rig_->hid->link().setIdle();
-            QVERIFY(rig_->mouse.log().isEmpty());
+            debug.clear();
+            rig_->whileBusy([&] { c.call(*rig_->hid, bytes(block)); });
             QCOMPARE(debug.captured(), QStringList{"cmd Failed " + QString(c.frame).mid(3, 2)});
         }
     }
@@ -199,35 +193,21 @@ private slots:
             QCOMPARE(rig_->wire("output").size(), 0);
 
             rig_->use(c.family);
-            rig_->mouse.setFault(sim::VirtualMouse::GetFeatureFails);
+            rig_->mouse.setFault(c.failure);
             QCOMPARE(c.call(*rig_->hid, 0x55), c.afterFailure);
             rig_->mouse.clearFaults();
             QCOMPARE(rig_->wire("feature-out"), QStringList{c.frame});
 
-            busy(c.family, debug);
-            const QByteArray handedBack = c.call(*rig_->hid, 0x55);
-            rig_->hid->link().setIdle();
-            QVERIFY(rig_->mouse.log().isEmpty());
+            debug.clear();
+            QByteArray handedBack;
+            rig_->whileBusy([&] { handedBack = c.call(*rig_->hid, 0x55); });
             const bool secrecy = QByteArray(c.frame).startsWith("00 00");
             QCOMPARE(debug.captured(), QStringList{secrecy ? "cmd Failed 00" : "cmd Failed"});
             QCOMPARE(handedBack, c.untouched.isEmpty() ? filled(handedBack.size()) : c.untouched);
         }
-        // The reply came but the payload did not: the DPI stage count is not taken either.
-        rig_->use(Ms);
-        rig_->mouse.setFault(sim::VirtualMouse::ReadFails);
-        uchar stages = 0x55;
-        QByteArray codes = filled(8);
-        QVERIFY(!rig_->hid->hid_91H_GetDPISet(stages, bytes(codes)));
-        QCOMPARE(outs({stages}) + codes, outs({0x55}) + filled(8));
     }
 
 private:
-    void busy(DeviceRig::Family family, DebugCapture& debug) {
-        QVERIFY(rig_->hid->link().acquireLink());
-        rig_->use(family);
-        debug.clear();
-    }
-
     std::unique_ptr<DeviceRig> rig_;
 };
 
