@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QTest>
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 #include "link/catalogue.h"
@@ -60,7 +59,8 @@ public:
         return family == Mouse ? mouse.mouseFirmware().state() : mouse.keyboardFirmware().state();
     }
     // Makes `call` while another command holds the link: nothing may reach the mouse.
-    void whileBusy(const std::function<void()>& call) {
+    template <typename Call>
+    void whileBusy(Call call) {
         QVERIFY(hid->link().acquireLink());
         mouse.clearLog();
         call();
