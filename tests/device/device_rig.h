@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "link/catalogue.h"
@@ -56,6 +58,15 @@ public:
     sim::FirmwareState& firmware(Family family) {
         return family == Mouse ? mouse.mouseFirmware().state() : mouse.keyboardFirmware().state();
     }
+    // Makes `call` while another command holds the link: nothing may reach the mouse.
+    template <typename Call>
+    void whileBusy(Call call) {
+        QVERIFY(hid->link().acquireLink());
+        mouse.clearLog();
+        call();
+        hid->link().setIdle();
+        QVERIFY(mouse.log().isEmpty());
+    }
     // The logged reports of one kind ("feature-out", "output", ...), without the kind.
     QStringList wire(const QString& kind) const {
         const QRegularExpression prefix(QLatin1Char('^') + kind + QLatin1Char(' '));
@@ -89,6 +100,20 @@ inline QByteArray pattern(int length, int seed = 1) {
         block[i] = static_cast<char>((seed + i * 7) & 0xFF);
     }
     return block;
+}
+
+template <size_t N>
+void primeBlock(std::array<uchar, N>& target, int seed) {
+    const QByteArray source = pattern(static_cast<int>(N), seed);
+    std::copy(source.begin(), source.end(), target.begin());
+}
+
+inline QVariantList range(int count, int first = 0) {
+    QVariantList list;
+    for (int i = 0; i < count; ++i) {
+        list.append(first + i);
+    }
+    return list;
 }
 
 inline QString hex(const QByteArray& block) {

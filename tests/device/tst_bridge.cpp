@@ -19,14 +19,6 @@ using namespace z718::test;
 
 namespace {
 
-QVariantList range(int count, int first = 0) {
-    QVariantList list;
-    for (int i = 0; i < count; ++i) {
-        list.append(first + i);
-    }
-    return list;
-}
-
 // One 33-byte output report: report id 0, the given data bytes, zeros up to 32.
 QStringList report(const QVariantList& data) {
     QByteArray bytes(33, '\0');
@@ -88,10 +80,7 @@ private slots:
         for (const SetterRow& row : kSetterRows) {
             RowName named(row.name);
             rig().use(row.family);
-            QVERIFY(rig().hid->link().acquireLink());
-            row.call(bridge());
-            rig().hid->link().setIdle();
-            QVERIFY(rig().mouse.log().isEmpty());
+            rig().whileBusy([&] { row.call(bridge()); });
             QCOMPARE(text(stored(row.key)), row.stored);
             row.call(bridge());
             QCOMPARE(rig().wire("feature-out"), row.frames);
@@ -106,19 +95,17 @@ private slots:
         QCOMPARE(bridge().ledType().value(4).toInt(), 6);
         QCOMPARE(bridge().userPicture(4).size(), 10);
         QCOMPARE(stageColourBlock(2, QVariantList{0x1F, 0x2E}), (std::array<uchar, 24>{0xEF}));
-        QVERIFY(rig().hid->link().acquireLink());
-        QCOMPARE(bridge().firmwareVersion(), QString());  // not acquired: no text at all
-        rig().hid->link().setIdle();
+        // Not acquired: no text at all.
+        rig().whileBusy([&] { QCOMPARE(bridge().firmwareVersion(), QString()); });
     }
 
     void currentProfileChangesOnlyWhenDifferent() {
-        const QString profileNo = QStringLiteral("Q7/profileNo");
         bridge().selectProfile(0);
-        QVERIFY(!store().appConfig().contains(profileNo));
+        QVERIFY(!store().appConfig().contains("Q7/profileNo"));
         bridge().selectProfile(3);
         bridge().selectProfile(12);
         QCOMPARE(store().currentProfileIndex(), 3);
-        QCOMPARE(store().appConfig().value(profileNo).toInt(), 3);
+        QCOMPARE(store().appConfig().value("Q7/profileNo").toInt(), 3);
         QVERIFY(rig().mouse.log().isEmpty());
 
         bridge().setDpiStage(2);  // stored in the profile that is now current
@@ -147,8 +134,7 @@ private slots:
         rig().use(Kb);
         rig().firmware(Kb).reportRate = 8;
         QCOMPARE(bridge().reportRate(), 8);  // the keyboard is asked
-        rig().hid->link().setCurrentIndex(2);
-        rig().mouse.clearLog();
+        rig().use(DeviceRig::Family(2));
         QCOMPARE(bridge().reportRate(), 0);  // no such device
         QVERIFY(rig().mouse.log().isEmpty());
         rig().use(Kb);
@@ -204,11 +190,10 @@ private slots:
     }
 
     void macroMaintenanceRewritesOtherProfilesOnly() {
-        struct Row {
+        const struct {
             int key;
             QString before, afterSlotTwoGoes, afterSlotFourRepeats;
-        };
-        const QList<Row> rows{
+        } rows[]{
             {4, "9 0 2 0", "1 0 243 0", "1 0 243 0"},  // key 4's default comes back
             {2, "9 1 5 0", "9 1 4 0", "9 2 4 0"},
             {3, "9 0 1 0", "9 0 1 0", "9 0 1 0"},
@@ -218,19 +203,19 @@ private slots:
         };
         store().setCurrentProfileIndex(1);
         for (int p : {0, 1, 2, 5}) {
-            for (const Row& row : rows) {
+            for (const auto& row : rows) {
                 setEntry(p, row.key, row.before);
             }
         }
         keys().macroRemoved(2);
-        for (const Row& row : rows) {
+        for (const auto& row : rows) {
             QCOMPARE(entry(0, row.key), row.afterSlotTwoGoes);
             QCOMPARE(entry(2, row.key), row.afterSlotTwoGoes);
             QCOMPARE(entry(1, row.key), row.before);  // the current profile
             QCOMPARE(entry(5, row.key), row.before);  // profiles 5.. are not maintained
         }
         keys().macroRepeatChanged(4, 1);
-        for (const Row& row : rows) {
+        for (const auto& row : rows) {
             QCOMPARE(entry(2, row.key), row.afterSlotFourRepeats);
         }
         keys().macroRepeatChanged(4, 2);
@@ -240,11 +225,10 @@ private slots:
     // Deleting macro "Gone": each button playing it, in any profile, gets its default back,
     // and the engine the current profile's new matrix.
     void deletedMacroGivesEveryButtonPlayingItItsDefault() {
-        struct Row {
+        const struct {
             int profile, key;
             QString before, macro, after;
-        };
-        const QList<Row> rows{
+        } rows[]{
             {1, 5, "9 0 5 0", "Gone", "0 0 227 7"},    // the current profile
             {7, 2, "9 2 2 0", "Gone", "1 0 242 0"},    // any profile
             {3, 12, "9 0 12 0", "Gone", "0 0 0 0"},    // any button
@@ -253,12 +237,12 @@ private slots:
             {2, 4, "1 0 243 0", "Gone", "1 0 243 0"},  // assigned once, plays no macro now
         };
         store().setCurrentProfileIndex(1);
-        for (const Row& row : rows) {
+        for (const auto& row : rows) {
             setEntry(row.profile, row.key, row.before);
             store().profile(row.profile).setValue(QString("macro/%1").arg(row.key), row.macro);
         }
         keys().macroDeleted("Gone");
-        for (const Row& row : rows) {
+        for (const auto& row : rows) {
             QCOMPARE(entry(row.profile, row.key), row.after);
         }
         QCOMPARE(int(keyMatrix().entry(5).b2), 0xE3);
@@ -327,9 +311,8 @@ private slots:
         QCOMPARE(preferences().recorded(PointerValue::CursorSpeed), 3u);
         QCOMPARE(preferences().recorded(PointerValue::ScrollLines), 5u);
         QCOMPARE(preferences().recorded(PointerValue::DoubleClickSpeed), 2u);
-        store().setCurrentProfileIndex(2);
-        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed),
-                 0u);  // another profile, its own value
+        store().setCurrentProfileIndex(2);  // another profile, its own value
+        QCOMPARE(preferences().recorded(PointerValue::CursorSpeed), 0u);
     }
 
     void accelerationChangesOnlyItsOwnEntry() {
