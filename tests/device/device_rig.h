@@ -20,19 +20,16 @@
 namespace z718::test {
 
 // The virtual mouse, able to lose the reply to one command code only.
-class RigMouse : public sim::VirtualMouse {
-public:
+struct RigMouse : sim::VirtualMouse {
     int replyFailsFor = -1;
+    int lastCode = -1;  // of the frame sent last
     int sendFeatureReport(Device* d, const unsigned char* data, size_t length) override {
-        lastCode_ = data[1];
+        lastCode = data[1];
         return VirtualMouse::sendFeatureReport(d, data, length);
     }
     int getFeatureReport(Device* d, unsigned char* data, size_t length) override {
-        return lastCode_ == replyFailsFor ? -1 : VirtualMouse::getFeatureReport(d, data, length);
+        return lastCode == replyFailsFor ? -1 : VirtualMouse::getFeatureReport(d, data, length);
     }
-
-private:
-    int lastCode_ = -1;
 };
 
 // The virtual mouse and its keyboard sibling, scanned into a Hid_Thread, with waits cut to

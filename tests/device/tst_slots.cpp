@@ -300,6 +300,13 @@ private slots:
         QVERIFY(!view->getMsgAns_FoolProofing());
         QCOMPARE(prompts().asked.size(), size_t(2));
         QCOMPARE(prompts().last(), "question|" + message(4) + '|' + message(5) + '|');
+
+        // The gun slots pass the scene's numbers on as the store's decimal keys.
+        ScratchDir::write("./modules/gun/gunData.bin", "");
+        view->saveGundata({"AK", "L-Click", 10, 0, -1, 0});
+        QCOMPARE(view->getGunData("AK").value(3).toInt(), -1);
+        view->setXYSensitive(2.0, 7);
+        QCOMPARE(view->settings().currentProfile().value("XYSensitive/2").toInt(), 7);
     }
 
     // Without an updater the mouse stays connected; with one, it starts after the worker stopped.
@@ -317,7 +324,7 @@ private slots:
             "warning|KESTRAN SOLUX MOUSE Z718|Updates come from the system's package manager.|");
         ScratchDir::write(QStringLiteral("update/update"),
                           "#!/bin/sh\necho started > update/started\nexec sleep 30\n");
-        QFile::setPermissions(QStringLiteral("update/update"),
+        QFile::setPermissions("update/update",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         durations().updaterDelayMs = 500;
         RecordedWaits waits;
@@ -332,7 +339,7 @@ private slots:
         QVERIFY(updater->waitForFinished(10000));
     }
 
-    void writesDeviceMacroMemory() {
+    void writesAndReadsDeviceMacroMemory() {
         rig().use(Kb);
         saveMacro("dev", {"A    [Down]", "50   [Delay]", "A      [Up]"});
         t_->view.ui_11H_SetMacroKey(0x103, "dev");
@@ -350,11 +357,8 @@ private slots:
         QCOMPARE(prompts().last(), "warning|" + message(0) + '|' + message(1) + '|');
         QVERIFY(!message(0).isEmpty());
         QCOMPARE(rig().firmware(Kb).macros[1], padded(stream));
-    }
 
-    // Failed reads, and reads without a link, give zeros.
-    void readsDeviceMacroMemory() {
-        rig().use(Kb);
+        // Reads; failed ones, and those without a link, give zeros.
         auto& keyboard = rig().firmware(Kb).macros[2];
         std::iota(keyboard.begin(), keyboard.end(), uchar(0));
         QCOMPARE(t_->view.ui_91H_GetMacroKey(2), range(192));
@@ -386,15 +390,6 @@ private slots:
         t_->view.setHid(nullptr);
         saveMacro("fresh", {});
         QCOMPARE(t_->view.loadMacroIniConfig("fresh"), (QVariantList{-1, 1}));
-    }
-
-    // The view passes the scene's numbers on as the store's decimal keys.
-    void gunSlots() {
-        ScratchDir::write("./modules/gun/gunData.bin", "");
-        t_->view.saveGundata({"AK", "L-Click", 10, 0, -1, 0});
-        QCOMPARE(t_->view.getGunData("AK").value(3).toInt(), -1);
-        t_->view.setXYSensitive(2.0, 7);
-        QCOMPARE(t_->view.settings().currentProfile().value("XYSensitive/2").toInt(), 7);
     }
 
 private:
