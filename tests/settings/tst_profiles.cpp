@@ -63,7 +63,6 @@ private slots:
         QCoreApplication::processEvents();  // where buffered writes would normally land
         QCOMPARE(fileOf(3), profileText(4));
         QCOMPARE(firstKeyCode(t_->store.currentProfile()), 4);
-        QVERIFY(!t_->store.currentProfile().contains("sensor/extra"));
         QCOMPARE(firstKeyCode(t_->store.profile(2)), 102);
         QCOMPARE(t_->store.currentProfileIndex(), 3);
 
