@@ -70,12 +70,10 @@ private slots:
         // Broken and hostile files.
         writeLanguage(QStringLiteral("lang_huge.ini"), "[main]\ntotal=1000000\n0=x\n");
         writeLanguage(QStringLiteral("lang_neg.ini"), "[main]\ntotal=-5\n0=x\n");
-        writeLanguage(QStringLiteral("lang_bin.ini"), QByteArray("\x00\x01[main\xff\ntotal=2", 15));
         const QStringList huge = texts(0, "lang_huge");
         QVERIFY(huge.size() <= 1000);
         QCOMPARE(huge.first(), QStringLiteral("x"));
         QVERIFY(texts(0, "lang_neg").isEmpty());
-        texts(0, "lang_bin");  // any result, no crash
 
         // A code that tries to leave the language folder reads nothing.
         ScratchDir::write("modules/outside.ini", "[main]\ntotal=1\n0=leak\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QStringList>
 #include <array>
 #include <atomic>
@@ -48,6 +49,11 @@ public:
             entries[i] = i == button ? entry : matrix.entry(i);
         }
         matrix.write(reinterpret_cast<const uint8_t*>(entries.data()));  // four bytes an entry
+    }
+    // Button `button` plays macro slot `button`, which now starts with `words`.
+    bool assignMacro(int button, uint8_t repeat, const std::vector<uint32_t>& words) {
+        assign(button, {kMacroFunction, repeat, 0, 0});
+        return macros.write(button, words);
     }
     void advance(int ticks) {
         for (int i = 0; i < ticks; ++i) {
@@ -121,17 +127,14 @@ public:
 
     // "key A2 down", "left up".
     static QString describe(const platform::PortableInput::Delivered& d) {
-        static const std::pair<uint32_t, const char*> kButtons[] = {
+        static const QMap<uint32_t, QString> kButtons = {
             {win::kWmLButtonDown, "left down"},   {win::kWmLButtonUp, "left up"},
             {win::kWmRButtonDown, "right down"},  {win::kWmRButtonUp, "right up"},
             {win::kWmMButtonDown, "middle down"}, {win::kWmMButtonUp, "middle up"},
         };
-        for (const auto& [message, name] : kButtons) {
-            if (d.mouse && d.message == message) {
-                return QLatin1String(name);
-            }
-        }
-        return QString::asprintf("key %02X %s", d.code, d.message == win::kWmKeyUp ? "up" : "down");
+        return d.mouse ? kButtons.value(d.message, QStringLiteral("mouse %1").arg(d.message))
+                       : QString::asprintf("key %02X %s", d.code,
+                                           d.message == win::kWmKeyUp ? "up" : "down");
     }
 
 private:
