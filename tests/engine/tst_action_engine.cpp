@@ -11,11 +11,9 @@
 using namespace z718;
 using z718::test::EngineRig;
 
-namespace {
-
 // What a log ("3 key A2 down", "4 left up") leaves down at its end, then the lines that press
 // what is still down.
-QStringList leftDown(const QStringList& log) {
+static QStringList leftDown(const QStringList& log) {
     QStringList down, twice;
     for (const QString& line : log) {
         const QString what = line.section(QLatin1Char(' '), 1, -2);
@@ -29,8 +27,6 @@ QStringList leftDown(const QStringList& log) {
     }
     return down + twice;
 }
-
-}  // namespace
 
 class TestActionEngine : public QObject {
     Q_OBJECT
@@ -322,7 +318,6 @@ private slots:
                             [](const auto& d) { return d.mouse && d.injected; }));
     }
     void init() { durations() = Durations(); }
-    void cleanupTestCase() { durations() = Durations(); }
 };
 
 QTEST_GUILESS_MAIN(TestActionEngine)

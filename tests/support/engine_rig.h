@@ -18,8 +18,7 @@ namespace z718::test {
 // stepped tick by tick or run by a worker thread; the worker-running flag is in the caller's
 // hand. What the hooks tell the scene is kept in `reports` ("key 1 4", "mouse 1 f0 10,20")
 // unless the rig is told to stay quiet.
-class EngineCore {
-public:
+struct EngineCore {
     explicit EngineCore(platform::InputInjector& injector, bool keepReports = true)
         : engine{events, macroQueue, actionQueue, injector, matrix, macros},
           hooks{keepReports ? reportingTargets()
@@ -79,7 +78,6 @@ public:
     HookProcedures hooks;
     std::thread worker;
 
-private:
     HookTargets reportingTargets() {
         return {[this](uint8_t usage, uint8_t up) {
                     reports.append(QString::asprintf("key %d %d", up, usage));
