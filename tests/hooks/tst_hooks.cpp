@@ -93,10 +93,8 @@ private slots:
         rig.running = false;
         QVERIFY(rig.press(0));
         QVERIFY(rig.release(0));
-        QVERIFY(rig.input.feedKey(0x41, 0x1E, false));
-        QVERIFY(rig.input.feedKey(0x41, 0x1E, true));
         QVERIFY(rig.input.feedKey(kWindows, kWindows, false));
-        QCOMPARE(rig.reports, (QStringList{"key 0 7", "key 0 4", "key 1 4", "key 0 227"}));
+        QCOMPARE(rig.reports, (QStringList{"key 0 7", "key 0 227"}));
         QVERIFY(rig.drainEvents().empty());
         QVERIFY(rig.ticks(3).isEmpty());
     }
