@@ -30,7 +30,7 @@ class TestMacroEncoding : public QObject {
     static Bytes stream(const Bytes& body) { return Bytes{0x00, 0x01} + body + Bytes{0x00, 0x00}; }
 
 private slots:
-    void keyEventsSkippedLinesAndKeyboardDelays() {
+    void keyEventsSkippedLinesAndDelays() {
         for (uint32_t did : {0u, 1u}) {
             QCOMPARE(encode({down("A"), up("L Ctrl")}, did), stream({0x01, 0x04, 0x81, 0xE0}));
             // unknown key, zero, unreadable or overflowing delay, untagged text, a tag one
@@ -45,12 +45,10 @@ private slots:
         // the keyboard-type device: a record of whole 10 ms units wherever the delay stands
         QCOMPARE(encode({delay(9), down("A"), delay(2000), delay(5101)}, 0),
                  stream({0x7F, 0, 0, 0, 0x01, 0x04, 0x7F, 0, 0, 0xC8, 0x7F, 0, 0x01, 0xFE}));
-    }
 
-    // The mouse-type device. After a key event: folded into its flag byte (rounded, at least
-    // one unit) up to 1270 ms, then a 20 ms pair, then a long record in 20 ms units. On the
-    // first line or right after another delay there is no fold: a long record instead.
-    void mouseDeviceDelays() {
+        // The mouse-type device. After a key event: folded into its flag byte (rounded, at least
+        // one unit) up to 1270 ms, then a 20 ms pair, then a long record in 20 ms units. On the
+        // first line or right after another delay there is no fold: a long record instead.
         const std::tuple<int, Bytes, Bytes> rows[] = {
             // ms, after a key event, alone
             {5, {0x01, 0x04}, {0x00, 0x01, 0x00, 0x01}},
