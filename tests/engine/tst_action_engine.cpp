@@ -129,7 +129,6 @@ private slots:
         const int releasedAt = rig.tick;
         const QStringList rest = rig.ticks(10);
         QCOMPARE(rest, (QStringList{QStringLiteral("%1 key 41 up").arg(releasedAt + 2)}));
-        QVERIFY(!(held + rest).join(' ').contains("5B"));  // the chord's Windows key stays away
         QVERIFY(!rig.engine.stopping());
     }
 
@@ -227,7 +226,6 @@ private slots:
             log.append("0 " + EngineRig::describe(d));
         }
         QCOMPARE(leftDown(log), QStringList{});
-        rig.input.clearDelivered();
         QVERIFY(rig.ticks(100).isEmpty());
         rig.running = true;  // the mouse is back
         rig.release(1);

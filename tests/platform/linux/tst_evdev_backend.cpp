@@ -11,7 +11,6 @@
 #include "engine/key_tables.h"
 #include "platform/linux/evdev_io.h"
 #include "platform/linux/linux_input.h"
-#include "support/debug_capture.h"
 #include "support/engine_rig.h"
 
 using namespace z718;
@@ -268,16 +267,8 @@ private slots:
         QCOMPARE(pointer.misreads, QStringList{});
         QCOMPARE(rig.log.take(), (QStringList{"event5: REL_X 7", "event5: SYN"}));
         QCOMPARE(rig.drainEvents(), (std::vector<int>{0x01, 0x81}));
-
-        // With the worker stopped the real button goes out as it came.
-        rig.running = false;
-        pointer.frame({key(kBtnRight, 1)});
-        QVERIFY(rig.system->deliver(kPointer));
-        QCOMPARE(rig.log.take(), (QStringList{"event5: BTN_RIGHT 1", "event5: SYN"}));
-        QVERIFY(rig.drainEvents().empty());
     }
     void windowsKeyPlusDFromTheKeyboardNode() {
-        DebugCapture debug;
         Rig rig;
         rig.start();
         FakeNode& keyboard = rig.node(kKeyboard);
@@ -288,7 +279,6 @@ private slots:
         keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 1090);
         QVERIFY(rig.system->deliver(kKeyboard));
         QCOMPARE(rig.drainEvents(), (std::vector<int>{5, 0x85}));
-        QCOMPARE(debug.count("Win+D Down"), 1);
         rig.advance(3);
         QCOMPARE(rig.log.take(), QStringList{});  // nothing reached the system
 
