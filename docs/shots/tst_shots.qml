@@ -42,7 +42,7 @@ SceneUser {
 
     function test_profilePage() {
         openProfilePageWith(["Standard0", "FPS1", "Racing2", "FPS(0)3"], 1)
-        const row = scene.rect("profileRow2")
+        const row = rect("profileRow2")
         scene.move(row.x + 50, row.y + row.height / 2)
         save("profile-page.png")
     }

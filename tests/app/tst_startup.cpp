@@ -121,8 +121,7 @@ private slots:
     void oneCopyPerUser() {
         QObject owner;
         QProcess* first = start(&owner, {});  // no mouse at all
-        QByteArray seen;
-        QVERIFY(waitForOutput(first, "Device Error", &seen));
+        QVERIFY(waitForOutput(first, "Device Error"));
         QProcess* second = start(&owner, {});
         QVERIFY(second->waitForFinished(30000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
@@ -137,8 +136,8 @@ private slots:
         QVERIFY(name.open(QIODevice::ReadOnly));
         QCOMPARE(name.readAll().trimmed(), QByteArray("z718"));
 #endif
-        QVERIFY(waitForOutput(first, "No system tray", &seen));
-        QCOMPARE((seen + first->readAll()).count("No system tray"), 1);
+        QVERIFY(waitForOutput(first, "No system tray"));
+        QCOMPARE((seen_[first] + first->readAll()).count("No system tray"), 1);
         first->kill();
         QVERIFY(first->waitForFinished(10000));
         QTemporaryDir otherUser;
@@ -146,11 +145,7 @@ private slots:
         QVERIFY(waitForOutput(theirs, "Device Connect"));
         QProcess* mine = start(&owner, {"--virtual-mouse"});
         QVERIFY(waitForOutput(mine, "Device Connect"));
-        for (QProcess* process : {theirs, mine}) {
-            process->kill();
-            process->waitForFinished(10000);
-        }
-    }
+    }  // QProcess kills its process as it goes
 
     void anythingButAFileAtTheLockIsReplaced_data() {
         QTest::addColumn<QString>("kind");
@@ -200,6 +195,7 @@ private:
     QProcess* start(QObject* parent, const QStringList& arguments, const QString& runtimeDir = {},
                     bool offscreen = true) {
         auto* process = new QProcess(parent);
+        seen_.remove(process);  // a new process at a freed one's address
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
             env.remove(name);
@@ -216,10 +212,9 @@ private:
         return process;
     }
 
-    static bool waitForOutput(QProcess* process, const QByteArray& text,
-                              QByteArray* seenOut = nullptr) {
-        QByteArray scratch;
-        QByteArray& seen = seenOut ? *seenOut : scratch;
+    // Reads what `process` says until it has said `text`; what it said stays in seen_.
+    bool waitForOutput(QProcess* process, const QByteArray& text) {
+        QByteArray& seen = seen_[process];
         QDeadlineTimer deadline(30000);
         while (!seen.contains(text) && !deadline.hasExpired() &&
                process->state() != QProcess::NotRunning) {
@@ -240,6 +235,7 @@ private:
     }
 
     QTemporaryDir tmp_;  // the lock's folder: keep it apart from other runs
+    QHash<QProcess*, QByteArray> seen_;
     std::unique_ptr<QTemporaryDir> install_;
     QString bin_, shipped_, user_;
 };

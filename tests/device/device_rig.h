@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "link/catalogue.h"
@@ -18,19 +20,16 @@
 namespace z718::test {
 
 // The virtual mouse, able to lose the reply to one command code only.
-class RigMouse : public sim::VirtualMouse {
-public:
+struct RigMouse : sim::VirtualMouse {
     int replyFailsFor = -1;
+    int lastCode = -1;  // of the frame sent last
     int sendFeatureReport(Device* d, const unsigned char* data, size_t length) override {
-        lastCode_ = data[1];
+        lastCode = data[1];
         return VirtualMouse::sendFeatureReport(d, data, length);
     }
     int getFeatureReport(Device* d, unsigned char* data, size_t length) override {
-        return lastCode_ == replyFailsFor ? -1 : VirtualMouse::getFeatureReport(d, data, length);
+        return lastCode == replyFailsFor ? -1 : VirtualMouse::getFeatureReport(d, data, length);
     }
-
-private:
-    int lastCode_ = -1;
 };
 
 // The virtual mouse and its keyboard sibling, scanned into a Hid_Thread, with waits cut to
@@ -55,6 +54,15 @@ public:
     }
     sim::FirmwareState& firmware(Family family) {
         return family == Mouse ? mouse.mouseFirmware().state() : mouse.keyboardFirmware().state();
+    }
+    // Makes `call` while another command holds the link: nothing may reach the mouse.
+    template <typename Call>
+    void whileBusy(Call call) {
+        QVERIFY(hid->link().acquireLink());
+        mouse.clearLog();
+        call();
+        hid->link().setIdle();
+        QVERIFY(mouse.log().isEmpty());
     }
     // The logged reports of one kind ("feature-out", "output", ...), without the kind.
     QStringList wire(const QString& kind) const {
@@ -89,6 +97,20 @@ inline QByteArray pattern(int length, int seed = 1) {
         block[i] = static_cast<char>((seed + i * 7) & 0xFF);
     }
     return block;
+}
+
+template <size_t N>
+void primeBlock(std::array<uchar, N>& target, int seed) {
+    const QByteArray source = pattern(static_cast<int>(N), seed);
+    std::copy(source.begin(), source.end(), target.begin());
+}
+
+inline QVariantList range(int count, int first = 0) {
+    QVariantList list;
+    for (int i = 0; i < count; ++i) {
+        list.append(first + i);
+    }
+    return list;
 }
 
 inline QString hex(const QByteArray& block) {

@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QDir>
-#include <QDirIterator>
 #include <QImage>
 #include <QMouseEvent>
 #include <QQmlContext>
@@ -11,7 +10,7 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QtTest>
-#include <algorithm>
+#include <filesystem>
 #include <map>
 #include <utility>
 
@@ -29,11 +28,16 @@ namespace {
 // never come back; the call then gives up.
 constexpr int kReplayWaitMs = 5000;
 
-void collectItems(QQuickItem* item, QList<QQuickItem*>& items) {
-    items.append(item);
-    for (QQuickItem* child : item->childItems()) {
-        collectItems(child, items);
+// `item` and every item under it, depth first; none for no item.
+QList<QQuickItem*> itemsFrom(QQuickItem* item) {
+    QList<QQuickItem*> items;
+    if (item) {
+        items.append(item);
+        for (QQuickItem* child : item->childItems()) {
+            items += itemsFrom(child);
+        }
     }
+    return items;
 }
 
 bool shownToUser(const QQuickItem* item) {
@@ -52,20 +56,11 @@ bool isTextItem(const QQuickItem* item) {
 
 // Copies the folder `from` into `to`, over the files already there.
 bool copyOver(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    bool copied = QDir().mkpath(to);
-    while (copied && it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            copied = QDir().mkpath(target);
-        } else {
-            QFile::remove(target);
-            copied = QFile::copy(source, target);
-        }
-    }
-    return copied;
+    using std::filesystem::copy_options;
+    std::error_code error;
+    std::filesystem::copy(from.toStdU16String(), to.toStdU16String(),
+                          copy_options::recursive | copy_options::overwrite_existing, error);
+    return !error;
 }
 
 QString shippedModules() {
@@ -74,9 +69,7 @@ QString shippedModules() {
 
 }  // namespace
 
-SceneDriver::SceneDriver() {
-    clock_.start();
-}
+SceneDriver::SceneDriver() = default;
 
 SceneDriver::~SceneDriver() {
     stopProgram();
@@ -170,26 +163,12 @@ static QObject* handedToTests(QObject* item) {
 }
 
 QObject* SceneDriver::find(const QString& objectName) const {
-    QList<QQuickItem*> items;
-    if (QQuickItem* top = rootItem()) {
-        collectItems(top, items);
-    }
-    for (QQuickItem* item : items) {
+    for (QQuickItem* item : itemsFrom(rootItem())) {
         if (item->objectName() == objectName) {
             return handedToTests(item);
         }
     }
     return nullptr;
-}
-
-QVariant SceneDriver::rect(const QString& objectName) const {
-    auto* item = qobject_cast<QQuickItem*>(find(objectName));
-    if (!item) {
-        return {};
-    }
-    // The view fills the window from its top-left corner: scene and window coordinates agree.
-    const QRectF r = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
-    return QVariantMap{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}};
 }
 
 bool SceneDriver::sendButton(bool press, Qt::MouseButton button, QPoint pos) {
@@ -226,19 +205,6 @@ void SceneDriver::move(int x, int y) {
     QCoreApplication::processEvents();
 }
 
-void SceneDriver::wheel(int x, int y, int delta) {
-    // Wheel turns do not pass the hooks; the event goes to the window as the system's would.
-    const QPointF pos(x, y);
-    QWheelEvent event(pos, window()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    // Stamped as the system stamps its events: a list ignores a turn that comes no later than
-    // the one before it.
-    wheelTime_ = std::max(wheelTime_ + 1, static_cast<quint64>(clock_.elapsed()) + 1);
-    event.setTimestamp(wheelTime_);
-    QCoreApplication::sendEvent(window(), &event);
-    QCoreApplication::processEvents();
-}
-
 void SceneDriver::key(int qtKey, int modifiers) {
     widget_->activateWindow();
     scene_input::keyClick(window(), static_cast<Qt::Key>(qtKey),
@@ -270,13 +236,9 @@ QVariantMap SceneDriver::accessible(QObject* item) const {
 }
 
 QStringList SceneDriver::visibleTexts() const {
-    QList<QQuickItem*> items;
-    if (QQuickItem* top = rootItem()) {
-        collectItems(top, items);
-    }
     // By y, then x; texts at the same place in the order of the items.
     std::multimap<std::pair<qreal, qreal>, QString> placed;
-    for (QQuickItem* item : items) {
+    for (QQuickItem* item : itemsFrom(rootItem())) {
         const QString text = item->property("text").toString();
         if (isTextItem(item) && shownToUser(item) && !text.isEmpty()) {
             const QPointF at = item->mapToScene(QPointF(0, 0));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QTemporaryDir>
@@ -38,14 +37,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Q_INVOKABLE QObject* find(const QString& objectName) const;
-    Q_INVOKABLE QVariant rect(const QString& objectName) const;
 
     Q_INVOKABLE bool click(int x, int y, int button = Qt::LeftButton);
     Q_INVOKABLE bool doubleClick(int x, int y);
     Q_INVOKABLE bool press(int x, int y);
     Q_INVOKABLE void move(int x, int y);
     Q_INVOKABLE bool release(int x, int y);
-    Q_INVOKABLE void wheel(int x, int y, int delta);
     Q_INVOKABLE void key(int qtKey, int modifiers = 0);
     Q_INVOKABLE void typeText(const QString& text);
 
@@ -111,6 +108,4 @@ private:
     int presses_ = 0;
     int releases_ = 0;
     int doubleClicks_ = 0;
-    QElapsedTimer clock_;
-    quint64 wheelTime_ = 0;
 };

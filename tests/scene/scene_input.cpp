@@ -8,11 +8,7 @@
 namespace scene_input {
 
 void button(QWindow* window, Qt::MouseButton button, bool press, QPoint pos) {
-    if (press) {
-        QTest::mousePress(window, button, {}, pos);
-    } else {
-        QTest::mouseRelease(window, button, {}, pos);
-    }
+    QTest::mouseEvent(press ? QTest::MousePress : QTest::MouseRelease, window, button, {}, pos);
 }
 
 void doubleClick(QWindow* window, QPoint pos) {

@@ -17,34 +17,10 @@
 #include "settings/ini_values.h"
 #include "settings/settings_file.h"
 
-namespace {
-
 // Both live until the process ends: libFuzzer leaves through exit(), after which the
 // application cannot be taken down any more.
-QGuiApplication* app = nullptr;
-QTemporaryDir* scratch = nullptr;
-
-void readLikeTheProgram(const QByteArray& text) {
-    // A fresh name each time: the reader keeps parsed files by name, size and time stamp.
-    static int round = 0;
-    const QString path = scratch->filePath(QStringLiteral("f%1.bin").arg(round++ % 2));
-    QFile::remove(path);
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-            return;
-        }
-    }
-    if (!z718::isReadableSettingsFile(path)) {
-        return;
-    }
-    QSettings settings(path, QSettings::IniFormat);
-    for (const QString& key : settings.allKeys()) {
-        z718::listValue(settings.value(key));
-    }
-}
-
-}  // namespace
+static QGuiApplication* app = nullptr;
+static QTemporaryDir* scratch = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -58,16 +34,31 @@ extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    readLikeTheProgram(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    // A fresh name each time: the reader keeps parsed files by name, size and time stamp.
+    static int round = 0;
+    const QString path = scratch->filePath(QStringLiteral("f%1.bin").arg(round++ % 2));
+    QFile::remove(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size)) {
+        return 0;
+    }
+    file.close();
+    if (z718::isReadableSettingsFile(path)) {
+        QSettings settings(path, QSettings::IniFormat);
+        for (const QString& key : settings.allKeys()) {
+            z718::listValue(settings.value(key));
+        }
+    }
     return 0;
 }
 
 #ifndef Z718_LIBFUZZER
 int main(int argc, char** argv) {
     // Made absolute before the current folder changes.
-    const QString folder = QFileInfo(QFile::decodeName(argc > 1 ? argv[1] : "")).absoluteFilePath();
+    const QDir folder(QFileInfo(QFile::decodeName(argc > 1 ? argv[1] : "")).absoluteFilePath());
     LLVMFuzzerInitialize(&argc, &argv);
-    const QFileInfoList inputs = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
+    const QFileInfoList inputs = folder.entryInfoList(QDir::Files, QDir::Name);
     for (const QFileInfo& input : inputs) {
         QFile file(input.filePath());
         if (!file.open(QIODevice::ReadOnly)) {

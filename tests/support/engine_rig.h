@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QStringList>
 #include <array>
 #include <atomic>
@@ -17,8 +18,7 @@ namespace z718::test {
 // stepped tick by tick or run by a worker thread; the worker-running flag is in the caller's
 // hand. What the hooks tell the scene is kept in `reports` ("key 1 4", "mouse 1 f0 10,20")
 // unless the rig is told to stay quiet.
-class EngineCore {
-public:
+struct EngineCore {
     explicit EngineCore(platform::InputInjector& injector, bool keepReports = true)
         : engine{events, macroQueue, actionQueue, injector, matrix, macros},
           hooks{keepReports ? reportingTargets()
@@ -49,6 +49,11 @@ public:
         }
         matrix.write(reinterpret_cast<const uint8_t*>(entries.data()));  // four bytes an entry
     }
+    // Button `button` plays macro slot `button`, which now starts with `words`.
+    bool assignMacro(int button, uint8_t repeat, const std::vector<uint32_t>& words) {
+        assign(button, {kMacroFunction, repeat, 0, 0});
+        return macros.write(button, words);
+    }
     void advance(int ticks) {
         for (int i = 0; i < ticks; ++i) {
             engine.tick();
@@ -73,7 +78,6 @@ public:
     HookProcedures hooks;
     std::thread worker;
 
-private:
     HookTargets reportingTargets() {
         return {[this](uint8_t usage, uint8_t up) {
                     reports.append(QString::asprintf("key %d %d", up, usage));
@@ -121,17 +125,14 @@ public:
 
     // "key A2 down", "left up".
     static QString describe(const platform::PortableInput::Delivered& d) {
-        static const std::pair<uint32_t, const char*> kButtons[] = {
+        static const QMap<uint32_t, QString> kButtons = {
             {win::kWmLButtonDown, "left down"},   {win::kWmLButtonUp, "left up"},
             {win::kWmRButtonDown, "right down"},  {win::kWmRButtonUp, "right up"},
             {win::kWmMButtonDown, "middle down"}, {win::kWmMButtonUp, "middle up"},
         };
-        for (const auto& [message, name] : kButtons) {
-            if (d.mouse && d.message == message) {
-                return QLatin1String(name);
-            }
-        }
-        return QString::asprintf("key %02X %s", d.code, d.message == win::kWmKeyUp ? "up" : "down");
+        return d.mouse ? kButtons.value(d.message, QStringLiteral("mouse %1").arg(d.message))
+                       : QString::asprintf("key %02X %s", d.code,
+                                           d.message == win::kWmKeyUp ? "up" : "down");
     }
 
 private:

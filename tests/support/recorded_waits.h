@@ -7,8 +7,7 @@
 namespace z718::test {
 
 // While it lives, the program's waits are not slept but listed, in the order requested.
-class RecordedWaits : public Sleeper {
-public:
+struct RecordedWaits : Sleeper {
     RecordedWaits() { setSleeper(this); }
     ~RecordedWaits() override { setSleeper(nullptr); }
     RecordedWaits(const RecordedWaits&) = delete;

@@ -11,7 +11,6 @@
 #include "engine/key_tables.h"
 #include "platform/linux/evdev_io.h"
 #include "platform/linux/linux_input.h"
-#include "support/debug_capture.h"
 #include "support/engine_rig.h"
 
 using namespace z718;
@@ -23,20 +22,18 @@ namespace {
 
 // What went out through the uinput devices and what was grabbed, in order: "event5: REL_X 3",
 // "event5: SYN", "injector: BTN_LEFT 1", "event5 ungrabbed".
-class OutputLog {
-public:
+struct OutputLog {
     void add(const QString& line) {
-        std::lock_guard lock(mutex_);
-        lines_.append(line);
+        std::lock_guard lock(mutex);
+        lines.append(line);
     }
     QStringList take() {
-        std::lock_guard lock(mutex_);
-        return std::exchange(lines_, {});
+        std::lock_guard lock(mutex);
+        return std::exchange(lines, {});
     }
 
-private:
-    std::mutex mutex_;
-    QStringList lines_;
+    std::mutex mutex;
+    QStringList lines;
 };
 
 inline QString describe(uint16_t type, uint16_t code, int32_t value) {
@@ -53,37 +50,34 @@ inline QString describe(uint16_t type, uint16_t code, int32_t value) {
     return type == kEvSyn ? name : QString::asprintf("%s %d", qPrintable(name), value);
 }
 
-class FakeSink : public EventSink {
-public:
-    FakeSink(QString name, OutputLog& log) : name_(std::move(name)), log_(log) {}
+struct FakeSink : EventSink {
+    FakeSink(QString sinkName, OutputLog& output) : name(std::move(sinkName)), log(output) {}
     void write(uint16_t type, uint16_t code, int32_t value) override {
-        log_.add(name_ + QStringLiteral(": ") + describe(type, code, value));
+        log.add(name + QStringLiteral(": ") + describe(type, code, value));
     }
 
-private:
-    QString name_;
-    OutputLog& log_;
+    QString name;
+    OutputLog& log;
 };
 
 // A recorded event node: hands out its steps as libevdev_next_event would, then Again.
-class FakeNode : public GrabbedNode {
-public:
+struct FakeNode : GrabbedNode {
     struct Step {
         ReadStatus status;
         InputEvent event;
         ReadMode mode = ReadMode::Normal;  // the mode libevdev is asked in at this step
     };
 
-    FakeNode(const QString& name, OutputLog& log) : name_(name), log_(log), mirror_(name, log) {}
-    ~FakeNode() override { log_.add(name_ + QStringLiteral(" ungrabbed")); }
+    FakeNode(const QString& name, OutputLog& log) : sink(name, log) {}
+    ~FakeNode() override { sink.log.add(sink.name + QStringLiteral(" ungrabbed")); }
 
-    EventSink& mirror() override { return mirror_; }
+    EventSink& mirror() override { return sink; }
     ReadStatus next(ReadMode mode, InputEvent& event) override {
-        if (steps_.empty()) {
-            return gone_ ? ReadStatus::Gone : ReadStatus::Again;
+        if (steps.empty()) {
+            return gone ? ReadStatus::Gone : ReadStatus::Again;
         }
-        const Step step = steps_.front();
-        steps_.pop_front();
+        const Step step = steps.front();
+        steps.pop_front();
         if (step.mode != mode) {
             misreads.append(describe(step.event.type, step.event.code, step.event.value));
         }
@@ -95,26 +89,21 @@ public:
     void frame(std::initializer_list<InputEvent> events, uint32_t timeMs = 0) {
         for (InputEvent e : events) {
             e.timeMs = timeMs;
-            steps_.push_back({ReadStatus::Event, e});
+            steps.push_back({ReadStatus::Event, e});
         }
-        steps_.push_back({ReadStatus::Event, {kEvSyn, kSynReport, 0, timeMs}});
+        steps.push_back({ReadStatus::Event, {kEvSyn, kSynReport, 0, timeMs}});
     }
-    void add(Step step) { steps_.push_back(step); }
-    void unplug() { gone_ = true; }
+    void add(Step step) { steps.push_back(step); }
+    void unplug() { gone = true; }
 
+    FakeSink sink;  // the node's mirror, logged under its name
+    std::deque<Step> steps;
+    bool gone = false;
     QStringList misreads;  // steps read in the wrong mode
-
-private:
-    QString name_;
-    OutputLog& log_;
-    FakeSink mirror_;
-    std::deque<Step> steps_;
-    bool gone_ = false;
 };
 
-class FakeSystem : public EvdevSystem {
-public:
-    explicit FakeSystem(OutputLog& log) : log_(log) {}
+struct FakeSystem : EvdevSystem {
+    explicit FakeSystem(OutputLog& output) : log(output) {}
 
     std::vector<std::string> eventNodes(uint16_t vendor, uint16_t product) override {
         return vendor == 0x3151 && product == 0x5718 ? plugged : std::vector<std::string>{};
@@ -125,13 +114,13 @@ public:
             error = it->second;
             return nullptr;
         }
-        auto node = std::make_unique<FakeNode>(QString::fromStdString(path).section('/', -1), log_);
+        auto node = std::make_unique<FakeNode>(QString::fromStdString(path).section('/', -1), log);
         nodes[path] = node.get();
         return node;
     }
     std::unique_ptr<EventSink> createInjector(int& error) override {
         error = injectorError;
-        return error ? nullptr : std::make_unique<FakeSink>(QStringLiteral("injector"), log_);
+        return error ? nullptr : std::make_unique<FakeSink>(QStringLiteral("injector"), log);
     }
     std::unique_ptr<NodeReader> read(const std::vector<GrabbedNode*>& grabbed,
                                      std::function<bool(size_t)> pumpNode) override {
@@ -153,9 +142,7 @@ public:
     std::map<std::string, FakeNode*> nodes;  // the last grab of each path
     std::vector<GrabbedNode*> reading;
     std::function<bool(size_t)> pump;
-
-private:
-    OutputLog& log_;
+    OutputLog& log;
 };
 
 const std::string kPointer = "/dev/input/event5";
@@ -207,14 +194,13 @@ private slots:
         QVERIFY(!isKeyboardKey(kBtnLeft) && isKeyboardKey(kKeyD) && isKeyboardKey(kKeyOk));
 
         // Keys to virtual keys and scan codes; a repeat is a further key-down.
-        const platform::KeyboardHookEvent windows = keyHookEvent(kKeyLeftMeta, 1, 1234);
-        QCOMPARE((std::array{windows.message, windows.vkCode, windows.scanCode, windows.flags,
-                             windows.time}),
-                 (std::array{win::kWmKeyDown, 0x5Bu, 0x5Bu, 0u, 1234u}));
-        const platform::KeyboardHookEvent dUp = keyHookEvent(kKeyD, 0, 9);
-        QCOMPARE((std::array{dUp.message, dUp.vkCode, dUp.scanCode, dUp.flags}),
-                 (std::array{win::kWmKeyUp, 0x44u, 0x20u, win::kLlkhfUp}));
-        QCOMPARE(keyHookEvent(kKeyD, 2, 9).message, win::kWmKeyDown);
+        const auto hook = [](uint16_t code, int32_t value) {
+            const auto e = keyHookEvent(code, value, 1234);
+            return std::array{e.message, e.vkCode, e.scanCode, e.flags, e.time};
+        };
+        QCOMPARE(hook(kKeyLeftMeta, 1), (std::array{win::kWmKeyDown, 0x5Bu, 0x5Bu, 0u, 1234u}));
+        QCOMPARE(hook(kKeyD, 0), (std::array{win::kWmKeyUp, 0x44u, 0x20u, win::kLlkhfUp, 1234u}));
+        QCOMPARE(hook(kKeyD, 2), (std::array{win::kWmKeyDown, 0x44u, 0x20u, 0u, 1234u}));
         // Kernel time to milliseconds, wrapping like GetTickCount.
         QCOMPARE(milliseconds(5, 123456), 5123u);
         QCOMPARE(milliseconds(4294968, 1000), 705u);
@@ -281,16 +267,8 @@ private slots:
         QCOMPARE(pointer.misreads, QStringList{});
         QCOMPARE(rig.log.take(), (QStringList{"event5: REL_X 7", "event5: SYN"}));
         QCOMPARE(rig.drainEvents(), (std::vector<int>{0x01, 0x81}));
-
-        // With the worker stopped the real button goes out as it came.
-        rig.running = false;
-        pointer.frame({key(kBtnRight, 1)});
-        QVERIFY(rig.system->deliver(kPointer));
-        QCOMPARE(rig.log.take(), (QStringList{"event5: BTN_RIGHT 1", "event5: SYN"}));
-        QVERIFY(rig.drainEvents().empty());
     }
     void windowsKeyPlusDFromTheKeyboardNode() {
-        DebugCapture debug;
         Rig rig;
         rig.start();
         FakeNode& keyboard = rig.node(kKeyboard);
@@ -301,7 +279,6 @@ private slots:
         keyboard.frame({scan(0x700e3), key(kKeyLeftMeta, 0)}, 1090);
         QVERIFY(rig.system->deliver(kKeyboard));
         QCOMPARE(rig.drainEvents(), (std::vector<int>{5, 0x85}));
-        QCOMPARE(debug.count("Win+D Down"), 1);
         rig.advance(3);
         QCOMPARE(rig.log.take(), QStringList{});  // nothing reached the system
 

@@ -5,7 +5,6 @@ import QtTest
 // and waits for the window to take input again. (No `when` on the scene: after a restart the
 // test case would be run again.)
 TestCase {
-    readonly property int wmKeyUp: 0x101
     // The mouse's buttons as the hooks take them: the WM_ message of the press (the release's
     // is one more) and the mouseData of an X button.
     readonly property var mouseButtons: ({ right: [0x0204, 0], middle: [0x0207, 0],
@@ -14,6 +13,11 @@ TestCase {
     function init() {
         waitForInput()
         virtualInput.clearDelivered()
+    }
+
+    // Later test files find the window as a fresh start shows it.
+    function cleanupTestCase() {
+        restartAndWait()
     }
 
     // A press (or release) of the mouse's button `name` through the hooks; then both.
@@ -26,15 +30,22 @@ TestCase {
         feedButton(name, true)
     }
 
+    // {x, y, width, height} of the item named `name`, in window coordinates: the scene fills
+    // the window from its top-left corner.
+    function rect(name) {
+        const item = scene.find(name)
+        verify(item !== null, "no item named " + name)
+        return item.mapToItem(null, 0, 0, item.width, item.height)
+    }
+
+    // [x, y] of the middle of the item named `name`.
     function center(name) {
-        const r = scene.rect(name)
-        verify(r !== undefined, "no item named " + name)
-        return Qt.point(Math.round(r.x + r.width / 2), Math.round(r.y + r.height / 2))
+        const r = rect(name)
+        return [Math.round(r.x + r.width / 2), Math.round(r.y + r.height / 2)]
     }
 
     function clickOn(name, button) {
-        const p = center(name)
-        verify(scene.click(p.x, p.y, button ?? Qt.LeftButton), "no click reached " + name)
+        verify(scene.click(...center(name), button ?? Qt.LeftButton), "no click reached " + name)
     }
 
     // A second click on the same spot, late enough not to make a double click.
@@ -44,18 +55,15 @@ TestCase {
     }
 
     function doubleClickOn(name) {
-        const p = center(name)
-        scene.doubleClick(p.x, p.y)
+        scene.doubleClick(...center(name))
     }
 
     function hoverOn(name) {
-        const p = center(name)
-        scene.move(p.x, p.y)
+        scene.move(...center(name))
     }
 
     function shown(name) {
-        const item = scene.find(name)
-        return item !== null && item.visible
+        return scene.find(name)?.visible === true
     }
 
     // `describe` of every item named prefix0, prefix1, ... up to the first missing one.
@@ -66,9 +74,10 @@ TestCase {
         return found
     }
 
-    // Replaces the text of the focused field and confirms it.
+    // Replaces the text of the focused field (with nothing when empty) and confirms it.
     function retype(text) {
         scene.key(Qt.Key_A, Qt.ControlModifier)
+        scene.key(Qt.Key_Backspace)
         scene.typeText(text)
         scene.key(Qt.Key_Return)
     }
@@ -173,10 +182,11 @@ TestCase {
         waitForInput()
     }
 
-    // Key events the engine injected, as "down 0xa2"; waits until `count` have come.
+    // Key events the engine injected, as "down 0xa2" (0x101: WM_KEYUP); waits until `count`
+    // have come.
     function injectedKeys(count) {
         const keys = () => virtualInput.delivered().filter(d => !d.mouse && d.injected).map(
-            d => (d.message === wmKeyUp ? "up 0x" : "down 0x") + d.code.toString(16))
+            d => (d.message === 0x101 ? "up 0x" : "down 0x") + d.code.toString(16))
         tryVerify(() => keys().length >= count, 3000, "injected: " + keys())
         return keys()
     }

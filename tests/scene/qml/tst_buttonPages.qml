@@ -14,10 +14,6 @@ SceneUser {
         forgetMacros()
     }
 
-    function selectedButton() {
-        return scene.find("mousePicture").selectKey
-    }
-
     // The pointer over every key row and every hot spot of the front view (under the mask,
     // or under the dialog where it covers the picture), then a click on a row and a spot.
     function sweepUnderTheMask(row) {
@@ -26,14 +22,13 @@ SceneUser {
             hoverOn(target)
             if (target.startsWith("keyRow") && target !== "keyRow" + row)
                 verify(!scene.find(target).lit, target + " lights up under the mask")
-            compare(selectedButton(), row, "after hovering " + target)
+            compare(scene.find("mousePicture").selectKey, row, "after hovering " + target)
         }
         for (const target of ["keyRow6", "buttonSpot1"]) {
-            const p = center(target)
-            scene.move(p.x, p.y)
-            scene.click(p.x, p.y)
+            hoverOn(target)
+            scene.click(...center(target))
             verify(!shown("keyMenu"), "a click on " + target + " opens the key menu")
-            compare(selectedButton(), row, "after clicking " + target)
+            compare(scene.find("mousePicture").selectKey, row, "after clicking " + target)
         }
     }
 
@@ -57,7 +52,7 @@ SceneUser {
 
     function test_menuShowsOnlyOfferedEntries() {
         clickOn("keyRow7")
-        compare(scene.rect("keyMenu").y, 278)
+        compare(rect("keyMenu").y, 278)
         verify(!shown("keyMenuEntry6") && !shown("keyMenuEntry12"), "DPI and gun stay hidden")
         const texts = scene.visibleTexts()
         for (const label of ["Left Button", "Forward", "Back", "바탕화면 보기", "Fire key",
@@ -127,7 +122,7 @@ SceneUser {
         clickOn(data.opener)
         verify(shown(data.dialog))
         verify(!shown(data.menu), data.menu + " stays open above the dialog")
-        compare(selectedButton(), -1)
+        compare(scene.find("mousePicture").selectKey, -1)
     }
 
     function test_hoverAndHotSpotsFollowTheButtons() {
@@ -142,7 +137,7 @@ SceneUser {
         hoverOn("buttonSpot2")
         tryVerify(() => shown("buttonHighlight2"), 5000, "the wheel's spot shows it")
         clickOn("buttonSpot2")
-        compare(scene.rect("keyMenu").y, 135)
+        compare(rect("keyMenu").y, 135)
         clickOn("keyMenuEntry43")
         compare(rowText(2), "Back")
     }
@@ -156,19 +151,26 @@ SceneUser {
         compare(rowText(1), "复制")
     }
 
-    // A fresh start names every form of entry and loads the macro of every macro row.
+    // A fresh start names every form of entry and loads the macro of every macro row; deleted
+    // in the macro editor, a macro leaves its buttons with their defaults.
     function test_startNamesEveryEntryAndLoadsEveryMacro() {
         writeMacros([["Wave", ["1,W", "0,20", "2,W"]], ["Tap", ["1,T", "2,T"]]])
-        setEntries({ 3: [9, 0, 3, 0], 4: [9, 0, 4, 0], 5: [0, 0, 0x2C, 0], 6: [0, 0, 0, 5],
-                     7: [0, 0, 0, 0] }, { 3: "Wave", 4: "Tap" })
+        setEntries({ 2: [0, 0, 0x2C, 0], 3: [9, 0, 3, 0], 4: [9, 0, 4, 0], 5: [9, 0, 5, 0],
+                     6: [0, 0, 0, 5], 7: [0, 0, 0, 0] }, { 3: "Wave", 4: "Tap", 5: "Tap" })
         restartAndWait()
-        compare([3, 4, 5, 6, 7].map(rowText),
-                ["Macro: Wave", "Macro: Tap", "버튼 할당Space", "", "비활성화"])
+        compare([2, 3, 4, 5, 6, 7].map(rowText),
+                ["버튼 할당Space", "Macro: Wave", "Macro: Tap", "Macro: Tap", "", "비활성화"])
         clickButton("forward")
         compare(injectedKeys(2), ["down 0x57", "up 0x57"])
         virtualInput.clearDelivered()
         clickButton("back")
         compare(injectedKeys(2), ["down 0x54", "up 0x54"])
+        clickOn("macroManagerBar")
+        clickOn("macroRow1")
+        clickOn("macroDeleteButton")
+        compare(entry(4), [1, 0, 0xF3, 0])
+        compare(entry(5), [0, 0, 0xE3, 0x07])
+        compare(rowText(5), "바탕화면 보기")
     }
 
     // Nothing the engine presses stays held: a macro longer than a button plays ends with the
@@ -202,19 +204,5 @@ SceneUser {
         // the release then passes on as it is.
         const held = !virtualInput.feedKey(0x5B, 0x5B, true, 505)
         compare(injectedKeys(held ? 2 : 1), held ? ["down 0x5b", "up 0x5b"] : ["down 0x5b"])
-    }
-
-    // Deleted in the macro editor, the macro leaves its buttons with their defaults.
-    function test_deletedMacroGivesRowsTheirDefaults() {
-        writeMacros([["Gone", []]])
-        setEntries({ 2: [9, 0, 2, 0], 5: [9, 0, 5, 0] }, { 2: "Gone", 5: "Gone" })
-        restartAndWait()
-        compare(rowText(2), "Macro: Gone")
-        clickOn("macroManagerBar")
-        clickOn("macroRow0")
-        clickOn("macroDeleteButton")
-        compare(entry(2), [1, 0, 0xF2, 0])
-        compare(entry(5), [0, 0, 0xE3, 0x07])
-        compare(rowText(5), "바탕화면 보기")
     }
 }

@@ -16,16 +16,6 @@ SceneUser {
         return Array.from(item.children).filter(child => child.text !== undefined && child.visible)
     }
 
-    function baselineY(text) {
-        return text.mapToItem(null, 0, text.baselineOffset).y
-    }
-
-    // Where the lines of a text are painted, in window coordinates.
-    function paintedBox(text) {
-        const top = text.mapToItem(null, 0, 0).y + (text.height - text.contentHeight) / 2
-        return { top: top, bottom: top + text.contentHeight }
-    }
-
     function test_oneFontOneBaselinePerRowAndRepeatModesApart_data() {
         return [{ tag: "built-in", chinese: false }, { tag: "Chinese", chinese: true }]
     }
@@ -41,8 +31,8 @@ SceneUser {
             const labels = texts(scene.find("keyRow" + row))
             compare(labels.length, 2)
             compare(labels[0].font.family, family)
-            compare(baselineY(labels[1]), baselineY(labels[0]),
-                    "row " + row + ": " + labels[0].text + " / " + labels[1].text)
+            const [left, right] = labels.map(text => text.mapToItem(null, 0, text.baselineOffset).y)
+            compare(right, left, "row " + row + ": " + labels[0].text + " / " + labels[1].text)
         }
         clickOn("keyRow2")
         clickOn("keyMenuEntry11")
@@ -51,10 +41,12 @@ SceneUser {
         for (let mode = 0; mode < 3; ++mode) {
             const label = texts(scene.find("macroKeyMode" + mode))[0]
             verify(label.lineCount >= 2, label.text)
-            const box = paintedBox(label)
-            box.line = label.contentHeight / label.lineCount
+            // Where its lines are painted, in window coordinates.
+            const top = label.mapToItem(null, 0, 0).y + (label.height - label.contentHeight) / 2
+            const box = { top, bottom: top + label.contentHeight,
+                          line: label.contentHeight / label.lineCount }
             boxes.push(box)
-            const mark = scene.rect("macroKeyMode" + mode)
+            const mark = rect("macroKeyMode" + mode)
             verify(Math.abs((box.top + box.bottom) / 2 - (mark.y + mark.height / 2)) <= 1,
                    "mode " + mode + " is centred on its mark")
         }
@@ -63,7 +55,7 @@ SceneUser {
             verify(gap >= boxes[mode].line / 2, "modes " + (mode - 1) + " and " + mode
                    + " are " + gap + " px apart")
         }
-        verify(boxes[2].bottom < scene.rect("macroKeyOk").y, "the modes clear the buttons")
+        verify(boxes[2].bottom < rect("macroKeyOk").y, "the modes clear the buttons")
     }
 
     // The profile page is opaque over the main window's "Config" button; a rename field's
@@ -72,8 +64,8 @@ SceneUser {
         clickOn("profileButton")
         verify(shown("profilePage"))
         const button = scene.find("profileButton")
-        const r = scene.rect("profileNew")
-        const under = scene.rect("profileButton")
+        const r = rect("profileNew")
+        const under = rect("profileButton")
         verify(r.x < under.x + under.width && r.y < under.y + under.height, "the two overlap")
         const area = [Math.ceil(r.x), Math.ceil(r.y), Math.floor(r.width), Math.floor(r.height)]
         const withButton = scene.pixels(...area)
@@ -82,8 +74,7 @@ SceneUser {
         const differing = withButton.filter((pixel, i) => pixel !== withoutButton[i]).length
         compare(differing, 0, "pixels of New that show the button under it")
 
-        const p = center("profileRow0")
-        scene.doubleClick(p.x, p.y)
+        doubleClickOn("profileRow0")
         const field = scene.find("profileRow0").nameField
         verify(field.editing)
         const rowColor = scene.find("profileRow0").color

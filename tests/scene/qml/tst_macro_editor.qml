@@ -10,15 +10,12 @@ SceneUser {
     readonly property var keyA: [0x41, 0x1E]
     readonly property var keyB: [0x42, 0x30]
 
-    function feedKey(key, up) {
-        verify(virtualInput.feedKey(key[0], key[1], up))
-    }
     // A click on the insert field, then B pressed: the key to insert.
     function takeKeyB() {
         clickOn("insertValueField")
         verify(scene.find("macroEditor").isInsertting)
-        feedKey(keyB, false)
-        feedKey(keyB, true)
+        verify(virtualInput.feedKey(...keyB, false))
+        verify(virtualInput.feedKey(...keyB, true))
         tryCompare(scene.find("macroEditor"), "isInsertting", false)
     }
     function actionRows() {
@@ -32,18 +29,13 @@ SceneUser {
     function typeOverAndLeave(text) {
         scene.key(Qt.Key_A, Qt.ControlModifier)
         scene.typeText(text)
-        const r = scene.rect("macroEditor")
+        const r = rect("macroEditor")
         verify(scene.click(r.x + 120, r.y + 12))
     }
 
     function cleanup() {
         forgetMacros()
         ui_View.resetProfile(Number(ui_View.getProfile()))
-    }
-
-    // Later tests find the window as a fresh start shows it.
-    function cleanupTestCase() {
-        restartAndWait()
     }
 
     // Recording takes the time between keys, in whole 10 ms ticks, or the default delay when
@@ -64,13 +56,13 @@ SceneUser {
         // The window takes each key when its report arrives, which a busy frame can delay:
         // release 120 ms after the press has arrived, and bound the delay by when both had.
         const fed = Date.now()
-        feedKey(keyA, false)
+        verify(virtualInput.feedKey(...keyA, false))
         tryVerify(() => actionRows().length === 1)
         wait(120)
-        feedKey(keyA, true)
+        verify(virtualInput.feedKey(...keyA, true))
         tryVerify(() => actionRows().length === 3)
         const gap = Date.now() - fed
-        feedKey(keyB, false)
+        verify(virtualInput.feedKey(...keyB, false))
         tryVerify(() => actionRows().length === 5)
         clickAgainOn(data.stop)
         const saved = ui_View.loadMacroIni("Keys")
@@ -156,65 +148,51 @@ SceneUser {
         compare(ui_View.loadMacroIni("Clicks"), ["1,C", "0,250", "2,C", "7"])
     }
 
-    // Past what a button can play, the editor says in one line that the macro will be cut.
-    function test_macroTooLongToPlaySaysItWillBeCut_data() {
+    // The editor's notices are one line in the window's language: past what a button can
+    // play, that the macro will be cut; for a name no file can have, why it is refused, the row
+    // keeping its name (the list's unit test checks its file and name list).
+    function test_noticesInTheWindowsLanguage_data() {
         return [
-            { tag: "English", notice: "Too long: it will be cut" },
-            { tag: "Chinese", notice: "过长：将被截断", chinese: true }
-        ]
-    }
-
-    function test_macroTooLongToPlaySaysItWillBeCut(data) {
-        const lines = [].concat(...Array(100).fill(["1,A", "2,A"]))
-        if (data.chinese)
-            scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
-        openMacroEditorWith([["Long", lines], ["Short", lines.slice(0, 199)]])
-        scene.writeSetting("apConfig.bin", "common/language", "English")
-        clickOn("macroRow0")
-        tryVerify(() => actionRows().length === 200)
-        verify(scene.visibleTexts().includes(data.notice))
-        clickOn("macroRow1")
-        tryVerify(() => actionRows().length === 199)
-        verify(!scene.visibleTexts().includes(data.notice))
-    }
-
-    // A name no file can have is refused with its reason in one line, in the window's
-    // language; the row keeps its name (the list's unit test checks its file and name list).
-    function test_aNameNoFileCanHoldIsRefused_data() {
-        return [
-            { tag: "empty", text: "", why: "Enter a name" },
+            { tag: "empty", text: "", why: "Enter a name", cut: "Too long: it will be cut" },
             { tag: "separator", text: "a/b", why: "Not allowed: / \\ : * ? \" < > |" },
             { tag: "too long", text: "x".repeat(245), why: "Name too long" },
             { tag: "device name", text: "CON", why: "Not usable as a file name" },
-            { tag: "Chinese", text: "", why: "请输入名称", chinese: true },
+            { tag: "Chinese", text: "", why: "请输入名称", cut: "过长：将被截断", chinese: true },
             // A language file copied before these texts existed.
             { tag: "older Chinese file", text: "", why: "Enter a name", chinese: true, texts: 25 }
         ]
     }
 
-    function test_aNameNoFileCanHoldIsRefused(data) {
+    function test_noticesInTheWindowsLanguage(data) {
         const language = "../i18n/lang_025044.ini"
+        const lines = [].concat(...Array(100).fill(["1,A", "2,A"]))
         if (data.chinese)
             scene.writeSetting("apConfig.bin", "common/language", "ChineseSimplified")
         if (data.texts)
             verify(scene.writeSetting(language, "macroEditor/total", data.texts))
-        openMacroEditorWith([["Fast", ["1,A", "2,A"]]])
+        openMacroEditorWith([["Fast", ["1,A", "2,A"]], ["Long", lines],
+                             ["Short", lines.slice(0, 199)]])
         scene.writeSetting("apConfig.bin", "common/language", "English")
         if (data.texts)
             scene.writeSetting(language, "macroEditor/total", 30)
         doubleClickOn("macroRow0")
-        scene.key(Qt.Key_A, Qt.ControlModifier)
-        scene.key(Qt.Key_Backspace)
-        scene.typeText(data.text)
-        scene.key(Qt.Key_Return)
-        compare(macroNames(), ["Fast"])
+        retype(data.text)
+        compare(macroNames(), ["Fast", "Long", "Short"])
         verify(scene.visibleTexts().indexOf(data.why) >= 0, data.why + " missing")
         // The field stays open for a better name; a second try of the same text gives up.
         verify(scene.find("macroRow0").editField.editing)
         clickOn("actionList")
         verify(!scene.find("macroRow0").editField.editing)
-        compare(macroNames(), ["Fast"])
+        compare(macroNames(), ["Fast", "Long", "Short"])
         verify(scene.visibleTexts().indexOf(data.why) < 0)
+        if (!data.cut)
+            return
+        clickOn("macroRow1")
+        tryVerify(() => actionRows().length === 200)
+        verify(scene.visibleTexts().includes(data.cut))
+        clickOn("macroRow2")
+        tryVerify(() => actionRows().length === 199)
+        verify(!scene.visibleTexts().includes(data.cut))
     }
 
     // Loading macro "Other" into its button, as a profile switch does, leaves the selected
@@ -237,21 +215,15 @@ SceneUser {
     function test_eachWheelNotchScrollsTheList() {
         openMacroEditorWith(Array.from({ length: 40 }, (_, n) => ["Macro_" + n, []]))
         const p = center("macroList")
-        scene.move(p.x, p.y)
-        const top = () => scene.rect("macroRow0").y
+        scene.move(...p)
+        // The rows' parent is the content item of the list's flickable.
+        const flickable = scene.find("macroRow0").parent.parent
+        const top = () => rect("macroRow0").y
         for (let notch = 1; notch <= 3; ++notch) {
             const before = top()
-            scene.wheel(p.x, p.y, -120)
+            mouseWheel(scene.find("shell"), ...p, 0, -120)
             tryVerify(() => top() < before, 2000, "notch " + notch + " scrolls")
-            // At rest: the same place at three polls in a row.
-            let last = NaN
-            let still = 0
-            tryVerify(() => {
-                const now = top()
-                still = now === last ? still + 1 : 0
-                last = now
-                return still >= 2
-            }, 5000, "the list comes to rest")
+            tryVerify(() => !flickable.moving, 5000, "the list comes to rest")
         }
     }
 }

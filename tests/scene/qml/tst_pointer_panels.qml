@@ -7,13 +7,13 @@ SceneUser {
 
     // Where the knob's middle is, in steps along its track.
     function knobStep(slider) {
-        const track = scene.rect(slider)
-        const knob = scene.rect(slider + "Knob")
+        const track = rect(slider)
+        const knob = rect(slider + "Knob")
         return (knob.x + knob.width / 2 - track.x) / 25
     }
 
     function clickTrackAt(slider, x) {
-        const track = scene.rect(slider)
+        const track = rect(slider)
         verify(scene.click(track.x + x, track.y + track.height / 2))
     }
 
@@ -31,13 +31,13 @@ SceneUser {
             if (speed)
                 compare(virtualInput.mouseSpeed(), speed)
         }
-        const knob = center("cursorSpeedSliderKnob")
-        verify(scene.press(knob.x, knob.y))
-        scene.move(knob.x + 30, knob.y)
-        scene.move(knob.x + 55, knob.y)
+        const [x, y] = center("cursorSpeedSliderKnob")
+        verify(scene.press(x, y))
+        scene.move(x + 30, y)
+        scene.move(x + 55, y)
         compare(knobStep("cursorSpeedSlider"), 7)
         compare(virtualInput.mouseSpeed(), 10)
-        verify(scene.release(knob.x + 55, knob.y))
+        verify(scene.release(x + 55, y))
         compare(virtualInput.mouseSpeed(), 14)
     }
 
@@ -78,9 +78,7 @@ SceneUser {
     function test_zeroTypedInTheLinesFieldBecomesOne() {
         clickOn("linesField")
         verify(scene.find("linesField").activeFocus)
-        scene.key(Qt.Key_End)
-        scene.key(Qt.Key_Backspace)
-        scene.key(Qt.Key_Backspace)
+        scene.key(Qt.Key_A, Qt.ControlModifier)
         scene.typeText("0")
         compare(scene.find("linesField").text, "0")
         verify(scene.click(500, 600))  // elsewhere: the edit ends
@@ -90,13 +88,13 @@ SceneUser {
     }
 
     function test_collapseIgnoresClicksWhileMoving() {
-        const full = scene.rect("scrollPanel").height
+        const full = rect("scrollPanel").height
         clickOn("scrollPanelTitle")
         clickOn("scrollPanelTitle")
-        tryVerify(function() { return scene.rect("scrollPanel").height === 18 }, 1000)
+        tryVerify(function() { return rect("scrollPanel").height === 18 }, 1000)
         verify(scene.visibleTexts().indexOf("한 화면 스크롤") < 0)
         clickOn("scrollPanelTitle")
-        tryVerify(function() { return scene.rect("scrollPanel").height === full }, 1000)
+        tryVerify(function() { return rect("scrollPanel").height === full }, 1000)
         verify(scene.visibleTexts().indexOf("한 화면 스크롤") >= 0)
     }
 }

@@ -17,11 +17,6 @@ SceneUser {
         ui_View.ui_02H_SetCurrentProfile(0)
     }
 
-    // Later tests find the window as a fresh start shows it.
-    function cleanupTestCase() {
-        restartAndWait()
-    }
-
     // Each change shows in the rows and in the name file; a chosen row is the profile in use.
     function test_everyControlChangesTheListedProfiles() {
         openProfilePageWith(["Mine0", "FPS1"], 1)

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <QtTest>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -61,17 +62,15 @@ std::mutex g_mutex;
 std::condition_variable g_decided;
 std::vector<Delivered> g_delivered;
 std::map<ULONG_PTR, bool> g_passed;
-ULONG_PTR g_nextTag = kTagBase;
+std::atomic<ULONG_PTR> g_nextTag = kTagBase;
 
 void record(ULONG_PTR tag, bool passed, const Delivered& event) {
-    {
-        const std::lock_guard lock(g_mutex);
-        if (passed && tag != kMoveTag) {
-            g_delivered.push_back(event);
-        }
-        if (tag >= kTagBase) {
-            g_passed[tag] = passed;
-        }
+    const std::lock_guard lock(g_mutex);
+    if (passed && tag != kMoveTag) {
+        g_delivered.push_back(event);
+    }
+    if (tag >= kTagBase) {
+        g_passed[tag] = passed;
     }
     g_decided.notify_all();
 }
@@ -116,11 +115,6 @@ bool passed(uint32_t tag) {
     return decided && g_passed[tag];
 }
 
-ULONG_PTR newTag() {
-    const std::lock_guard lock(g_mutex);
-    return ++g_nextTag;
-}
-
 // Sends the event marked with `tag`; returns the tag, 0 when it could not be sent.
 uint32_t send(INPUT& input, ULONG_PTR tag) {
     (input.type == INPUT_KEYBOARD ? input.ki.dwExtraInfo : input.mi.dwExtraInfo) = tag;
@@ -136,7 +130,7 @@ uint32_t sendKey(uint32_t vk, uint32_t scanCode, bool up, uint32_t time) {
     input.ki.wScan = static_cast<WORD>(scanCode);
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     input.ki.time = time;
-    return send(input, newTag());
+    return send(input, ++g_nextTag);
 }
 
 // Moves the pointer to these screen pixels without a button, unseen by the witness's record.
@@ -177,7 +171,7 @@ uint32_t sendMouse(uint32_t message, int x, int y, uint32_t mouseData, uint32_t 
     // The hook sees the X button in the high word; SendInput takes it in the low one.
     input.mi.mouseData = mouseData >> 16;
     input.mi.time = time;
-    return send(input, newTag());
+    return send(input, ++g_nextTag);
 }
 
 // The keys the tests use besides letters, digits and punctuation.

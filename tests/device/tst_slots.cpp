@@ -1,10 +1,20 @@
+// The slots the scene reaches, on a real link with the virtual mouse: Hid_Thread's commands as
+// they go over the wire, and the view's by name, with the scene's value types. Every view slot is
+// called under its exact name and parameter types; a missing one makes Qt warn, and the warning
+// fails the test.
+#include <QFile>
+#include <QOperatingSystemVersion>
+#include <QRegularExpression>
 #include <QtTest>
 #include <functional>
+#include <numeric>
 
 #include "device_rig.h"
 #include "support/debug_capture.h"
 #include "support/recorded_waits.h"
+#include "support/scripted_prompts.h"
 #include "support/table_rows.h"
+#include "ui/myQQuickView.h"
 
 using namespace z718;
 using namespace z718::test;
@@ -20,12 +30,6 @@ QByteArray outs(std::initializer_list<uchar> values) {
 
 QByteArray filled(int length) {
     return QByteArray(length, '\x55');
-}
-
-template <size_t N>
-void primeBlock(std::array<uchar, N>& target, int seed) {
-    const QByteArray source = pattern(static_cast<int>(N), seed);
-    std::copy(source.begin(), source.end(), target.begin());
 }
 
 // One set command as it must appear on the wire. The call gets a 512-byte block to send from.
@@ -97,8 +101,9 @@ struct GetCase {
     const char* frame;
     int inputReports;
     QByteArray answer;        // after a good exchange with the primed firmware
-    QByteArray afterFailure;  // after a failed exchange
+    QByteArray afterFailure;  // after a failed exchange, by `failure`
     QByteArray untouched{};   // when the link is busy; empty: every byte still `fill`
+    sim::VirtualMouse::Fault failure = sim::VirtualMouse::GetFeatureFails;
 };
 
 // clang-format off
@@ -130,9 +135,10 @@ const QList<GetCase> kGetCases{
     {"hid_8DH_GetRGBLedEffect", Ms, [](S& s) { s.rgbEffect = {4, 5, 6}; }, outArgs(&K::hid_8DH_GetRGBLedEffect), "00 8D 00 00 00 00 00 00 72", 0, outs({4, 5, 6}), outs({0, 0, 0})},
     {"hid_90H_GetLED8StageColor type 2", Ms, [](S& s) { primeBlock(s.stageColors[2], 7); }, blockOf(&K::hid_90H_GetLED8StageColor, 24, 2), "00 90 02 00 00 00 00 00 6D", 1, pattern(4, 7) + filled(20), filled(24)},
     {"hid_90H_GetLED8StageColor type 1", Ms, [](S& s) { primeBlock(s.stageColors[1], 8); }, blockOf(&K::hid_90H_GetLED8StageColor, 24, 1), "00 90 01 00 00 00 00 00 6E", 1, pattern(24, 8), filled(24)},
+    // Its failure: the reply came but the payload did not, and the stage count is not taken either.
     {"hid_91H_GetDPISet", Ms, [](S& s) { s.dpiMaxStage = 7; primeBlock(s.dpiCodes, 9); },
      [](K& h, uchar f) { uchar n = f; QByteArray codes(8, char(f)); const bool ok = h.hid_91H_GetDPISet(n, bytes(codes)); return outs({ok, n}) + codes; },
-     "00 91 00 00 00 00 00 00 6E", 1, outs({1, 7}) + pattern(8, 9), outs({0, 0x55}) + filled(8), outs({0, 0x55}) + filled(8)},
+     "00 91 00 00 00 00 00 00 6E", 1, outs({1, 7}) + pattern(8, 9), outs({0, 0x55}) + filled(8), outs({0, 0x55}) + filled(8), sim::VirtualMouse::ReadFails},
     {"hid_92H_GetKeyMatrix", Ms, [](S& s) { primeBlock(s.keyMatrix, 10); }, blockOf(&K::hid_92H_GetKeyMatrix, 64), "00 92 01 00 00 00 00 00 6C", 2, pattern(64, 10), filled(64)},
     {"hid_93H_GetMacroKey", Ms, [](S& s) { primeBlock(s.macros[4], 11); }, blockOf(&K::hid_93H_GetMacroKey, 128, 4), "00 93 04 00 00 00 00 00 68", 4, pattern(128, 11), filled(128)},
 };
@@ -149,16 +155,41 @@ QStringList payloadReports(const QByteArray& payload) {
     return reports;
 }
 
+// Calls `slot` by name, its arguments typed exactly as given, and hands back its result.
+template <typename R = void, typename... Args>
+R call(QObject* object, const char* slot, const Args&... args) {
+    std::conditional_t<std::is_void_v<R>, int, R> result{};
+    QGenericReturnArgument back;
+    if constexpr (!std::is_void_v<R>) {
+        back = QReturnArgument<R>(QMetaType::fromType<R>().name(), result);
+    }
+    QTest::qVerify(
+        QMetaObject::invokeMethod(object, slot, Qt::DirectConnection, back,
+                                  QGenericArgument(QMetaType::fromType<Args>().name(), &args)...),
+        "invokeMethod", slot, __FILE__, __LINE__);
+    return static_cast<R>(result);
+}
+
+std::array<uchar, 192> padded(const QList<uchar>& bytes) {
+    std::array<uchar, 192> block{};
+    std::copy_n(bytes.begin(), std::min<qsizetype>(bytes.size(), 192), block.begin());
+    return block;
+}
+
 }  // namespace
 
-class CommandsTest : public QObject {
+class SlotsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { rig_ = std::make_unique<DeviceRig>(); }
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("No such method")));
+        t_ = std::make_unique<Fixture>();
+        t_->view.setHid(rig().hid.get());
+    }
     void cleanup() {
-        QCOMPARE(rig_->mouse.openHandles(), 0);
-        QVERIFY(rig_->hid->link().isIdle());
-        rig_.reset();
+        QCOMPARE(rig().mouse.openHandles(), 0);
+        QVERIFY(rig().hid->link().isIdle());
+        t_.reset();
     }
 
     // While the link is busy nothing goes out and the command's failure is printed.
@@ -168,19 +199,17 @@ private slots:
         DebugCapture debug;
         for (const SetCase& c : kSetCases) {
             RowName row(c.slot);
-            rig_->use(c.family);
+            rig().use(c.family);
             QByteArray block = pattern(512, 0x21);
             RecordedWaits waits;
-            c.call(*rig_->hid, bytes(block));
-            QCOMPARE(rig_->wire("feature-out"), QStringList{c.frame});
-            QCOMPARE(rig_->wire("output"), payloadReports(pattern(c.payload, 0x21)));
-            QVERIFY(rig_->wire("feature-in").isEmpty());  // a set reads no answer
+            c.call(*rig().hid, bytes(block));
+            QCOMPARE(rig().wire("feature-out"), QStringList{c.frame});
+            QCOMPARE(rig().wire("output"), payloadReports(pattern(c.payload, 0x21)));
+            QVERIFY(rig().wire("feature-in").isEmpty());  // a set reads no answer
             QCOMPARE(waits.waits, c.waits);
 
-            busy(c.family, debug);
-            c.call(*rig_->hid, bytes(block));
-            rig_->hid->link().setIdle();
-            QVERIFY(rig_->mouse.log().isEmpty());
+            debug.clear();
+            rig().whileBusy([&] { c.call(*rig().hid, bytes(block)); });
             QCOMPARE(debug.captured(), QStringList{"cmd Failed " + QString(c.frame).mid(3, 2)});
         }
     }
@@ -190,46 +219,195 @@ private slots:
         DebugCapture debug;
         for (const GetCase& c : kGetCases) {
             RowName row(c.slot);
-            rig_->use(c.family);
-            c.prime(rig_->firmware(c.family));
-            QCOMPARE(c.call(*rig_->hid, 0x55), c.answer);
-            QCOMPARE(rig_->wire("feature-out"), QStringList{c.frame});
-            QCOMPARE(rig_->wire("feature-in").size(), 1);
-            QCOMPARE(rig_->wire("input").size(), c.inputReports);
-            QCOMPARE(rig_->wire("output").size(), 0);
+            rig().use(c.family);
+            c.prime(rig().firmware(c.family));
+            QCOMPARE(c.call(*rig().hid, 0x55), c.answer);
+            QCOMPARE(rig().wire("feature-out"), QStringList{c.frame});
+            QCOMPARE(rig().wire("feature-in").size(), 1);
+            QCOMPARE(rig().wire("input").size(), c.inputReports);
+            QCOMPARE(rig().wire("output").size(), 0);
 
-            rig_->use(c.family);
-            rig_->mouse.setFault(sim::VirtualMouse::GetFeatureFails);
-            QCOMPARE(c.call(*rig_->hid, 0x55), c.afterFailure);
-            rig_->mouse.clearFaults();
-            QCOMPARE(rig_->wire("feature-out"), QStringList{c.frame});
+            rig().use(c.family);
+            rig().mouse.setFault(c.failure);
+            QCOMPARE(c.call(*rig().hid, 0x55), c.afterFailure);
+            rig().mouse.clearFaults();
+            QCOMPARE(rig().wire("feature-out"), QStringList{c.frame});
 
-            busy(c.family, debug);
-            const QByteArray handedBack = c.call(*rig_->hid, 0x55);
-            rig_->hid->link().setIdle();
-            QVERIFY(rig_->mouse.log().isEmpty());
+            debug.clear();
+            QByteArray handedBack;
+            rig().whileBusy([&] { handedBack = c.call(*rig().hid, 0x55); });
             const bool secrecy = QByteArray(c.frame).startsWith("00 00");
             QCOMPARE(debug.captured(), QStringList{secrecy ? "cmd Failed 00" : "cmd Failed"});
             QCOMPARE(handedBack, c.untouched.isEmpty() ? filled(handedBack.size()) : c.untouched);
         }
-        // The reply came but the payload did not: the DPI stage count is not taken either.
-        rig_->use(Ms);
-        rig_->mouse.setFault(sim::VirtualMouse::ReadFails);
-        uchar stages = 0x55;
-        QByteArray codes = filled(8);
-        QVERIFY(!rig_->hid->hid_91H_GetDPISet(stages, bytes(codes)));
-        QCOMPARE(outs({stages}) + codes, outs({0x55}) + filled(8));
+    }
+
+    void configurationProfileAndLanguageSlots() {
+        ScratchDir::write(kDefaultProfilePath, "[sensor]\ncursorSpeed_Q7=9\n");
+        ScratchDir::write("modules/i18n/lang_025044.ini",
+                          "[main]\ntotal=1\n0=\xe8\xbd\xb4\n[Q7_5E08F1D]\n3=x\n");
+        myQQuickView view(prompts(), rig().fakes.pointer);  // reads the files written above
+        call(&view, "setProfile", QVariant(4));
+        QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 4);
+        QCOMPARE(view.settings().currentProfileIndex(), 0);  // the number alone changes no index
+
+        call(&view, "saveApConfig", QVariantList{1, 2});
+        QCOMPARE(call<QVariantList>(&view, "loadApConfig").size(), 2);
+        QCOMPARE(call<QVariantList>(&view, "loadDeviceApConfig"), QVariantList{8});
+        QCOMPARE(call<QVariantList>(&view, "loadDefaultProfile", uchar(3)).at(1).toInt(), 9);
+        QVERIFY(!call<bool>(&view, "getIsSkinShow"));
+        call(&view, "resetApconfig");  // no factory copy: all defaults
+        QCOMPARE(call<QVariant>(&view, "getProfile").toInt(), 0);
+
+        QVERIFY(!call<bool>(&view, "loadProfile", 0));
+        call(&view, "resetProfile", 1);
+        call(&view, "copyProfile", 2, 1);
+        QCOMPARE(view.settings().profile(2).value("sensor/cursorSpeed_Q7").toInt(), 9);
+        prompts().fileNames.push_back(QStringLiteral("out.pf"));
+        call(&view, "saveProfile", 2);
+        QVERIFY(ScratchDir::read("out.pf").contains("cursorSpeed_Q7=9"));
+        QCOMPARE(call<QString>(&view, "getCustomFilePath"), QString());
+        QCOMPARE(prompts().asked.size(), size_t(3));
+
+        QCOMPARE(call<QVariantMap>(&view, "chkLanguages").keys(), QStringList{"CHINESE (Simp)"});
+        const QString layout = QStringLiteral("025044");
+        QCOMPARE(call<QStringList>(&view, "getProductLayoutStrings_Q7", layout).value(3), "x");
+    }
+
+    void deviceSlots() {
+        myQQuickView* view = &t_->view;
+        call(view, "ui_11H_SetDPISet", uchar(7), QVariantList{4, 8, 16, 32, 64, 128, 128, 128},
+             QVariantList{400, 800});
+        QCOMPARE(rig().wire("feature-out"), QStringList{"00 11 07 08 00 00 00 00 DF"});
+
+        rig().mouse.clearLog();
+        // hidden, the view does not ask the mouse for its stage
+        QCOMPARE(call<QVariant>(view, "ui_8BH_GetCurrentDPIStage"), QVariant(0));
+        QVERIFY(rig().mouse.log().isEmpty());
+
+        call(view, "ui_12H_SetKeyMatrix", QVariantList(64, 1));
+        call(view, "ui_12H_SetGunKeyMatrix", QVariantList(64, 11));
+        // the gun matrix is not kept
+        QCOMPARE(call<QVariantList>(view, "getKeydefine", QVariant(2)).value(0).toInt(), 1);
+
+        rig().use(Kb);  // the scene's numbers and texts cut to bytes
+        call(view, "ui_0EH_SetXYSensitive", QVariant(300u), QVariant(QStringLiteral("7")));
+        QCOMPARE(rig().firmware(Kb).xySensitive, (std::array<uchar, 2>{44, 7}));
+
+        // Fool-proofing asks with the confirmation texts.
+        prompts().answers = {true, false};
+        QVERIFY(view->getMsgAns_FoolProofing());
+        QVERIFY(!view->getMsgAns_FoolProofing());
+        QCOMPARE(prompts().asked.size(), size_t(2));
+        QCOMPARE(prompts().last(), "question|" + message(4) + '|' + message(5) + '|');
+
+        // The gun slots pass the scene's numbers on as the store's decimal keys.
+        ScratchDir::write("./modules/gun/gunData.bin", "");
+        view->saveGundata({"AK", "L-Click", 10, 0, -1, 0});
+        QCOMPARE(view->getGunData("AK").value(3).toInt(), -1);
+        view->setXYSensitive(2.0, 7);
+        QCOMPARE(view->settings().currentProfile().value("XYSensitive/2").toInt(), 7);
+    }
+
+    // Without an updater the mouse stays connected; with one, it starts after the worker stopped.
+    void updaterStartsAfterTheWorkerStopped() {
+        if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows) {
+            QSKIP("the updater stand-in is a shell script");
+        }
+        rig().hid->startWorker(1);
+        t_->view.openUpdateExe();  // no update/update yet
+        QVERIFY(rig().hid->workerRunning());
+        QVERIFY(!t_->view.findChild<QProcess*>());
+        QCOMPARE(prompts().asked.size(), size_t(1));
+        QCOMPARE(
+            prompts().last(),
+            "warning|KESTRAN SOLUX MOUSE Z718|Updates come from the system's package manager.|");
+        ScratchDir::write(QStringLiteral("update/update"),
+                          "#!/bin/sh\necho started > update/started\nexec sleep 30\n");
+        QFile::setPermissions("update/update",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        durations().updaterDelayMs = 500;
+        RecordedWaits waits;
+        t_->view.openUpdateExe();
+        QVERIFY(!rig().hid->workerRunning());
+        QCOMPARE(waits.waits, QList<int>{500});
+        auto* updater = t_->view.findChild<QProcess*>();
+        QVERIFY(updater && updater->state() != QProcess::NotRunning);  // not waited for
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("update/started")), 10000);
+        // End it before the view that owns it goes away.
+        updater->kill();
+        QVERIFY(updater->waitForFinished(10000));
+    }
+
+    void writesAndReadsDeviceMacroMemory() {
+        rig().use(Kb);
+        saveMacro("dev", {"A    [Down]", "50   [Delay]", "A      [Up]"});
+        t_->view.ui_11H_SetMacroKey(0x103, "dev");
+        QCOMPARE(rig().firmware(Kb).macros[3],
+                 padded({0x00, 0x01, 0x01, 0x04, 0x7F, 0x00, 0x00, 0x05, 0x81, 0x04, 0x00, 0x00}));
+        QVERIFY(prompts().asked.empty());
+        // 50 presses and releases make 204 bytes: a warning, then the first 192 go out.
+        saveMacro(
+            "long",
+            QString("A    [Down]\nA      [Up]\n").repeated(50).split('\n', Qt::SkipEmptyParts));
+        const QList<uchar> stream = t_->view.macroIncode(t_->view.loadMacroIni("long"));
+        QCOMPARE(stream.size(), 204);
+        t_->view.ui_11H_SetMacroKey(1, "long");
+        QCOMPARE(prompts().asked.size(), size_t(1));
+        QCOMPARE(prompts().last(), "warning|" + message(0) + '|' + message(1) + '|');
+        QVERIFY(!message(0).isEmpty());
+        QCOMPARE(rig().firmware(Kb).macros[1], padded(stream));
+
+        // Reads; failed ones, and those without a link, give zeros.
+        auto& keyboard = rig().firmware(Kb).macros[2];
+        std::iota(keyboard.begin(), keyboard.end(), uchar(0));
+        QCOMPARE(t_->view.ui_91H_GetMacroKey(2), range(192));
+        rig().use(Ms);
+        rig().firmware(Ms).macros[2] = keyboard;
+        QCOMPARE(t_->view.ui_93H_GetMacroKey(2), range(128));
+        rig().mouse.setFault(sim::VirtualMouse::ReadFails);
+        QCOMPARE(t_->view.ui_93H_GetMacroKey(2), QVariantList(128, 0));
+        rig().mouse.setFault(sim::VirtualMouse::ReadFails, false);
+        rig().use(Kb);
+        rig().mouse.setKeyboardPresent(false);
+        QCOMPARE(t_->view.ui_91H_GetMacroKey(2), QVariantList(192, 0));
+        t_->view.setHid(nullptr);
+        QCOMPARE(t_->view.ui_93H_GetMacroKey(2), QVariantList(128, 0));
+    }
+
+    void macroEncodingAndConfigFollowSelectedDevice() {
+        const QStringList lines{"A    [Down]", "2000   [Delay]"};
+        saveMacro("m", {});
+        rig().use(Ms);
+        QCOMPARE(t_->view.macroIncode(lines), (QList<uchar>{0, 1, 1, 4, 0x64, 1, 0, 0}));
+        t_->view.setMacroIniConfig("m", {6, 9});
+        QCOMPARE(t_->view.loadMacroType("m").toInt(), 1);
+        QCOMPARE(t_->view.loadMacroIniConfig("m"), (QVariantList{6, 9}));
+        rig().use(Kb);
+        QCOMPARE(t_->view.macroIncode(lines), (QList<uchar>{0, 1, 1, 4, 0x7F, 0, 0, 0xC8, 0, 0}));
+        QCOMPARE(t_->view.loadMacroIniConfig("m"), (QVariantList{-1, 9}));
+        // A macro never configured belongs to no device, also before the view has a link.
+        t_->view.setHid(nullptr);
+        saveMacro("fresh", {});
+        QCOMPARE(t_->view.loadMacroIniConfig("fresh"), (QVariantList{-1, 1}));
     }
 
 private:
-    void busy(DeviceRig::Family family, DebugCapture& debug) {
-        QVERIFY(rig_->hid->link().acquireLink());
-        rig_->use(family);
-        debug.clear();
+    DeviceRig& rig() { return t_->rig; }
+    ScriptedPrompts& prompts() { return rig().fakes.prompts; }
+    QString message(int index) { return t_->view.settings().messageStrings().value(index); }
+    void saveMacro(const QString& name, const QStringList& lines) {
+        QVERIFY(t_->view.createMacroIni(name, 0).toBool());
+        QVERIFY(t_->view.saveMacroIni(name, lines, 1).toBool());
     }
 
-    std::unique_ptr<DeviceRig> rig_;
+    struct Fixture {
+        ScratchDir scratch;
+        DeviceRig rig;
+        myQQuickView view{rig.fakes.prompts, rig.fakes.pointer};
+    };
+    std::unique_ptr<Fixture> t_;
 };
 
-QTEST_GUILESS_MAIN(CommandsTest)
-#include "tst_commands.moc"
+QTEST_MAIN(SlotsTest)
+#include "tst_slots.moc"

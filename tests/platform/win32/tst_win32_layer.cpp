@@ -1,6 +1,10 @@
-// The Windows input layer against the real user32 (run under wine by scripts/test-win32); the
-// pointer settings' calls are checked by the pointer-settings test beside it. Every wait is
-// bounded; the process exits non-zero when a check fails.
+// The Windows layer against the real user32 (run under wine by scripts/test-win32): its hooks,
+// its deadline sleep and its foreground watch, whose event hook is set and which names a window
+// of this test and one of Notepad by their program files. Wine 8 sends no
+// EVENT_SYSTEM_FOREGROUND when the foreground window changes, so the event's way to the profiles
+// is checked with the stand-in source of the scene tests instead. The pointer settings' calls
+// are checked by the pointer-settings test beside it. Every wait is bounded; the process exits
+// non-zero when a check fails.
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -10,9 +14,11 @@
 #include <algorithm>
 #include <chrono>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "platform/win32/precise_sleep.h"
+#include "platform/win32/win32_focus.h"
 #include "platform/win32/win32_input.h"
 #include "support/win32_checks.h"
 
@@ -126,10 +132,63 @@ void testPreciseSleep() {
     check(early == 0, "a deadline sleep never wakes before its deadline");
 }
 
+// Pumps this thread's messages (its windows are this thread's) until `program` has a window.
+bool waitForWindowOf(const std::wstring& program) {
+    return waitFor(
+        [&] {
+            const auto programs = windowPrograms();
+            return std::find(programs.begin(), programs.end(), program) != programs.end();
+        },
+        [] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&msg);
+            }
+        });
+}
+
+HWND makeWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"z718FocusTest";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, L"z718FocusTest", L"focus test", WS_OVERLAPPEDWINDOW, 10, 10,
+                                  200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ShowWindow(window, SW_SHOW);
+    return window;
+}
+
+void testForegroundWatch() {
+    Win32ForegroundWatch watch;
+    check(watch.start([](const std::wstring&) {}), "the foreground event hook is set");
+
+    HWND own = makeWindow();
+    check(programOfWindow(own) == L"tst_win32_layer.exe", "our window names our program");
+    check(waitForWindowOf(L"tst_win32_layer.exe"), "our program is listed with a window");
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION notepad{};
+    wchar_t command[] = L"notepad.exe";
+    const bool started = CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &notepad);
+    check(started, "notepad starts");
+    if (started) {
+        check(waitForWindowOf(L"notepad.exe"), "notepad is listed with a window");
+        TerminateProcess(notepad.hProcess, 0);
+        CloseHandle(notepad.hThread);
+        CloseHandle(notepad.hProcess);
+    }
+    watch.stop();
+    DestroyWindow(own);
+}
+
 }  // namespace
 
 int main() {
     testHooks();
     testPreciseSleep();
+    testForegroundWatch();
     return checksResult();
 }
