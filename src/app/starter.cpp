@@ -1,6 +1,6 @@
 // The program's executable on Linux: sets the C library's start-time settings, then loads the
-// program proper (a library beside it) and runs it. It needs nothing but the C library, so that
-// starting it again for those settings costs next to nothing.
+// program proper (a library) and runs it. It needs none of Qt's libraries, so that starting it
+// again for those settings costs next to nothing.
 #include <dlfcn.h>
 #include <limits.h>
 #include <unistd.h>
