@@ -91,25 +91,20 @@ inline uchar* bytes(QByteArray& block) {
 }
 
 // A block whose every byte differs from its neighbours, so a shifted or cut copy shows.
-inline QByteArray pattern(int length, int seed = 1) {
+inline QByteArray pattern(int length, int seed) {
     QByteArray block(length, '\0');
-    for (int i = 0; i < length; ++i) {
-        block[i] = static_cast<char>((seed + i * 7) & 0xFF);
-    }
+    std::generate(block.begin(), block.end(), [&seed] { return char(seed += 7); });
     return block;
 }
 
 template <size_t N>
 void primeBlock(std::array<uchar, N>& target, int seed) {
-    const QByteArray source = pattern(static_cast<int>(N), seed);
-    std::copy(source.begin(), source.end(), target.begin());
+    std::ranges::copy(pattern(static_cast<int>(N), seed), target.begin());
 }
 
 inline QVariantList range(int count, int first = 0) {
-    QVariantList list;
-    for (int i = 0; i < count; ++i) {
-        list.append(first + i);
-    }
+    QVariantList list(count);
+    std::generate(list.begin(), list.end(), [&first] { return first++; });
     return list;
 }
 

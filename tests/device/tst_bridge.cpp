@@ -22,9 +22,7 @@ namespace {
 // One 33-byte output report: report id 0, the given data bytes, zeros up to 32.
 QStringList report(const QVariantList& data) {
     QByteArray bytes(33, '\0');
-    for (int i = 0; i < data.size(); ++i) {
-        bytes[i + 1] = static_cast<char>(data[i].toInt());
-    }
+    std::ranges::transform(data, bytes.begin() + 1, [](auto& v) { return char(v.toInt()); });
     return {hex(bytes)};
 }
 
@@ -147,7 +145,7 @@ private slots:
     }
 
     // (Values beyond a byte, or given as texts, are the activation record's: scene tests.)
-    void keyMatrixStoresScenesValuesAndFillsTheTable() {
+    void keyMatricesStoreScenesValuesAndFillTheTable() {
         keys().setButtonEntries(range(64));
         QCOMPARE(int(keyMatrix().entry(15).b3), 63);
         keys().setButtonEntries({1, 0, 0xF1, 0});  // short: padded with zeros
@@ -169,9 +167,8 @@ private slots:
         QVERIFY(may({1, 0, 0xF0, 0}, 1));
         QVERIFY(!may({1, 5, 0xF0, 7, 1, 0, 0xF1, 0, 0x0A, 0, 0xF0, 0}, 0));
         QVERIFY(!may({1, 0, 0xF0, 0, 1, 0, 0xF0, 0}, 16));  // no such button
-    }
 
-    void wideKeyMatrixStoresGroupsAndSendsAllBytes() {
+        // The keyboard's wide matrix: stored in groups of four, sent whole.
         rig().use(Kb);
         sim::FirmwareState& keyboard = rig().firmware(Kb);
         keys().setWideMatrix(range(512));
@@ -186,7 +183,8 @@ private slots:
         QCOMPARE(int(keyboard.keyMatrix[2]), 0);
     }
 
-    void macroMaintenanceRewritesOtherProfilesOnly() {
+    // Macro slots removed and repeat counts changed rewrite the other profiles' entries.
+    void macroChangesReachTheEntriesAndSlotsPlayingThem() {
         const struct {
             int key;
             QString before, afterSlotTwoGoes, afterSlotFourRepeats;
@@ -217,15 +215,13 @@ private slots:
         }
         keys().macroRepeatChanged(4, 2);
         QCOMPARE(entry(2, 2), QStringLiteral("9 0 4 0"));
-    }
 
-    // Deleting macro "Gone": each button playing it, in any profile, gets its default back,
-    // and the engine the current profile's new matrix.
-    void deletedMacroGivesEveryButtonPlayingItItsDefault() {
+        // Deleting macro "Gone": each button playing it, in any profile, gets its default back,
+        // and the engine the current profile's new matrix.
         const struct {
             int profile, key;
             QString before, macro, after;
-        } rows[]{
+        } deleted[]{
             {1, 5, "9 0 5 0", "Gone", "0 0 227 7"},    // the current profile
             {7, 2, "9 2 2 0", "Gone", "1 0 242 0"},    // any profile
             {3, 12, "9 0 12 0", "Gone", "0 0 0 0"},    // any button
@@ -233,25 +229,21 @@ private slots:
             {0, 3, "9 0 3 0", "Kept", "9 0 3 0"},      // another macro
             {2, 4, "1 0 243 0", "Gone", "1 0 243 0"},  // assigned once, plays no macro now
         };
-        store().setCurrentProfileIndex(1);
-        for (const auto& row : rows) {
+        for (const auto& row : deleted) {
             setEntry(row.profile, row.key, row.before);
             store().profile(row.profile).setValue(QString("macro/%1").arg(row.key), row.macro);
         }
         keys().macroDeleted("Gone");
-        for (const auto& row : rows) {
+        for (const auto& row : deleted) {
             QCOMPARE(entry(row.profile, row.key), row.after);
         }
         QCOMPARE(int(keyMatrix().entry(5).b2), 0xE3);
-    }
 
-    // A saved macro reaches the slots of the current profile's buttons that play it; the slot
-    // of a button with the same number in another profile is the current profile's own.
-    void savedMacroReachesTheCurrentProfilesButtonsOnly() {
+        // A saved macro reaches the slots of the current profile's buttons that play it; the
+        // slot of a button with the same number in another profile is the current profile's own.
         MacroStore macros(store());
         macros.create("M", 0);
         macros.save("M", {"1,A", "2,A"}, 1);
-        store().setCurrentProfileIndex(1);
         const struct {
             int profile, button;
             const char* macro;
@@ -283,6 +275,18 @@ private slots:
             QVERIFY(debug.captured().isEmpty());
         }
         QCOMPARE(systemValue<int>(win::kSpiGetMouseSpeed), 14);
+
+        // Acceleration changes only its own entry of the system's triple, and is not kept.
+        int custom[3] = {4, 12, 1};
+        QVERIFY(system().systemParametersInfo(win::kSpiSetMouse, 0, custom, 0));
+        preferences().setAcceleration(false);
+        QCOMPARE((systemValue<std::array<int, 3>>(win::kSpiGetMouse)),
+                 (std::array<int, 3>{4, 12, 0}));
+        QCOMPARE(system().lastWinIni(), 3u);
+        QVERIFY(!preferences().acceleration());
+        preferences().setAcceleration(true);
+        QVERIFY(preferences().acceleration());
+        QVERIFY(store().currentProfile().allKeys().filter("ccel").isEmpty());
     }
 
     void refusedCallsPrintTheirTextAndKeepTheStoredValue() {
@@ -304,19 +308,6 @@ private slots:
         QCOMPARE(preferences().recorded(PointerValue::DoubleClickSpeed), 2u);
         store().setCurrentProfileIndex(2);  // another profile, its own value
         QCOMPARE(preferences().recorded(PointerValue::CursorSpeed), 0u);
-    }
-
-    void accelerationChangesOnlyItsOwnEntry() {
-        int custom[3] = {4, 12, 1};
-        QVERIFY(system().systemParametersInfo(win::kSpiSetMouse, 0, custom, 0));
-        preferences().setAcceleration(false);
-        QCOMPARE((systemValue<std::array<int, 3>>(win::kSpiGetMouse)),
-                 (std::array<int, 3>{4, 12, 0}));
-        QCOMPARE(system().lastWinIni(), 3u);
-        QVERIFY(!preferences().acceleration());
-        preferences().setAcceleration(true);
-        QVERIFY(preferences().acceleration());
-        QVERIFY(store().currentProfile().allKeys().filter("ccel").isEmpty());
     }
 
     void scrollSwapRewritesOnlyItsBitAndNeedsTheRate() {

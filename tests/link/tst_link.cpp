@@ -55,15 +55,13 @@ private slots:
     }
 
     // The command prints its own failure text; the link only reports that nothing was sent.
-    void acquisitionTimesOut() {
+    void acquisitionAndOpenFailures() {
         QVERIFY(t_->link.acquireLink());
         QVERIFY(!t_->link.acquireLink());
         QCOMPARE(t_->eventRounds, 255);
         QVERIFY(t_->mouse.log().isEmpty());
         t_->link.setIdle();
-    }
 
-    void openFailures() {
         // A refused open empties the path; until the next scan no hidapi call is made at all.
         t_->mouse.setFault(Fault::OpenRefused);
         QVERIFY(!exchange(makeFrame(0x81), 0));
@@ -162,7 +160,7 @@ private slots:
         QCOMPARE(t_->link.payload()[7], uchar(8));
     }
 
-    void shippedCatalogue() {
+    void shippedAndDamagedCatalogues() {
         const QByteArray text = test::ScratchDir::read(kCataloguePath);
         QVERIFY(text.startsWith("; type 0: Keyboard, type 1: Mouse\r\n"));
         QCOMPARE(text.count("\n"), text.count("\r\n"));
@@ -175,18 +173,17 @@ private slots:
         QVERIFY(entries[0].vid && entries[0].pid && entries[1].vid && entries[1].pid);
         QVERIFY(entries[0].vid != entries[1].vid || entries[0].pid != entries[1].pid);
         QCOMPARE(entries[1].name, QStringLiteral("Mouse"));
-    }
 
-    void missingKeysAndHexForms() {
+        // Missing keys and hex forms.
         test::ScratchDir scratch;
         test::ScratchDir::write("cat.ini",
                                 "[common]\r\ntotal=2\r\n[0]\r\nvid=04d9\r\npid=1ABCD\r\n"
                                 "usagePage=zz\r\n[1]\r\ntype=1\r\n");
-        const auto entries = loadCatalogue("cat.ini", {"only one"});
-        QCOMPARE(entries.size(), 2);
+        const auto written = loadCatalogue("cat.ini", {"only one"});
+        QCOMPARE(written.size(), 2);
         // The pid is cut to 16 bits.
-        QCOMPARE(numbers(entries[0]), (QList<int>{-1, 0, 0, 0, 0, 0, 0x04d9, 0xABCD}));
-        QCOMPARE(entries[1].name, QString());
+        QCOMPARE(numbers(written[0]), (QList<int>{-1, 0, 0, 0, 0, 0, 0x04d9, 0xABCD}));
+        QCOMPARE(written[1].name, QString());
         QVERIFY(loadCatalogue("missing.ini", {}).isEmpty());
     }
 
