@@ -48,9 +48,10 @@ private slots:
         mouse_.reset();
     }
     // A device at start connects before the loop runs; unplugged, the window goes out of the
-    // way; replugged, it reconnects, and the tray's double-click or click brings it back.
+    // way; replugged, it reconnects, and the tray's double-click or click brings it back; its
+    // menu's Show too, and its Quit ends the program.
     // Busy without a time is busy for no time.
-    void connectUnplugAndReplug() {
+    void connectUnplugReplugAndQuit() {
         widget_->controller()->setBusy();
         QCOMPARE(sceneCalls(), QStringList{"setProtectUI"});
         QCOMPARE(widget_->view()->rootObject()->property("busyTime").toInt(), 0);
@@ -93,6 +94,26 @@ private slots:
         widget_->showMinimized();
         widget_->trayIconActivated(QSystemTrayIcon::DoubleClick);  // an XEmbed tray's
         QTRY_VERIFY(!outOfSight());
+
+        // Show leads back to the window from the menu too (StatusNotifierItem trays know no
+        // double-click); Quit stops the worker and ends the loop with 0.
+        const QList<QAction*> entries = widget_->trayIcon()->contextMenu()->actions();
+        QCOMPARE(entries.constFirst()->text(), QStringLiteral("Show"));
+        // Hidden, the window lets go of Qt's fonts by taking its own font away, until it shows.
+        const QString windowFont = QStringLiteral("Z718 Sans");
+        QVERIFY(QFontDatabase::families().contains(windowFont));
+        widget_->hide();
+        QTRY_VERIFY(!QFontDatabase::families().contains(windowFont));
+        entries.constFirst()->trigger();
+        QTRY_VERIFY(widget_->isVisible());
+        QVERIFY(QFontDatabase::families().contains(windowFont));
+        QAction* quit = entries.constLast();
+        QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
+        QEventLoop loop;
+        QTimer::singleShot(50, quit, &QAction::trigger);
+        QTimer::singleShot(20000, &loop, [&loop] { loop.exit(99); });  // Quit did not quit
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!widget_->hid().workerRunning());
     }
     void secondStartShowsTheWindowOrSaysWhy() {
         using Answer = InstanceChannel::Answer;
@@ -112,7 +133,7 @@ private slots:
         QCOMPARE(askFromAnotherStart(), Answer::Shown);
         QTRY_VERIFY(widget_->isVisible());
     }
-    void burstOfDeviceChangesGivesOneScan() {
+    void burstOfChangesGivesOneScanAndARefusedOpenComesBack() {
         widget_->checkDevice();
         test::DebugCapture debug;
         // The burst outlasts one poll interval: only a poll restarted by every change waits it out.
@@ -130,9 +151,8 @@ private slots:
         QTest::qWait(3 * durations().pollMs);
         QCOMPARE(debug.count("Device Connect"), 1);
         QCOMPARE(sceneCalls().size(), 2);  // a poll while connected changes nothing
-    }
-    void refusedOpenComesBackWithoutAReplug() {
-        widget_->checkDevice();
+
+        // A refused open comes back without a replug.
         mouse_->mouseFirmware().state().reportRate = 4;
         mouse_->setFault(sim::VirtualMouse::OpenRefused);
         uchar rate = 0;
@@ -206,29 +226,6 @@ private slots:
         QCOMPARE(applied.count(), 1);
         QCOMPARE(view.settings().currentProfileIndex(), 3);
         QCOMPARE(view.getCursorSpeed(), 4u);
-    }
-    // Show leads back to the window from the menu too (StatusNotifierItem trays know no
-    // double-click); Quit stops the worker and ends the loop with 0.
-    void trayMenuShowsTheWindowAndQuits() {
-        widget_->checkDevice();
-        QVERIFY(widget_->hid().workerRunning());
-        const QList<QAction*> entries = widget_->trayIcon()->contextMenu()->actions();
-        QCOMPARE(entries.constFirst()->text(), QStringLiteral("Show"));
-        // Hidden, the window lets go of Qt's fonts by taking its own font away, until it shows.
-        const QString windowFont = QStringLiteral("Z718 Sans");
-        QVERIFY(QFontDatabase::families().contains(windowFont));
-        widget_->hide();
-        QTRY_VERIFY(!QFontDatabase::families().contains(windowFont));
-        entries.constFirst()->trigger();
-        QTRY_VERIFY(widget_->isVisible());
-        QVERIFY(QFontDatabase::families().contains(windowFont));
-        QAction* quit = entries.constLast();
-        QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
-        QEventLoop loop;
-        QTimer::singleShot(50, quit, &QAction::trigger);
-        QTimer::singleShot(20000, &loop, [&loop] { loop.exit(99); });  // Quit did not quit
-        QCOMPARE(loop.exec(), 0);
-        QVERIFY(!widget_->hid().workerRunning());
     }
 
 private:
