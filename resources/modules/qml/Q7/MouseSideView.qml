@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Shapes
 import modules.qml
+import "mouseButtons.js" as MouseButtons
 
 // The mouse from the left side, 300 x 440, drawn by the scene like the top view.
 Shape {
@@ -41,7 +42,7 @@ Shape {
 
     // The forward and back buttons.
     SvgPath {
-        outline: "M75 148H79A9 9 0 0 1 88 157V191A9 9 0 0 1 79 200H75A9 9 0 0 1 66 191V157A9 9 0 0 1 75 148Z"
+        outline: MouseButtons.buttons[3].outline
         strokeColor: "#111214"
         strokeWidth: 2
         fillGradient: LinearGradient {
@@ -52,7 +53,7 @@ Shape {
         }
     }
     SvgPath {
-        outline: "M75 206H79A9 9 0 0 1 88 215V249A9 9 0 0 1 79 258H75A9 9 0 0 1 66 249V215A9 9 0 0 1 75 206Z"
+        outline: MouseButtons.buttons[4].outline
         strokeColor: "#111214"
         strokeWidth: 2
         fillGradient: LinearGradient {

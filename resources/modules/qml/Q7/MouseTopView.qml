@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Shapes
 import modules.qml
+import "mouseButtons.js" as MouseButtons
 
 // The mouse from the top, 300 x 440, drawn by the scene: a picture of it would hold its pixels
 // for as long as the window shows.
@@ -26,13 +27,13 @@ Shape {
 
     // The two main keys and the seam under them.
     SvgPath {
-        outline: "M147,24 C84,28 41,76 40,152 L40,196 L147,196 Z"
+        outline: MouseButtons.buttons[0].outline
         strokeColor: "#111214"
         strokeWidth: 2
         fillGradient: keyGradient
     }
     SvgPath {
-        outline: "M153,24 C216,28 259,76 260,152 L260,196 L153,196 Z"
+        outline: MouseButtons.buttons[1].outline
         strokeColor: "#111214"
         strokeWidth: 2
         fillGradient: keyGradient
@@ -45,7 +46,7 @@ Shape {
 
     // The wheel and its ridges.
     SvgPath {
-        outline: "M150 58A12 12 0 0 1 162 70V100A12 12 0 0 1 150 112A12 12 0 0 1 138 100V70A12 12 0 0 1 150 58Z"
+        outline: MouseButtons.buttons[2].outline
         fillColor: "#101114"
         strokeColor: "#4a4e56"
         strokeWidth: 2
@@ -58,9 +59,8 @@ Shape {
 
     // The DPI buttons and the one under them, with their + and - marks.
     SvgPath {
-        outline: "M145 122H155A4 4 0 0 1 159 126V132A4 4 0 0 1 155 136H145A4 4 0 0 1 141 132V126A4 4 0 0 1 145 122Z"
-                 + "M145 142H155A4 4 0 0 1 159 146V152A4 4 0 0 1 155 156H145A4 4 0 0 1 141 152V146A4 4 0 0 1 145 142Z"
-                 + "M145 166H155A4 4 0 0 1 159 170V176A4 4 0 0 1 155 180H145A4 4 0 0 1 141 176V170A4 4 0 0 1 145 166Z"
+        outline: MouseButtons.buttons[6].outline + MouseButtons.buttons[7].outline
+                 + MouseButtons.buttons[5].outline
         fillColor: "#2b2e34"
         strokeColor: "#111214"
         strokeWidth: 1.5
