@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import modules.qml
+import "pages.js" as Pages
 
 // The window's root: lays out the pages, takes the program's calls and is the only item that
 // talks to the program ("ui_View", "ui_Ctl"); the pages get it through `view`.
@@ -55,13 +56,16 @@ Item {
     // A dialog is open: the program keeps the scene while the window is hidden.
     readonly property bool dialogOpen: mask.visible
     // Made the first time they open (made()): null until then.
-    property MacroEditor macroEditor: null
-    property KeyMenu keyMenu: null
-    property ProgramPicker programPicker: null
-    property SingleKeyDialog singleKeyDialog: null
-    property MacroKeyDialog macroKeyDialog: null
-    property ResetDialog resetDialog: null
-    property HelpMenu helpMenu: null
+    property var macroEditor: null
+    property var keyMenu: null
+    property var profilePage: null
+    property var programPicker: null
+    property var singleKeyDialog: null
+    property var macroKeyDialog: null
+    property var resetDialog: null
+    property var helpMenu: null
+    // The current profile's number, which the profile page shows.
+    property int profileNo: 0
     property bool profileChanged: false
 
     signal emptyAreaPressed()
@@ -91,8 +95,7 @@ Item {
         visible = true
         forceActiveFocus()
         language = String(view.getLang()) === "ChineseSimplified" ? 1 : 0
-        const profileNo = parseInt(String(view.getProfile()), 10) || 0
-        profilePage.profileNo = profileNo
+        profileNo = parseInt(String(view.getProfile()), 10) || 0
         if (send)
             view.ui_02H_SetCurrentProfile(profileNo)
         if (language === 1)
@@ -100,7 +103,8 @@ Item {
         // The macro editor's list; the editor and the key menu are made when they open.
         view.macroList.load()
         gunControl.init()
-        profilePage.init()
+        // The profile page's list, as its start-up would load it.
+        view.profiles.load(profileNo, language === 0)
         return profileNo
     }
 
@@ -160,7 +164,7 @@ Item {
             macroEditor.escapePressed()
         } else if (programPicker?.visible) {
             programPicker.done()
-        } else if (profilePage.visible) {
+        } else if (profilePage?.visible) {
             profilePage.escapePressed()
         } else if (macroKeyDialog?.visible) {
             macroKeyDialog.escapePressed()
@@ -182,7 +186,7 @@ Item {
     function openKeyMenu(row) {
         focusControl()
         mousePicture.selectKey = row
-        made("keyMenu", keyMenuComponent)
+        made("keyMenu")
         keyMenu.x = 300
         keyMenu.y = keyMenu.rowY[row]
         keyMenu.showControl()
@@ -204,7 +208,7 @@ Item {
 
     // Applies the current profile again, with its pointer settings when `applyPointer`.
     function reloadPanels(applyPointer) {
-        view.activateProfile(profilePage.profileNo, applyPointer)
+        view.activateProfile(profileNo, applyPointer)
     }
 
     // A profile was applied: the panels show it.
@@ -215,12 +219,25 @@ Item {
         scrollPanel.init()
     }
 
-    // The page of `component`, kept in the property `name`, made now if it was not yet. Each
-    // goes over everything made before it, as the pages and dialogs it covers need.
-    function made(name: string, component: Component): Item {
-        if (!shell[name])
-            shell[name] = component.createObject(shell)
-        return shell[name]
+    // The page kept in the property `name`, made now if it was not yet. Each goes over
+    // everything made before it, as the pages and dialogs it covers need.
+    function made(name: string): Item {
+        if (shell[name])
+            return shell[name]
+        const component = Qt.createComponent(Pages.file(name))
+        if (component.status !== Component.Ready) {
+            console.warn(component.errorString())
+            return null
+        }
+        const page = component.createObject(shell, Pages.properties(name, shell)) as Item
+        Pages.wire(name, page, {
+            shell: shell,
+            keyMatrixPanel: keyMatrixPanel,
+            mousePicture: mousePicture,
+            focusKeeper: focusKeeper
+        })
+        shell[name] = page
+        return page
     }
 
     // Menus and edits end first, as a press outside them would end them.
@@ -280,7 +297,7 @@ Item {
     Connections {
         target: shell.view
         function onProfileActivated(profile: int) {
-            profilePage.profileNo = profile
+            shell.profileNo = profile
             shell.view.profiles.follow(profile)
             shell.rereadPanels()
         }
@@ -376,7 +393,7 @@ Item {
             id: macroManagerBar
             objectName: "macroManagerBar"
             text: shell.macroEditorLang[0] ?? ""
-            onClicked: shell.showDialog(shell.made("macroEditor", macroEditorComponent))
+            onClicked: shell.showDialog(shell.made("macroEditor"))
         }
 
         PointerSpeedPanel {
@@ -414,14 +431,15 @@ Item {
         y: 590
         text: shell.mainLang[19] ?? ""
         onClicked: {
-            if (profilePage.visible) {
-                shell.closeDialog(profilePage)
+            if (shell.profilePage?.visible) {
+                shell.closeDialog(shell.profilePage)
             } else {
                 shell.focusControl()
-                profilePage.x = 24
-                profilePage.y = 10
-                profilePage.visible = true
-                focusKeeper.take(profilePage)
+                const page = shell.made("profilePage")
+                page.x = 24
+                page.y = 10
+                page.visible = true
+                focusKeeper.take(page)
                 mask.visible = true
             }
         }
@@ -461,7 +479,7 @@ Item {
         x: 850
         y: 590
         mainLang: shell.mainLang
-        onResetClicked: shell.showDialog(shell.made("resetDialog", resetDialogComponent))
+        onResetClicked: shell.showDialog(shell.made("resetDialog"))
         onReloadClicked: shell.reloadPanels(false)
         onSaveClicked: shell.saveChanges()
     }
@@ -473,7 +491,7 @@ Item {
         y: 16
         enabled: !mask.visible
         onHelpClicked: {
-            const menu = shell.made("helpMenu", helpMenuComponent)
+            const menu = shell.made("helpMenu")
             menu.visible = !menu.visible
             if (menu.visible)
                 focusKeeper.take(menu)
@@ -502,173 +520,16 @@ Item {
             shell.emptyAreaPressed()
             shell.focusControl()
             shell.macroEditor?.macroEditorFocus()
-            profilePage.profileEditorFocus()
+            shell.profilePage?.profileEditorFocus()
             gunControl.gunControlFocus()
             shell.macroKeyDialog?.macroKeyFocus()
         }
         onDragged: function(dx, dy) { shell.moveWindow(dx, dy) }
     }
 
-    // The pages below wait until they first open (made()).
-    Component {
-        id: macroEditorComponent
-        MacroEditor {
-            objectName: "macroEditor"
-            view: shell.view
-            keyTable: shell.keyTable
-            macroEditorLang: shell.macroEditorLang
-            onCloseUI: shell.hideMask()
-            onDeleteMacroSignal: function(macroName) { keyMatrixPanel.deleteMacroProc(macroName) }
-            onMacroRenamed: keyMatrixPanel.refreashUI(true)
-        }
-    }
-
     GunControl {
         id: gunControl
         objectName: "gunControl"
         view: shell.view
-    }
-
-    Component {
-        id: keyMenuComponent
-        KeyMenu {
-            objectName: "keyMenu"
-            language: shell.language
-            keyMenuLang: shell.keyMenuLang
-            onVisibleChanged: {
-                if (!visible)
-                    focusKeeper.giveBack()
-            }
-            onMenuCmd: function(entryText) {
-                const bytes = [0, 2, 4, 6].map(i => parseInt(entryText.substr(i, 2), 16))
-                shell.assignToSelectedButton(bytes[0], bytes[1], bytes[2], bytes[3])
-                visible = false
-                mousePicture.selectKey = -1
-            }
-            onOpenSingleKeyDialog: {
-                visible = false
-                shell.showDialog(shell.made("singleKeyDialog", singleKeyDialogComponent))
-            }
-            onOpenMacroKeyDialog: {
-                visible = false
-                shell.made("macroKeyDialog", macroKeyDialogComponent)
-                shell.macroKeyDialog.showUI()
-                shell.showDialog(shell.macroKeyDialog)
-            }
-        }
-    }
-
-    ProfilePage {
-        id: profilePage
-        objectName: "profilePage"
-        view: shell.view
-        profiles: shell.view ? shell.view.profiles : null
-        language: shell.language
-        mainLang: shell.mainLang
-        onProfileLoaded: shell.reloadPanels(true)
-        onPickPrograms: function(number, name) {
-            const picker = shell.made("programPicker", programPickerComponent) as ProgramPicker
-            picker.profileNo = number
-            picker.profileName = name
-            picker.choices = shell.view.programChoices(number)
-            picker.available = shell.view.canFollowPrograms()
-            picker.x = (shell.width - picker.width) / 2
-            picker.y = (shell.height - picker.height) / 2
-            picker.visible = true
-            focusKeeper.take(picker)
-        }
-        onChangeProfile: function(tmpProfileNo) {
-            if (tmpProfileNo === profilePage.profileNo)
-                return
-            profilePage.profileNo = tmpProfileNo
-            shell.profileChanged = true
-            shell.reloadPanels(false)
-        }
-        onCloseUI: {
-            if (shell.programPicker)
-                shell.programPicker.visible = false
-            shell.hideMask()
-            if (!shell.profileChanged)
-                return
-            shell.setProtectUI(1200)
-            shell.profileChanged = false
-            shell.reloadPanels(true)
-        }
-    }
-
-    // Over the profile page, which stays open behind it.
-    Component {
-        id: programPickerComponent
-        ProgramPicker {
-            objectName: "programPicker"
-            rules: shell.view ? shell.view.programRules : null
-            language: shell.language
-            mainLang: shell.mainLang
-            onDone: {
-                visible = false
-                profilePage.forceActiveFocus()
-            }
-        }
-    }
-
-    Component {
-        id: singleKeyDialogComponent
-        SingleKeyDialog {
-            objectName: "singleKeyDialog"
-            macroKeyLang: shell.macroKeyLang
-            keyTable: shell.keyTable
-            onKeyAssigned: function(code) { shell.assignToSelectedButton(0, 0, code, 0) }
-            onCloseSure: {
-                shell.closeDialog(shell.singleKeyDialog)
-                mousePicture.selectKey = -1
-            }
-        }
-    }
-
-    Component {
-        id: macroKeyDialogComponent
-        MacroKeyDialog {
-            objectName: "macroKeyDialog"
-            macroKeyLang: shell.macroKeyLang
-            macroListModel: shell.view ? shell.view.macroList : null
-            onMacroAssigned: function(name, mode) {
-                const row = mousePicture.selectKey
-                shell.view.setMacroKey(row, name)
-                shell.assignToSelectedButton(9, mode, row, 0)
-                shell.view.uploadMacro(row, name)
-            }
-            onCloseSure: {
-                shell.closeDialog(shell.macroKeyDialog)
-                mousePicture.selectKey = -1
-            }
-        }
-    }
-
-    Component {
-        id: resetDialogComponent
-        ResetDialog {
-            objectName: "resetDialog"
-            mainLang: shell.mainLang
-            onAccepted: {
-                shell.closeDialog(shell.resetDialog)
-                shell.view.resetProfile(profilePage.profileNo)
-                shell.reloadPanels(true)
-            }
-            onRejected: shell.closeDialog(shell.resetDialog)
-        }
-    }
-
-    Component {
-        id: helpMenuComponent
-        HelpMenu {
-            objectName: "helpMenu"
-            x: 834
-            y: 38
-            onVisibleChanged: {
-                if (!visible)
-                    focusKeeper.giveBack()
-            }
-            onUpdateChosen: shell.view.openUpdateExe()
-        }
     }
 }

@@ -201,10 +201,9 @@ SceneUser {
         setEntries({ 2: [9, 0, 2, 0] }, { 2: "Other" })
         openMacroEditorWith([["Mine", ["1,A", "2,A"], 3], ["Other", ["1,B", "2,B"], 5]], 0)
         compare(scene.find("loopCountField").text, "3")
-        const profiles = scene.find("profilePage")
-        const current = profiles.profileNo
-        profiles.changeProfile((current + 1) % 6)
-        profiles.changeProfile(current)
+        const current = scene.find("shell").profileNo
+        ui_View.activateProfile((current + 1) % 6, false)
+        ui_View.activateProfile(current, false)
         compare(scene.find("loopCountField").text, "3")
         clickOn("insertButton")
         const lines = ui_View.loadMacroIni("Mine")

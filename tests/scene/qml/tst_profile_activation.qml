@@ -23,6 +23,7 @@ SceneUser {
         verify(scene.restartWith(fixture + "/modules"))
         waitForInput()
         let records = ["== start, profile 0", scene.activationRecord()]
+        clickOn("profileButton")
         const page = scene.find("profilePage")
         for (const n of [1, 2, 3, 4, 5, 6, 7, 8, 9, 0]) {
             page.changeProfile(n)
@@ -51,7 +52,7 @@ SceneUser {
         compare(injectedKeys(1), ["down 0x41"])
         foreground.bringToFront("game")
         compare(Number(ui_View.getProfile()), 1)
-        compare(scene.find("profilePage").profileNo, 1)
+        compare(scene.find("shell").profileNo, 1)
         feedButton("forward", true)
         clickButton("forward")
         compare(injectedKeys(6), ["down 0x41", "up 0x41", "down 0x12", "down 0x27", "up 0x12",

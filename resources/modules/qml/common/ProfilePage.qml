@@ -35,9 +35,10 @@ Item {
         function onProfileChosen(profileNo: int) { page.changeProfile(profileNo) }
     }
 
+    // The menu's labels. The shell loads the list itself at start, long before the page is
+    // first made.
     function init() {
         profileMenu.labels = mainLang.slice(21, 26).concat([programsLabel])
-        profiles.load(profileNo, language === 0)
     }
 
     function menuTriggered(entry) {
