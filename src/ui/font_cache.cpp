@@ -1,6 +1,8 @@
 #include "ui/font_cache.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
+#include <QResource>
 #include <QString>
 #include <utility>
 
@@ -13,9 +15,17 @@ int windowFont = -1;  // the application font's id while Qt holds it
 }  // namespace
 
 bool loadWindowFont() {
-    if (windowFont < 0) {
-        windowFont = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/z718-ui.otf"));
+    if (windowFont >= 0) {
+        return true;
     }
+    // Given the resource's own bytes, Qt and FreeType read the font where it lies in the
+    // program's file; given its path, each of them would read a copy of it onto the heap.
+    const QResource font(QStringLiteral(":/fonts/z718-ui.otf"));
+    const QByteArray data =
+        font.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()), font.size())
+            : font.uncompressedData();
+    windowFont = QFontDatabase::addApplicationFontFromData(data);
     return windowFont >= 0;
 }
 
