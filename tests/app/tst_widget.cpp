@@ -75,6 +75,7 @@ private slots:
         QCOMPARE(debug.captured(),
                  (QStringList{"Device Connect", "Device Error", "Device removed"}));
         QVERIFY(!widget_->hid().workerRunning() && !connectedFlag());
+        QTRY_VERIFY(!widget_->view()->isEnabled());  // no clicks reach a mouse that is gone
         QVERIFY(widget_->hid().link().device(1).interface2Path.isEmpty());
         QCOMPARE(widget_->hid().link().devices().size(), 2);  // absent entries keep a record
 
@@ -84,7 +85,7 @@ private slots:
 
         mouse_->plug();
         QTRY_COMPARE(sceneCalls(), (QStringList{"setProtectUI", "initUI", "run", "initUI", "run"}));
-        QVERIFY(widget_->hid().workerRunning());
+        QVERIFY(widget_->hid().workerRunning() && widget_->view()->isEnabled());
         QVERIFY(outOfSight());  // only the tray brings the window back
         widget_->trayIconActivated(QSystemTrayIcon::Context);  // the menu opens by itself
         QTest::qWait(50);
