@@ -229,13 +229,12 @@ Item {
             console.warn(component.errorString())
             return null
         }
-        const page = component.createObject(shell, Pages.properties(name, shell)) as Item
-        Pages.wire(name, page, {
+        const page = Pages.make(component, name, {
             shell: shell,
             keyMatrixPanel: keyMatrixPanel,
             mousePicture: mousePicture,
             focusKeeper: focusKeeper
-        })
+        }) as Item
         shell[name] = page
         return page
     }

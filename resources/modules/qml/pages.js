@@ -10,21 +10,19 @@ function file(name) {
     return pages[name].file
 }
 
-// A page is made with its bindings' values, so that its first layout has its texts; they
-// become bindings once it is made (Qt takes no binding among the values an object is made with).
-function properties(name, shell) {
+// Makes page `name` from `component` over everything the shell holds. The page is made with
+// its bindings' values, so that its first layout has its texts; they become bindings once it is
+// made (Qt takes no binding among the values an object is made with).
+function make(component, name, s) {
+    const bindings = pages[name].bindings(s.shell)
     const values = { objectName: name }
-    const bindings = pages[name].bindings(shell)
     for (const property in bindings)
         values[property] = bindings[property]()
-    return values
-}
-
-function wire(name, page, s) {
-    const bindings = pages[name].bindings(s.shell)
+    const page = component.createObject(s.shell, values)
     for (const property in bindings)
         page[property] = Qt.binding(bindings[property])
     pages[name].wire(page, s, s.shell)
+    return page
 }
 
 // The menus give the keyboard back when they close.
