@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "ui/font_cache.h"
 #include "ui/myQQuickView.h"
 #include "ui/services.h"
 
@@ -20,6 +21,9 @@ void Ui_Controler::setupWindow(QWidget* window, QObject* hid, const z718::Servic
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->setStyleSheet(QStringLiteral("background:transparent;"));
 
+    // Before the view's window exists: a window lays every text out anew at its first frame
+    // after a font was added, and the scene's texts would all be laid out twice at start.
+    z718::loadWindowFont();
     view_ = new myQQuickView(services.prompts, services.pointer, window);
     view_->setObjectName(QStringLiteral("ui_View"));
     view_->setResizeMode(QQuickWidget::SizeViewToRootObject);

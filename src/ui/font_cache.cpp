@@ -32,10 +32,14 @@ bool loadWindowFont() {
 bool releaseFontCache() {
     // Qt keeps every font engine it loaded, and with it FreeType's face and glyph caches, for
     // the life of the process; adding or removing an application font is its only public call
-    // that empties that cache. The window's font goes with it until the scene loads again;
-    // pages and menus load what they draw with again when they next draw.
+    // that empties that cache. The font is added again at once: a window sees every font added
+    // and lays all its texts out anew at its next frame, so adding it on the next show would lay
+    // the whole scene out twice. Pages and menus load what they draw with when they next draw.
     const int id = std::exchange(windowFont, -1);
-    return id >= 0 && QFontDatabase::removeApplicationFont(id);
+    if (id >= 0) {
+        QFontDatabase::removeApplicationFont(id);
+    }
+    return loadWindowFont();
 }
 
 }  // namespace z718

@@ -6,7 +6,7 @@ namespace z718 {
 bool loadWindowFont();
 
 // Empties Qt's font cache, and with it the FreeType faces of the fonts the scene drew with, by
-// taking the window's font away until the next loadWindowFont(). True when Qt let it go.
+// taking the window's font away and adding it again. True when Qt holds the font again.
 bool releaseFontCache();
 
 }  // namespace z718

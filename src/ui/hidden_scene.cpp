@@ -26,8 +26,9 @@ bool releaseScene(QQuickWidget* view) {
     // new engine when the scene is loaded again.
     view->setSource(QUrl());
     delete view->engine();
+    releaseFontCache();
     // One frame drawn unseen takes the deleted items' nodes and pictures out of the scene
-    // graph, which otherwise keeps them until it next draws.
+    // graph, which otherwise keeps them until it next draws, and lets go of its glyphs.
     view->grabFramebuffer();
     // The software scene graph's frame is an image of the view's size that QQuickWidget keeps
     // while hidden; its own slots let go of it and make it again.
@@ -36,7 +37,6 @@ bool releaseScene(QQuickWidget* view) {
         QMetaObject::invokeMethod(view, "destroyFramebufferObject", Qt::DirectConnection);
     view->quickWindow()->releaseResources();
     QPixmapCache::clear();
-    releaseFontCache();
     // The scene's many small allocations would otherwise stay with the process all day.
     platform::returnFreedMemory();
     return frameReleased;

@@ -12,7 +12,6 @@
 
 #include "i18n/key_names.h"
 #include "ui/Hid_Thread.h"
-#include "ui/font_cache.h"
 #include "ui/hidden_scene.h"
 
 myQQuickView::myQQuickView(z718::Prompts& prompts, z718::platform::PointerSettings& pointer,
@@ -41,7 +40,6 @@ void myQQuickView::loadScene(const QUrl& scene, QObject* hid, QObject* controlle
     sceneController_ = controller;
     // The scene's page folders import the scene module, which lives at qrc:/modules/qml.
     engine()->addImportPath(QStringLiteral("qrc:/"));
-    z718::loadWindowFont();
     setSource(scene);
     // Registered only after loading, so scene code that runs while loading sees them undefined.
     QQmlContext* context = rootContext();
