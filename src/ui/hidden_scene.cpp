@@ -28,7 +28,8 @@ bool releaseScene(QQuickWidget* view) {
     delete view->engine();
     releaseFontCache();
     // One frame drawn unseen takes the deleted items' nodes and pictures out of the scene
-    // graph, which otherwise keeps them until it next draws, and lets go of its glyphs.
+    // graph, which otherwise keeps them until it next draws. Drawn after the font cache went,
+    // it lets go of the glyphs too and takes the font change in while there is no scene.
     view->grabFramebuffer();
     // The software scene graph's frame is an image of the view's size that QQuickWidget keeps
     // while hidden; its own slots let go of it and make it again.
